@@ -1,0 +1,102 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/util/Busy.h"
+#include "core/util/Progress.h"
+
+namespace qhe {
+
+// Kinds of message box; each has its catalogue caption (700-703) and icon.
+enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
+
+// Results of the message box buttons (the numbers the dialogs answer).
+enum MsgResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7,
+    mrAll = 8,
+    mrNoToAll = 9,
+    mrYesToAll = 10
+};
+
+// Button set of a message box, as bit flags; shown in this order.
+enum MsgButton : unsigned {
+    mbYes = 1u << 0,
+    mbNo = 1u << 1,
+    mbOK = 1u << 2,
+    mbCancel = 1u << 3,
+    mbAbort = 1u << 4,
+    mbRetry = 1u << 5,
+    mbIgnore = 1u << 6,
+    mbAll = 1u << 7,
+    mbNoToAll = 1u << 8,
+    mbYesToAll = 1u << 9,
+    mbHelp = 1u << 10
+};
+
+// What the open dialog answers: the chosen file and its "open read-only" check box.
+struct OpenChoice {
+    std::string fileName;
+    bool readOnly = false;
+};
+
+// A file dialog request. Filters are patterns such as "*.*" or "*.qbm"; each is its own description.
+struct FileDialogRequest {
+    std::string title;
+    std::vector<std::string> filters;
+    std::string initialDir;
+    std::string defaultExt;   // without dot, may be empty
+    bool readOnlyBox = false; // open dialog: offer the "open read-only" check box
+};
+
+// The one channel through which commands talk to the user. The Qt front end shows real
+// dialogs, the headless front end writes to standard error and answers with defaults, and
+// tests answer from a script.
+class Ui : public BusyFeedback {
+public:
+    ~Ui() override = default;
+
+    // Modal message box; answers the MsgResult of the pressed button.
+    virtual int MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                           int helpContext, bool showIcon) = 0;
+
+    virtual bool InputText(const std::string& caption, const std::string& prompt, std::string& value,
+                           int helpContext) = 0;
+    // Shows list with index selected; with allowDelete the user may drop entries from the
+    // shown list (not from the caller's). On OK index is the position in the shortened list.
+    virtual bool SelectFromList(const std::string& caption, const std::vector<std::string>& list,
+                                bool allowDelete, int helpContext, int& index) = 0;
+    virtual void ShowMemo(const std::string& caption, const std::string& text, int helpContext) = 0;
+
+    // A shown progress box; destroying it hides it and enables the owner again.
+    virtual std::unique_ptr<Progress> CreateProgress(bool withCancel, bool withGauge, const std::string& text,
+                                                     const std::string& caption) = 0;
+
+    // Hourglass cursor without a status text.
+    virtual void SetWaitCursor(bool wait) = 0;
+
+    virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
+
+    // Convenience forms with the usual buttons and defaults.
+    void ShowInfo(const std::string& text) { MessageBox(text, MsgKind::Information, mbOK, mrOk, 0, true); }
+    void ShowError(const std::string& text) { MessageBox(text, MsgKind::Error, mbOK, mrOk, 0, true); }
+    // Default No.
+    bool AskYesNo(const std::string& text) {
+        return MessageBox(text, MsgKind::Confirmation, mbYes | mbNo, mrNo, 0, true) == mrYes;
+    }
+    // Default Cancel; answers mrYes, mrNo or mrCancel.
+    int AskYesNoCancel(const std::string& text) {
+        return MessageBox(text, MsgKind::Confirmation, mbYes | mbNo | mbCancel, mrCancel, 0, true);
+    }
+};
+
+} // namespace qhe
