@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The Qt tests need one QApplication for the whole run (offscreen platform under CI).
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
