@@ -128,9 +128,13 @@ bool ParseInteger(const std::string& text, int64_t& value) {
 // Number with thousands separators and decimals digits after the point.
 std::string NumberText(const FormatArg& arg, int decimals) {
     if (const auto* integer = std::get_if<int64_t>(&arg.value)) {
-        std::string text = GroupThousands(std::to_string(Magnitude(*integer)));
-        if (decimals > 0) text += "." + std::string(static_cast<size_t>(decimals), '0');
-        return *integer < 0 ? "-" + text : text;
+        std::string text = *integer < 0 ? "-" : "";
+        text += GroupThousands(std::to_string(Magnitude(*integer)));
+        if (decimals > 0) {
+            text += '.';
+            text.append(static_cast<size_t>(decimals), '0');
+        }
+        return text;
     }
     double value = 0;
     if (const auto* real = std::get_if<double>(&arg.value)) {
