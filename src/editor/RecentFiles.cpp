@@ -42,7 +42,11 @@ std::vector<TMRUFiles::Entry> TMRUFiles::Rebuild() const {
     const bool numbered = ShortCut && files_.size() < 10;
     for (size_t i = 0; i < files_.size(); ++i) {
         std::string caption = Shorten(files_[i], MaxLength);
-        if (numbered) caption = "&" + std::to_string(i + 1) + " " + caption;
+        if (numbered) {
+            std::string accelerated("&");
+            accelerated.append(std::to_string(i + 1)).append(" ").append(caption);
+            caption = std::move(accelerated);
+        }
         entries.push_back({"__MRU_" + std::to_string(i), caption, files_[i]});
     }
     return entries;
