@@ -1,0 +1,129 @@
+#include "editor/HeadlessUi.h"
+
+#include "core/text/Messages.h"
+
+#include <array>
+#include <string_view>
+
+namespace qhe {
+namespace {
+
+constexpr const char* kApplicationTitle = "QHE32";
+constexpr const char* kContinuationIndent = "  ";
+constexpr int kCancelCaption = 307; // "取消"
+
+struct ButtonInfo {
+    MsgButton button;
+    MsgResult result;
+    const char* caption; // the dialog's caption without its accelerator
+};
+
+// In display order, as the message box shows them.
+constexpr std::array<ButtonInfo, 10> kButtons = {{
+    {mbYes, mrYes, "是"},
+    {mbNo, mrNo, "否"},
+    {mbOK, mrOk, "确定"},
+    {mbCancel, mrCancel, "取消"},
+    {mbAbort, mrAbort, "Abort"},
+    {mbRetry, mrRetry, "Retry"},
+    {mbIgnore, mrIgnore, "Ignore"},
+    {mbAll, mrAll, "All"},
+    {mbNoToAll, mrNoToAll, "No to All"},
+    {mbYesToAll, mrYesToAll, "Yes to All"},
+}};
+
+// The result Enter gives: the default button, or the first shown button when no default is set.
+int DefaultAnswer(unsigned buttons, MsgResult defaultButton) {
+    if (defaultButton != mrNone) return defaultButton;
+    for (const ButtonInfo& info : kButtons)
+        if (buttons & info.button) return info.result;
+    return mrOk;
+}
+
+std::string ResultCaption(int result) {
+    for (const ButtonInfo& info : kButtons)
+        if (info.result == result) return info.caption;
+    return std::to_string(result);
+}
+
+// Catalogue texts pad lines with blanks to widen the box; a log line does not need them.
+std::string_view TrimRight(std::string_view line) {
+    const size_t end = line.find_last_not_of(" \r");
+    return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
+}
+
+} // namespace
+
+std::string MessageCaption(MsgKind kind) {
+    switch (kind) {
+    case MsgKind::Warning:
+        return Msg(700);
+    case MsgKind::Error:
+        return Msg(701);
+    case MsgKind::Information:
+        return Msg(702);
+    case MsgKind::Confirmation:
+        return Msg(703);
+    case MsgKind::Custom:
+        break;
+    }
+    return kApplicationTitle;
+}
+
+void HeadlessUi::Write(const std::string& caption, const std::string& text, const std::string& answer) {
+    out_ << caption << ":";
+    std::string_view rest = text;
+    bool first = true;
+    while (true) {
+        const size_t newline = rest.find('\n');
+        const std::string_view line = TrimRight(rest.substr(0, newline));
+        if (!line.empty()) out_ << (first ? " " : kContinuationIndent) << line;
+        out_ << '\n';
+        first = false;
+        if (newline == std::string_view::npos) break;
+        rest.remove_prefix(newline + 1);
+    }
+    if (!answer.empty()) out_ << kContinuationIndent << "-> " << answer << '\n';
+    out_.flush();
+}
+
+int HeadlessUi::MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                           int, bool) {
+    const int answer = DefaultAnswer(buttons, defaultButton);
+    // A box with only OK (and Help) asks nothing, so no answer is written for it.
+    const bool question = (buttons & ~(mbOK | mbHelp)) != 0;
+    Write(MessageCaption(kind), text, question ? ResultCaption(answer) : std::string());
+    return answer;
+}
+
+bool HeadlessUi::InputText(const std::string& caption, const std::string& prompt, std::string&, int) {
+    Write(caption, prompt, Msg(kCancelCaption));
+    return false;
+}
+
+bool HeadlessUi::SelectFromList(const std::string& caption, const std::vector<std::string>&, bool, int,
+                                int&) {
+    Write(caption, "", Msg(kCancelCaption));
+    return false;
+}
+
+void HeadlessUi::ShowMemo(const std::string& caption, const std::string& text, int) {
+    Write(caption, text, "");
+}
+
+std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::string& text,
+                                                     const std::string& caption) {
+    return std::make_unique<HeadlessProgress>(text, caption);
+}
+
+std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& request) {
+    Write(request.title, "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+std::optional<std::string> HeadlessUi::ChooseSaveFile(const FileDialogRequest& request) {
+    Write(request.title, "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+} // namespace qhe

@@ -1,0 +1,73 @@
+#pragma once
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "editor/Ui.h"
+
+namespace qhe {
+
+// Progress box of runs without a display: follows the gauge and text rules, shows nothing and
+// never cancels.
+class HeadlessProgress final : public Progress {
+  public:
+    HeadlessProgress(std::string text, std::string caption)
+        : text_(std::move(text)), caption_(std::move(caption)) {}
+
+    bool SetProgress(int64_t done, int64_t total, int step) override {
+        return gauge_.Update(done, total, step);
+    }
+    void SetText(const std::string& text, int every) override {
+        if (throttle_.Due(every)) text_ = text;
+    }
+    void SetCaption(const std::string& text) override { caption_ = text; }
+    void EnableCancel(bool) override {}
+    bool Cancelled() const override { return false; }
+
+    int Percent() const { return gauge_.Value(); }
+    const std::string& Text() const { return text_; }
+    const std::string& Caption() const { return caption_; }
+
+  private:
+    ProgressGauge gauge_;
+    TextThrottle throttle_;
+    std::string text_;
+    std::string caption_;
+};
+
+// The Ui of unattended runs without a display (a script given on the command line). Every
+// message goes to the stream as "<caption>: <text>" and every question is answered with its
+// default button, as pressing Enter would; input, list and file dialogs answer Cancel.
+class HeadlessUi final : public Ui {
+  public:
+    explicit HeadlessUi(std::ostream& out = std::cerr) : out_(out) {}
+
+    int MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                   int helpContext, bool showIcon) override;
+    bool InputText(const std::string& caption, const std::string& prompt, std::string& value,
+                   int helpContext) override;
+    bool SelectFromList(const std::string& caption, const std::vector<std::string>& list, bool allowDelete,
+                        int helpContext, int& index) override;
+    void ShowMemo(const std::string& caption, const std::string& text, int helpContext) override;
+    std::unique_ptr<Progress> CreateProgress(bool withCancel, bool withGauge, const std::string& text,
+                                             const std::string& caption) override;
+    void SetWaitCursor(bool) override {}
+    void BeginBusy(const std::string&) override {}
+    void EndBusy() override {}
+    std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+
+  private:
+    // Writes "<caption>: <text>", continuation lines indented, then the answer given.
+    void Write(const std::string& caption, const std::string& text, const std::string& answer);
+
+    std::ostream& out_;
+};
+
+// The caption of a message box of the kind: catalogue 700-703, the program's title for custom.
+std::string MessageCaption(MsgKind kind);
+
+} // namespace qhe

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace qhe {
+
+// Catalogue code of a file opened while another process holds it under a write lock.
+constexpr int kSharingViolation = 32;
+
+// Maps an errno value onto the operating-system error codes of the message catalogue (1-219),
+// so that ErrorText shows a fitting text. writing tells a failed write from a failed read for
+// EIO (29 "写入错误" or 30 "读取错误"). Anything without a closer match is 31 "General failure";
+// 0 stays 0 (no error).
+int ErrorCodeFromErrno(int err, bool writing);
+
+} // namespace qhe
