@@ -1,0 +1,92 @@
+#include "gui/QtUi.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include "gui/dialogs/DialogPlacement.h"
+#include "gui/dialogs/InputTextDialog.h"
+#include "gui/dialogs/ListBoxDialog.h"
+#include "gui/dialogs/MemoDialog.h"
+#include "gui/dialogs/MessageDialog.h"
+#include "gui/dialogs/ProgressBox.h"
+
+namespace qhe {
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+} // namespace
+
+int QtUi::MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                     int helpContext, bool showIcon) {
+    return MessageDialog::Run(Text(text), kind, buttons, defaultButton, helpContext, showIcon, help_,
+                              QApplication::activeWindow());
+}
+
+bool QtUi::InputText(const std::string& caption, const std::string& prompt, std::string& value,
+                     int helpContext) {
+    QString edited = Text(value);
+    if (!InputTextDialog::Run(Text(caption), Text(prompt), edited, helpContext, help_,
+                              QApplication::activeWindow()))
+        return false;
+    value = edited.toStdString();
+    return true;
+}
+
+bool QtUi::SelectFromList(const std::string& caption, const std::vector<std::string>& list, bool allowDelete,
+                          int helpContext, int& index) {
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::string& entry : list) entries << Text(entry);
+    return TFormListBox::Run(Text(caption), entries, allowDelete, helpContext, index, help_,
+                             QApplication::activeWindow());
+}
+
+void QtUi::ShowMemo(const std::string& caption, const std::string& text, int helpContext) {
+    MemoDialog::Run(Text(caption), Text(text), helpContext, help_, QApplication::activeWindow());
+}
+
+std::unique_ptr<Progress> QtUi::CreateProgress(bool withCancel, bool withGauge, const std::string& text,
+                                               const std::string& caption) {
+    auto box = std::make_unique<TProgressBox>(ActiveOrFirstVisibleWindow(), withCancel, withGauge, Text(text),
+                                              Text(caption));
+    box->ShowNow();
+    return box;
+}
+
+void QtUi::SetWaitCursor(bool wait) {
+    if (wait == waitCursor_) return;
+    waitCursor_ = wait;
+    if (wait)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void QtUi::BeginBusy(const std::string& text) {
+    ++busyDepth_;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (status_) status_(text);
+    // Only to paint the cursor and the panel: user input waits until the work is done, so no
+    // command can start in the middle of this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUi::EndBusy() {
+    if (busyDepth_ == 0) return;
+    --busyDepth_;
+    QGuiApplication::restoreOverrideCursor();
+    if (busyDepth_ == 0 && status_) status_(std::string());
+}
+
+std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {
+    return fileDialogs_.Open(request, QApplication::activeWindow());
+}
+
+std::optional<std::string> QtUi::ChooseSaveFile(const FileDialogRequest& request) {
+    return fileDialogs_.Save(request, QApplication::activeWindow());
+}
+
+} // namespace qhe

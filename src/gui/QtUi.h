@@ -1,0 +1,47 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editor/Ui.h"
+#include "gui/dialogs/FileDialogs.h"
+#include "gui/dialogs/HelpHandler.h"
+
+namespace qhe {
+
+// The Ui of the Qt front end: real modal dialogs over the active window, the progress box,
+// the wait cursor and the busy text in the main window's last status panel.
+class QtUi final : public Ui {
+public:
+    using StatusHandler = std::function<void(const std::string&)>;
+
+    // Shows a help topic by context number (the help window sets it).
+    void SetHelpHandler(HelpHandler help) { help_ = std::move(help); }
+    // Shows a busy text in the last status panel; called with "" when the work ends.
+    void SetStatusHandler(StatusHandler status) { status_ = std::move(status); }
+
+    int MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                   int helpContext, bool showIcon) override;
+    bool InputText(const std::string& caption, const std::string& prompt, std::string& value,
+                   int helpContext) override;
+    bool SelectFromList(const std::string& caption, const std::vector<std::string>& list, bool allowDelete,
+                        int helpContext, int& index) override;
+    void ShowMemo(const std::string& caption, const std::string& text, int helpContext) override;
+    std::unique_ptr<Progress> CreateProgress(bool withCancel, bool withGauge, const std::string& text,
+                                             const std::string& caption) override;
+    void SetWaitCursor(bool wait) override;
+    void BeginBusy(const std::string& text) override;
+    void EndBusy() override;
+    std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+
+private:
+    HelpHandler help_;
+    StatusHandler status_;
+    TFormOSE fileDialogs_;
+    bool waitCursor_ = false;
+    int busyDepth_ = 0;
+};
+
+} // namespace qhe

@@ -1,0 +1,133 @@
+#include "gui/dialogs/ProgressBox.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/text/Messages.h"
+#include "gui/dialogs/DialogPlacement.h"
+#include "gui/dialogs/DialogUnits.h"
+
+namespace qhe {
+
+TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text,
+                           const QString& caption)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      owner_(owner) {
+    // Not a child of the owner: a disabled owner would disable the box and its Cancel button too.
+    setWindowModality(Qt::ApplicationModal);
+    setWindowTitle(caption);
+    setObjectName(QStringLiteral("ProgressBox"));
+
+    const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    const DialogUnits du(font(), dpi, 96);
+    const int spacing = 7;
+    const int clientWidth = 160, gaugeWidth = 130, buttonWidth = 50;
+    const int gaugeLeft = (clientWidth - gaugeWidth) / 2;
+
+    int top = spacing;
+    if (!text.isEmpty()) {
+        label_ = new QLabel(text, this);
+        label_->setObjectName(QStringLiteral("LabelText"));
+        label_->setTextFormat(Qt::PlainText);
+        // One line of text is 8 vertical units high.
+        label_->setGeometry(du.Rect(gaugeLeft, top, gaugeWidth, 8));
+        top += 8 + spacing;
+    } else {
+        top = spacing / 2;
+    }
+    if (withGauge) {
+        gauge_ = new QProgressBar(this);
+        gauge_->setObjectName(QStringLiteral("Gauge"));
+        gauge_->setRange(0, 100);
+        gauge_->setValue(0);
+        gauge_->setGeometry(du.Rect(gaugeLeft, top, gaugeWidth, 12));
+        top += 12 + spacing;
+    }
+    if (withCancel) {
+        cancel_ = new QPushButton(QString::fromStdString(Msg(307)), this);
+        cancel_->setObjectName(QStringLiteral("ButtonCancel"));
+        cancel_->setGeometry(du.Rect((clientWidth - buttonWidth) / 2, top, buttonWidth, 15));
+        connect(cancel_, &QPushButton::clicked, this, &TProgressBox::Cancel);
+        cancel_->setFocus();
+        top += 15 + spacing;
+    } else {
+        top += spacing / 2;
+    }
+    setFixedSize(du.X(clientWidth), du.Y(top));
+    CenterOverActiveWindow(this);
+}
+
+TProgressBox::~TProgressBox() { ReleaseOwner(); }
+
+void TProgressBox::ShowNow() {
+    show();
+    repaint();
+}
+
+void TProgressBox::RunPendingEvents() { QCoreApplication::processEvents(); }
+
+bool TProgressBox::SetProgress(int64_t done, int64_t total, int step) {
+    if (!gaugeValue_.Update(done, total, step)) return false;
+    if (gauge_) gauge_->setValue(gaugeValue_.Value());
+    RunPendingEvents();
+    return true;
+}
+
+void TProgressBox::SetText(const std::string& text, int every) {
+    if (!label_ || !textThrottle_.Due(every)) return;
+    label_->setText(QString::fromStdString(text));
+    RunPendingEvents();
+}
+
+void TProgressBox::SetCaption(const std::string& text) {
+    setWindowTitle(QString::fromStdString(text));
+    RunPendingEvents();
+}
+
+void TProgressBox::EnableCancel(bool enabled) {
+    if (cancel_) cancel_->setEnabled(enabled);
+    RunPendingEvents();
+}
+
+void TProgressBox::Cancel() {
+    if (cancel_ && cancel_->isEnabled()) cancelled_ = true;
+}
+
+void TProgressBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void TProgressBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Cancel();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TProgressBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // An owner that was already disabled (by a modal dialog, say) is left to whoever disabled it.
+    if (owner_ && owner_->isEnabled() && !ownerDisabledByUs_) {
+        owner_->setEnabled(false);
+        ownerDisabledByUs_ = true;
+    }
+}
+
+void TProgressBox::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    ReleaseOwner();
+}
+
+void TProgressBox::ReleaseOwner() {
+    if (ownerDisabledByUs_ && owner_) owner_->setEnabled(true);
+    ownerDisabledByUs_ = false;
+}
+
+} // namespace qhe

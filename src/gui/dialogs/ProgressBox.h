@@ -1,0 +1,59 @@
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "core/util/Progress.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace qhe {
+
+// The progress box of long operations: caption, an optional line of text, a percentage gauge
+// and an optional Cancel button (also Escape). It stays on top, has no close box and refuses
+// every close request; only its creator ends it by destroying it. While shown, its owner
+// window is disabled and input to every other window is blocked, so that the pending events
+// run by SetProgress and friends can only reach the Cancel button.
+class TProgressBox final : public QWidget, public Progress {
+    Q_OBJECT
+public:
+    TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text, const QString& caption);
+    ~TProgressBox() override;
+
+    bool SetProgress(int64_t done, int64_t total, int step) override;
+    void SetText(const std::string& text, int every) override;
+    void SetCaption(const std::string& text) override;
+    void EnableCancel(bool enabled) override;
+    bool Cancelled() const override { return cancelled_; }
+
+    // Shows the box and paints it at once.
+    void ShowNow();
+
+    QProgressBar* Gauge() const { return gauge_; }
+    QLabel* Label() const { return label_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Cancel();
+    void ReleaseOwner();
+    static void RunPendingEvents();
+
+    QPointer<QWidget> owner_;
+    bool ownerDisabledByUs_ = false;
+    QLabel* label_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    ProgressGauge gaugeValue_;
+    TextThrottle textThrottle_;
+    bool cancelled_ = false;
+};
+
+} // namespace qhe
