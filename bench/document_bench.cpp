@@ -29,7 +29,8 @@ const std::string& SourceFile() {
     static const std::string name = [] {
         std::string file = BenchFile("qhe32-bench-source.bin");
         std::vector<uint8_t> chunk(1 << 20);
-        for (size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<uint8_t>(i * 2654435761u >> 24);
+        for (size_t i = 0; i < chunk.size(); ++i)
+            chunk[i] = static_cast<uint8_t>(i * 2654435761u >> 24);
         const int fd = open(file.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
         for (int64_t done = 0; done < BenchBytes(); done += static_cast<int64_t>(chunk.size()))
             if (write(fd, chunk.data(), chunk.size()) < 0) break;

@@ -55,9 +55,15 @@ void ActionRegistry::DisableFileItems() {
         if (state.tag == 1) Set(name, &State::enabled, false);
 }
 
-void ActionRegistry::SetEnabled(const std::string& name, bool on) { Set(name, &State::enabled, on); }
-void ActionRegistry::SetChecked(const std::string& name, bool on) { Set(name, &State::checked, on); }
-void ActionRegistry::SetVisible(const std::string& name, bool on) { Set(name, &State::visible, on); }
+void ActionRegistry::SetEnabled(const std::string& name, bool on) {
+    Set(name, &State::enabled, on);
+}
+void ActionRegistry::SetChecked(const std::string& name, bool on) {
+    Set(name, &State::checked, on);
+}
+void ActionRegistry::SetVisible(const std::string& name, bool on) {
+    Set(name, &State::visible, on);
+}
 
 void ActionRegistry::SetTag(const std::string& name, int tag) {
     auto it = states_.find(name);

@@ -11,7 +11,7 @@ namespace qhe {
 // component's own name, with the Tag rules: Tag 1 items need an open Document, and items
 // with Tag 2 are never enabled by EnableItems.
 class ActionRegistry {
-public:
+  public:
     struct State {
         int tag = 0;
         bool enabled = true;
@@ -42,7 +42,7 @@ public:
     // Called after every change, with the item's name.
     std::function<void(const std::string&)> onChange;
 
-private:
+  private:
     void Set(const std::string& name, bool State::*field, bool on);
 
     std::map<std::string, State> states_;

@@ -25,11 +25,12 @@ constexpr uint8_t kEofChar = 0x1A;
 
 // The commands that need an open Document, enabled by AfterOpen.
 const std::vector<std::string> kOpenDocumentItems = {
-    "Save1",      "QZBtnSave",       "SaveAs1",     "Close1",          "Print1",           "Insert1",
-    "Insertfile1", "Blockmark1",     "Blocknchars1", "Deletefromcursor1", "Deletetocursor1", "QZBtnPaste",
-    "QZBtnFind",  "QZBtnReplace",    "Goto1",       "Jumpwidth1",      "Rememberaddress1", "Decode1",
-    "Encode1",    "Bitmanipulation1", "CalculateCRC321", "Patch1",      "Find1",            "Count1",
-    "Replace1",   "Charconversion1", "Clipboard1",  "Paste1",          "Overwritestring1", "Pastefromhexstring1",
+    "Save1",           "QZBtnSave",        "SaveAs1",    "Close1",           "Print1",
+    "Insert1",         "Insertfile1",      "Blockmark1", "Blocknchars1",     "Deletefromcursor1",
+    "Deletetocursor1", "QZBtnPaste",       "QZBtnFind",  "QZBtnReplace",     "Goto1",
+    "Jumpwidth1",      "Rememberaddress1", "Decode1",    "Encode1",          "Bitmanipulation1",
+    "CalculateCRC321", "Patch1",           "Find1",      "Count1",           "Replace1",
+    "Charconversion1", "Clipboard1",       "Paste1",     "Overwritestring1", "Pastefromhexstring1",
     "Bookmarks1"};
 
 // True when the file time lies before 1980-01-01, which a file's time cannot be set back to.
@@ -57,7 +58,9 @@ const std::vector<std::string>& FileCommands::FileFilters() {
 }
 
 ProgressSource FileCommands::ProgressFor(int captionId, const std::string& name) {
-    return [this, captionId, name] { return s_.ui.CreateProgress(true, true, FileNameOnly(name), Msg(captionId)); };
+    return [this, captionId, name] {
+        return s_.ui.CreateProgress(true, true, FileNameOnly(name), Msg(captionId));
+    };
 }
 
 void FileCommands::ShowFileError(int messageId, int code, const std::string& name) {
@@ -123,7 +126,8 @@ bool FileCommands::AskSaveChanges(bool& saved) {
     if (!s_.doc.Modified || !s_.doc.IsOpen) return true;
     const int answer = s_.ui.AskYesNoCancel(FormatMsg(kMsgAskSave, {FileNameOnly(s_.doc.FileName)}));
     if (answer == mrYes) {
-        saved = (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : WriteFile(s_.doc.FileName, false, 1, 0);
+        saved =
+            (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : WriteFile(s_.doc.FileName, false, 1, 0);
         return saved;
     }
     return answer == mrNo;

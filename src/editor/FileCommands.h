@@ -13,7 +13,7 @@ enum class OpenSender { OpenDialog, Reload, Recent, Drop, CommandLine };
 // The commands that create, load, reload, save and close the Document, the save question
 // that guards them, and the file transfers with their progress boxes and messages.
 class FileCommands {
-public:
+  public:
     explicit FileCommands(EditorState& state) : s_(state) {}
 
     void New1Click();
@@ -52,7 +52,7 @@ public:
     // The file dialogs' file types.
     static const std::vector<std::string>& FileFilters();
 
-private:
+  private:
     void ShowNetworkHint(const std::string& path);
     void ShowFileError(int messageId, int code, const std::string& name);
     ProgressSource ProgressFor(int captionId, const std::string& name);

@@ -40,8 +40,14 @@ MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_) {
         {"Save1", [this] { files_.Save1Click(); }},
         {"SaveAs1", [this] { files_.SaveAs1Click(); }},
         {"Close1", [this] { files_.Close1Click(); }},
-        {"Exit1", [this] { if (requestClose) requestClose(); }},
-        {"Info1", [this] { if (showAbout) showAbout(); }},
+        {"Exit1",
+         [this] {
+             if (requestClose) requestClose();
+         }},
+        {"Info1",
+         [this] {
+             if (showAbout) showAbout();
+         }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];
@@ -88,9 +94,11 @@ std::string VersionText(const std::string& version) {
     for (size_t dot; (dot = version.find('.', start)) != std::string::npos; start = dot + 1)
         parts.push_back(version.substr(start, dot - start));
     parts.push_back(version.substr(start));
-    while (parts.size() > 2 && (parts.back() == "0" || parts.back().empty())) parts.pop_back();
+    while (parts.size() > 2 && (parts.back() == "0" || parts.back().empty()))
+        parts.pop_back();
     std::string text;
-    for (const auto& part : parts) text += (text.empty() ? "" : ".") + part;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : ".") + part;
     return text.substr(0, 8);
 }
 
@@ -99,7 +107,8 @@ std::string MainCommands::AboutCaption() const {
 }
 
 std::string MainCommands::AboutText() const {
-    return Format(FirstTwoLines(Msg(kMsgAboutText)), {state_.doc.Size(), static_cast<int64_t>(state_.doc.Capacity())});
+    return Format(FirstTwoLines(Msg(kMsgAboutText)),
+                  {state_.doc.Size(), static_cast<int64_t>(state_.doc.Capacity())});
 }
 
 } // namespace qhe

@@ -23,7 +23,7 @@ std::string VersionText(const std::string& version);
 // The main window's behaviour without widgets: start-up, close, the command table by
 // component name, file drops and the about text. One facade over the command groups.
 class MainCommands {
-public:
+  public:
     explicit MainCommands(Ui& ui);
 
     EditorState& State() { return state_; }
@@ -57,7 +57,7 @@ public:
     // Shows the about box; set by the window.
     std::function<void()> showAbout;
 
-private:
+  private:
     EditorState state_;
     FileCommands files_;
     ScriptSwitch script_;

@@ -7,19 +7,20 @@ namespace qhe {
 namespace {
 
 bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 } // namespace
 
 void TMRUFiles::Cut() {
-    if (static_cast<int>(files_.size()) > fileCount_) files_.resize(static_cast<size_t>(std::max(fileCount_, 0)));
+    if (static_cast<int>(files_.size()) > fileCount_)
+        files_.resize(static_cast<size_t>(std::max(fileCount_, 0)));
 }
 
 void TMRUFiles::Add(const std::string& fileName) {
-    auto it = std::find_if(files_.begin(), files_.end(), [&](const std::string& f) { return SameName(f, fileName); });
+    auto it = std::find_if(files_.begin(), files_.end(),
+                           [&](const std::string& f) { return SameName(f, fileName); });
     if (it != files_.end()) files_.erase(it);
     files_.insert(files_.begin(), fileName);
     Cut();

@@ -6,7 +6,7 @@ namespace qhe {
 
 // TMRUFiles: the recent-files list, most recent first, and the menu entries it shows.
 class TMRUFiles {
-public:
+  public:
     struct Entry {
         std::string name;    // "__MRU_" + index
         std::string caption; // shortened path, with "&n " while fewer than 10 entries
@@ -34,7 +34,7 @@ public:
     // A path longer than maxLength shortened to ".../" + the last folders that fit + the file name.
     static std::string Shorten(const std::string& path, int maxLength);
 
-private:
+  private:
     void Cut();
 
     std::vector<std::string> files_;

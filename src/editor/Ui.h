@@ -61,7 +61,7 @@ struct FileDialogRequest {
 // dialogs, the headless front end writes to standard error and answers with defaults, and
 // tests answer from a script.
 class Ui : public BusyFeedback {
-public:
+  public:
     ~Ui() override = default;
 
     // Modal message box; answers the MsgResult of the pressed button.

@@ -27,7 +27,9 @@ FileInfo StatFile(const std::string& name) {
     return info;
 }
 
-int LastErrorCode(bool writing) { return ErrorCodeFromErrno(errno, writing); }
+int LastErrorCode(bool writing) {
+    return ErrorCodeFromErrno(errno, writing);
+}
 
 int OpenForReading(const std::string& name, bool denyWrite) {
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
@@ -77,7 +79,9 @@ int WriteFully(int fd, const uint8_t* src, int64_t count) {
     return 0;
 }
 
-int CloseFile(int fd) { return ::close(fd) == 0 ? 0 : LastErrorCode(true); }
+int CloseFile(int fd) {
+    return ::close(fd) == 0 ? 0 : LastErrorCode(true);
+}
 
 bool IsReadOnlyFile(const std::string& name) {
     struct stat st {};

@@ -17,7 +17,7 @@ struct FileInfo {
     bool exists = false;
     bool isRegular = false;
     int64_t size = -1;
-    unsigned mode = 0;     // permission bits
+    unsigned mode = 0; // permission bits
     unsigned linkCount = 0;
     FileTime modified;
 };

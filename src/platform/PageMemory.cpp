@@ -15,7 +15,8 @@ size_t RoundToPages(size_t bytes) {
 
 void* AllocatePages(size_t bytes) {
     if (bytes == 0) return nullptr;
-    void* block = ::mmap(nullptr, RoundToPages(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* block =
+        ::mmap(nullptr, RoundToPages(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (block == MAP_FAILED) return nullptr;
     // Transparent huge pages cut the page-fault cost of filling a large buffer.
     if (bytes >= (size_t{4} << 20)) ::madvise(block, RoundToPages(bytes), MADV_HUGEPAGE);

@@ -18,7 +18,7 @@ using test::ReadFileBytes;
 using test::WriteFileBytes;
 
 class FileCommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(files.AllocateDocument()); }
 
     // Opens name through the open dialog.

@@ -13,7 +13,9 @@ constexpr int kMsgReleasing = 2075;
 constexpr int kMsgDeleting = 2031;
 
 // The 128 KiB step above n (n >= 0).
-int64_t StepAbove(int64_t n) { return (n / kCapacityStep + 1) * kCapacityStep; }
+int64_t StepAbove(int64_t n) {
+    return (n / kCapacityStep + 1) * kCapacityStep;
+}
 
 } // namespace
 

@@ -20,7 +20,7 @@ inline constexpr int64_t kMaxDocumentSize = INT32_MAX;
 // The operations here change bytes and capacity only; flags such as Modified and the view
 // are the calling command's business.
 class Document {
-public:
+  public:
     // The capacity for a Document of n bytes: the 128 KiB step above n, at least 512 KiB,
     // so there is always one spare byte. Answers 0 when n cannot be held at all.
     static int64_t CapacityFor(int64_t n);
@@ -75,7 +75,7 @@ public:
     int32_t UntitledCounter = 0;
     std::string CurrentDir;
 
-private:
+  private:
     bool ResizeBuffer(int64_t capacity, int busyMessage);
 
     TQZDynArray buffer_{1};

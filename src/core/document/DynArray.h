@@ -6,7 +6,7 @@ namespace qhe {
 // TQZDynArray: owns one contiguous block of count x element-size bytes. Every operation
 // answers false instead of throwing when memory cannot be had, and leaves the old block valid.
 class TQZDynArray {
-public:
+  public:
     explicit TQZDynArray(int32_t elementSize = 1) : elementSize_(elementSize) {}
     ~TQZDynArray() { Release(); }
     TQZDynArray(TQZDynArray&& other) noexcept;
@@ -27,7 +27,7 @@ public:
     uint32_t ByteSize() const { return byteSize_; }
     bool Empty() const { return data_ == nullptr; }
 
-private:
+  private:
     // Byte size of count elements when it fits the 32-bit byte size, else 0.
     uint64_t BytesFor(int64_t count) const;
 

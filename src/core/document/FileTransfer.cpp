@@ -66,7 +66,8 @@ int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource&
     return 0;
 }
 
-int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize, const ProgressSource& progress) {
+int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
+                 const ProgressSource& progress) {
     const platform::FileInfo info = platform::StatFile(name);
     if (info.exists && info.size != expectedSize) return kErrRead;
     return ReadWholeFile(name, false, dest, expectedSize, progress, nullptr);

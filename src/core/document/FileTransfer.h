@@ -15,11 +15,11 @@ inline constexpr int64_t kTransferChunk = 128 * 1024;
 
 // Result codes of the transfers (0 = success; below 250 an operating-system code; 250 or
 // more a catalogue message id).
-inline constexpr int kErrOpen = 2003;      // "文件打开错误\n%s"
-inline constexpr int kErrNoMemory = 2004;  // "不能分配另外的内存\n来完成操作"
-inline constexpr int kErrRead = 2005;      // "读取错误\n%s"
-inline constexpr int kErrClose = 2006;     // "文件关闭错误\n%s"
-inline constexpr int kErrWrite = 2007;     // "写入错误\n%s"
+inline constexpr int kErrOpen = 2003;     // "文件打开错误\n%s"
+inline constexpr int kErrNoMemory = 2004; // "不能分配另外的内存\n来完成操作"
+inline constexpr int kErrRead = 2005;     // "读取错误\n%s"
+inline constexpr int kErrClose = 2006;    // "文件关闭错误\n%s"
+inline constexpr int kErrWrite = 2007;    // "写入错误\n%s"
 inline constexpr int kErrReadCancelled = 2011;
 inline constexpr int kErrWriteCancelled = 2058;
 // The file has 2 GiB or more and cannot be held in the 32-bit Size (no catalogue text).
@@ -43,7 +43,8 @@ int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource&
 
 // Reads the whole file into dest, which has room for expectedSize bytes (the gap that the
 // insert-file command opened). Fails with kErrRead when the file's size differs.
-int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize, const ProgressSource& progress);
+int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
+                 const ProgressSource& progress);
 
 // How a finished write reached the disk.
 struct WriteOutcome {

@@ -14,21 +14,28 @@ TEST(CapacityFor, StepsAndFloor) {
     struct Case {
         int64_t size, capacity;
     } cases[] = {
-        {0, 512 * KiB},         {1, 512 * KiB},         {384 * KiB - 1, 512 * KiB},     {512 * KiB - 1, 512 * KiB},
-        {512 * KiB, 640 * KiB}, {640 * KiB - 1, 640 * KiB}, {640 * KiB, 768 * KiB},
+        {0, 512 * KiB},
+        {1, 512 * KiB},
+        {384 * KiB - 1, 512 * KiB},
+        {512 * KiB - 1, 512 * KiB},
+        {512 * KiB, 640 * KiB},
+        {640 * KiB - 1, 640 * KiB},
+        {640 * KiB, 768 * KiB},
         {kMaxDocumentSize, int64_t{1} << 31},
     };
-    for (const auto& c : cases) EXPECT_EQ(Document::CapacityFor(c.size), c.capacity) << c.size;
+    for (const auto& c : cases)
+        EXPECT_EQ(Document::CapacityFor(c.size), c.capacity) << c.size;
     // Every capacity leaves at least one spare byte and never overflows the 32-bit size.
     EXPECT_EQ(Document::CapacityFor(kMaxDocumentSize + 1), 0);
 }
 
 class DocumentOps : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(doc.Allocate()); }
     void Fill(int64_t n) {
         ASSERT_TRUE(doc.InsertGap(1, n));
-        for (int64_t i = 1; i <= n; ++i) doc.SetByte(i, static_cast<uint8_t>(i));
+        for (int64_t i = 1; i <= n; ++i)
+            doc.SetByte(i, static_cast<uint8_t>(i));
     }
     Document doc;
 };
@@ -97,7 +104,8 @@ TEST_F(DocumentOps, MatchesAPlainVector) {
             const int64_t n = static_cast<int64_t>(rng() % (200 * KiB)) + 1;
             ASSERT_TRUE(doc.InsertGap(pos, n));
             const uint8_t fill = static_cast<uint8_t>(rng());
-            for (int64_t i = 0; i < n; ++i) doc.SetByte(pos + i, fill);
+            for (int64_t i = 0; i < n; ++i)
+                doc.SetByte(pos + i, fill);
             oracle.insert(oracle.begin() + (pos - 1), static_cast<size_t>(n), fill);
         } else if (op == 1) {
             const int64_t pos = static_cast<int64_t>(rng() % size) + 1;

@@ -27,8 +27,8 @@ ProgressSource Boxes(FakeProgress::Log& log, int cancelAfter = -1) {
 
 TEST(FileTransfer, RoundTripsAtChunkBoundaries) {
     TempDir dir;
-    for (int64_t size : {int64_t{0}, int64_t{1}, 128 * KiB - 1, 128 * KiB, 128 * KiB + 1, 512 * KiB - 1, 512 * KiB,
-                         3 * 1024 * KiB + 17}) {
+    for (int64_t size : {int64_t{0}, int64_t{1}, 128 * KiB - 1, 128 * KiB, 128 * KiB + 1, 512 * KiB - 1,
+                         512 * KiB, 3 * 1024 * KiB + 17}) {
         const auto bytes = test::RandomBytes(static_cast<size_t>(size), static_cast<uint32_t>(size));
         const std::string in = dir.File("in.bin"), out = dir.File("out.bin");
         WriteFileBytes(in, bytes);
@@ -74,12 +74,15 @@ TEST(FileTransfer, CancelledOrFailedSaveKeepsThePreviousFile) {
     WriteFileBytes(target, previous);
     const auto replacement = test::RandomBytes(2 * 1024 * KiB, 4);
     FakeProgress::Log log;
-    EXPECT_EQ(WriteBytesToFile(target, replacement.data(), static_cast<int64_t>(replacement.size()), Boxes(log, 3)).code,
-              kErrWriteCancelled);
+    EXPECT_EQ(
+        WriteBytesToFile(target, replacement.data(), static_cast<int64_t>(replacement.size()), Boxes(log, 3))
+            .code,
+        kErrWriteCancelled);
     EXPECT_EQ(ReadFileBytes(target), previous);
     // No temporary file is left in the folder.
     int entries = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++entries;
     EXPECT_EQ(entries, 1);
 }
 

@@ -1,0 +1,253 @@
+#include "gui/FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/text/Format.h"
+
+namespace qhe {
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Tool button icons from the style, in the order of the tool bar.
+QIcon ToolIcon(const std::string& name, QStyle* style) {
+    static const std::map<std::string, QStyle::StandardPixmap> icons = {
+        {"QZBtnNew", QStyle::SP_FileIcon},
+        {"QZBtnOpen", QStyle::SP_DialogOpenButton},
+        {"QZBtnSave", QStyle::SP_DialogSaveButton},
+        {"QZBtnDel", QStyle::SP_TrashIcon},
+        {"QZBtnCut", QStyle::SP_DialogDiscardButton},
+        {"QZBtnCopy", QStyle::SP_FileDialogDetailedView},
+        {"QZBtnPaste", QStyle::SP_FileDialogContentsView},
+        {"QZBtnFind", QStyle::SP_FileDialogContentsView},
+        {"QZBtnReplace", QStyle::SP_BrowserReload},
+        {"QZBtnOptions", QStyle::SP_FileDialogInfoView},
+        {"QZBtnInfo", QStyle::SP_MessageBoxInformation},
+        {"QZBtnWhats", QStyle::SP_TitleBarContextHelpButton},
+    };
+    auto it = icons.find(name);
+    return it == icons.end() ? QIcon() : style->standardIcon(it->second);
+}
+
+} // namespace
+
+TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
+    : QMainWindow(parent), commands_(ui_), arguments_(std::move(arguments)) {
+    setObjectName("TFormMain");
+    setAcceptDrops(true);
+    commands_.State().doc.CurrentDir =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    summary_ = new QLabel(this);
+    summary_->setObjectName("DocumentSummary");
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setMargin(12);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setCentralWidget(summary_);
+    ui_.SetStatusHandler([this](const std::string& text) {
+        panels_[3]->setText(Q(text));
+        panels_[3]->repaint();
+    });
+    commands_.requestClose = [this] { close(); };
+    commands_.showAbout = [this] { ShowAbout(); };
+    commands_.State().actions.onChange = [this](const std::string& name) { RefreshAction(name); };
+    commands_.State().onChange = [this](unsigned what) { Refresh(what); };
+    Refresh(kChangedAll);
+    for (const auto& [name, action] : actions_)
+        RefreshAction(name);
+    resize(760, 480);
+}
+
+TFormMain::~TFormMain() = default;
+
+QAction* TFormMain::Action(const std::string& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void TFormMain::AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const auto& entry : entries) {
+        if (entry.separatorBefore) menu->addSeparator();
+        if (!entry.children.empty() || entry.name == "Reopen1") {
+            QMenu* sub = menu->addMenu(Q(entry.caption));
+            sub->setObjectName(Q(entry.name));
+            menus_[entry.name] = sub;
+            actions_[entry.name] = sub->menuAction();
+            AddMenuEntries(sub, entry.children);
+            continue;
+        }
+        QAction* action = menu->addAction(Q(entry.caption));
+        action->setObjectName(Q(entry.name));
+        if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
+        const std::string name = entry.name;
+        connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
+        actions_[name] = action;
+    }
+}
+
+void TFormMain::BuildMenus() {
+    for (const auto& top : MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(Q(top.caption));
+        menu->setObjectName(Q(top.name));
+        menus_[top.name] = menu;
+        actions_[top.name] = menu->menuAction();
+        AddMenuEntries(menu, top.children);
+    }
+}
+
+void TFormMain::BuildToolBar() {
+    QToolBar* bar = addToolBar("Panel1");
+    bar->setObjectName("Panel1");
+    bar->setMovable(false);
+    bar->setIconSize(QSize(18, 18));
+    for (const auto& button : ToolButtons()) {
+        QAction* action = bar->addAction(ToolIcon(button.name, style()), Q(button.caption));
+        action->setObjectName(Q(button.name));
+        action->setToolTip(Q(button.caption));
+        action->setStatusTip(Q(button.caption));
+        const std::string name = button.name;
+        connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
+        actions_[name] = action;
+    }
+}
+
+void TFormMain::BuildStatusBar() {
+    static const int widths[4] = {150, 70, 180, 0};
+    for (int i = 0; i < 4; ++i) {
+        panels_[i] = new QLabel(this);
+        panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (widths[i]) panels_[i]->setFixedWidth(widths[i]);
+        statusBar()->addWidget(panels_[i], widths[i] ? 0 : 1);
+    }
+    // Hints of menus and tool buttons go to the last panel, as all hints do.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (!text.isEmpty()) panels_[3]->setText(text);
+        statusBar()->clearMessage();
+    });
+}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        // The start-up work runs once, after the window is on screen.
+        QMetaObject::invokeMethod(
+            this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
+}
+
+void TFormMain::FormActivate() {
+    if (!commands_.StartUp(arguments_)) QApplication::exit(1);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (!commands_.CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    commands_.Close();
+    event->accept();
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent* event) {
+    std::vector<std::string> names;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) names.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    event->acceptProposedAction();
+    // Open after the drop has finished, so the drag source is not kept waiting by dialogs.
+    QMetaObject::invokeMethod(
+        this, [this, names] { commands_.DropFiles(names); }, Qt::QueuedConnection);
+}
+
+void TFormMain::Refresh(unsigned what) {
+    EditorState& state = commands_.State();
+    if (what & kChangedCaption) {
+        setWindowTitle(Q(state.caption));
+        QApplication::setApplicationDisplayName(QString());
+    }
+    if (what & kChangedStatus)
+        for (int i = 0; i < 4; ++i)
+            panels_[i]->setText(Q(state.status[static_cast<size_t>(i)]));
+    if (what & kChangedRecent) RebuildRecentFiles();
+    if (what & (kChangedView | kChangedStatus)) RefreshSummary();
+}
+
+void TFormMain::RefreshAction(const std::string& name) {
+    QAction* action = Action(name);
+    const ActionRegistry::State* state = commands_.State().actions.Find(name);
+    if (!action || !state) return;
+    action->setEnabled(state->enabled);
+    action->setVisible(state->visible);
+    if (state->checked) action->setCheckable(true);
+    action->setChecked(state->checked);
+}
+
+void TFormMain::RebuildRecentFiles() {
+    QMenu* reopen = menus_["Reopen1"];
+    if (!reopen) return;
+    reopen->clear();
+    for (const auto& entry : commands_.State().recent.Rebuild()) {
+        QAction* action = reopen->addAction(Q(entry.caption));
+        action->setObjectName(Q(entry.name));
+        action->setStatusTip(QFile::decodeName(entry.fileName.c_str()));
+        const std::string name = entry.name;
+        connect(action, &QAction::triggered, this, [this, name] { commands_.OpenRecent(name); });
+    }
+    reopen->setEnabled(!commands_.State().recent.Files().empty());
+}
+
+void TFormMain::RefreshSummary() {
+    const Document& doc = commands_.State().doc;
+    if (!doc.IsOpen) {
+        summary_->clear();
+        return;
+    }
+    QString text =
+        QString("%1\n\n%2 字节").arg(QFile::decodeName(doc.FileName.c_str()), Q(FormatCount(doc.Size())));
+    if (doc.Modified) text += "\n已修改";
+    if (doc.ReadOnly) text += "\n只读";
+    summary_->setText(text);
+}
+
+void TFormMain::ShowAbout() {
+    QDialog about(this);
+    about.setObjectName("TFormAbout2");
+    about.setWindowTitle(Q(commands_.AboutCaption()));
+    auto* layout = new QVBoxLayout(&about);
+    auto* title = new QLabel("<b>QHE32</b>", &about);
+    auto* info = new QLabel(Q(commands_.AboutText()), &about);
+    info->setObjectName("LabelInfo");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
+    buttons->button(QDialogButtonBox::Ok)->setText("确定");
+    connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
+    layout->addWidget(title);
+    layout->addWidget(info);
+    layout->addWidget(buttons);
+    about.exec();
+}
+
+} // namespace qhe

@@ -1,0 +1,62 @@
+#pragma once
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/MainCommands.h"
+#include "editor/MenuModel.h"
+#include "gui/QtUi.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace qhe {
+
+// TFormMain: the main window. It builds its menus and tool bar from the editor's menu model,
+// binds every action to the command of the same name, and repaints what the command layer
+// reports as changed.
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TFormMain(std::vector<std::string> arguments, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    MainCommands& Commands() { return commands_; }
+    QtUi& UiImpl() { return ui_; }
+    // The action or tool button action bound to a component name (null when unknown).
+    QAction* Action(const std::string& name) const;
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void FormActivate();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void Refresh(unsigned what);
+    void RefreshAction(const std::string& name);
+    void RebuildRecentFiles();
+    void RefreshSummary();
+    void ShowAbout();
+
+    QtUi ui_;
+    MainCommands commands_;
+    std::vector<std::string> arguments_;
+    bool activated_ = false;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, QMenu*> menus_;
+    QLabel* panels_[4] = {};
+    QLabel* summary_ = nullptr;
+};
+
+} // namespace qhe

@@ -1,0 +1,39 @@
+#include "gui/FormMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+
+namespace qhe {
+namespace {
+
+// Starts the real main window with a file on the command line, as a user would.
+TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
+    test::TempDir dir;
+    const std::string name = dir.File("sample.bin");
+    test::WriteFileBytes(name, {0x41, 0x42, 0x43});
+    TFormMain window({name});
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTRY_COMPARE(window.windowTitle(), QString("QHE32 - sample.bin"));
+    EXPECT_EQ(window.Commands().State().doc.Size(), 3);
+    ASSERT_NE(window.Action("Save1"), nullptr);
+    EXPECT_TRUE(window.Action("Save1")->isEnabled());
+    EXPECT_TRUE(window.Action("Close1")->isEnabled());
+    // Commands of later stages stay disabled.
+    EXPECT_FALSE(window.Action("Blockmark1")->isEnabled());
+
+    // Close through the File menu: caption and enabling go back to the empty state.
+    window.Action("Close1")->trigger();
+    EXPECT_EQ(window.windowTitle(), QString("QHE32"));
+    EXPECT_FALSE(window.Action("Save1")->isEnabled());
+    EXPECT_TRUE(window.Action("New1")->isEnabled());
+}
+
+} // namespace
+} // namespace qhe
