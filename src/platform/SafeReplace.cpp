@@ -49,10 +49,10 @@ int BeginSave(const std::string& name, SavePlan& plan) {
         ::umask(mask);
         plan.mode = 0666 & ~mask;
     }
-    std::string folder = FolderOf(plan.target);
-    if (folder.empty()) folder = ".";
+    const std::string folder = FolderOf(plan.target);
     const std::string base = plan.target.substr(plan.target.find_last_of('/') + 1);
-    std::string pattern = folder + "/." + base + ".qhe32-XXXXXX";
+    std::string pattern = folder.empty() ? std::string(".") : folder;
+    pattern.append("/.").append(base).append(".qhe32-XXXXXX");
     plan.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (plan.fd < 0) {
         // No room for a second file beside the target: write it in place instead.
