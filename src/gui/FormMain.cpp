@@ -147,7 +147,8 @@ void TFormMain::BuildStatusBar() {
 }
 
 bool TFormMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !activated_) {
+    // The first activation (or first showing, where no window manager activates windows).
+    if ((event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) && !activated_) {
         activated_ = true;
         // The start-up work runs once, after the window is on screen.
         QMetaObject::invokeMethod(
