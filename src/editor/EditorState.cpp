@@ -7,7 +7,7 @@ namespace qhe {
 bool CommandAvailable(const std::string& name) {
     static const std::set<std::string> available = {
         "New1",  "Open1", "Reload1",  "Reopen1",   "Save1",     "SaveAs1",  "Close1",
-        "Exit1", "Info1", "QZBtnNew", "QZBtnOpen", "QZBtnSave", "QZBtnInfo"};
+        "Exit1", "Info1", "QZBtnNew", "QZBtnOpen", "QZBtnSave", "QZBtnInfo", "Contents1", "QZBtnWhats"};
     return available.count(name) != 0;
 }
 

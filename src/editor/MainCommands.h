@@ -56,6 +56,10 @@ class MainCommands {
     std::function<void()> requestClose;
     // Shows the about box; set by the window.
     std::function<void()> showAbout;
+    // Shows the help page of a context number (0 = contents); set by the window.
+    std::function<void(int)> showHelp;
+    // Puts the window into "What's this" mode; set by the window.
+    std::function<void()> enterWhatsThis;
 
   private:
     EditorState state_;

@@ -17,7 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <QWhatsThis>
+
 #include "core/text/Format.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/help/HelpWindow.h"
 
 namespace qhe {
 namespace {
@@ -69,6 +73,10 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     });
     commands_.requestClose = [this] { close(); };
     commands_.showAbout = [this] { ShowAbout(); };
+    commands_.showHelp = [this](int context) { ShowHelp(context); };
+    commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
+    ui_.SetHelpHandler([this](int context) { ShowHelp(context); });
+    SetHelpTexts();
     commands_.State().actions.onChange = [this](const std::string& name) { RefreshAction(name); };
     commands_.State().onChange = [this](unsigned what) { Refresh(what); };
     Refresh(kChangedAll);
@@ -232,6 +240,30 @@ void TFormMain::RefreshSummary() {
     if (doc.Modified) text += "\n已修改";
     if (doc.ReadOnly) text += "\n只读";
     summary_->setText(text);
+}
+
+void TFormMain::ShowHelp(int context) {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->ShowTopic(context);
+}
+
+// "What's this" texts: the help topic of each part of the window, shown as a popup.
+void TFormMain::SetHelpTexts() {
+    auto popup = [](int context) {
+        const HelpTopic& topic = HelpTopicFor(context);
+        return QString("<b>%1</b><br>%2").arg(Q(topic.title), Q(topic.body));
+    };
+    if (auto* bar = findChild<QToolBar*>("Panel1")) bar->setWhatsThis(popup(8));
+    for (int i = 0; i < 4; ++i)
+        panels_[i]->setWhatsThis(popup(35 + i));
+    std::function<void(const std::vector<MenuEntry>&)> walk = [&](const std::vector<MenuEntry>& entries) {
+        for (const auto& entry : entries) {
+            if (entry.helpContext != 0)
+                if (QAction* action = Action(entry.name)) action->setWhatsThis(popup(entry.helpContext));
+            walk(entry.children);
+        }
+    };
+    walk(MainMenu());
 }
 
 void TFormMain::ShowAbout() {

@@ -16,6 +16,10 @@ class QMenu;
 class QToolButton;
 
 namespace qhe {
+class HelpWindow;
+}
+
+namespace qhe {
 
 // TFormMain: the main window. It builds its menus and tool bar from the editor's menu model,
 // binds every action to the command of the same name, and repaints what the command layer
@@ -30,6 +34,8 @@ class TFormMain : public QMainWindow {
     QtUi& UiImpl() { return ui_; }
     // The action or tool button action bound to a component name (null when unknown).
     QAction* Action(const std::string& name) const;
+
+    HelpWindow* Help() const { return help_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -48,6 +54,8 @@ class TFormMain : public QMainWindow {
     void RebuildRecentFiles();
     void RefreshSummary();
     void ShowAbout();
+    void ShowHelp(int context);
+    void SetHelpTexts();
 
     QtUi ui_;
     MainCommands commands_;
@@ -57,6 +65,7 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
     QLabel* summary_ = nullptr;
+    HelpWindow* help_ = nullptr;
 };
 
 } // namespace qhe
