@@ -107,7 +107,9 @@ struct MainSettings {
 
 // Reads section "Options" in the order of the first activation. Cols, Rows and FontSize are
 // taken from the file only when displayMatches; otherwise they keep 17, 19 and 8. Values the
-// program cannot use read as their default (see the .cpp); reading never stops early.
+// program cannot use read as their default: BaseAdress other than 0/1, JokerHex without two
+// leading hex digits, Cols/Rows/FontSize below 1, ByteOrder, GotoMode, EncodeAs and
+// EncodeWhere outside their choices; MRU is held to 1..9. Reading never stops early.
 OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& programFolder,
                             bool displayMatches);
 // Writes section "Options" in the order of the main window's close.
