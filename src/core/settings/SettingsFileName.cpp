@@ -1,0 +1,24 @@
+#include "core/settings/SettingsFileName.h"
+
+#include <cstdlib>
+
+#include "platform/Paths.h"
+
+namespace qhe {
+
+namespace {
+constexpr const char* kFileName = "QHE32.INI";
+}
+
+std::string SettingsFileName() {
+    if (const char* fromEnvironment = std::getenv("QHE32_INI"); fromEnvironment && *fromEnvironment) {
+        return fromEnvironment;
+    }
+    std::string programFolder = ProgramFolder();
+    if (IsFolderWritable(programFolder)) {
+        return programFolder == "/" ? std::string("/") + kFileName : programFolder + "/" + kFileName;
+    }
+    return XdgConfigHome() + "/qhe32/" + kFileName;
+}
+
+} // namespace qhe

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+namespace qhe {
+
+enum class FileReadResult { Read, Missing, Failed };
+
+// Reads the whole file into contents. Missing: no file (or folder) of that name; Failed: the
+// name exists but cannot be read (a folder, no permission, a read error).
+FileReadResult ReadWholeFile(const std::string& fileName, std::string& contents);
+
+} // namespace qhe

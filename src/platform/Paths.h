@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+namespace qhe {
+
+// Full path of the running program (from /proc/self/exe); empty if it cannot be read.
+std::string ExecutablePath();
+
+// Folder of the running program, without a trailing "/"; empty if unknown.
+std::string ProgramFolder();
+
+// True when path is an existing folder in which this process may create files.
+bool IsFolderWritable(const std::string& path);
+
+// $XDG_CONFIG_HOME when it holds an absolute path, else ~/.config.
+std::string XdgConfigHome();
+
+// $XDG_DATA_HOME when it holds an absolute path, else ~/.local/share.
+std::string XdgDataHome();
+
+} // namespace qhe
