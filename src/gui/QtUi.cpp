@@ -15,7 +15,9 @@
 namespace qhe {
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 } // namespace
 
@@ -39,7 +41,8 @@ bool QtUi::SelectFromList(const std::string& caption, const std::vector<std::str
                           int helpContext, int& index) {
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& entry : list) entries << Text(entry);
+    for (const std::string& entry : list)
+        entries << Text(entry);
     return TFormListBox::Run(Text(caption), entries, allowDelete, helpContext, index, help_,
                              QApplication::activeWindow());
 }

@@ -9,8 +9,8 @@
 
 namespace qhe {
 
-TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete, int helpContext,
-                           int index, HelpHandler help, QWidget* parent)
+TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete,
+                           int helpContext, int index, HelpHandler help, QWidget* parent)
     : QDialog(parent) {
     const DialogUnits du(font());
     setWindowTitle(caption);
