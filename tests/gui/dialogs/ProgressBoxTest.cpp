@@ -1,5 +1,6 @@
 #include "gui/dialogs/ProgressBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -8,6 +9,9 @@
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace qhe {
 namespace {
@@ -91,6 +95,45 @@ TEST_F(ProgressBoxTest, GaugeMovesOnlyToNewMultiplesOfTheStep) {
         EXPECT_EQ(box->SetProgress(s.done, s.total, s.step), s.moved) << s.done << "/" << s.total;
         EXPECT_EQ(box->Gauge()->value(), s.shown) << s.done << "/" << s.total;
     }
+}
+
+// Pending events (a click on Cancel, among others) run only when the gauge moved, when a text
+// is shown, and on SetCaption and EnableCancel.
+TEST_F(ProgressBoxTest, PendingEventsRunOnlyWhenTheRulesSay) {
+    auto box = Box();
+    QCoreApplication::processEvents();
+    int delivered = 0;
+    auto post = [&] {
+        QMetaObject::invokeMethod(
+            &owner, [&] { ++delivered; }, Qt::QueuedConnection);
+    };
+    struct Call {
+        const char* name;
+        std::function<void()> call;
+        bool runsEvents;
+    } calls[] = {
+        {"gauge unchanged", [&] { box->SetProgress(1, 1000, 5); }, false},
+        {"gauge off step", [&] { box->SetProgress(75, 1000, 5); }, false},
+        {"gauge moved", [&] { box->SetProgress(100, 1000, 5); }, true},
+        {"text not due", [&] { box->SetText("x", 2); }, false},
+        {"text due", [&] { box->SetText("y", 2); }, true},
+        {"caption", [&] { box->SetCaption("c"); }, true},
+        {"enable cancel", [&] { box->EnableCancel(true); }, true},
+    };
+    for (const Call& c : calls) {
+        delivered = 0;
+        post();
+        c.call();
+        EXPECT_EQ(delivered == 1, c.runsEvents) << c.name;
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST_F(ProgressBoxTest, BlocksInputToOtherWindowsWhileShown) {
+    auto box = Box();
+    EXPECT_EQ(QApplication::activeModalWidget(), box.get());
+    box.reset();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(ProgressBoxTest, EmptyTotalShowsAHundred) {
