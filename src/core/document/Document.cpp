@@ -1,0 +1,104 @@
+#include "core/document/Document.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/text/Messages.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgAllocating = 2074;
+constexpr int kMsgReleasing = 2075;
+constexpr int kMsgDeleting = 2031;
+
+// The 128 KiB step above n (n >= 0).
+int64_t StepAbove(int64_t n) { return (n / kCapacityStep + 1) * kCapacityStep; }
+
+} // namespace
+
+int64_t Document::CapacityFor(int64_t n) {
+    if (n > kMaxDocumentSize) return 0;
+    return std::max(kMinCapacity, StepAbove(std::max<int64_t>(n, 0)));
+}
+
+bool Document::Allocate() {
+    BusyScope busy(busy_, Msg(kMsgAllocating));
+    return buffer_.Allocate(kMinCapacity);
+}
+
+void Document::Release() {
+    BusyScope busy(busy_, Msg(kMsgReleasing));
+    buffer_.Release();
+    size_ = 0;
+}
+
+bool Document::ResizeBuffer(int64_t capacity, int busyMessage) {
+    BusyScope busy(busy_, Msg(busyMessage));
+    return buffer_.Resize(capacity);
+}
+
+bool Document::EnsureRoom(int64_t delta) {
+    if (delta == 0) return true;
+    if (delta > 0) {
+        if (static_cast<int64_t>(Capacity()) - size_ >= delta) return true;
+        if (size_ + delta > kMaxDocumentSize) return false;
+        return ResizeBuffer(StepAbove(size_ + delta), kMsgAllocating);
+    }
+    if (Capacity() <= kMinCapacity) return true;
+    const int64_t wanted = std::max(kMinCapacity, StepAbove(std::max<int64_t>(size_ + delta, 0)));
+    return ResizeBuffer(wanted, kMsgReleasing);
+}
+
+bool Document::Reallocate(int64_t capacity) {
+    if (capacity <= 0 || capacity > static_cast<int64_t>(UINT32_MAX)) return false;
+    if (!ResizeBuffer(capacity, kMsgAllocating)) return false;
+    if (size_ > capacity) size_ = static_cast<int32_t>(capacity);
+    return true;
+}
+
+bool Document::ReadBytes(int64_t pos, int64_t n, std::vector<uint8_t>& out) const {
+    out.clear();
+    if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
+    out.assign(Buffer() + pos - 1, Buffer() + pos - 1 + n);
+    return true;
+}
+
+bool Document::WriteBytes(int64_t pos, const uint8_t* bytes, int64_t len) {
+    if (pos < 1 || len < 0 || pos + len - 1 > size_) return false;
+    if (len > 0) std::memmove(Buffer() + pos - 1, bytes, static_cast<size_t>(len));
+    return true;
+}
+
+bool Document::InsertGap(int64_t pos, int64_t n) {
+    if (n < 0 || pos < 1 || pos > static_cast<int64_t>(size_) + 1) return false;
+    if (n == 0) return true;
+    if (!EnsureRoom(n)) return false;
+    uint8_t* at = Buffer() + pos - 1;
+    std::memmove(at + n, at, static_cast<size_t>(size_ - pos + 1));
+    size_ = static_cast<int32_t>(size_ + n);
+    return true;
+}
+
+bool Document::DeleteRange(int64_t pos, int64_t n) {
+    if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
+    if (n == 0) return true;
+    BusyScope busy(busy_, Msg(kMsgDeleting));
+    if (n == size_) {
+        size_ = 0;
+        return true;
+    }
+    uint8_t* at = Buffer() + pos - 1;
+    std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
+    // The bytes have moved already; the size is cut even when the buffer cannot shrink.
+    const bool shrunk = EnsureRoom(-n);
+    size_ = static_cast<int32_t>(size_ - n);
+    return shrunk;
+}
+
+void Document::Adopt(TQZDynArray&& buffer, int32_t size) {
+    buffer_ = std::move(buffer);
+    size_ = size;
+}
+
+} // namespace qhe

@@ -1,0 +1,86 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/document/DynArray.h"
+#include "core/util/Busy.h"
+#include "platform/FileIO.h"
+
+namespace qhe {
+
+// Capacity granularity and floor of the Document buffer.
+inline constexpr int64_t kCapacityStep = 128 * 1024;
+inline constexpr int64_t kMinCapacity = 512 * 1024;
+// The largest Document: Size is a 32-bit signed count.
+inline constexpr int64_t kMaxDocumentSize = INT32_MAX;
+
+// The one open file, held whole in one contiguous buffer. Positions are 1-based
+// (1 = first byte, Size = last, Size + 1 only as an insertion point).
+// The operations here change bytes and capacity only; flags such as Modified and the view
+// are the calling command's business.
+class Document {
+public:
+    // The capacity for a Document of n bytes: the 128 KiB step above n, at least 512 KiB,
+    // so there is always one spare byte. Answers 0 when n cannot be held at all.
+    static int64_t CapacityFor(int64_t n);
+
+    // Allocates the first 512 KiB (once, at start-up).
+    bool Allocate();
+    void Release();
+    bool HasBuffer() const { return !buffer_.Empty(); }
+
+    uint8_t* Buffer() { return buffer_.Data(); }
+    const uint8_t* Buffer() const { return buffer_.Data(); }
+    int32_t Size() const { return size_; }
+    uint32_t Capacity() const { return buffer_.ByteSize(); }
+
+    // No bounds check: callers keep 1 <= pos <= Capacity.
+    uint8_t GetByte(int64_t pos) const { return buffer_.Data()[pos - 1]; }
+    void SetByte(int64_t pos, uint8_t value) { buffer_.Data()[pos - 1] = value; }
+
+    // Makes Capacity fit a size change of delta bytes before it happens: grows to the 128 KiB
+    // step above the new size when the room left is too small; shrinks (to at least 512 KiB)
+    // when delta < 0 and Capacity is above the floor. False leaves everything unchanged.
+    bool EnsureRoom(int64_t delta);
+    // Resizes the buffer to exactly capacity bytes (Size is cut when it no longer fits).
+    bool Reallocate(int64_t capacity);
+
+    // The n bytes from pos; false (out empty) when they pass the end.
+    bool ReadBytes(int64_t pos, int64_t n, std::vector<uint8_t>& out) const;
+    // Writes bytes over pos..pos+len-1; false when that passes the end.
+    bool WriteBytes(int64_t pos, const uint8_t* bytes, int64_t len);
+    // Opens a gap of n bytes at pos (1 <= pos <= Size + 1) by one move of the tail; the gap's
+    // contents are undefined. False (nothing changed) when memory or the size limit forbids it.
+    bool InsertGap(int64_t pos, int64_t n);
+    // Removes n bytes from pos and hands memory back through EnsureRoom(-n). False when the
+    // range passes the end. Deleting everything empties the Document (capacity kept).
+    bool DeleteRange(int64_t pos, int64_t n);
+    // Size := n without moving bytes (n <= Capacity).
+    void SetSize(int32_t n) { size_ = n; }
+
+    // Takes over a freshly loaded buffer holding size bytes; the old buffer is released.
+    void Adopt(TQZDynArray&& buffer, int32_t size);
+
+    // Busy feedback for reallocation and deletion (may be null).
+    void SetBusyFeedback(BusyFeedback* busy) { busy_ = busy; }
+
+    // Document facts kept by the file commands.
+    std::string FileName;
+    bool Modified = false;
+    bool ReadOnly = false;
+    bool Untitled = false;
+    bool IsOpen = false;
+    platform::FileTime FileTime;
+    int32_t UntitledCounter = 0;
+    std::string CurrentDir;
+
+private:
+    bool ResizeBuffer(int64_t capacity, int busyMessage);
+
+    TQZDynArray buffer_{1};
+    int32_t size_ = 0;
+    BusyFeedback* busy_ = nullptr;
+};
+
+} // namespace qhe

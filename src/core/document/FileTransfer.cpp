@@ -1,0 +1,102 @@
+#include "core/document/FileTransfer.h"
+
+#include <algorithm>
+
+#include "core/document/Document.h"
+#include "platform/SafeReplace.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kProgressStep = 5;
+
+// Reads total bytes from fd into dest chunk by chunk; answers 0 or a code.
+int ReadChunks(int fd, uint8_t* dest, int64_t total, Progress& progress) {
+    int64_t done = 0;
+    do {
+        const int64_t chunk = std::min(total - done, kTransferChunk);
+        if (chunk > 0) {
+            const int64_t got = platform::ReadFully(fd, dest + done, chunk);
+            if (got < 0) return static_cast<int>(-got);
+            done += got;
+            if (got < chunk) return kErrRead;
+        }
+        progress.SetProgress(done, total, kProgressStep);
+        if (progress.Cancelled()) return kErrReadCancelled;
+    } while (done != total);
+    return 0;
+}
+
+// Opens name and reads total bytes into dest; answers 0 or a code.
+int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_t total,
+                  const ProgressSource& makeProgress, platform::FileTime* time) {
+    const int fd = platform::OpenForReading(name, denyWrite);
+    if (fd < 0) return -fd;
+    if (time) *time = platform::StatFile(name).modified;
+    int code = 0;
+    {
+        const std::unique_ptr<Progress> progress = makeProgress();
+        code = ReadChunks(fd, dest, total, *progress);
+    }
+    if (platform::CloseFile(fd) != 0 && code == 0) code = kErrClose;
+    return code;
+}
+
+} // namespace
+
+int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource& progress, LoadedFile& out) {
+    out = LoadedFile{};
+    const platform::FileInfo info = platform::StatFile(name);
+    const int64_t total = info.exists ? info.size : -1;
+    if (total > kMaxDocumentSize) return kErrFileTooLarge;
+    if (!out.buffer.Allocate(Document::CapacityFor(total))) return kErrNoMemory;
+    if (total < 0) {
+        // Not found by the lookup: the open reports why.
+        const int fd = platform::OpenForReading(name, denyWrite);
+        if (fd >= 0) platform::CloseFile(fd);
+        out.buffer.Release();
+        return fd < 0 ? -fd : kErrOpen;
+    }
+    const int code = ReadWholeFile(name, denyWrite, out.buffer.Data(), total, progress, &out.time);
+    if (code != 0) {
+        out.buffer.Release();
+        return code;
+    }
+    out.size = static_cast<int32_t>(total);
+    return 0;
+}
+
+int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize, const ProgressSource& progress) {
+    const platform::FileInfo info = platform::StatFile(name);
+    if (info.exists && info.size != expectedSize) return kErrRead;
+    return ReadWholeFile(name, false, dest, expectedSize, progress, nullptr);
+}
+
+WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
+                              const ProgressSource& makeProgress) {
+    WriteOutcome outcome;
+    platform::SavePlan plan;
+    outcome.code = platform::BeginSave(name, plan);
+    if (outcome.code != 0) return outcome;
+    outcome.inPlace = plan.inPlace;
+    const std::unique_ptr<Progress> progress = makeProgress();
+    int64_t done = 0;
+    do {
+        const int64_t chunk = std::min(count - done, kTransferChunk);
+        if (chunk > 0) {
+            outcome.code = platform::WriteFully(plan.fd, data + done, chunk);
+            if (outcome.code != 0) break;
+            done += chunk;
+        }
+        progress->SetProgress(done, count, kProgressStep);
+        if (progress->Cancelled()) outcome.code = kErrWriteCancelled;
+    } while (done != count && outcome.code == 0);
+    if (outcome.code != 0) {
+        platform::AbortSave(plan);
+        return outcome;
+    }
+    outcome.code = platform::CommitSave(plan);
+    return outcome;
+}
+
+} // namespace qhe

@@ -1,0 +1,16 @@
+#include "editor/EditorState.h"
+
+#include <set>
+
+namespace qhe {
+
+bool CommandAvailable(const std::string& name) {
+    static const std::set<std::string> available = {
+        "New1",      "Open1",     "Reload1",   "Reopen1",  "Save1",   "SaveAs1", "Close1",
+        "Exit1",     "Info1",     "QZBtnNew",  "QZBtnOpen", "QZBtnSave", "QZBtnInfo"};
+    return available.count(name) != 0;
+}
+
+EditorState::EditorState(Ui& ui) : ui(ui), actions(CommandAvailable) { doc.SetBusyFeedback(&ui); }
+
+} // namespace qhe

@@ -1,0 +1,70 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/document/Document.h"
+#include "editor/Actions.h"
+#include "editor/RecentFiles.h"
+#include "editor/Ui.h"
+
+namespace qhe {
+
+// What changed, so the window repaints only that.
+enum ChangeFlags : unsigned {
+    kChangedCaption = 1u << 0,
+    kChangedStatus = 1u << 1,
+    kChangedView = 1u << 2,   // the Document's bytes or the view position
+    kChangedRecent = 1u << 3, // the recent-files list
+    kChangedAll = 0xFFFFFFFFu
+};
+
+// The marked block: 1-based, inclusive, 0 = unset.
+struct BlockState {
+    int64_t begin = 0;
+    int64_t end = 0;
+    bool Complete() const { return begin != 0 && end != 0; }
+    void Unmark() { begin = end = 0; }
+};
+
+// Preferences the file commands use (read from the settings at start).
+struct FileOptions {
+    bool newEof = false;      // "NewEOF": a new Document holds the end-of-file character
+    bool oldFileTime = false; // "OldFileTime": a save keeps the file's previous time
+};
+
+// Everything the main window owns besides its widgets: the Document, the menu state, the
+// status panels, the caption and the recent files. Commands work on it; the window observes it.
+struct EditorState {
+    explicit EditorState(Ui& ui);
+
+    Ui& ui;
+    Document doc;
+    ActionRegistry actions;
+    TMRUFiles recent;
+    FileOptions options;
+    BlockState block;
+    std::string caption = "QHE32";
+    std::array<std::string, 4> status; // panels 0..3; panel 3 shows hints and busy texts
+    int64_t rememberedAddress = 1;
+    int64_t lastFoundAddress = 0;
+    int64_t lastReplaceAddress = 0;
+    int64_t topAddress = 1;
+    bool scrollEnabled = false;
+
+    // The window's observer: called with ChangeFlags after each command step.
+    std::function<void(unsigned)> onChange;
+    void Changed(unsigned what) {
+        if (onChange) onChange(what);
+    }
+    // Shows text in the hint panel.
+    void SetHint(const std::string& text) {
+        status[3] = text;
+        Changed(kChangedStatus);
+    }
+};
+
+// True for commands this build provides; the others stay disabled (Tag 2).
+bool CommandAvailable(const std::string& name);
+
+} // namespace qhe

@@ -1,0 +1,285 @@
+#include "editor/FileCommands.h"
+
+#include <ctime>
+
+#include "core/text/Format.h"
+#include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
+#include "platform/FileIO.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgSharedOpenReadOnly = 2000;
+constexpr int kMsgAskSave = 2009;
+constexpr int kMsgReading = 2020;
+constexpr int kMsgAllocFailed = 2037;
+constexpr int kMsgWriting = 2057;
+constexpr int kMsgOpenedReadOnly = 2097;
+constexpr int kMsgFileIsReadOnly = 2098;
+constexpr int kMsgNetwork = 2135;
+constexpr int kMsgOpenTitle = 319;
+constexpr int kMsgSaveAsTitle = 321;
+constexpr int kSharingViolation = 32;
+constexpr uint8_t kEofChar = 0x1A;
+
+// The commands that need an open Document, enabled by AfterOpen.
+const std::vector<std::string> kOpenDocumentItems = {
+    "Save1",      "QZBtnSave",       "SaveAs1",     "Close1",          "Print1",           "Insert1",
+    "Insertfile1", "Blockmark1",     "Blocknchars1", "Deletefromcursor1", "Deletetocursor1", "QZBtnPaste",
+    "QZBtnFind",  "QZBtnReplace",    "Goto1",       "Jumpwidth1",      "Rememberaddress1", "Decode1",
+    "Encode1",    "Bitmanipulation1", "CalculateCRC321", "Patch1",      "Find1",            "Count1",
+    "Replace1",   "Charconversion1", "Clipboard1",  "Paste1",          "Overwritestring1", "Pastefromhexstring1",
+    "Bookmarks1"};
+
+// True when the file time lies before 1980-01-01, which a file's time cannot be set back to.
+bool BeforeDosEpoch(const platform::FileTime& time) {
+    std::tm parts{};
+    const time_t seconds = static_cast<time_t>(time.seconds);
+    if (!localtime_r(&seconds, &parts)) return true;
+    return parts.tm_year + 1900 < 1980;
+}
+
+// The catalogue text of a failed transfer: the operation's message with the file name, and
+// for an operating-system code a line break and its error text.
+std::string FileErrorMessage(int operationId, int code, const std::string& name) {
+    const std::string shortName = FileNameOnly(name);
+    if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
+    if (code >= 250) return FormatMsg(code, {shortName});
+    return FormatMsg(operationId, {shortName}) + "\n" + ErrorText(code);
+}
+
+} // namespace
+
+const std::vector<std::string>& FileCommands::FileFilters() {
+    static const std::vector<std::string> filters = {"*.*", "*.exe"};
+    return filters;
+}
+
+ProgressSource FileCommands::ProgressFor(int captionId, const std::string& name) {
+    return [this, captionId, name] { return s_.ui.CreateProgress(true, true, FileNameOnly(name), Msg(captionId)); };
+}
+
+void FileCommands::ShowFileError(int messageId, int code, const std::string& name) {
+    s_.ui.ShowError(FileErrorMessage(messageId, code, name));
+}
+
+void FileCommands::ShowNetworkHint(const std::string& path) {
+    if (platform::IsNetworkPath(path)) s_.SetHint(Msg(kMsgNetwork));
+}
+
+void FileCommands::SetCaptionFromFileName() {
+    s_.caption = "QHE32 - " + FileNameOnly(s_.doc.FileName);
+    s_.Changed(kChangedCaption);
+}
+
+bool FileCommands::AllocateDocument() {
+    if (s_.doc.HasBuffer()) return true;
+    if (s_.doc.Allocate()) return true;
+    s_.ui.ShowError(Msg(kMsgAllocFailed));
+    return false;
+}
+
+void FileCommands::ReleaseDocument() {
+    if (s_.doc.HasBuffer()) s_.doc.Release();
+}
+
+int FileCommands::LoadFile(const std::string& name) {
+    LoadedFile loaded;
+    const int code = LoadWholeFile(name, !s_.doc.ReadOnly, ProgressFor(kMsgReading, name), loaded);
+    if (code != 0) {
+        ShowFileError(kErrRead, code, name);
+        return code;
+    }
+    // Only a complete load replaces the Document, so a failure never touches the open one.
+    s_.doc.Adopt(std::move(loaded.buffer), loaded.size);
+    s_.doc.FileTime = loaded.time;
+    return 0;
+}
+
+bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from, int64_t count) {
+    if (!partial) {
+        from = 1;
+        count = s_.doc.Size();
+    }
+    const WriteOutcome outcome =
+        WriteBytesToFile(name, s_.doc.Buffer() + from - 1, count, ProgressFor(kMsgWriting, name));
+    if (outcome.code != 0) {
+        ShowFileError(kErrWrite, outcome.code, name);
+        return false;
+    }
+    if (outcome.inPlace) s_.SetHint(Format(kTextSavedInPlace, {FileNameOnly(name)}));
+    if (!partial) {
+        s_.doc.Modified = false;
+        if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
+            platform::SetModificationTime(name, s_.doc.FileTime);
+        s_.Changed(kChangedStatus);
+    }
+    return true;
+}
+
+bool FileCommands::AskSaveChanges(bool& saved) {
+    saved = false;
+    if (!s_.doc.Modified || !s_.doc.IsOpen) return true;
+    const int answer = s_.ui.AskYesNoCancel(FormatMsg(kMsgAskSave, {FileNameOnly(s_.doc.FileName)}));
+    if (answer == mrYes) {
+        saved = (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : WriteFile(s_.doc.FileName, false, 1, 0);
+        return saved;
+    }
+    return answer == mrNo;
+}
+
+bool FileCommands::SaveAsDialog() {
+    FileDialogRequest request;
+    request.title = Msg(kMsgSaveAsTitle);
+    request.filters = FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    const auto chosen = s_.ui.ChooseSaveFile(request);
+    if (!chosen) return false;
+    // A failed write keeps the old name and Modified, and stops a pending close.
+    if (!WriteFile(*chosen, false, 1, 0)) return false;
+    s_.doc.FileName = *chosen;
+    s_.recent.Add(*chosen);
+    s_.Changed(kChangedRecent);
+    SetCaptionFromFileName();
+    s_.doc.Untitled = false;
+    if (s_.doc.ReadOnly) {
+        s_.doc.ReadOnly = false;
+        s_.actions.EnableItems({"Save1", "QZBtnSave"}, true);
+    }
+    s_.actions.EnableItems({"Reload1"}, true);
+    return true;
+}
+
+void FileCommands::MakeEmpty() {
+    s_.doc.SetSize(0);
+    s_.block.Unmark();
+    s_.topAddress = 1;
+    s_.actions.SetEnabled("Add1", false);
+    s_.Changed(kChangedView | kChangedStatus);
+}
+
+void FileCommands::New1Click() {
+    if (!AskSaveChanges()) return;
+    s_.doc.Untitled = true;
+    // A new Document has no file that could be read-only.
+    s_.doc.ReadOnly = false;
+    ++s_.doc.UntitledCounter;
+    s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
+    if (s_.options.newEof) {
+        s_.doc.SetSize(1);
+        s_.doc.SetByte(1, kEofChar);
+    } else {
+        MakeEmpty();
+    }
+    s_.doc.Reallocate(Document::CapacityFor(1));
+    AfterOpen();
+}
+
+void FileCommands::Open1Click() {
+    if (!AskSaveChanges()) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    FileDialogRequest request;
+    request.title = Msg(kMsgOpenTitle);
+    request.filters = FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    request.readOnlyBox = true;
+    const auto chosen = s_.ui.ChooseOpenFile(request);
+    if (chosen) OpenDocument(chosen->fileName, OpenSender::OpenDialog, chosen->readOnly);
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::Reload1Click() {
+    if (s_.doc.Untitled || !s_.doc.IsOpen) return;
+    bool saved = false;
+    if (AskSaveChanges(saved) && !saved) OpenDocument(s_.doc.FileName, OpenSender::Reload, s_.doc.ReadOnly);
+}
+
+void FileCommands::Save1Click() {
+    if (!s_.doc.IsOpen || s_.doc.ReadOnly) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    if (s_.doc.Untitled)
+        SaveAs1Click();
+    else
+        WriteFile(s_.doc.FileName, false, 1, 0);
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::SaveAs1Click() {
+    if (!s_.doc.IsOpen) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    SaveAsDialog();
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::Close1Click() {
+    if (!AskSaveChanges()) return;
+    s_.caption = "QHE32";
+    s_.actions.DisableFileItems();
+    s_.doc.IsOpen = false;
+    s_.doc.SetSize(0);
+    s_.block.Unmark();
+    s_.topAddress = 1;
+    s_.scrollEnabled = false;
+    s_.Changed(kChangedCaption | kChangedView | kChangedStatus);
+}
+
+bool FileCommands::OpenDocument(const std::string& name, OpenSender sender, bool readOnly) {
+    // Replacing a modified Document from the recent files or by a drop asks first, so a
+    // dropped file never discards unsaved changes.
+    if ((sender == OpenSender::Recent || sender == OpenSender::Drop) && !AskSaveChanges()) return false;
+    ShowNetworkHint(name);
+    if (sender == OpenSender::Recent || sender == OpenSender::Drop || sender == OpenSender::CommandLine)
+        readOnly = false;
+    // The sharing mode follows the wanted state; the open Document keeps its own on failure.
+    const bool previousReadOnly = s_.doc.ReadOnly;
+    s_.doc.ReadOnly = readOnly;
+    int code = LoadFile(name);
+    if (code == kSharingViolation && !s_.doc.ReadOnly &&
+        s_.ui.AskYesNo(FormatMsg(kMsgSharedOpenReadOnly, {FileNameOnly(name)}))) {
+        s_.doc.ReadOnly = true;
+        code = LoadFile(name);
+    }
+    if (code != 0) {
+        s_.doc.ReadOnly = previousReadOnly;
+        return false;
+    }
+    if (sender != OpenSender::Recent) {
+        s_.recent.Add(name);
+        s_.Changed(kChangedRecent);
+    }
+    // Whatever asked, the Document now has a file.
+    s_.doc.Untitled = false;
+    s_.doc.FileName = name;
+    s_.doc.CurrentDir = platform::FolderOf(name);
+    if (s_.doc.ReadOnly) {
+        s_.SetHint(Msg(kMsgOpenedReadOnly));
+    } else if (platform::IsReadOnlyFile(name)) {
+        s_.doc.ReadOnly = true;
+        s_.SetHint(Msg(kMsgFileIsReadOnly));
+    }
+    AfterOpen();
+    return true;
+}
+
+void FileCommands::AfterOpen() {
+    s_.doc.IsOpen = true;
+    s_.actions.EnableItems(kOpenDocumentItems, true);
+    if (s_.doc.ReadOnly) s_.actions.EnableItems({"Save1", "QZBtnSave"}, false);
+    s_.actions.EnableItems({"Replaceundo1"}, false);
+    s_.actions.EnableItems({"Reload1"}, !s_.doc.Untitled);
+    s_.topAddress = 1;
+    s_.block.Unmark();
+    s_.doc.Modified = false;
+    s_.rememberedAddress = 1;
+    s_.lastFoundAddress = 0;
+    s_.lastReplaceAddress = 0;
+    SetCaptionFromFileName();
+    s_.scrollEnabled = true;
+    s_.Changed(kChangedView | kChangedStatus);
+}
+
+} // namespace qhe

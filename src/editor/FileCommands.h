@@ -1,0 +1,64 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/document/FileTransfer.h"
+#include "editor/EditorState.h"
+
+namespace qhe {
+
+// Who asked OpenDocument to open a file; recent-files entries ask the save question themselves.
+enum class OpenSender { OpenDialog, Reload, Recent, Drop, CommandLine };
+
+// The commands that create, load, reload, save and close the Document, the save question
+// that guards them, and the file transfers with their progress boxes and messages.
+class FileCommands {
+public:
+    explicit FileCommands(EditorState& state) : s_(state) {}
+
+    void New1Click();
+    void Open1Click();
+    void Reload1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+
+    // False when the user cancelled; saved tells whether the Document was written.
+    bool AskSaveChanges(bool& saved);
+    bool AskSaveChanges() {
+        bool saved = false;
+        return AskSaveChanges(saved);
+    }
+    // Save as: false when cancelled or when the write failed (the Document keeps its name).
+    bool SaveAsDialog();
+    // Opens name; readOnly is the sharing the caller wants. A failed load leaves the open
+    // Document exactly as it was. Answers success.
+    bool OpenDocument(const std::string& name, OpenSender sender, bool readOnly);
+    void AfterOpen();
+
+    // First allocation at start-up; false when even 512 KiB cannot be had (message 2037 shown).
+    bool AllocateDocument();
+    void ReleaseDocument();
+
+    // Reads the whole file as the new Document (mode 0); answers 0 or the code it reported.
+    int LoadFile(const std::string& name);
+    // Writes the whole Document (partial false) or count bytes from position from. Reports
+    // its own failures; answers success.
+    bool WriteFile(const std::string& name, bool partial, int64_t from, int64_t count);
+
+    // Empties the Document (Size 0, block unmarked, view at position 1).
+    void MakeEmpty();
+
+    // The file dialogs' file types.
+    static const std::vector<std::string>& FileFilters();
+
+private:
+    void ShowNetworkHint(const std::string& path);
+    void ShowFileError(int messageId, int code, const std::string& name);
+    ProgressSource ProgressFor(int captionId, const std::string& name);
+    void SetCaptionFromFileName();
+
+    EditorState& s_;
+};
+
+} // namespace qhe

@@ -1,0 +1,105 @@
+#include "editor/MainCommands.h"
+
+#include "core/text/Format.h"
+#include "core/text/Messages.h"
+#include "platform/FileIO.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgAboutCaption = 313;
+constexpr int kMsgAboutText = 2010;
+constexpr int kMsgDropOneFile = 2069;
+
+// The first two lines of a text.
+std::string FirstTwoLines(const std::string& text) {
+    const auto first = text.find('\n');
+    if (first == std::string::npos) return text;
+    const auto second = text.find('\n', first + 1);
+    return second == std::string::npos ? text : text.substr(0, second);
+}
+
+} // namespace
+
+ScriptSwitch ParseScriptSwitch(const std::string& argument) {
+    ScriptSwitch result;
+    if (argument.size() < 2) return result;
+    const std::string head = argument.substr(0, 2);
+    if (head != "/s" && head != "/S" && head != "-s" && head != "-S") return result;
+    result.present = true;
+    result.scriptFile = argument.substr(2);
+    if (!result.scriptFile.empty() && result.scriptFile.front() == '=') result.scriptFile.erase(0, 1);
+    return result;
+}
+
+MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_) {
+    commands_ = {
+        {"New1", [this] { files_.New1Click(); }},
+        {"Open1", [this] { files_.Open1Click(); }},
+        {"Reload1", [this] { files_.Reload1Click(); }},
+        {"Save1", [this] { files_.Save1Click(); }},
+        {"SaveAs1", [this] { files_.SaveAs1Click(); }},
+        {"Close1", [this] { files_.Close1Click(); }},
+        {"Exit1", [this] { if (requestClose) requestClose(); }},
+        {"Info1", [this] { if (showAbout) showAbout(); }},
+    };
+    commands_["QZBtnNew"] = commands_["New1"];
+    commands_["QZBtnOpen"] = commands_["Open1"];
+    commands_["QZBtnSave"] = commands_["Save1"];
+    commands_["QZBtnInfo"] = commands_["Info1"];
+    state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
+    files_.Close1Click(); // the window starts without a Document
+}
+
+bool MainCommands::StartUp(const std::vector<std::string>& arguments) {
+    if (!files_.AllocateDocument()) return false;
+    if (!arguments.empty() && !arguments[0].empty())
+        files_.OpenDocument(platform::AbsolutePath(arguments[0]), OpenSender::CommandLine, false);
+    if (arguments.size() > 1) script_ = ParseScriptSwitch(arguments[1]);
+    return true;
+}
+
+bool MainCommands::Execute(const std::string& name) {
+    auto it = commands_.find(name);
+    if (it == commands_.end() || !state_.actions.Enabled(name)) return false;
+    it->second();
+    return true;
+}
+
+void MainCommands::DropFiles(const std::vector<std::string>& names) {
+    if (names.size() > 1) {
+        state_.ui.ShowError(Msg(kMsgDropOneFile));
+        return;
+    }
+    if (names.size() == 1) files_.OpenDocument(names[0], OpenSender::Drop, false);
+}
+
+void MainCommands::OpenRecent(const std::string& entryName) {
+    const std::string file = state_.recent.Choose(entryName);
+    if (file.empty()) return;
+    state_.Changed(kChangedRecent);
+    files_.OpenDocument(file, OpenSender::Recent, false);
+}
+
+std::string VersionText(const std::string& version) {
+    // major.minor, then release and build only when they are not 0; at most 8 characters.
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t dot; (dot = version.find('.', start)) != std::string::npos; start = dot + 1)
+        parts.push_back(version.substr(start, dot - start));
+    parts.push_back(version.substr(start));
+    while (parts.size() > 2 && (parts.back() == "0" || parts.back().empty())) parts.pop_back();
+    std::string text;
+    for (const auto& part : parts) text += (text.empty() ? "" : ".") + part;
+    return text.substr(0, 8);
+}
+
+std::string MainCommands::AboutCaption() const {
+    return Msg(kMsgAboutCaption) + " qhe32 " + VersionText(QHE32_VERSION);
+}
+
+std::string MainCommands::AboutText() const {
+    return Format(FirstTwoLines(Msg(kMsgAboutText)), {state_.doc.Size(), static_cast<int64_t>(state_.doc.Capacity())});
+}
+
+} // namespace qhe

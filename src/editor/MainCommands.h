@@ -1,0 +1,67 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editor/EditorState.h"
+#include "editor/FileCommands.h"
+
+namespace qhe {
+
+// The script switch of the command line: "/s", "/S", "-s" or "-S", then an optional "=" and
+// the script's file name.
+struct ScriptSwitch {
+    bool present = false;
+    std::string scriptFile;
+};
+ScriptSwitch ParseScriptSwitch(const std::string& argument);
+
+// The version shown by the about box: "1.2", or "1.2.3.4" when release and build are set.
+std::string VersionText(const std::string& version);
+
+// The main window's behaviour without widgets: start-up, close, the command table by
+// component name, file drops and the about text. One facade over the command groups.
+class MainCommands {
+public:
+    explicit MainCommands(Ui& ui);
+
+    EditorState& State() { return state_; }
+    FileCommands& Files() { return files_; }
+
+    // First activation: allocates the Document and opens the file named by the first
+    // argument (made absolute). Answers false when the program must end (no memory).
+    bool StartUp(const std::vector<std::string>& arguments);
+    const ScriptSwitch& Script() const { return script_; }
+
+    // Runs the command of the menu item or tool button name; false for an unknown or
+    // disabled one.
+    bool Execute(const std::string& name);
+
+    // The window may close exactly when the save question allows it.
+    bool CloseQuery() { return files_.AskSaveChanges(); }
+    // The window closes: the Document's memory is released.
+    void Close() { files_.ReleaseDocument(); }
+
+    // Files dropped on the window: exactly one is opened.
+    void DropFiles(const std::vector<std::string>& names);
+    // Opens recent-files entry "__MRU_<i>".
+    void OpenRecent(const std::string& entryName);
+
+    // The about box: its caption and the two lines of Document size and capacity.
+    std::string AboutCaption() const;
+    std::string AboutText() const;
+
+    // Asks the window to close (Exit); set by the window.
+    std::function<void()> requestClose;
+    // Shows the about box; set by the window.
+    std::function<void()> showAbout;
+
+private:
+    EditorState state_;
+    FileCommands files_;
+    ScriptSwitch script_;
+    std::map<std::string, std::function<void()>> commands_;
+};
+
+} // namespace qhe

@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace qhe::platform {
+
+// A file's modification time with nanoseconds, as stat reports it.
+struct FileTime {
+    int64_t seconds = 0;
+    int64_t nanoseconds = 0;
+    bool valid = false;
+};
+
+// Facts about a file looked up by name.
+struct FileInfo {
+    bool exists = false;
+    bool isRegular = false;
+    int64_t size = -1;
+    unsigned mode = 0;     // permission bits
+    unsigned linkCount = 0;
+    FileTime modified;
+};
+
+// Looks the file up; exists is false when it cannot be found.
+FileInfo StatFile(const std::string& name);
+
+// Error code of the last failing call, mapped onto the catalogue's codes.
+int LastErrorCode(bool writing);
+
+// Opens name for reading. With denyWrite the open fails with the sharing-violation code (32)
+// while another open file description holds a write lock on the file, and the returned
+// descriptor holds a read lock until it is closed, so that cooperating writers keep out.
+// Answers the descriptor, or -code on failure.
+int OpenForReading(const std::string& name, bool denyWrite);
+
+// Reads exactly count bytes unless the file ends; answers the bytes read or -code.
+int64_t ReadFully(int fd, uint8_t* dest, int64_t count);
+// Writes all count bytes; answers 0 or the error code.
+int WriteFully(int fd, const uint8_t* src, int64_t count);
+// Closes fd; answers 0 or the error code.
+int CloseFile(int fd);
+
+// True when the file must be treated as read-only: this user may not write it, or it has no
+// write permission bit at all (so the attribute holds for the administrator too).
+bool IsReadOnlyFile(const std::string& name);
+
+// Sets the file's modification time (access time left unchanged); answers success.
+bool SetModificationTime(const std::string& name, const FileTime& time);
+
+// True when path lies on a network file system (NFS, SMB/CIFS, AFS, network FUSE) or
+// names a share ("//host/...").
+bool IsNetworkPath(const std::string& path);
+
+// The folder part of path ("" when it has none) and the absolute form of path.
+std::string FolderOf(const std::string& path);
+std::string AbsolutePath(const std::string& path);
+
+} // namespace qhe::platform

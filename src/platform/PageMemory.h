@@ -1,0 +1,15 @@
+#pragma once
+#include <cstddef>
+
+namespace qhe::platform {
+
+// Large buffers straight from the kernel's page allocator. Resizing remaps pages instead of
+// copying them, so growing a 1 GiB buffer by 128 KiB costs no copy of the contents.
+// Sizes are rounded up to whole pages internally. All answer nullptr on failure.
+void* AllocatePages(size_t bytes);
+// Contents up to the smaller size survive; the block may move. On failure the old block
+// stays valid and nullptr is answered.
+void* ResizePages(void* block, size_t oldBytes, size_t newBytes);
+void ReleasePages(void* block, size_t bytes);
+
+} // namespace qhe::platform
