@@ -55,6 +55,15 @@ TEST(QtUi, ProgressBoxIsShownOverTheActiveWindow) {
     EXPECT_TRUE(main.isEnabled());
 }
 
+// A long operation may have to ask something while its progress box is up.
+TEST(QtUi, MessageBoxOverAProgressBoxCanBeAnswered) {
+    QtUi ui;
+    auto progress = ui.CreateProgress(true, true, "file.bin", "正在读取文件");
+    test::PressKeyOnNextModal(Qt::Key_Escape);
+    EXPECT_EQ(ui.AskYesNoCancel("继续?"), mrCancel);
+    EXPECT_FALSE(progress->Cancelled()) << "the Escape belonged to the message box";
+}
+
 TEST(QtUi, SelectFromListAndInputTextConvertUtf8) {
     QtUi ui;
     test::WhenModalShows([](QWidget* window) {
