@@ -55,6 +55,21 @@ TEST(QtUi, ProgressBoxIsShownOverTheActiveWindow) {
     EXPECT_TRUE(main.isEnabled());
 }
 
+TEST(QtUi, DialogsShowTheNormalCursorOverTheHourglass) {
+    QtUi ui;
+    ui.SetWaitCursor(true);
+    Qt::CursorShape duringDialog = Qt::WaitCursor;
+    test::WhenModalShows([&](QWidget* window) {
+        duringDialog = QGuiApplication::overrideCursor()->shape();
+        test::PressKey(window, Qt::Key_Return);
+    });
+    ui.ShowError("错误");
+    EXPECT_EQ(duringDialog, Qt::ArrowCursor);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    ui.SetWaitCursor(false);
+}
+
 // A long operation may have to ask something while its progress box is up.
 TEST(QtUi, MessageBoxOverAProgressBoxCanBeAnswered) {
     QtUi ui;

@@ -1,6 +1,5 @@
 #include "gui/dialogs/MessageDialog.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
