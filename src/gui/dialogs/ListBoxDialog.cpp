@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "core/text/Messages.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/DialogUnits.h"
