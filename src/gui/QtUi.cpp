@@ -15,18 +15,39 @@
 namespace qhe {
 namespace {
 
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// A modal dialog asked for while the hourglass is up (the open dialog of a command that set
+// it first, say) gets the normal cursor: the user has to point and click there.
+class NormalCursorWhileModal {
+  public:
+    NormalCursorWhileModal() : active_(QGuiApplication::overrideCursor() != nullptr) {
+        if (active_) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursorWhileModal() {
+        if (active_) QGuiApplication::restoreOverrideCursor();
+    }
+    NormalCursorWhileModal(const NormalCursorWhileModal&) = delete;
+    NormalCursorWhileModal& operator=(const NormalCursorWhileModal&) = delete;
+
+  private:
+    bool active_;
+};
 
 } // namespace
 
 int QtUi::MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
                      int helpContext, bool showIcon) {
+    NormalCursorWhileModal cursor;
     return MessageDialog::Run(Text(text), kind, buttons, defaultButton, helpContext, showIcon, help_,
                               QApplication::activeWindow());
 }
 
 bool QtUi::InputText(const std::string& caption, const std::string& prompt, std::string& value,
                      int helpContext) {
+    NormalCursorWhileModal cursor;
     QString edited = Text(value);
     if (!InputTextDialog::Run(Text(caption), Text(prompt), edited, helpContext, help_,
                               QApplication::activeWindow()))
@@ -37,14 +58,17 @@ bool QtUi::InputText(const std::string& caption, const std::string& prompt, std:
 
 bool QtUi::SelectFromList(const std::string& caption, const std::vector<std::string>& list, bool allowDelete,
                           int helpContext, int& index) {
+    NormalCursorWhileModal cursor;
     QStringList entries;
     entries.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& entry : list) entries << Text(entry);
+    for (const std::string& entry : list)
+        entries << Text(entry);
     return TFormListBox::Run(Text(caption), entries, allowDelete, helpContext, index, help_,
                              QApplication::activeWindow());
 }
 
 void QtUi::ShowMemo(const std::string& caption, const std::string& text, int helpContext) {
+    NormalCursorWhileModal cursor;
     MemoDialog::Run(Text(caption), Text(text), helpContext, help_, QApplication::activeWindow());
 }
 
@@ -82,10 +106,12 @@ void QtUi::EndBusy() {
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {
+    NormalCursorWhileModal cursor;
     return fileDialogs_.Open(request, QApplication::activeWindow());
 }
 
 std::optional<std::string> QtUi::ChooseSaveFile(const FileDialogRequest& request) {
+    NormalCursorWhileModal cursor;
     return fileDialogs_.Save(request, QApplication::activeWindow());
 }
 

@@ -13,7 +13,7 @@ namespace qhe {
 // The Ui of the Qt front end: real modal dialogs over the active window, the progress box,
 // the wait cursor and the busy text in the main window's last status panel.
 class QtUi final : public Ui {
-public:
+  public:
     using StatusHandler = std::function<void(const std::string&)>;
 
     // Shows a help topic by context number (the help window sets it).
@@ -36,7 +36,7 @@ public:
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 
-private:
+  private:
     HelpHandler help_;
     StatusHandler status_;
     TFormOSE fileDialogs_;

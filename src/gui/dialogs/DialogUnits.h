@@ -8,7 +8,7 @@ namespace qhe {
 // font's average character width (the 52 letters A-Z and a-z divided by 52), a vertical unit
 // an eighth of its height. Dialogs built from these look alike at any font size.
 class DialogUnits {
-public:
+  public:
     // scaleNum/scaleDen multiply every result (the progress box scales by dpi / 96).
     explicit DialogUnits(const QFont& font, int scaleNum = 1, int scaleDen = 1);
 
@@ -22,7 +22,7 @@ public:
     // a * b / c rounded to nearest (halves away from zero), as dialog unit arithmetic rounds.
     static int MulDiv(int a, int b, int c);
 
-private:
+  private:
     int averageWidth_;
     int height_;
     int scaleNum_;

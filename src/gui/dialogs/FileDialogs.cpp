@@ -9,8 +9,12 @@ namespace qhe {
 namespace {
 
 // File names are local 8-bit paths; catalogue texts are UTF-8.
-QString FromLocalPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
-std::string ToLocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromLocalPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string ToLocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

@@ -17,7 +17,7 @@ namespace qhe {
 // (non-native) dialogs so that the open dialog can carry the check box. The check box keeps
 // its state from one open dialog to the next, as it lives as long as the wrapper.
 class TFormOSE {
-public:
+  public:
     std::optional<OpenChoice> Open(const FileDialogRequest& request, QWidget* parent);
     std::optional<std::string> Save(const FileDialogRequest& request, QWidget* parent);
 
@@ -28,7 +28,7 @@ public:
     // Caption of CheckBoxReadOnly.
     static QString ReadOnlyCaption() { return QStringLiteral("以只读模式打开(&R)"); }
 
-private:
+  private:
     bool readOnlyChecked_ = false;
 };
 

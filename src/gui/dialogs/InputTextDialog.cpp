@@ -55,7 +55,9 @@ InputTextDialog::InputTextDialog(const QString& caption, const QString& prompt, 
     CenterOverActiveWindow(this);
 }
 
-QString InputTextDialog::Value() const { return edit_->text(); }
+QString InputTextDialog::Value() const {
+    return edit_->text();
+}
 
 bool InputTextDialog::Run(const QString& caption, const QString& prompt, QString& value, int helpContext,
                           HelpHandler help, QWidget* parent) {

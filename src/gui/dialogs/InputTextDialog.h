@@ -12,7 +12,7 @@ namespace qhe {
 // with all its text selected, OK, Cancel and (with a help context) Help.
 class InputTextDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     InputTextDialog(const QString& caption, const QString& prompt, const QString& value, int helpContext,
                     HelpHandler help, QWidget* parent = nullptr);
 
@@ -23,7 +23,7 @@ public:
     static bool Run(const QString& caption, const QString& prompt, QString& value, int helpContext,
                     HelpHandler help, QWidget* parent = nullptr);
 
-private:
+  private:
     QLineEdit* edit_;
 };
 

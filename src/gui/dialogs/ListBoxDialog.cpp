@@ -3,14 +3,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "core/text/Messages.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/DialogUnits.h"
 
 namespace qhe {
 
-TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete, int helpContext,
-                           int index, HelpHandler help, QWidget* parent)
+TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete,
+                           int helpContext, int index, HelpHandler help, QWidget* parent)
     : QDialog(parent) {
     const DialogUnits du(font());
     setWindowTitle(caption);

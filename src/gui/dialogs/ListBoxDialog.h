@@ -14,9 +14,9 @@ namespace qhe {
 // drops the selected entry from the shown list (never from the caller's), Cancel and Help.
 class TFormListBox final : public QDialog {
     Q_OBJECT
-public:
-    TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete, int helpContext, int index,
-                 HelpHandler help, QWidget* parent = nullptr);
+  public:
+    TFormListBox(const QString& caption, const QStringList& entries, bool allowDelete, int helpContext,
+                 int index, HelpHandler help, QWidget* parent = nullptr);
 
     // Index of the selected entry in the shown (possibly shortened) list; -1 when none.
     int SelectedIndex() const;
@@ -28,7 +28,7 @@ public:
     static bool Run(const QString& caption, const QStringList& entries, bool allowDelete, int helpContext,
                     int& index, HelpHandler help, QWidget* parent = nullptr);
 
-private:
+  private:
     void UpdateButtons();
 
     QListWidget* list_;

@@ -77,7 +77,9 @@ MemoDialog::MemoDialog(const QString& caption, const QString& text, int helpCont
     CenterOverActiveWindow(this);
 }
 
-void MemoDialog::reject() { accept(); }
+void MemoDialog::reject() {
+    accept();
+}
 
 QString MemoDialog::NormalizeLineBreaks(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -13,7 +13,7 @@ namespace qhe {
 // closes the box and puts the text on the clipboard, and Help with a help context.
 class MemoDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The result of the copy button.
     static constexpr int kCopyResult = 5;
 
@@ -33,7 +33,7 @@ public:
     // CR LF and lone CR become LF.
     static QString NormalizeLineBreaks(QString text);
 
-private:
+  private:
     QPlainTextEdit* memo_;
     QPushButton* copy_;
 };

@@ -1,12 +1,12 @@
 #include "gui/dialogs/MessageDialog.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -91,11 +91,12 @@ void MessageDialog::Build(const QString& text, MsgKind kind, unsigned buttons, b
         if (buttons & info.flag) shown.push_back(&info);
     // A default that is not shown falls back to the first closing button.
     bool defaultShown = false;
-    for (const ButtonInfo* info : shown) defaultShown |= info->result == default_ && info->result != mrNone;
+    for (const ButtonInfo* info : shown)
+        defaultShown |= info->result == default_ && info->result != mrNone;
     if (!defaultShown) default_ = shown.front()->result;
 
     const QScreen* screen = parentWidget() && parentWidget()->screen() ? parentWidget()->screen()
-                                                                        : QGuiApplication::primaryScreen();
+                                                                       : QGuiApplication::primaryScreen();
     const int maxTextWidth = screen ? screen->geometry().width() / 2 : 400;
 
     textLabel_ = new QLabel(this);
@@ -148,7 +149,9 @@ void MessageDialog::Build(const QString& text, MsgKind kind, unsigned buttons, b
     CenterOverActiveWindow(this);
 }
 
-void MessageDialog::reject() { done(default_); }
+void MessageDialog::reject() {
+    done(default_);
+}
 
 int MessageDialog::Run(const QString& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
                        int helpContext, bool showIcon, HelpHandler help, QWidget* parent) {

@@ -19,13 +19,13 @@ inline constexpr const char* kApplicationTitle = "QHE32";
 // box's help context. Built and sized in code from dialog units.
 class MessageDialog final : public QDialog {
     Q_OBJECT
-public:
-    MessageDialog(const QString& text, MsgKind kind, unsigned buttons, MsgResult defaultButton, int helpContext,
-                  bool showIcon, HelpHandler help, QWidget* parent = nullptr);
+  public:
+    MessageDialog(const QString& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                  int helpContext, bool showIcon, HelpHandler help, QWidget* parent = nullptr);
 
     // Shows the box modally and answers the MsgResult of the pressed button.
-    static int Run(const QString& text, MsgKind kind, unsigned buttons, MsgResult defaultButton, int helpContext,
-                   bool showIcon, HelpHandler help, QWidget* parent = nullptr);
+    static int Run(const QString& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
+                   int helpContext, bool showIcon, HelpHandler help, QWidget* parent = nullptr);
 
     // Caption of a kind (catalogue texts 700-703, the application title for custom).
     static QString Caption(MsgKind kind);
@@ -36,7 +36,7 @@ public:
     // Closing by Escape or by the window's close box answers the default button.
     void reject() override;
 
-private:
+  private:
     void Build(const QString& text, MsgKind kind, unsigned buttons, bool showIcon);
 
     MsgResult default_;

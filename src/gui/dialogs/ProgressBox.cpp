@@ -64,14 +64,18 @@ TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, cons
     CenterOverActiveWindow(this);
 }
 
-TProgressBox::~TProgressBox() { ReleaseOwner(); }
+TProgressBox::~TProgressBox() {
+    ReleaseOwner();
+}
 
 void TProgressBox::ShowNow() {
     show();
     repaint();
 }
 
-void TProgressBox::RunPendingEvents() { QCoreApplication::processEvents(); }
+void TProgressBox::RunPendingEvents() {
+    QCoreApplication::processEvents();
+}
 
 bool TProgressBox::SetProgress(int64_t done, int64_t total, int step) {
     if (!gaugeValue_.Update(done, total, step)) return false;
@@ -100,7 +104,9 @@ void TProgressBox::Cancel() {
     if (cancel_ && cancel_->isEnabled()) cancelled_ = true;
 }
 
-void TProgressBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TProgressBox::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 void TProgressBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

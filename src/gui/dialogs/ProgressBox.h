@@ -18,8 +18,9 @@ namespace qhe {
 // run by SetProgress and friends can only reach the Cancel button.
 class TProgressBox final : public QWidget, public Progress {
     Q_OBJECT
-public:
-    TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text, const QString& caption);
+  public:
+    TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text,
+                 const QString& caption);
     ~TProgressBox() override;
 
     bool SetProgress(int64_t done, int64_t total, int step) override;
@@ -35,13 +36,13 @@ public:
     QLabel* Label() const { return label_; }
     QPushButton* CancelButton() const { return cancel_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     void Cancel();
     void ReleaseOwner();
     static void RunPendingEvents();
