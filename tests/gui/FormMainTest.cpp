@@ -18,8 +18,6 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     test::WriteFileBytes(name, {0x41, 0x42, 0x43});
     TFormMain window({name});
     window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTRY_COMPARE(window.windowTitle(), QString("QHE32 - sample.bin"));
     EXPECT_EQ(window.Commands().State().doc.Size(), 3);
     ASSERT_NE(window.Action("Save1"), nullptr);
