@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/document/Document.h"
+#include "core/settings/Settings.h"
 #include "editor/Actions.h"
 #include "editor/RecentFiles.h"
 #include "editor/Ui.h"
@@ -27,12 +28,6 @@ struct BlockState {
     void Unmark() { begin = end = 0; }
 };
 
-// Preferences the file commands use (read from the settings at start).
-struct FileOptions {
-    bool newEof = false;      // "NewEOF": a new Document holds the end-of-file character
-    bool oldFileTime = false; // "OldFileTime": a save keeps the file's previous time
-};
-
 // Everything the main window owns besides its widgets: the Document, the menu state, the
 // status panels, the caption and the recent files. Commands work on it; the window observes it.
 struct EditorState {
@@ -42,7 +37,8 @@ struct EditorState {
     Document doc;
     ActionRegistry actions;
     TMRUFiles recent;
-    FileOptions options;
+    OptionsSettings options; // the preferences, read at start and written at close
+    DataInspSettings dataInsp;
     BlockState block;
     std::string caption = "QHE32";
     std::array<std::string, 4> status; // panels 0..3; panel 3 shows hints and busy texts

@@ -170,7 +170,7 @@ void FileCommands::New1Click() {
     s_.doc.ReadOnly = false;
     ++s_.doc.UntitledCounter;
     s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
-    if (s_.options.newEof) {
+    if (s_.options.newEOF) {
         s_.doc.SetSize(1);
         s_.doc.SetByte(1, kEofChar);
     } else {

@@ -19,7 +19,11 @@
 
 #include <QWhatsThis>
 
+#include "core/settings/SettingsFileName.h"
 #include "core/text/Format.h"
+#include "editor/SettingsStore.h"
+#include "gui/FormGeometryQt.h"
+#include "platform/Paths.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/help/HelpWindow.h"
 
@@ -166,6 +170,11 @@ bool TFormMain::event(QEvent* event) {
 }
 
 void TFormMain::FormActivate() {
+    const MainSettings settings =
+        ReadSettingsInto(commands_.State(), SettingsFileName(), ScreenInfoOf(this), ProgramFolder());
+    if (settings.displayMatches && settings.placement.top && settings.placement.left)
+        move(*settings.placement.left, *settings.placement.top);
+    if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
     if (!commands_.StartUp(arguments_)) QApplication::exit(1);
 }
 
@@ -175,6 +184,10 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     commands_.Close();
+    const int windowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    const QRect frame = normalGeometry();
+    WriteSettingsFrom(commands_.State(), SettingsFileName(), ScreenInfoOf(this), frame.top(), frame.left(),
+                      windowState);
     event->accept();
 }
 

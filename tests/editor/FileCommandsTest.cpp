@@ -52,7 +52,7 @@ TEST_F(FileCommandsTest, StartsClosedAndNewMakesNoName) {
     EXPECT_EQ(doc().Capacity(), 512u * 1024);
     EXPECT_EQ(state.caption, "QHE32 - NoName1");
     EXPECT_FALSE(state.actions.Enabled("Reload1"));
-    state.options.newEof = true;
+    state.options.newEOF = true;
     files.New1Click();
     EXPECT_EQ(doc().FileName, "NoName2");
     EXPECT_EQ(Bytes(), std::vector<uint8_t>{0x1A});

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "core/settings/Profile.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsFileName.h"
 
 namespace qhe {
 namespace {
@@ -31,6 +34,21 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     EXPECT_EQ(window.windowTitle(), QString("QHE32"));
     EXPECT_FALSE(window.Action("Save1")->isEnabled());
     EXPECT_TRUE(window.Action("New1")->isEnabled());
+
+    // Closing the window writes the settings and the recent files for the next start.
+    window.Commands().State().options.newEOF = true;
+    EXPECT_TRUE(window.close());
+    const ProfileSession saved(SettingsFileName());
+    EXPECT_EQ(saved.ReadString(kMruSection, "0", ""), name);
+    EXPECT_TRUE(saved.ReadBool(kOptionsSection, "NewEOF", false));
+    EXPECT_EQ(saved.ReadString(kOptionsSection, "CurrentDir", ""), dir.Path());
+
+    TFormMain next({});
+    next.show();
+    QTRY_VERIFY(next.Commands().State().doc.HasBuffer());
+    EXPECT_TRUE(next.Commands().State().options.newEOF);
+    EXPECT_EQ(next.Commands().State().recent.Files().front(), name);
+    EXPECT_EQ(next.Commands().State().doc.CurrentDir, dir.Path());
 }
 
 } // namespace
