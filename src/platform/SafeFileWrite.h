@@ -9,7 +9,7 @@ namespace qhe {
 // and is renamed over the old file (keeping its permission bits; a symbolic link is followed
 // so the link stays). Missing parent folders are created. Only when no file may be created
 // in the folder but the existing file itself is writable is it rewritten in place.
-// Returns 0 on success, else the errno value of the failing step.
+// Returns 0 on success, else the error code of the failing step (the catalogue's codes).
 int WriteFileSafely(const std::string& path, std::string_view data);
 
 } // namespace qhe
