@@ -242,6 +242,39 @@ TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
     EXPECT_GT(hits, 1000);
 }
 
+TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
+    std::mt19937 rng(99);
+    const int32_t size = static_cast<int32_t>(2 * TQSearch::kProgressStride + 777);
+    std::vector<uint8_t> text(size);
+    for (auto& b : text)
+        b = rng() % 50 ? 'x' : "aAbB."[rng() % 5]; // hits almost only where planted
+    TQSearch engine;
+    for (int round = 0; round < 12; ++round) {
+        std::vector<uint8_t> pattern(6 + rng() % 11);
+        for (auto& b : pattern)
+            b = "aAbB."[rng() % 5];
+        // Plant a few hits near the chunk borders, where the scan hands over between chunks.
+        for (int64_t border : {TQSearch::kProgressStride, 2 * TQSearch::kProgressStride}) {
+            const int64_t at = border - static_cast<int64_t>(rng() % (2 * pattern.size()));
+            std::copy(pattern.begin(), pattern.end(), text.begin() + at);
+        }
+        const int32_t low = 1 + static_cast<int32_t>(rng() % 1000);
+        const int32_t high = size - static_cast<int32_t>(rng() % 1000);
+        const bool caseSensitive = round % 2, jokerOn = round % 3 == 0;
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            bool cancel = false;
+            const int32_t got = dir == Dir::Forward
+                                    ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
+                                                           jokerOn, '.', nullptr, cancel)
+                                    : engine.SearchBackward(pattern, text.data(), low, high, caseSensitive,
+                                                            jokerOn, '.', nullptr, cancel);
+            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            EXPECT_GT(expected, TQSearch::kProgressStride / 2);
+            EXPECT_EQ(got, expected) << round;
+        }
+    }
+}
+
 TEST(SearchPatternTest, WidenToUTF16) {
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 0), (std::vector<uint8_t>{0x41, 0, 0x42, 0}));
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 1), (std::vector<uint8_t>{0, 0x41, 0, 0x42}));
