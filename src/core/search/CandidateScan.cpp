@@ -31,7 +31,7 @@ int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const Pa
 #ifdef QHE_SCAN_X86
 
 // Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
-constexpr int64_t kPrefetchAhead = 1024;
+constexpr int64_t kPrefetchAhead = 4096;
 
 // AVX2: 64 window starts per step. A 32-bit mask bit k stands for window start base + k.
 __attribute__((target("avx2,bmi,lzcnt"))) inline uint32_t
