@@ -1,8 +1,14 @@
 // Engine throughput against baselines measured in the same run: memcpy, glibc memmem, a plain
 // quick-search (Sunday) loop, zlib crc32. The buffer is QHE32_BENCH_MB MiB of random bytes
 // (default 1024).
-#include <benchmark/benchmark.h>
+#include "core/search/TQSearch.h"
+#include "core/text/Ansi.h"
+#include "core/tools/CharTable.h"
+#include "core/tools/Checksum.h"
+#include "core/tools/Crc16.h"
+#include "core/util/Progress.h"
 
+#include <benchmark/benchmark.h>
 #include <libdeflate.h>
 #include <zlib.h>
 
@@ -11,13 +17,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "core/search/TQSearch.h"
-#include "core/text/Ansi.h"
-#include "core/tools/CharTable.h"
-#include "core/tools/Checksum.h"
-#include "core/tools/Crc16.h"
-#include "core/util/Progress.h"
 
 namespace {
 

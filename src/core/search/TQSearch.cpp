@@ -1,9 +1,8 @@
 #include "core/search/TQSearch.h"
+#include "core/text/Ansi.h"
 
 #include <algorithm>
 #include <cstring>
-
-#include "core/text/Ansi.h"
 
 namespace qhe {
 

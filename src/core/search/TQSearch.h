@@ -1,11 +1,11 @@
 #pragma once
+#include "core/search/CandidateScan.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <vector>
-
-#include "core/search/CandidateScan.h"
 
 namespace qhe {
 

@@ -1,10 +1,10 @@
 #pragma once
+#include "core/util/Progress.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "core/util/Progress.h"
 
 namespace qhe {
 

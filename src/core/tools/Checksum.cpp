@@ -1,10 +1,9 @@
 #include "core/tools/Checksum.h"
-
-#include <algorithm>
+#include "core/tools/Crc16.h"
 
 #include <libdeflate.h>
 
-#include "core/tools/Crc16.h"
+#include <algorithm>
 
 namespace qhe {
 

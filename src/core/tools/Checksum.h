@@ -1,8 +1,8 @@
 #pragma once
+#include "core/util/Progress.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "core/util/Progress.h"
 
 namespace qhe {
 
