@@ -1,0 +1,159 @@
+#include "core/search/CandidateScan.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define QHE_SCAN_X86 1
+#endif
+
+namespace qhe::search_detail {
+
+namespace {
+
+inline bool Accepts(const PairFilter& f, const uint8_t* window) {
+    const uint8_t a = window[f.offsetA], b = window[f.offsetB];
+    return (a == f.a1 || a == f.a2) && (b == f.b1 || b == f.b2);
+}
+
+int64_t ScalarForward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
+                      const void* context) {
+    for (; s <= last; ++s)
+        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+    return -1;
+}
+
+int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
+                       const void* context) {
+    for (; s >= first; --s)
+        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+    return -1;
+}
+
+#ifdef QHE_SCAN_X86
+
+// Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
+constexpr int64_t kPrefetchAhead = 4096;
+
+// AVX2: 64 window starts per step. A 32-bit mask bit k stands for window start base + k.
+__attribute__((target("avx2,bmi,lzcnt"))) inline uint32_t
+Candidates32(const uint8_t* pa, const uint8_t* pb, __m256i a1, __m256i a2, __m256i b1, __m256i b2) {
+    const __m256i va = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pa));
+    const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pb));
+    const __m256i ma = _mm256_or_si256(_mm256_cmpeq_epi8(va, a1), _mm256_cmpeq_epi8(va, a2));
+    const __m256i mb = _mm256_or_si256(_mm256_cmpeq_epi8(vb, b1), _mm256_cmpeq_epi8(vb, b2));
+    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(ma, mb)));
+}
+
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buffer, int64_t s, int64_t last,
+                                                              const PairFilter& f, Verifier verify,
+                                                              const void* context) {
+    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
+                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
+    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
+                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    for (; s + 63 <= last; s += 64) {
+        _mm_prefetch(reinterpret_cast<const char*>(pb + s + kPrefetchAhead), _MM_HINT_T0);
+        const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
+        const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
+        for (uint64_t mask = lo | (hi << 32); mask != 0; mask &= mask - 1) {
+            const int64_t start = s + __builtin_ctzll(mask);
+            if (verify(context, buffer + start)) return start;
+        }
+    }
+    return ScalarForward(buffer, s, last, f, verify, context);
+}
+
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* buffer, int64_t first,
+                                                               int64_t s, const PairFilter& f,
+                                                               Verifier verify, const void* context) {
+    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
+                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
+    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
+                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    for (; s - 63 >= first; s -= 64) {
+        const int64_t base = s - 63;
+        _mm_prefetch(reinterpret_cast<const char*>(pa + base - kPrefetchAhead), _MM_HINT_T0);
+        const uint64_t lo = Candidates32(pa + base, pb + base, a1, a2, b1, b2);
+        const uint64_t hi = Candidates32(pa + base + 32, pb + base + 32, a1, a2, b1, b2);
+        for (uint64_t mask = lo | (hi << 32); mask != 0;) {
+            const int bit = 63 - __builtin_clzll(mask);
+            if (verify(context, buffer + base + bit)) return base + bit;
+            mask &= ~(uint64_t{1} << bit);
+        }
+    }
+    return ScalarBackward(buffer, first, s, f, verify, context);
+}
+
+// SSE2 (every x86-64): 16 window starts per step.
+inline uint32_t Candidates16(const uint8_t* pa, const uint8_t* pb, __m128i a1, __m128i a2, __m128i b1,
+                             __m128i b2) {
+    const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pa));
+    const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pb));
+    const __m128i ma = _mm_or_si128(_mm_cmpeq_epi8(va, a1), _mm_cmpeq_epi8(va, a2));
+    const __m128i mb = _mm_or_si128(_mm_cmpeq_epi8(vb, b1), _mm_cmpeq_epi8(vb, b2));
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(ma, mb)));
+}
+
+int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
+                    const void* context) {
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    for (; s + 15 <= last; s += 16) {
+        for (uint32_t mask = Candidates16(pa + s, pb + s, a1, a2, b1, b2); mask != 0; mask &= mask - 1) {
+            const int64_t start = s + __builtin_ctz(mask);
+            if (verify(context, buffer + start)) return start;
+        }
+    }
+    return ScalarForward(buffer, s, last, f, verify, context);
+}
+
+int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
+                     const void* context) {
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    for (; s - 15 >= first; s -= 16) {
+        const int64_t base = s - 15;
+        for (uint32_t mask = Candidates16(pa + base, pb + base, a1, a2, b1, b2); mask != 0;) {
+            const int bit = 31 - __builtin_clz(mask);
+            if (verify(context, buffer + base + bit)) return base + bit;
+            mask &= ~(1u << bit);
+        }
+    }
+    return ScalarBackward(buffer, first, s, f, verify, context);
+}
+
+const bool kHasAvx2 =
+    __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("abm");
+
+#endif
+
+} // namespace
+
+int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
+                    Verifier verify, const void* context) {
+#ifdef QHE_SCAN_X86
+    if (kHasAvx2) return Avx2Forward(buffer, first, last, filter, verify, context);
+    return Sse2Forward(buffer, first, last, filter, verify, context);
+#else
+    return ScalarForward(buffer, first, last, filter, verify, context);
+#endif
+}
+
+int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
+                     Verifier verify, const void* context) {
+#ifdef QHE_SCAN_X86
+    if (kHasAvx2) return Avx2Backward(buffer, first, last, filter, verify, context);
+    return Sse2Backward(buffer, first, last, filter, verify, context);
+#else
+    return ScalarBackward(buffer, first, last, filter, verify, context);
+#endif
+}
+
+} // namespace qhe::search_detail

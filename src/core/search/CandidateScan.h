@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+
+namespace qhe::search_detail {
+
+// A cheap test that every match must pass: the window's bytes at two offsets each belong to a
+// set of at most two values. Offsets and values are chosen from the rarest pattern bytes so that
+// few windows pass; those that do are checked in full by a Verifier.
+struct PairFilter {
+    int64_t offsetA = 0;
+    int64_t offsetB = 0;
+    uint8_t a1 = 0, a2 = 0; // values accepted at offsetA
+    uint8_t b1 = 0, b2 = 0; // values accepted at offsetB
+};
+
+// Full comparison of the window starting at `window` with the prepared pattern.
+using Verifier = bool (*)(const void* context, const uint8_t* window);
+
+// Returns the lowest window start s in [first, last] (0-based buffer indexes) that passes the
+// filter and the verifier, or -1. Reads only bytes buffer[first + offset .. last + offset] for
+// both filter offsets, which the caller keeps inside the searched range.
+int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
+                    Verifier verify, const void* context);
+
+// Returns the highest such window start, or -1.
+int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
+                     Verifier verify, const void* context);
+
+} // namespace qhe::search_detail

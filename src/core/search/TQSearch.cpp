@@ -1,0 +1,246 @@
+#include "core/search/TQSearch.h"
+#include "core/text/Ansi.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qhe {
+
+namespace {
+
+// Rough commonness of a byte value in typical files (higher = more common). The candidate filter
+// watches the rarest pattern bytes so that few windows need a full comparison.
+int Commonness(uint8_t b) {
+    if (b == 0x00) return 100;
+    if (b == 0x20) return 95;
+    if (b == 0xFF) return 80;
+    if (std::strchr("etaoinsrhld", b) && b != 0) return 75;
+    if (b >= 'a' && b <= 'z') return 60;
+    if (b >= '0' && b <= '9') return 55;
+    if (b == '\r' || b == '\n' || b == '\t') return 55;
+    if (b >= 'A' && b <= 'Z') return 50;
+    if (b < 0x80 && b >= 0x20) return 40;
+    if (b < 0x20) return 30;
+    return 20;
+}
+
+} // namespace
+
+TQSearch::TQSearch() {
+    FUpperMap = AnsiUpperMap();
+    Prepare({}, true, '.', false);
+    prepareCount_ = 0;
+}
+
+template <int Selector> bool TQSearch::Compare(const void* self, const uint8_t* window) {
+    const auto& s = *static_cast<const TQSearch*>(self);
+    const size_t n = s.FPattern.size();
+    if constexpr (Selector == 10) {
+        return std::memcmp(window, s.FPattern.data(), n) == 0;
+    } else {
+        for (size_t k = n; k-- > 0;) {
+            if constexpr (Selector == 0) {
+                if (s.FUpperMap[window[k]] != s.FUpperPattern[k]) return false;
+            } else if constexpr (Selector == 1) {
+                if (!s.wildcard_[k] && s.FUpperMap[window[k]] != s.FUpperPattern[k]) return false;
+            } else {
+                if (!s.wildcard_[k] && window[k] != s.FPattern[k]) return false;
+            }
+        }
+        return true;
+    }
+}
+
+void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uint8_t joker, bool jokerOn) {
+    ++prepareCount_;
+    FPattern.assign(pattern.begin(), pattern.end());
+    FLength = static_cast<int32_t>(FPattern.size());
+    FCaseSensitive = caseSensitive;
+    FJokerOn = jokerOn;
+    FJoker = joker;
+    FUpperPattern.clear();
+    if (!caseSensitive)
+        for (uint8_t b : FPattern)
+            FUpperPattern.push_back(FUpperMap[b]);
+    wildcard_.assign(FPattern.size(), 0);
+    if (jokerOn)
+        for (size_t k = 0; k < FPattern.size(); ++k)
+            wildcard_[k] = FPattern[k] == joker;
+    switch (caseSensitive * 10 + jokerOn) {
+    case 0:
+        FCompare = &Compare<0>;
+        break;
+    case 1:
+        FCompare = &Compare<1>;
+        break;
+    case 10:
+        FCompare = &Compare<10>;
+        break;
+    default:
+        FCompare = &Compare<11>;
+        break;
+    }
+    BuildShiftTables();
+    BuildFilter();
+}
+
+void TQSearch::BuildShiftTables() {
+    const int32_t n = FLength;
+    const auto& lower = AnsiLowerMap();
+    auto set = [&](std::array<int32_t, 256>& table, int32_t i, int32_t value) {
+        if (FCaseSensitive) {
+            table[FPattern[i - 1]] = value;
+        } else {
+            table[FUpperPattern[i - 1]] = value;
+            table[lower[FPattern[i - 1]]] = value;
+        }
+    };
+    int32_t lastJoker = 0, firstJoker = 0;
+    if (FJokerOn)
+        for (int32_t i = 1; i <= n; ++i)
+            if (FPattern[i - 1] == FJoker) {
+                if (firstJoker == 0) firstJoker = i;
+                lastJoker = i;
+            }
+
+    const int32_t forwardCap = lastJoker ? n - lastJoker + 1 : n + 1;
+    FShiftForward.fill(forwardCap);
+    for (int32_t i = 1; i <= n; ++i)
+        if (n - i + 1 < forwardCap) set(FShiftForward, i, n - i + 1);
+
+    const int32_t backwardCap = firstJoker ? firstJoker : n + 1;
+    FShiftBackward.fill(backwardCap);
+    for (int32_t i = n; i >= 1; --i)
+        if (i < backwardCap) set(FShiftBackward, i, i);
+}
+
+void TQSearch::BuildFilter() {
+    // Candidate positions: every byte that is not a wildcard, with the set of text bytes it accepts.
+    struct Choice {
+        int64_t offset;
+        uint8_t v1, v2;
+        int score;
+    };
+    std::vector<Choice> choices;
+    for (size_t k = 0; k < FPattern.size(); ++k) {
+        if (wildcard_[k]) continue;
+        if (FCaseSensitive) {
+            choices.push_back({static_cast<int64_t>(k), FPattern[k], FPattern[k], Commonness(FPattern[k])});
+            continue;
+        }
+        // Case-insensitive: every byte that upper-cases to the pattern's upper-case byte. The
+        // code page's maps give at most two such bytes (a letter and its other case).
+        uint8_t found[2];
+        int count = 0;
+        for (int t = 0; t < 256; ++t)
+            if (FUpperMap[t] == FUpperPattern[k]) {
+                if (count < 2) found[count] = static_cast<uint8_t>(t);
+                ++count;
+            }
+        if (count > 2) continue;
+        const uint8_t v2 = count == 2 ? found[1] : found[0];
+        const int score = Commonness(found[0]) + (count == 2 ? Commonness(v2) : 0);
+        choices.push_back({static_cast<int64_t>(k), found[0], v2, score});
+    }
+    allWildcards_ = FLength > 0 && choices.empty() &&
+                    std::all_of(wildcard_.begin(), wildcard_.end(), [](uint8_t w) { return w != 0; });
+    filterReady_ = !choices.empty();
+    if (!filterReady_) {
+        filter_ = {};
+        return;
+    }
+    auto byScore = [](const Choice& x, const Choice& y) { return x.score < y.score; };
+    const Choice best = *std::min_element(choices.begin(), choices.end(), byScore);
+    // The second byte should differ from the first, so that runs of one value do not pass both.
+    const Choice* second = nullptr;
+    for (const Choice& c : choices) {
+        if (c.offset == best.offset) continue;
+        const bool differs = c.v1 != best.v1 || c.v2 != best.v2;
+        const bool secondDiffers = second && (second->v1 != best.v1 || second->v2 != best.v2);
+        if (!second || (differs && !secondDiffers) || (differs == secondDiffers && c.score < second->score))
+            second = &c;
+    }
+    if (!second) second = &best;
+    filter_ = {second->offset, best.offset, second->v1, second->v2, best.v1, best.v2};
+}
+
+bool TQSearch::NeedsPrepare(std::span<const uint8_t> pattern, bool caseSensitive, bool jokerOn,
+                            uint8_t joker) const {
+    return caseSensitive != FCaseSensitive || jokerOn != FJokerOn || joker != FJoker ||
+           !std::equal(pattern.begin(), pattern.end(), FPattern.begin(), FPattern.end());
+}
+
+int64_t TQSearch::FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last,
+                                     int64_t rangeLast) const {
+    const int64_t n = FLength;
+    for (int64_t s = first; s <= last;) {
+        if (FCompare(this, buffer + s)) return s;
+        if (s >= rangeLast) break; // no further window fits
+        s += FShiftForward[buffer[s + n]];
+    }
+    return -1;
+}
+
+int64_t TQSearch::FindInChunkBackward(const uint8_t* buffer, int64_t first, int64_t last,
+                                      int64_t rangeFirst) const {
+    for (int64_t s = last; s >= first;) {
+        if (FCompare(this, buffer + s)) return s;
+        if (s <= rangeFirst) break;
+        s -= FShiftBackward[buffer[s - 1]];
+    }
+    return -1;
+}
+
+int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                                int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                                const SearchProgress& progress, bool& cancel) {
+    if (pattern.empty()) return -2;
+    if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    const int64_t n = FLength;
+    // Window starts as 0-based buffer indexes: the window s covers s .. s+n-1.
+    const int64_t first = std::max<int64_t>(low, 1) - 1;
+    const int64_t last = static_cast<int64_t>(high) - n;
+    if (last < first) return -1;
+    if (allWildcards_) return static_cast<int32_t>(first + 1);
+    const bool filtered = useFilter_ && filterReady_;
+    for (int64_t s = first;;) {
+        const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
+        const int64_t hit = filtered
+                                ? search_detail::ScanForward(buffer, s, chunkLast, filter_, FCompare, this)
+                                : FindInChunkForward(buffer, s, chunkLast, last);
+        if (hit >= 0) return static_cast<int32_t>(hit + 1);
+        if (chunkLast >= last) return -1;
+        s = chunkLast + 1;
+        if (progress) {
+            progress(static_cast<int32_t>(s + n), cancel);
+            if (cancel) return -1;
+        }
+    }
+}
+
+int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                                 int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                                 const SearchProgress& progress, bool& cancel) {
+    if (pattern.empty()) return -2;
+    if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    const int64_t n = FLength;
+    const int64_t first = std::max<int64_t>(low, 1) - 1;
+    const int64_t last = static_cast<int64_t>(high) - n;
+    if (last < first) return -1;
+    if (allWildcards_) return static_cast<int32_t>(last + 1);
+    for (int64_t s = last;;) {
+        const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);
+        const int64_t hit = useFilter_ && filterReady_
+                                ? search_detail::ScanBackward(buffer, chunkFirst, s, filter_, FCompare, this)
+                                : FindInChunkBackward(buffer, chunkFirst, s, first);
+        if (hit >= 0) return static_cast<int32_t>(hit + 1);
+        if (chunkFirst <= first) return -1;
+        s = chunkFirst - 1;
+        if (progress) {
+            progress(static_cast<int32_t>(s + n), cancel);
+            if (cancel) return -1;
+        }
+    }
+}
+
+} // namespace qhe

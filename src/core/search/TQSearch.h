@@ -1,0 +1,81 @@
+#pragma once
+#include "core/search/CandidateScan.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace qhe {
+
+// Progress of a running search: called with the 1-based end position of the current window;
+// setting cancel stops the search, which then reports no hit.
+using SearchProgress = std::function<void(int32_t position, bool& cancel)>;
+
+// The byte-pattern search engine: forward and backward search within an inclusive range of
+// 1-based positions, with an ANSI case-insensitive option and a wildcard ("joker") byte.
+// One instance keeps the prepared pattern and its tables between calls, so repeated searches
+// with the same pattern and options skip the preparation.
+//
+// Results: -2 for an empty pattern, -1 for no hit or a cancelled search, otherwise the position
+// of the first byte of the leftmost (forward) or rightmost (backward) hit lying wholly inside
+// [low, high]. The caller guarantees that buffer positions low..high exist.
+class TQSearch {
+  public:
+    // The progress callback is called once per this many window starts scanned (and never for a
+    // range shorter than the pattern), which keeps cancel responsive within a millisecond or so.
+    static constexpr int64_t kProgressStride = 256 * 1024;
+
+    TQSearch();
+
+    // Stores the pattern and options and builds the shift tables and the candidate filter.
+    void Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uint8_t joker, bool jokerOn);
+
+    int32_t SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+                          bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
+                          bool& cancel);
+    int32_t SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+                           bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
+                           bool& cancel);
+
+    // Quick-search shift distances of the prepared pattern, by the byte after (forward) or before
+    // (backward) the window.
+    int32_t ShiftForward(uint8_t b) const { return FShiftForward[b]; }
+    int32_t ShiftBackward(uint8_t b) const { return FShiftBackward[b]; }
+    // How often Prepare ran; lets callers and tests see that tables are reused.
+    int PrepareCount() const { return prepareCount_; }
+    // Chooses the SIMD candidate filter (default) or the plain quick-search loop, which gives the
+    // same results and serves as the portable reference.
+    void UseCandidateFilter(bool on) { useFilter_ = on; }
+
+  private:
+    bool NeedsPrepare(std::span<const uint8_t> pattern, bool caseSensitive, bool jokerOn,
+                      uint8_t joker) const;
+    void BuildShiftTables();
+    void BuildFilter();
+    template <int Selector> static bool Compare(const void* self, const uint8_t* window);
+    int64_t FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
+    int64_t FindInChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
+
+    std::vector<uint8_t> FPattern;
+    std::vector<uint8_t> FUpperPattern;
+    int32_t FLength = 0;
+    bool FCaseSensitive = true;
+    bool FJokerOn = false;
+    uint8_t FJoker = 0;
+    std::array<int32_t, 256> FShiftForward{};
+    std::array<int32_t, 256> FShiftBackward{};
+    std::array<uint8_t, 256> FUpperMap{};
+    // The comparison chosen by Prepare (case-sensitive x 10 + joker on).
+    search_detail::Verifier FCompare = nullptr;
+
+    std::vector<uint8_t> wildcard_; // 1 where the pattern byte is the active joker
+    bool allWildcards_ = false;
+    search_detail::PairFilter filter_;
+    bool filterReady_ = false;
+    bool useFilter_ = true;
+    int prepareCount_ = 0;
+};
+
+} // namespace qhe

@@ -1,0 +1,146 @@
+#include "core/tools/CharTable.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#define QHE_CHARTABLE_X86 1
+#endif
+
+namespace qhe {
+
+namespace {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool IsIdentity(const CharTable& table) {
+    for (int b = 0; b < 256; ++b)
+        if (table[b] != b) return false;
+    return true;
+}
+
+int64_t TranslateScalar(const CharTable& table, uint8_t* bytes, size_t count) {
+    int64_t changed = 0;
+    for (size_t k = 0; k < count; ++k) {
+        const uint8_t b = bytes[k], c = table[b];
+        bytes[k] = c;
+        changed += c != b;
+    }
+    return changed;
+}
+
+#ifdef QHE_CHARTABLE_X86
+// 64 bytes per step: two 128-entry byte permutations, chosen by each byte's top bit. Blocks that
+// the table leaves unchanged are not written back, so their cache lines stay clean.
+__attribute__((target("avx512f,avx512bw,avx512vbmi,popcnt"))) int64_t
+TranslateVbmi(const CharTable& table, uint8_t* bytes, size_t count) {
+    const __m512i t0 = _mm512_loadu_si512(table.data());
+    const __m512i t1 = _mm512_loadu_si512(table.data() + 64);
+    const __m512i t2 = _mm512_loadu_si512(table.data() + 128);
+    const __m512i t3 = _mm512_loadu_si512(table.data() + 192);
+    int64_t changed = 0;
+    size_t k = 0;
+    for (; k + 64 <= count; k += 64) {
+        const __m512i v = _mm512_loadu_si512(bytes + k);
+        const __m512i low = _mm512_permutex2var_epi8(t0, v, t1);
+        const __m512i high = _mm512_permutex2var_epi8(t2, v, t3);
+        const __m512i r = _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), low, high);
+        const __mmask64 diff = _mm512_cmpneq_epi8_mask(r, v);
+        if (diff) {
+            _mm512_storeu_si512(bytes + k, r);
+            changed += _mm_popcnt_u64(diff);
+        }
+    }
+    return changed + TranslateScalar(table, bytes + k, count - k);
+}
+
+const bool kHasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+#endif
+
+} // namespace
+
+void ResetCharTable(CharTable& table) {
+    for (int b = 0; b < 256; ++b)
+        table[b] = static_cast<uint8_t>(b);
+}
+
+bool ParseCharTable(std::string_view text, CharTable& table) {
+    ResetCharTable(table);
+    while (!text.empty()) {
+        const size_t lf = text.find('\n');
+        std::string_view line = text.substr(0, lf);
+        text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.size() != 5 || line[2] != ';') return false;
+        const int s1 = HexValue(line[0]), s2 = HexValue(line[1]), t1 = HexValue(line[3]),
+                  t2 = HexValue(line[4]);
+        if (s1 < 0 || s2 < 0 || t1 < 0 || t2 < 0) return false;
+        table[s1 * 16 + s2] = static_cast<uint8_t>(t1 * 16 + t2);
+    }
+    return true;
+}
+
+std::string FormatCharTable(const CharTable& table) {
+    std::string out;
+    for (int b = 0; b < 256; ++b) {
+        if (table[b] == b) continue;
+        char line[8];
+        std::snprintf(line, sizeof line, "%2.2X;%2.2X\r\n", b, table[b]);
+        out += line;
+    }
+    return out;
+}
+
+bool LoadCharTable(CharTable& table, const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    return ParseCharTable(text, table);
+}
+
+bool SaveCharTable(const CharTable& table, const std::string& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    const std::string text = FormatCharTable(table);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return !out.fail();
+}
+
+int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count) {
+#ifdef QHE_CHARTABLE_X86
+    if (kHasVbmi) return TranslateVbmi(table, bytes, count);
+#endif
+    return TranslateScalar(table, bytes, count);
+}
+
+CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,
+                                          int32_t start, Progress* progress) {
+    constexpr int64_t kChunk = 1 << 20; // a fraction of a millisecond per chunk
+    CharConversionResult result;
+    if (start < 1 || start > size) return result;
+    const bool identity = IsIdentity(table);
+    for (int64_t pos = start; pos <= size;) {
+        const int64_t count = std::min<int64_t>(kChunk, size - pos + 1);
+        if (!identity) result.changed += TranslateBytes(table, buffer + pos - 1, static_cast<size_t>(count));
+        pos += count;
+        if (progress) {
+            progress->SetProgress(pos - 1, size, 5);
+            if (progress->Cancelled()) {
+                result.completed = pos > size;
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+} // namespace qhe

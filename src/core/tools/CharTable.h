@@ -1,0 +1,46 @@
+#pragma once
+#include "core/util/Progress.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qhe {
+
+// The 256-entry byte translation table: entry b is the byte that replaces b.
+using CharTable = std::array<uint8_t, 256>;
+
+// Sets entry b to b for every b (the identity table changes nothing).
+void ResetCharTable(CharTable& table);
+
+// Reads the text of a .qct file into the table, which is first reset. Every line must be exactly
+// "hh;hh" (source and target byte, hex digits of either case); a later line for the same source
+// wins. Lines end with CR LF (a bare LF is accepted too). False on any other line.
+bool ParseCharTable(std::string_view text, CharTable& table);
+
+// The text of a .qct file: "%2.2X;%2.2X" CR LF for each byte the table changes, in ascending order.
+std::string FormatCharTable(const CharTable& table);
+
+// Loads a .qct file; false when the file cannot be read or a line is malformed (the table is then
+// identity or partly loaded, and the caller resets it).
+bool LoadCharTable(CharTable& table, const std::string& path);
+
+// Writes a .qct file; false on any write failure.
+bool SaveCharTable(const CharTable& table, const std::string& path);
+
+// Outcome of a conversion: completed is false after a cancel; changed counts the bytes changed.
+struct CharConversionResult {
+    bool completed = true;
+    int64_t changed = 0;
+};
+
+// Translates buffer positions start..size (1-based) through the table, reporting each chunk to
+// progress (SetProgress(position, size, 5)) and stopping after the chunk in which it is cancelled.
+CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,
+                                          int32_t start, Progress* progress);
+
+// Translates count bytes in place and answers how many changed (the conversion's inner loop).
+int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count);
+
+} // namespace qhe

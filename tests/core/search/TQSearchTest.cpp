@@ -1,0 +1,294 @@
+#include "core/search/SearchPattern.h"
+#include "core/search/TQSearch.h"
+#include "core/text/Ansi.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace qhe {
+namespace {
+
+std::vector<uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
+
+enum class Dir { Forward, Backward };
+
+struct Case {
+    const char* name;
+    std::string text;
+    std::string pattern;
+    int32_t low, high;
+    bool caseSensitive, jokerOn;
+    Dir dir;
+    int32_t expected;
+};
+
+int32_t RunCase(TQSearch& engine, const Case& c, int* progressCalls = nullptr) {
+    const auto text = Bytes(c.text);
+    const auto pattern = Bytes(c.pattern);
+    bool cancel = false;
+    SearchProgress progress = [&](int32_t, bool&) {
+        if (progressCalls) ++*progressCalls;
+    };
+    return c.dir == Dir::Forward ? engine.SearchForward(pattern, text.data(), c.low, c.high, c.caseSensitive,
+                                                        c.jokerOn, '.', progress, cancel)
+                                 : engine.SearchBackward(pattern, text.data(), c.low, c.high, c.caseSensitive,
+                                                         c.jokerOn, '.', progress, cancel);
+}
+
+TEST(TQSearchTest, EdgeCases) {
+    const Case cases[] = {
+        {"forward leftmost", "xABAB", "AB", 1, 5, true, false, Dir::Forward, 2},
+        {"backward rightmost", "xABAB", "AB", 1, 5, true, false, Dir::Backward, 4},
+        {"backward hit must end by high", "xABAB", "AB", 1, 4, true, false, Dir::Backward, 2},
+        {"forward hit must start at low", "xABAB", "AB", 3, 5, true, false, Dir::Forward, 4},
+        {"forward hit must end by high", "xABAB", "AB", 1, 2, true, false, Dir::Forward, -1},
+        {"insensitive finds upper", "xxAB", "ab", 1, 4, false, false, Dir::Forward, 3},
+        {"insensitive finds mixed", "xxAb", "ab", 1, 4, false, false, Dir::Forward, 3},
+        {"insensitive finds lower", "xxab", "AB", 1, 4, false, false, Dir::Backward, 3},
+        {"sensitive skips other case", "ABAbab", "ab", 1, 6, true, false, Dir::Forward, 5},
+        {"insensitive 1252 specials", "x\x9A\xFF", "\x8A\x9F", 1, 3, false, false, Dir::Forward, 2},
+        {"joker matches any byte", "xABC", "A.C", 1, 4, true, true, Dir::Forward, 2},
+        {"joker matches itself", "xA.C", "A.C", 1, 4, true, true, Dir::Forward, 2},
+        {"joker matches zero", std::string("xA\0C", 4), "A.C", 1, 4, true, true, Dir::Backward, 2},
+        {"joker off is literal", "xABCA.C", "A.C", 1, 7, true, false, Dir::Forward, 5},
+        {"joker with case folding", "xaBc", "A.C", 1, 4, false, true, Dir::Forward, 2},
+        {"all jokers match first window", "qwerty", "..", 2, 6, true, true, Dir::Forward, 2},
+        {"all jokers backward", "qwerty", "..", 2, 6, true, true, Dir::Backward, 5},
+        {"pattern longer than range", "ABAB", "ABA", 2, 3, true, false, Dir::Forward, -1},
+        {"pattern longer than range backward", "ABAB", "ABA", 2, 3, true, false, Dir::Backward, -1},
+        {"empty pattern", "ABAB", "", 1, 4, true, false, Dir::Forward, -2},
+        {"empty pattern backward", "ABAB", "", 3, 1, true, false, Dir::Backward, -2},
+        {"one-byte pattern", "abcabc", "c", 1, 6, true, false, Dir::Backward, 6},
+        {"whole range is the hit", "abc", "abc", 1, 3, true, false, Dir::Forward, 1},
+    };
+    for (bool filter : {true, false}) {
+        for (const Case& c : cases) {
+            TQSearch engine;
+            engine.UseCandidateFilter(filter);
+            int calls = 0;
+            EXPECT_EQ(RunCase(engine, c, &calls), c.expected)
+                << c.name << (filter ? " (filter)" : " (quick search)");
+            EXPECT_EQ(calls, 0) << c.name;
+        }
+    }
+}
+
+TEST(TQSearchTest, ShiftTablesAndJokerCaps) {
+    TQSearch engine;
+    engine.Prepare(Bytes("ABCA"), true, '.', false);
+    EXPECT_EQ(engine.ShiftForward('A'), 1);
+    EXPECT_EQ(engine.ShiftForward('C'), 2);
+    EXPECT_EQ(engine.ShiftForward('x'), 5);
+    EXPECT_EQ(engine.ShiftBackward('A'), 1);
+    EXPECT_EQ(engine.ShiftBackward('C'), 3);
+    EXPECT_EQ(engine.ShiftBackward('x'), 5);
+
+    engine.Prepare(Bytes(".."), true, '.', true);
+    EXPECT_EQ(engine.ShiftForward('x'), 1);
+    EXPECT_EQ(engine.ShiftBackward('x'), 1);
+
+    engine.Prepare(Bytes("A.BC"), true, '.', true); // joker at 2: forward cap 3, backward cap 2
+    EXPECT_EQ(engine.ShiftForward('x'), 3);
+    EXPECT_EQ(engine.ShiftForward('C'), 1);
+    EXPECT_EQ(engine.ShiftForward('A'), 3);
+    EXPECT_EQ(engine.ShiftBackward('x'), 2);
+    EXPECT_EQ(engine.ShiftBackward('A'), 1);
+
+    engine.Prepare(Bytes("aB"), false, '.', false); // both cases get the entry
+    EXPECT_EQ(engine.ShiftForward('b'), 1);
+    EXPECT_EQ(engine.ShiftForward('B'), 1);
+    EXPECT_EQ(engine.ShiftForward('A'), 2);
+    EXPECT_EQ(engine.ShiftForward('a'), 2);
+}
+
+TEST(TQSearchTest, PreparesOnlyWhenPatternOrOptionChanges) {
+    TQSearch engine;
+    const auto text = Bytes("hello world");
+    const auto pattern = Bytes("wor");
+    bool cancel = false;
+    auto search = [&](const std::vector<uint8_t>& p, bool cs, bool jokerOn, uint8_t joker) {
+        return engine.SearchForward(p, text.data(), 1, 11, cs, jokerOn, joker, nullptr, cancel);
+    };
+    EXPECT_EQ(search(pattern, true, false, '.'), 7);
+    EXPECT_EQ(engine.PrepareCount(), 1);
+    EXPECT_EQ(search(pattern, true, false, '.'), 7);
+    EXPECT_EQ(engine.SearchBackward(pattern, text.data(), 1, 11, true, false, '.', nullptr, cancel), 7);
+    EXPECT_EQ(engine.PrepareCount(), 1);
+    search(pattern, true, false, '?'); // only the joker byte changed
+    EXPECT_EQ(engine.PrepareCount(), 2);
+    search(pattern, false, false, '?');
+    EXPECT_EQ(engine.PrepareCount(), 3);
+    search(pattern, false, true, '?');
+    EXPECT_EQ(engine.PrepareCount(), 4);
+    search(Bytes("wo"), false, true, '?');
+    EXPECT_EQ(engine.PrepareCount(), 5);
+}
+
+TEST(TQSearchTest, ProgressReportsWindowEndsAndCancelStops) {
+    const int64_t size = 3 * TQSearch::kProgressStride + 100;
+    std::vector<uint8_t> text(size, 'x');
+    const auto pattern = Bytes("needle");
+    std::copy(pattern.begin(), pattern.end(), text.end() - 10);
+    for (bool filter : {true, false}) {
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            TQSearch engine;
+            engine.UseCandidateFilter(filter);
+            std::vector<int32_t> seen;
+            bool cancelAtFirst = false;
+            SearchProgress progress = [&](int32_t e, bool& cancel) {
+                seen.push_back(e);
+                cancel = cancelAtFirst;
+            };
+            auto run = [&] {
+                bool cancel = false;
+                const int32_t high = static_cast<int32_t>(size);
+                if (dir == Dir::Forward)
+                    return engine.SearchForward(pattern, text.data(), 1, high, true, false, '.', progress,
+                                                cancel);
+                // Backward: the hit lies near the start instead.
+                std::vector<uint8_t> mirrored(text.rbegin(), text.rend());
+                std::copy(pattern.begin(), pattern.end(), mirrored.begin() + 4);
+                text.swap(mirrored);
+                const int32_t r =
+                    engine.SearchBackward(pattern, text.data(), 1, high, true, false, '.', progress, cancel);
+                text.swap(mirrored);
+                return r;
+            };
+            const int32_t expected = dir == Dir::Forward ? static_cast<int32_t>(size - 9) : 5;
+            EXPECT_EQ(run(), expected);
+            ASSERT_EQ(seen.size(), 3u);
+            for (size_t k = 1; k < seen.size(); ++k)
+                EXPECT_EQ(std::abs(seen[k] - seen[k - 1]), TQSearch::kProgressStride);
+            seen.clear();
+            cancelAtFirst = true;
+            EXPECT_EQ(run(), -1);
+            EXPECT_EQ(seen.size(), 1u);
+        }
+    }
+}
+
+// The reference: every window start tested with the four comparisons written out directly.
+int32_t BruteForce(const std::vector<uint8_t>& text, const std::vector<uint8_t>& pattern, int32_t low,
+                   int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker, Dir dir) {
+    if (pattern.empty()) return -2;
+    const int32_t n = static_cast<int32_t>(pattern.size());
+    auto matchesAt = [&](int32_t p) {
+        for (int32_t k = 0; k < n; ++k) {
+            const uint8_t t = text[p - 1 + k], q = pattern[k];
+            if (jokerOn && q == joker) continue;
+            if (caseSensitive ? t != q : AnsiUpper(t) != AnsiUpper(q)) return false;
+        }
+        return true;
+    };
+    if (dir == Dir::Forward) {
+        for (int32_t p = low; p + n - 1 <= high; ++p)
+            if (matchesAt(p)) return p;
+    } else {
+        for (int32_t p = high - n + 1; p >= low; --p)
+            if (matchesAt(p)) return p;
+    }
+    return -1;
+}
+
+TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
+    std::mt19937 rng(20261207);
+    // Small alphabets make hits, near misses and case pairs frequent.
+    const std::vector<std::vector<uint8_t>> alphabets = {
+        {'a', 'A', 'b', 'B', '.'}, {0x9A, 0x8A, 0xFF, 0x9F, 0xDF, 'x'}, {0, 1, 2, '.'}, {}};
+    TQSearch filtered, plain;
+    plain.UseCandidateFilter(false);
+    int hits = 0;
+    for (int round = 0; round < 4000; ++round) {
+        const auto& alphabet = alphabets[round % alphabets.size()];
+        auto randomByte = [&] {
+            return alphabet.empty() ? static_cast<uint8_t>(rng()) : alphabet[rng() % alphabet.size()];
+        };
+        const int32_t size = 1 + static_cast<int32_t>(rng() % (round % 10 == 0 ? 2000 : 200));
+        std::vector<uint8_t> text(size);
+        for (auto& b : text)
+            b = randomByte();
+        std::vector<uint8_t> pattern(1 + rng() % 7);
+        for (auto& b : pattern)
+            b = randomByte();
+        if (rng() % 3 == 0 && size >= static_cast<int32_t>(pattern.size())) { // plant a hit
+            const size_t at = rng() % (size - pattern.size() + 1);
+            std::copy(pattern.begin(), pattern.end(), text.begin() + at);
+        }
+        const int32_t low = 1 + static_cast<int32_t>(rng() % size);
+        const int32_t high = low + static_cast<int32_t>(rng() % (size - low + 1));
+        const bool caseSensitive = rng() % 2, jokerOn = rng() % 2;
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            hits += expected > 0;
+            for (TQSearch* engine : {&filtered, &plain}) {
+                bool cancel = false;
+                const int32_t got =
+                    dir == Dir::Forward
+                        ? engine->SearchForward(pattern, text.data(), low, high, caseSensitive, jokerOn, '.',
+                                                nullptr, cancel)
+                        : engine->SearchBackward(pattern, text.data(), low, high, caseSensitive, jokerOn, '.',
+                                                 nullptr, cancel);
+                ASSERT_EQ(got, expected) << "round " << round << " size " << size << " range " << low << ".."
+                                         << high << " n " << pattern.size() << " cs " << caseSensitive
+                                         << " joker " << jokerOn << " dir " << int(dir);
+            }
+        }
+    }
+    EXPECT_GT(hits, 1000);
+}
+
+TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
+    std::mt19937 rng(99);
+    const int32_t size = static_cast<int32_t>(2 * TQSearch::kProgressStride + 777);
+    std::vector<uint8_t> text(size);
+    for (auto& b : text)
+        b = rng() % 50 ? 'x' : "aAbB."[rng() % 5]; // hits almost only where planted
+    TQSearch engine;
+    for (int round = 0; round < 12; ++round) {
+        std::vector<uint8_t> pattern(6 + rng() % 11);
+        for (auto& b : pattern)
+            b = "aAbB."[rng() % 5];
+        // Plant a few hits near the chunk borders, where the scan hands over between chunks.
+        for (int64_t border : {TQSearch::kProgressStride, 2 * TQSearch::kProgressStride}) {
+            const int64_t at = border - static_cast<int64_t>(rng() % (2 * pattern.size()));
+            std::copy(pattern.begin(), pattern.end(), text.begin() + at);
+        }
+        const int32_t low = 1 + static_cast<int32_t>(rng() % 1000);
+        const int32_t high = size - static_cast<int32_t>(rng() % 1000);
+        const bool caseSensitive = round % 2, jokerOn = round % 3 == 0;
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            bool cancel = false;
+            const int32_t got = dir == Dir::Forward
+                                    ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
+                                                           jokerOn, '.', nullptr, cancel)
+                                    : engine.SearchBackward(pattern, text.data(), low, high, caseSensitive,
+                                                            jokerOn, '.', nullptr, cancel);
+            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            EXPECT_GT(expected, TQSearch::kProgressStride / 2);
+            EXPECT_EQ(got, expected) << round;
+        }
+    }
+}
+
+TEST(SearchPatternTest, WidenToUTF16) {
+    EXPECT_EQ(WidenToUTF16(Bytes("AB"), 0), (std::vector<uint8_t>{0x41, 0, 0x42, 0}));
+    EXPECT_EQ(WidenToUTF16(Bytes("AB"), 1), (std::vector<uint8_t>{0, 0x41, 0, 0x42}));
+    EXPECT_TRUE(WidenToUTF16({}, 0).empty());
+}
+
+TEST(SearchPatternTest, HasCaseLetters) {
+    EXPECT_TRUE(HasCaseLetters(Bytes("A")));
+    EXPECT_TRUE(HasCaseLetters(Bytes("01z")));
+    EXPECT_TRUE(HasCaseLetters(Bytes("\xFF")));
+    EXPECT_FALSE(HasCaseLetters(Bytes("01")));
+    EXPECT_FALSE(HasCaseLetters(Bytes("\xDF\xF7")));
+    EXPECT_FALSE(HasCaseLetters({}));
+}
+
+} // namespace
+} // namespace qhe
