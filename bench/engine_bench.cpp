@@ -6,6 +6,7 @@
 #include "core/tools/CharTable.h"
 #include "core/tools/Checksum.h"
 #include "core/tools/Crc16.h"
+#include "core/tools/TranslateKernels.h"
 #include "core/util/Progress.h"
 
 #include <benchmark/benchmark.h>
@@ -321,5 +322,26 @@ void BM_ConvertWithCharTable(benchmark::State& state) {
 }
 // Arg: 0 every high byte changes, 1 four bytes change.
 BENCHMARK(BM_ConvertWithCharTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Arg: 0 portable, 1 AVX2, 2 AVX-512 VBMI.
+void BM_TranslateBytes(benchmark::State& state) {
+    const auto& hay = Haystack();
+    static std::vector<uint8_t> work;
+    work.assign(hay.begin(), hay.end());
+    qhe::CharTable table;
+    qhe::ResetCharTable(table);
+    for (int b = 0x80; b < 0x100; ++b)
+        table[b] = static_cast<uint8_t>(0x80 + ((b - 0x80 + 37) % 128));
+    auto* variant = state.range(0) == 0   ? &qhe::TranslateBytesPortable
+                    : state.range(0) == 1 ? &qhe::translate_detail::TranslateAvx2
+                                          : &qhe::translate_detail::TranslateAvx512Vbmi;
+    for (auto _ : state) {
+        const int64_t changed = variant(table, work.data(), work.size());
+        if (changed < 0) state.SkipWithError("not available on this processor");
+        benchmark::DoNotOptimize(changed);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(work.size()));
+}
+BENCHMARK(BM_TranslateBytes)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/tools/CharTable.h"
+#include "core/tools/TranslateKernels.h"
 #include "ProgressRecorder.h"
 
 #include <gtest/gtest.h>
@@ -96,9 +97,18 @@ TEST(CharTableTest, TranslateAgreesWithScalarLoop) {
     for (auto& b : data)
         b = static_cast<uint8_t>(rng());
     for (size_t start : {0, 1, 7}) {
-        for (size_t count : {0, 1, 63, 64, 65, 129, 4000}) {
-            std::vector<uint8_t> fast(data), slow(data);
+        for (size_t count : {0, 1, 31, 32, 63, 64, 65, 129, 4000}) {
+            std::vector<uint8_t> fast(data), portable(data), slow(data);
             const int64_t changed = TranslateBytes(table, fast.data() + start, count);
+            EXPECT_EQ(TranslateBytesPortable(table, portable.data() + start, count), changed);
+            EXPECT_EQ(portable, fast);
+            for (auto* variant : {&translate_detail::TranslateAvx512Vbmi, &translate_detail::TranslateAvx2}) {
+                std::vector<uint8_t> simd(data);
+                const int64_t simdChanged = variant(table, simd.data() + start, count);
+                if (simdChanged < 0) continue; // not available here
+                EXPECT_EQ(simdChanged, changed);
+                EXPECT_EQ(simd, fast);
+            }
             int64_t expected = 0;
             for (size_t k = start; k < start + count; ++k) {
                 expected += table[slow[k]] != slow[k];
