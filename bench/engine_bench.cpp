@@ -226,6 +226,25 @@ void BM_TQSearch(benchmark::State& state) {
 // Args: kind (0 exact, 1 case-insensitive, 2 joker), pattern length, backward.
 BENCHMARK(BM_TQSearch)->ArgsProduct({{0, 1, 2}, {6, 16}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// The narrower scan methods (for processors without AVX2, and the quick-search loop), exact
+// 16-byte absent pattern forward. Arg: TQSearch::Method.
+void BM_TQSearchMethod(benchmark::State& state) {
+    const auto& hay = Haystack();
+    const auto pattern = Bytes(PatternFor(0, 16));
+    TQSearch engine;
+    engine.SetMethod(static_cast<TQSearch::Method>(state.range(0)));
+    const auto high = static_cast<int32_t>(hay.size());
+    for (auto _ : state) {
+        bool cancel = false;
+        const int32_t hit =
+            engine.SearchForward(pattern, hay.data(), 1, high, true, false, '.', nullptr, cancel);
+        benchmark::DoNotOptimize(hit);
+        if (hit >= 0) state.SkipWithError("pattern present");
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
+}
+BENCHMARK(BM_TQSearchMethod)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 // Counting as the count command does: repeated forward searches, each after the previous hit.
 void BM_TQSearchCountRare(benchmark::State& state) {
     const auto& hay = Haystack();
