@@ -17,6 +17,13 @@ struct PairFilter {
 // every kind on any x86-64 machine).
 enum class ScanKernel { Widest, Sse2, Scalar };
 
+// Whether this build has a vector scan; without one the quick-search loop is the faster default.
+#if defined(__x86_64__) || defined(__i386__)
+inline constexpr bool kVectorScan = true;
+#else
+inline constexpr bool kVectorScan = false;
+#endif
+
 // Full comparison of the window starting at `window` with the prepared pattern.
 using Verifier = bool (*)(const void* context, const uint8_t* window);
 

@@ -46,7 +46,8 @@ class TQSearch {
     // How often Prepare ran; lets callers and tests see that tables are reused.
     int PrepareCount() const { return prepareCount_; }
     // How the range is scanned; every method gives the same results. The candidate filter is the
-    // default; the plain quick-search loop follows the shift tables window by window.
+    // default (the quick-search loop where the build has no vector scan); the quick-search loop
+    // follows the shift tables window by window.
     enum class Method { CandidateFilter, Sse2CandidateFilter, ScalarCandidateFilter, QuickSearch };
     void SetMethod(Method method) { method_ = method; }
 
@@ -57,6 +58,7 @@ class TQSearch {
     void BuildFilter();
     template <int Selector> static bool Compare(const void* self, const uint8_t* window);
     search_detail::ScanKernel Kernel() const;
+    bool UsesQuickSearch() const;
     int64_t ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
     int64_t FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
