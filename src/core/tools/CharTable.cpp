@@ -2,8 +2,6 @@
 #include "core/tools/TranslateKernels.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace qhe {
 
@@ -57,20 +55,26 @@ std::string FormatCharTable(const CharTable& table) {
 }
 
 bool LoadCharTable(CharTable& table, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    return ParseCharTable(text, table);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::string text;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    const bool readFailed = std::ferror(file) != 0; // e.g. the path is a folder
+    std::fclose(file);
+    return !readFailed && ParseCharTable(text, table);
 }
 
 bool SaveCharTable(const CharTable& table, const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
     const std::string text = FormatCharTable(table);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    // Buffered data reaches the disk only at close, where a full disk shows up.
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
 }
 
 int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t count) {

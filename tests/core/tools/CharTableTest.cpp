@@ -74,6 +74,10 @@ TEST(CharTableTest, SaveAndLoadRoundTrip) {
     std::remove(path.c_str());
     EXPECT_FALSE(LoadCharTable(loaded, path));
     EXPECT_FALSE(SaveCharTable(table, (dir / "no-such-dir" / "x.qct").string()));
+    EXPECT_FALSE(LoadCharTable(loaded, dir.string())); // a folder, not a file
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_FALSE(SaveCharTable(table, "/dev/full")); // a full disk
+    }
 }
 
 TEST(CharTableTest, ConvertFromStartPositionCountsChanges) {
