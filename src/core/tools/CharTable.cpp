@@ -1,6 +1,7 @@
 #include "core/tools/CharTable.h"
 #include "core/tools/TranslateKernels.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace qhe {
