@@ -14,7 +14,7 @@ int Commonness(uint8_t b) {
     if (b == 0x00) return 100;
     if (b == 0x20) return 95;
     if (b == 0xFF) return 80;
-    if (std::strchr("etaoinsrhld", b) && b != 0) return 75;
+    if (std::strchr("etaoinsrhld", b)) return 75; // b is not 0 here
     if (b >= 'a' && b <= 'z') return 60;
     if (b >= '0' && b <= '9') return 55;
     if (b == '\r' || b == '\n' || b == '\t') return 55;
@@ -149,8 +149,10 @@ void TQSearch::BuildFilter() {
         filter_ = {};
         return;
     }
+    // Among equally rare bytes the last one wins: in periodic patterns such as ABABABAX it is the
+    // one that tells the pattern apart from the period.
     auto byScore = [](const Choice& x, const Choice& y) { return x.score < y.score; };
-    const Choice best = *std::min_element(choices.begin(), choices.end(), byScore);
+    const Choice best = *std::min_element(choices.rbegin(), choices.rend(), byScore);
     // The second byte should differ from the first, so that runs of one value do not pass both.
     const Choice* second = nullptr;
     for (const Choice& c : choices) {
