@@ -6,6 +6,7 @@
 #include "core/tools/CharTable.h"
 #include "core/tools/Checksum.h"
 #include "core/tools/Crc16.h"
+#include "core/tools/TranslateKernels.h"
 #include "core/util/Progress.h"
 
 #include <benchmark/benchmark.h>
@@ -225,6 +226,25 @@ void BM_TQSearch(benchmark::State& state) {
 // Args: kind (0 exact, 1 case-insensitive, 2 joker), pattern length, backward.
 BENCHMARK(BM_TQSearch)->ArgsProduct({{0, 1, 2}, {6, 16}, {0, 1}})->Unit(benchmark::kMillisecond);
 
+// The narrower scan methods (for processors without AVX2, and the quick-search loop), exact
+// 16-byte absent pattern forward. Arg: TQSearch::Method.
+void BM_TQSearchMethod(benchmark::State& state) {
+    const auto& hay = Haystack();
+    const auto pattern = Bytes(PatternFor(0, 16));
+    TQSearch engine;
+    engine.SetMethod(static_cast<TQSearch::Method>(state.range(0)));
+    const auto high = static_cast<int32_t>(hay.size());
+    for (auto _ : state) {
+        bool cancel = false;
+        const int32_t hit =
+            engine.SearchForward(pattern, hay.data(), 1, high, true, false, '.', nullptr, cancel);
+        benchmark::DoNotOptimize(hit);
+        if (hit >= 0) state.SkipWithError("pattern present");
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
+}
+BENCHMARK(BM_TQSearchMethod)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 // Counting as the count command does: repeated forward searches, each after the previous hit.
 void BM_TQSearchCountRare(benchmark::State& state) {
     const auto& hay = Haystack();
@@ -275,14 +295,15 @@ BENCHMARK(BM_LibdeflateCrc32)->Unit(benchmark::kMillisecond);
 
 void BM_Crc16(benchmark::State& state) {
     const auto& hay = Haystack();
-    const bool folded = state.range(0) != 0;
+    const auto variant = state.range(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(folded ? qhe::Crc16ArcFolded(0, hay.data(), hay.size())
-                                        : qhe::Crc16ArcSliced(0, hay.data(), hay.size()));
+        benchmark::DoNotOptimize(variant == 2   ? qhe::Crc16ArcFoldedWide(0, hay.data(), hay.size())
+                                 : variant == 1 ? qhe::Crc16ArcFolded(0, hay.data(), hay.size())
+                                                : qhe::Crc16ArcSliced(0, hay.data(), hay.size()));
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
 }
-// Arg: 0 slicing-by-8, 1 folded.
-BENCHMARK(BM_Crc16)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// Arg: 0 slicing-by-8, 1 folded 16 bytes per multiplication, 2 folded 64 bytes.
+BENCHMARK(BM_Crc16)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_ComputeChecksums(benchmark::State& state) {
     const auto& hay = Haystack();
@@ -321,5 +342,26 @@ void BM_ConvertWithCharTable(benchmark::State& state) {
 }
 // Arg: 0 every high byte changes, 1 four bytes change.
 BENCHMARK(BM_ConvertWithCharTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Arg: 0 portable, 1 AVX2, 2 AVX-512 VBMI.
+void BM_TranslateBytes(benchmark::State& state) {
+    const auto& hay = Haystack();
+    static std::vector<uint8_t> work;
+    work.assign(hay.begin(), hay.end());
+    qhe::CharTable table;
+    qhe::ResetCharTable(table);
+    for (int b = 0x80; b < 0x100; ++b)
+        table[b] = static_cast<uint8_t>(0x80 + ((b - 0x80 + 37) % 128));
+    auto* variant = state.range(0) == 0   ? &qhe::TranslateBytesPortable
+                    : state.range(0) == 1 ? &qhe::translate_detail::TranslateAvx2
+                                          : &qhe::translate_detail::TranslateAvx512Vbmi;
+    for (auto _ : state) {
+        const int64_t changed = variant(table, work.data(), work.size());
+        if (changed < 0) state.SkipWithError("not available on this processor");
+        benchmark::DoNotOptimize(changed);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(work.size()));
+}
+BENCHMARK(BM_TranslateBytes)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -137,23 +137,23 @@ const bool kHasAvx2 =
 } // namespace
 
 int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                    Verifier verify, const void* context) {
+                    Verifier verify, const void* context, ScanKernel kernel) {
 #ifdef QHE_SCAN_X86
-    if (kHasAvx2) return Avx2Forward(buffer, first, last, filter, verify, context);
-    return Sse2Forward(buffer, first, last, filter, verify, context);
-#else
-    return ScalarForward(buffer, first, last, filter, verify, context);
+    if (kernel == ScanKernel::Widest && kHasAvx2)
+        return Avx2Forward(buffer, first, last, filter, verify, context);
+    if (kernel != ScanKernel::Scalar) return Sse2Forward(buffer, first, last, filter, verify, context);
 #endif
+    return ScalarForward(buffer, first, last, filter, verify, context);
 }
 
 int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                     Verifier verify, const void* context) {
+                     Verifier verify, const void* context, ScanKernel kernel) {
 #ifdef QHE_SCAN_X86
-    if (kHasAvx2) return Avx2Backward(buffer, first, last, filter, verify, context);
-    return Sse2Backward(buffer, first, last, filter, verify, context);
-#else
-    return ScalarBackward(buffer, first, last, filter, verify, context);
+    if (kernel == ScanKernel::Widest && kHasAvx2)
+        return Avx2Backward(buffer, first, last, filter, verify, context);
+    if (kernel != ScanKernel::Scalar) return Sse2Backward(buffer, first, last, filter, verify, context);
 #endif
+    return ScalarBackward(buffer, first, last, filter, verify, context);
 }
 
 } // namespace qhe::search_detail

@@ -13,6 +13,17 @@ struct PairFilter {
     uint8_t b1 = 0, b2 = 0; // values accepted at offsetB
 };
 
+// Which candidate scan runs: the widest this processor supports, or a narrower one (tests run
+// every kind on any x86-64 machine).
+enum class ScanKernel { Widest, Sse2, Scalar };
+
+// Whether this build has a vector scan; without one the quick-search loop is the faster default.
+#if defined(__x86_64__) || defined(__i386__)
+inline constexpr bool kVectorScan = true;
+#else
+inline constexpr bool kVectorScan = false;
+#endif
+
 // Full comparison of the window starting at `window` with the prepared pattern.
 using Verifier = bool (*)(const void* context, const uint8_t* window);
 
@@ -20,10 +31,10 @@ using Verifier = bool (*)(const void* context, const uint8_t* window);
 // filter and the verifier, or -1. Reads only bytes buffer[first + offset .. last + offset] for
 // both filter offsets, which the caller keeps inside the searched range.
 int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                    Verifier verify, const void* context);
+                    Verifier verify, const void* context, ScanKernel kernel = ScanKernel::Widest);
 
 // Returns the highest such window start, or -1.
 int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                     Verifier verify, const void* context);
+                     Verifier verify, const void* context, ScanKernel kernel = ScanKernel::Widest);
 
 } // namespace qhe::search_detail

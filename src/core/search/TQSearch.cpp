@@ -14,7 +14,7 @@ int Commonness(uint8_t b) {
     if (b == 0x00) return 100;
     if (b == 0x20) return 95;
     if (b == 0xFF) return 80;
-    if (std::strchr("etaoinsrhld", b) && b != 0) return 75;
+    if (std::strchr("etaoinsrhld", b)) return 75; // b is not 0 here
     if (b >= 'a' && b <= 'z') return 60;
     if (b >= '0' && b <= '9') return 55;
     if (b == '\r' || b == '\n' || b == '\t') return 55;
@@ -149,8 +149,10 @@ void TQSearch::BuildFilter() {
         filter_ = {};
         return;
     }
+    // Among equally rare bytes the last one wins: in periodic patterns such as ABABABAX it is the
+    // one that tells the pattern apart from the period.
     auto byScore = [](const Choice& x, const Choice& y) { return x.score < y.score; };
-    const Choice best = *std::min_element(choices.begin(), choices.end(), byScore);
+    const Choice best = *std::min_element(choices.rbegin(), choices.rend(), byScore);
     // The second byte should differ from the first, so that runs of one value do not pass both.
     const Choice* second = nullptr;
     for (const Choice& c : choices) {
@@ -191,6 +193,31 @@ int64_t TQSearch::FindInChunkBackward(const uint8_t* buffer, int64_t first, int6
     return -1;
 }
 
+search_detail::ScanKernel TQSearch::Kernel() const {
+    switch (method_) {
+    case Method::Sse2CandidateFilter:
+        return search_detail::ScanKernel::Sse2;
+    case Method::ScalarCandidateFilter:
+        return search_detail::ScanKernel::Scalar;
+    default:
+        return search_detail::ScanKernel::Widest;
+    }
+}
+
+int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last,
+                                   int64_t rangeLast) const {
+    if (method_ == Method::QuickSearch || !filterReady_)
+        return FindInChunkForward(buffer, first, last, rangeLast);
+    return search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel());
+}
+
+int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last,
+                                    int64_t rangeFirst) const {
+    if (method_ == Method::QuickSearch || !filterReady_)
+        return FindInChunkBackward(buffer, first, last, rangeFirst);
+    return search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel());
+}
+
 int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
                                 int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
                                 const SearchProgress& progress, bool& cancel) {
@@ -202,12 +229,9 @@ int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t*
     const int64_t last = static_cast<int64_t>(high) - n;
     if (last < first) return -1;
     if (allWildcards_) return static_cast<int32_t>(first + 1);
-    const bool filtered = useFilter_ && filterReady_;
     for (int64_t s = first;;) {
         const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
-        const int64_t hit = filtered
-                                ? search_detail::ScanForward(buffer, s, chunkLast, filter_, FCompare, this)
-                                : FindInChunkForward(buffer, s, chunkLast, last);
+        const int64_t hit = ScanChunkForward(buffer, s, chunkLast, last);
         if (hit >= 0) return static_cast<int32_t>(hit + 1);
         if (chunkLast >= last) return -1;
         s = chunkLast + 1;
@@ -230,9 +254,7 @@ int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t
     if (allWildcards_) return static_cast<int32_t>(last + 1);
     for (int64_t s = last;;) {
         const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);
-        const int64_t hit = useFilter_ && filterReady_
-                                ? search_detail::ScanBackward(buffer, chunkFirst, s, filter_, FCompare, this)
-                                : FindInChunkBackward(buffer, chunkFirst, s, first);
+        const int64_t hit = ScanChunkBackward(buffer, chunkFirst, s, first);
         if (hit >= 0) return static_cast<int32_t>(hit + 1);
         if (chunkFirst <= first) return -1;
         s = chunkFirst - 1;

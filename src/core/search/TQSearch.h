@@ -45,9 +45,11 @@ class TQSearch {
     int32_t ShiftBackward(uint8_t b) const { return FShiftBackward[b]; }
     // How often Prepare ran; lets callers and tests see that tables are reused.
     int PrepareCount() const { return prepareCount_; }
-    // Chooses the SIMD candidate filter (default) or the plain quick-search loop, which gives the
-    // same results and serves as the portable reference.
-    void UseCandidateFilter(bool on) { useFilter_ = on; }
+    // How the range is scanned; every method gives the same results. The candidate filter is the
+    // default (the quick-search loop where the build has no vector scan); the quick-search loop
+    // follows the shift tables window by window.
+    enum class Method { CandidateFilter, Sse2CandidateFilter, ScalarCandidateFilter, QuickSearch };
+    void SetMethod(Method method) { method_ = method; }
 
   private:
     bool NeedsPrepare(std::span<const uint8_t> pattern, bool caseSensitive, bool jokerOn,
@@ -55,6 +57,10 @@ class TQSearch {
     void BuildShiftTables();
     void BuildFilter();
     template <int Selector> static bool Compare(const void* self, const uint8_t* window);
+    search_detail::ScanKernel Kernel() const;
+    bool UsesQuickSearch() const;
+    int64_t ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
+    int64_t ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
     int64_t FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t FindInChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
 
@@ -74,7 +80,7 @@ class TQSearch {
     bool allWildcards_ = false;
     search_detail::PairFilter filter_;
     bool filterReady_ = false;
-    bool useFilter_ = true;
+    Method method_ = Method::CandidateFilter;
     int prepareCount_ = 0;
 };
 

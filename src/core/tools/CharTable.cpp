@@ -1,13 +1,8 @@
 #include "core/tools/CharTable.h"
+#include "core/tools/TranslateKernels.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-
-#if defined(__x86_64__)
-#include <immintrin.h>
-#define QHE_CHARTABLE_X86 1
-#endif
 
 namespace qhe {
 
@@ -25,44 +20,6 @@ bool IsIdentity(const CharTable& table) {
         if (table[b] != b) return false;
     return true;
 }
-
-int64_t TranslateScalar(const CharTable& table, uint8_t* bytes, size_t count) {
-    int64_t changed = 0;
-    for (size_t k = 0; k < count; ++k) {
-        const uint8_t b = bytes[k], c = table[b];
-        bytes[k] = c;
-        changed += c != b;
-    }
-    return changed;
-}
-
-#ifdef QHE_CHARTABLE_X86
-// 64 bytes per step: two 128-entry byte permutations, chosen by each byte's top bit. Blocks that
-// the table leaves unchanged are not written back, so their cache lines stay clean.
-__attribute__((target("avx512f,avx512bw,avx512vbmi,popcnt"))) int64_t
-TranslateVbmi(const CharTable& table, uint8_t* bytes, size_t count) {
-    const __m512i t0 = _mm512_loadu_si512(table.data());
-    const __m512i t1 = _mm512_loadu_si512(table.data() + 64);
-    const __m512i t2 = _mm512_loadu_si512(table.data() + 128);
-    const __m512i t3 = _mm512_loadu_si512(table.data() + 192);
-    int64_t changed = 0;
-    size_t k = 0;
-    for (; k + 64 <= count; k += 64) {
-        const __m512i v = _mm512_loadu_si512(bytes + k);
-        const __m512i low = _mm512_permutex2var_epi8(t0, v, t1);
-        const __m512i high = _mm512_permutex2var_epi8(t2, v, t3);
-        const __m512i r = _mm512_mask_blend_epi8(_mm512_movepi8_mask(v), low, high);
-        const __mmask64 diff = _mm512_cmpneq_epi8_mask(r, v);
-        if (diff) {
-            _mm512_storeu_si512(bytes + k, r);
-            changed += _mm_popcnt_u64(diff);
-        }
-    }
-    return changed + TranslateScalar(table, bytes + k, count - k);
-}
-
-const bool kHasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
-#endif
 
 } // namespace
 
@@ -99,27 +56,43 @@ std::string FormatCharTable(const CharTable& table) {
 }
 
 bool LoadCharTable(CharTable& table, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    return ParseCharTable(text, table);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::string text;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    const bool readFailed = std::ferror(file) != 0; // e.g. the path is a folder
+    std::fclose(file);
+    return !readFailed && ParseCharTable(text, table);
 }
 
 bool SaveCharTable(const CharTable& table, const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
     const std::string text = FormatCharTable(table);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    // Buffered data reaches the disk only at close, where a full disk shows up.
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
+}
+
+int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t count) {
+    int64_t changed = 0;
+    for (size_t k = 0; k < count; ++k) {
+        const uint8_t b = bytes[k], c = table[b];
+        bytes[k] = c;
+        changed += c != b;
+    }
+    return changed;
 }
 
 int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count) {
-#ifdef QHE_CHARTABLE_X86
-    if (kHasVbmi) return TranslateVbmi(table, bytes, count);
-#endif
-    return TranslateScalar(table, bytes, count);
+    int64_t changed = translate_detail::TranslateAvx512Vbmi(table, bytes, count);
+    if (changed < 0) changed = translate_detail::TranslateAvx2(table, bytes, count);
+    if (changed < 0) changed = TranslateBytesPortable(table, bytes, count);
+    return changed;
 }
 
 CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,

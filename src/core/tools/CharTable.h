@@ -40,7 +40,10 @@ struct CharConversionResult {
 CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,
                                           int32_t start, Progress* progress);
 
-// Translates count bytes in place and answers how many changed (the conversion's inner loop).
+// Translates count bytes in place and answers how many changed (the conversion's inner loop),
+// with the fastest variant this processor supports.
 int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count);
+// The same, one table lookup per byte; the portable variant.
+int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t count);
 
 } // namespace qhe

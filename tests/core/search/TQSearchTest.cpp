@@ -11,6 +11,10 @@
 namespace qhe {
 namespace {
 
+using Method = TQSearch::Method;
+const Method kMethods[] = {Method::CandidateFilter, Method::Sse2CandidateFilter,
+                           Method::ScalarCandidateFilter, Method::QuickSearch};
+
 std::vector<uint8_t> Bytes(const std::string& s) {
     return {s.begin(), s.end()};
 }
@@ -66,13 +70,13 @@ TEST(TQSearchTest, EdgeCases) {
         {"one-byte pattern", "abcabc", "c", 1, 6, true, false, Dir::Backward, 6},
         {"whole range is the hit", "abc", "abc", 1, 3, true, false, Dir::Forward, 1},
     };
-    for (bool filter : {true, false}) {
+    for (Method method : kMethods) {
         for (const Case& c : cases) {
             TQSearch engine;
-            engine.UseCandidateFilter(filter);
+            engine.SetMethod(method);
             int calls = 0;
             EXPECT_EQ(RunCase(engine, c, &calls), c.expected)
-                << c.name << (filter ? " (filter)" : " (quick search)");
+                << c.name << " method " << static_cast<int>(method);
             EXPECT_EQ(calls, 0) << c.name;
         }
     }
@@ -134,10 +138,10 @@ TEST(TQSearchTest, ProgressReportsWindowEndsAndCancelStops) {
     std::vector<uint8_t> text(size, 'x');
     const auto pattern = Bytes("needle");
     std::copy(pattern.begin(), pattern.end(), text.end() - 10);
-    for (bool filter : {true, false}) {
+    for (Method method : kMethods) {
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             TQSearch engine;
-            engine.UseCandidateFilter(filter);
+            engine.SetMethod(method);
             std::vector<int32_t> seen;
             bool cancelAtFirst = false;
             SearchProgress progress = [&](int32_t e, bool& cancel) {
@@ -200,8 +204,9 @@ TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
     // Small alphabets make hits, near misses and case pairs frequent.
     const std::vector<std::vector<uint8_t>> alphabets = {
         {'a', 'A', 'b', 'B', '.'}, {0x9A, 0x8A, 0xFF, 0x9F, 0xDF, 'x'}, {0, 1, 2, '.'}, {}};
-    TQSearch filtered, plain;
-    plain.UseCandidateFilter(false);
+    TQSearch engines[std::size(kMethods)];
+    for (size_t k = 0; k < std::size(kMethods); ++k)
+        engines[k].SetMethod(kMethods[k]);
     int hits = 0;
     for (int round = 0; round < 4000; ++round) {
         const auto& alphabet = alphabets[round % alphabets.size()];
@@ -225,17 +230,17 @@ TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
             hits += expected > 0;
-            for (TQSearch* engine : {&filtered, &plain}) {
+            for (TQSearch& engine : engines) {
                 bool cancel = false;
-                const int32_t got =
-                    dir == Dir::Forward
-                        ? engine->SearchForward(pattern, text.data(), low, high, caseSensitive, jokerOn, '.',
-                                                nullptr, cancel)
-                        : engine->SearchBackward(pattern, text.data(), low, high, caseSensitive, jokerOn, '.',
-                                                 nullptr, cancel);
-                ASSERT_EQ(got, expected) << "round " << round << " size " << size << " range " << low << ".."
-                                         << high << " n " << pattern.size() << " cs " << caseSensitive
-                                         << " joker " << jokerOn << " dir " << int(dir);
+                const int32_t got = dir == Dir::Forward
+                                        ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
+                                                               jokerOn, '.', nullptr, cancel)
+                                        : engine.SearchBackward(pattern, text.data(), low, high,
+                                                                caseSensitive, jokerOn, '.', nullptr, cancel);
+                ASSERT_EQ(got, expected)
+                    << "round " << round << " size " << size << " range " << low << ".." << high << " n "
+                    << pattern.size() << " cs " << caseSensitive << " joker " << jokerOn << " dir "
+                    << int(dir) << " method " << static_cast<int>(&engine - engines);
             }
         }
     }

@@ -62,13 +62,14 @@ TEST(ChecksumTest, VariantsAgreeWithReferenceAtOddStartsAndLengths) {
     for (auto& b : data)
         b = static_cast<uint8_t>(rng());
     for (size_t start = 0; start < 9; ++start) {
-        for (size_t size :
-             {size_t{0}, size_t{1}, size_t{15}, size_t{16}, size_t{63}, size_t{64}, size_t{65}, size_t{127},
-              size_t{128}, size_t{129}, size_t{1000}, size_t{4097}, size_t{65537}}) {
+        for (size_t size : {size_t{0}, size_t{1}, size_t{15}, size_t{16}, size_t{63}, size_t{64}, size_t{65},
+                            size_t{127}, size_t{128}, size_t{129}, size_t{255}, size_t{256}, size_t{257},
+                            size_t{511}, size_t{1000}, size_t{4097}, size_t{65537}}) {
             const uint8_t* p = data.data() + start;
             const uint16_t expected16 = ReferenceCrc16(p, size);
             EXPECT_EQ(Crc16ArcSliced(0, p, size), expected16) << start << " " << size;
             EXPECT_EQ(Crc16ArcFolded(0, p, size), expected16) << start << " " << size;
+            EXPECT_EQ(Crc16ArcFoldedWide(0, p, size), expected16) << start << " " << size;
             EXPECT_EQ(Crc32(0, p, size), ReferenceCrc32(p, size)) << start << " " << size;
             // Continuing across a split at an odd place gives the same result.
             const size_t split = size / 3;
