@@ -19,13 +19,18 @@ const std::vector<std::string> kUnmarkDisables = {"Blockunmark1",   "Blockdelete
 void BlockMarking::MarkStep(bool extend, bool forward) {
     s_.actions.EnableItems({"Blockunmark1"}, true);
     const bool restarted = s_.block.MarkStep(s_.view.CursorPosition(), extend, forward);
-    s_.actions.EnableItems(kBlockGroup, s_.block.Complete());
+    if (s_.block.Complete())
+        s_.actions.EnableItems(kBlockGroup, true);
+    else
+        for (const auto& name : kBlockGroup)
+            s_.actions.SetEnabled(name, false);
     if (restarted || s_.block.Complete()) s_.Changed(kChangedView);
 }
 
 void BlockMarking::Unmark(bool /*refreshInspector*/) {
     s_.block.Unmark();
-    s_.actions.EnableItems(kUnmarkDisables, false);
+    for (const auto& name : kUnmarkDisables)
+        s_.actions.SetEnabled(name, false);
     s_.Changed(kChangedView);
 }
 

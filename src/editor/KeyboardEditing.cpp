@@ -57,7 +57,9 @@ void KeyboardEditing::KeyDown(Key key, unsigned modifiers) {
         }
         return;
     }
-    if ((modifiers & kModShift) && !s_.keyboard.syntheticKey) {
+    // The Shift key's own press may arrive without the Shift flag.
+    const bool shiftHeld = (modifiers & kModShift) != 0 || key == Key::Shift;
+    if (shiftHeld && !s_.keyboard.syntheticKey) {
         if (IsNavigationKey(key))
             BlockMarking(s_).MarkStep(true, IsForwardKey(key));
         else if (key == Key::Shift && s_.block.Complete())
@@ -309,7 +311,7 @@ void KeyboardEditing::DeleteByteAtCursor() {
     view_.BeginBusy(Msg(kMsgDeleting));
     const int64_t a = v.CursorPosition();
     if (s_.actions.Enabled("Replaceundo1") && s_.lastReplaceAddress + s_.lastReplaceLength - 1 >= a)
-        s_.actions.EnableItems({"Replaceundo1"}, false);
+        s_.actions.SetEnabled("Replaceundo1", false);
     // One move of the tail; the capacity stays as it is.
     uint8_t* at = s_.doc.Buffer() + a - 1;
     std::memmove(at, at + 1, static_cast<size_t>(size - a));
