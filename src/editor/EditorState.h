@@ -6,8 +6,11 @@
 #include "core/document/Document.h"
 #include "core/settings/Settings.h"
 #include "editor/Actions.h"
+#include "editor/BlockState.h"
 #include "editor/RecentFiles.h"
 #include "editor/Ui.h"
+#include "editor/view/Keys.h"
+#include "editor/view/ViewState.h"
 
 namespace qhe {
 
@@ -20,16 +23,9 @@ enum ChangeFlags : unsigned {
     kChangedAll = 0xFFFFFFFFu
 };
 
-// The marked block: 1-based, inclusive, 0 = unset.
-struct BlockState {
-    int64_t begin = 0;
-    int64_t end = 0;
-    bool Complete() const { return begin != 0 && end != 0; }
-    void Unmark() { begin = end = 0; }
-};
-
 // Everything the main window owns besides its widgets: the Document, the menu state, the
-// status panels, the caption and the recent files. Commands work on it; the window observes it.
+// status panels, the caption, the recent files, the view and the block. Commands work on it; the window
+// observes it.
 struct EditorState {
     explicit EditorState(Ui& ui);
 
@@ -40,13 +36,14 @@ struct EditorState {
     OptionsSettings options; // the preferences, read at start and written at close
     DataInspSettings dataInsp;
     BlockState block;
+    ViewState view;
+    KeyboardState keyboard;
     std::string caption = "QHE32";
     std::array<std::string, 4> status; // panels 0..3; panel 3 shows hints and busy texts
     int64_t rememberedAddress = 1;
     int64_t lastFoundAddress = 0;
     int64_t lastReplaceAddress = 0;
-    int64_t topAddress = 1;
-    bool scrollEnabled = false;
+    int64_t lastReplaceLength = 0; // bytes written by the last replacement
 
     // The window's observer: called with ChangeFlags after each command step.
     std::function<void(unsigned)> onChange;

@@ -4,7 +4,9 @@
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/BlockMarking.h"
 #include "editor/OwnTexts.h"
+#include "editor/view/ViewCommands.h"
 #include "platform/FileIO.h"
 
 namespace qhe {
@@ -157,9 +159,9 @@ bool FileCommands::SaveAsDialog() {
 
 void FileCommands::MakeEmpty() {
     s_.doc.SetSize(0);
-    s_.block.Unmark();
-    s_.topAddress = 1;
+    BlockMarking(s_).Unmark(true);
     s_.actions.SetEnabled("Add1", false);
+    ViewCommands(s_).ShowAddress(1, true, false);
     s_.Changed(kChangedView | kChangedStatus);
 }
 
@@ -225,9 +227,8 @@ void FileCommands::Close1Click() {
     s_.actions.DisableFileItems();
     s_.doc.IsOpen = false;
     s_.doc.SetSize(0);
-    s_.block.Unmark();
-    s_.topAddress = 1;
-    s_.scrollEnabled = false;
+    BlockMarking(s_).Unmark(false);
+    ViewCommands(s_).ClearView();
     s_.Changed(kChangedCaption | kChangedView | kChangedStatus);
 }
 
@@ -275,14 +276,13 @@ void FileCommands::AfterOpen() {
     if (s_.doc.ReadOnly) s_.actions.EnableItems({"Save1", "QZBtnSave"}, false);
     s_.actions.EnableItems({"Replaceundo1"}, false);
     s_.actions.EnableItems({"Reload1"}, !s_.doc.Untitled);
-    s_.topAddress = 1;
-    s_.block.Unmark();
+    BlockMarking(s_).Unmark(false);
     s_.doc.Modified = false;
     s_.rememberedAddress = 1;
     s_.lastFoundAddress = 0;
     s_.lastReplaceAddress = 0;
     SetCaptionFromFileName();
-    s_.scrollEnabled = true;
+    ViewCommands(s_).ShowStart();
     s_.Changed(kChangedView | kChangedStatus);
 }
 

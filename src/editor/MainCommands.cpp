@@ -32,7 +32,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
     return result;
 }
 
-MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_) {
+MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), keyboard_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -48,6 +48,8 @@ MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_) {
          [this] {
              if (showAbout) showAbout();
          }},
+        {"ModusText1", [this] { view_.ModusText1Click(); }},
+        {"ModusOverwrite1", [this] { keyboard_.ModusOverwrite1Click(); }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];
@@ -70,6 +72,18 @@ bool MainCommands::Execute(const std::string& name) {
     if (it == commands_.end() || !state_.actions.Enabled(name)) return false;
     it->second();
     return true;
+}
+
+GridLayout MainCommands::FormResize(const WindowMetrics& window, const CellMetrics& cells, int width,
+                                    int height) {
+    const GridSize grid = FitGridToWindow(window, cells, state_.view.HideAddressRange, width, height);
+    return SetGridSize(window, cells, grid.cols, grid.rows);
+}
+
+GridLayout MainCommands::SetGridSize(const WindowMetrics& window, const CellMetrics& cells, int cols,
+                                     int rows) {
+    view_.SetGridSize(cols, rows);
+    return LayoutFor(window, cells, {state_.view.HideAddressRange, state_.view.TextGridLeft}, cols, rows);
 }
 
 void MainCommands::DropFiles(const std::vector<std::string>& names) {

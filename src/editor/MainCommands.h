@@ -6,6 +6,9 @@
 
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
+#include "editor/KeyboardEditing.h"
+#include "editor/view/GridGeometry.h"
+#include "editor/view/ViewCommands.h"
 
 namespace qhe {
 
@@ -28,6 +31,26 @@ class MainCommands {
 
     EditorState& State() { return state_; }
     FileCommands& Files() { return files_; }
+    ViewCommands& View() { return view_; }
+    KeyboardEditing& Keyboard() { return keyboard_; }
+
+    // Keys and characters of the active data pane. After each key event the window calls
+    // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
+    void KeyDown(Key key, unsigned modifiers) { keyboard_.KeyDown(key, modifiers); }
+    void KeyUp(Key key, unsigned modifiers) { keyboard_.KeyUp(key, modifiers); }
+    void KeyPress(char32_t ch) { keyboard_.KeyPress(ch); }
+    void DrainPostedKeys(unsigned modifiers) { keyboard_.DrainPostedKeys(modifiers); }
+    // A press on a cell of a data pane.
+    void MouseDown(Pane pane, int col, int row) { view_.FormMouseDown(pane, col, row); }
+    // An action of the vertical scroll bar; trackPosition is the thumb's position.
+    void ScrollBarAction(ScrollCode code, int64_t trackPosition) {
+        view_.ScrollBar1Scroll(code, trackPosition);
+    }
+    // The window was resized to width x height pixels: the grid snaps to whole cells (at
+    // least 8 x 8). Answers the window size the window must take.
+    GridLayout FormResize(const WindowMetrics& window, const CellMetrics& cells, int width, int height);
+    // Lays out a grid of cols x rows and shows the cursor's position in it.
+    GridLayout SetGridSize(const WindowMetrics& window, const CellMetrics& cells, int cols, int rows);
 
     // First activation: allocates the Document and opens the file named by the first
     // argument (made absolute). Answers false when the program must end (no memory).
@@ -64,6 +87,8 @@ class MainCommands {
   private:
     EditorState state_;
     FileCommands files_;
+    ViewCommands view_;
+    KeyboardEditing keyboard_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

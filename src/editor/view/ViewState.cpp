@@ -1,0 +1,31 @@
+#include "editor/view/ViewState.h"
+
+#include <cctype>
+
+namespace qhe {
+
+bool ViewState::HexDigitPending() const {
+    const std::string& cell = HexCell(CursorCol, CursorRow);
+    return cell.size() == 1 && std::isxdigit(static_cast<unsigned char>(cell[0]));
+}
+
+void ViewState::SetDimensions(int cols, int rows) {
+    Cols = cols;
+    Rows = rows;
+    VisibleCells = cols * rows;
+    hexCells.assign(static_cast<size_t>(VisibleCells), std::string());
+    textCells.assign(static_cast<size_t>(VisibleCells), std::string());
+    addressCells.assign(static_cast<size_t>(rows), std::string());
+    if (CursorCol >= cols || CursorRow >= rows) CursorCol = CursorRow = 0;
+}
+
+void ViewState::ClearCells() {
+    for (auto& cell : hexCells)
+        cell.clear();
+    for (auto& cell : textCells)
+        cell.clear();
+    for (auto& cell : addressCells)
+        cell.clear();
+}
+
+} // namespace qhe
