@@ -1,6 +1,8 @@
 #include "editor/SettingsStore.h"
 
 #include "core/text/Messages.h"
+#include "editor/KeyboardEditing.h"
+#include "editor/view/ViewCommands.h"
 
 namespace qhe {
 namespace {
@@ -19,12 +21,29 @@ MainSettings ReadSettingsInto(EditorState& state, const std::string& fileName, c
     state.recent.SetFileCount(settings.options.mru);
     state.recent.Load(ReadStringListSection(profile, kMruSection));
     state.Changed(kChangedRecent);
+    ViewState& view = state.view;
+    view.BaseAddress = settings.options.baseAddress;
+    view.BlankForCC = settings.options.blankForCC;
+    view.TextGridLeft = settings.options.textGridLeft;
+    view.HideAddressRange = settings.options.hideAddressRange;
+    view.HideToolBar = settings.options.hideToolBar;
+    view.ShowGrids = settings.options.showGrids;
+    // Both modes are set to the opposite and switched by their commands, which also show
+    // them in the menu and the status bar.
+    view.Overwrite = !settings.options.overwrite;
+    KeyboardEditing(state).ModusOverwrite1Click();
+    view.TextMode = !settings.options.modusText;
+    ViewCommands(state).ModusText1Click();
     return settings;
 }
 
 bool WriteSettingsFrom(EditorState& state, const std::string& fileName, const ScreenInfo& screen, int top,
                        int left, int windowState) {
     state.options.currentDir = state.doc.CurrentDir;
+    state.options.cols = state.view.Cols;
+    state.options.rows = state.view.Rows;
+    state.options.overwrite = state.view.Overwrite;
+    state.options.modusText = state.view.TextMode;
     state.options.mru = state.recent.FileCount();
     try {
         ProfileSession profile(fileName);

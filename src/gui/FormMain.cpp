@@ -21,11 +21,15 @@
 
 #include "core/settings/SettingsFileName.h"
 #include "core/text/Format.h"
+#include "core/text/Messages.h"
 #include "editor/SettingsStore.h"
 #include "gui/FormGeometryQt.h"
 #include "platform/Paths.h"
 #include "gui/help/HelpTopics.h"
+#include "gui/MainView.h"
 #include "gui/help/HelpWindow.h"
+#include <QScreen>
+#include <QTimer>
 
 namespace qhe {
 namespace {
@@ -65,12 +69,12 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
-    summary_ = new QLabel(this);
-    summary_->setObjectName("DocumentSummary");
-    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    summary_->setMargin(12);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setCentralWidget(summary_);
+    view_ = new MainView(commands_, this);
+    setCentralWidget(view_);
+    snapTimer_ = new QTimer(this);
+    snapTimer_->setSingleShot(true);
+    snapTimer_->setInterval(150);
+    connect(snapTimer_, &QTimer::timeout, this, &TFormMain::SnapToCells);
     ui_.SetStatusHandler([this](const std::string& text) {
         panels_[3]->setText(Q(text));
         panels_[3]->repaint();
@@ -86,7 +90,40 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     Refresh(kChangedAll);
     for (const auto& [name, action] : actions_)
         RefreshAction(name);
-    resize(760, 480);
+    const OptionsSettings defaults;
+    ApplyGrid(QFont(Q(defaults.font), defaults.fontSize), defaults.cols, defaults.rows);
+}
+
+void TFormMain::ApplyGrid(const QFont& font, int cols, int rows) {
+    sizing_ = true;
+    QFont paneFont = font;
+    paneFont.setStyleHint(QFont::TypeWriter);
+    view_->SetPaneFont(paneFont);
+    QSize need = view_->SetGridSize(cols, rows);
+    // A grid that the screen cannot hold falls back to the designed 17 x 19.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
+    const QSize chrome = size() - view_->size();
+    if (need.width() + chrome.width() > screen.width() || need.height() + chrome.height() > screen.height())
+        need = view_->SetGridSize(kDefaultCols, kDefaultRows);
+    resize(need + chrome);
+    sizing_ = false;
+}
+
+void TFormMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!sizing_ && activated_) snapTimer_->start();
+}
+
+// After the user resized the window: the grid takes whole cells and the window snaps to them.
+void TFormMain::SnapToCells() {
+    if (isMaximized() || isFullScreen()) {
+        view_->FitToSize(view_->size());
+        return;
+    }
+    sizing_ = true;
+    const QSize chrome = size() - view_->size();
+    resize(view_->FitToSize(view_->size()) + chrome);
+    sizing_ = false;
 }
 
 TFormMain::~TFormMain() = default;
@@ -143,7 +180,12 @@ void TFormMain::BuildToolBar() {
 }
 
 void TFormMain::BuildStatusBar() {
-    static const int widths[4] = {150, 70, 180, 0};
+    // The first three panels are fitted to their widest texts, plus 10 pixels.
+    const QFontMetrics metrics(statusBar()->font());
+    const int frame = 2 * QFrame().frameWidth() + 8;
+    const int widths[4] = {metrics.horizontalAdvance(Q(FormatMsg(2013, {999999999}))) + 10 + frame,
+                           metrics.horizontalAdvance(Q(FormatMsg(2014, {255}))) + 10 + frame,
+                           metrics.horizontalAdvance(Q(Msg(2016))) + 10 + frame, 0};
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
@@ -174,6 +216,8 @@ void TFormMain::FormActivate() {
         ReadSettingsInto(commands_.State(), SettingsFileName(), ScreenInfoOf(this), ProgramFolder());
     if (settings.displayMatches && settings.placement.top && settings.placement.left)
         move(*settings.placement.left, *settings.placement.top);
+    ApplyGrid(QFont(Q(settings.options.font), settings.options.fontSize), settings.options.cols,
+              settings.options.rows);
     if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
     if (!commands_.StartUp(arguments_)) QApplication::exit(1);
 }
@@ -215,7 +259,7 @@ void TFormMain::Refresh(unsigned what) {
         for (int i = 0; i < 4; ++i)
             panels_[i]->setText(Q(state.status[static_cast<size_t>(i)]));
     if (what & kChangedRecent) RebuildRecentFiles();
-    if (what & (kChangedView | kChangedStatus)) RefreshSummary();
+    if (what & (kChangedView | kChangedStatus)) view_->Refresh();
 }
 
 void TFormMain::RefreshAction(const std::string& name) {
@@ -240,19 +284,6 @@ void TFormMain::RebuildRecentFiles() {
         connect(action, &QAction::triggered, this, [this, name] { commands_.OpenRecent(name); });
     }
     reopen->setEnabled(!commands_.State().recent.Files().empty());
-}
-
-void TFormMain::RefreshSummary() {
-    const Document& doc = commands_.State().doc;
-    if (!doc.IsOpen) {
-        summary_->clear();
-        return;
-    }
-    QString text =
-        QString("%1\n\n%2 字节").arg(QFile::decodeName(doc.FileName.c_str()), Q(FormatCount(doc.Size())));
-    if (doc.Modified) text += "\n已修改";
-    if (doc.ReadOnly) text += "\n只读";
-    summary_->setText(text);
 }
 
 void TFormMain::ShowHelp(int context) {

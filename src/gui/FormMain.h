@@ -14,10 +14,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class QTimer;
 
 namespace qhe {
 class HelpWindow;
-}
+class MainView;
+} // namespace qhe
 
 namespace qhe {
 
@@ -36,10 +38,12 @@ class TFormMain : public QMainWindow {
     QAction* Action(const std::string& name) const;
 
     HelpWindow* Help() const { return help_; }
+    MainView* View() const { return view_; }
 
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -52,7 +56,9 @@ class TFormMain : public QMainWindow {
     void Refresh(unsigned what);
     void RefreshAction(const std::string& name);
     void RebuildRecentFiles();
-    void RefreshSummary();
+    // Applies the panes' font and lays out cols x rows, sizing the window to fit them.
+    void ApplyGrid(const QFont& font, int cols, int rows);
+    void SnapToCells();
     void ShowAbout();
     void ShowHelp(int context);
     void SetHelpTexts();
@@ -64,7 +70,9 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
-    QLabel* summary_ = nullptr;
+    MainView* view_ = nullptr;
+    QTimer* snapTimer_ = nullptr;
+    bool sizing_ = false;
     HelpWindow* help_ = nullptr;
 };
 

@@ -67,8 +67,8 @@ void TQZStrGrid::SetActiveLook(bool active) {
 }
 
 QRect TQZStrGrid::CellRect(int col, int row) const {
-    return QRect(lineWidth_ + col * (colWidth_ + lineWidth_), lineWidth_ + row * (rowHeight_ + lineWidth_), colWidth_,
-                 rowHeight_);
+    return QRect(lineWidth_ + col * (colWidth_ + lineWidth_), lineWidth_ + row * (rowHeight_ + lineWidth_),
+                 colWidth_, rowHeight_);
 }
 
 QPoint TQZStrGrid::CellAt(QPoint point) const {
@@ -79,7 +79,9 @@ QPoint TQZStrGrid::CellAt(QPoint point) const {
     return {col, row};
 }
 
-QSize TQZStrGrid::sizeHint() const { return {ColsWidth(cols_), RowsHeight(rows_)}; }
+QSize TQZStrGrid::sizeHint() const {
+    return {ColsWidth(cols_), RowsHeight(rows_)};
+}
 
 void TQZStrGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -90,7 +92,8 @@ void TQZStrGrid::paintEvent(QPaintEvent* event) {
     painter.setFont(font());
     if (lineWidth_ > 0) {
         painter.setPen(pal.color(QPalette::Mid));
-        const int right = lineWidth_ + cols_ * (colWidth_ + lineWidth_), bottom = lineWidth_ + rows_ * (rowHeight_ + lineWidth_);
+        const int right = lineWidth_ + cols_ * (colWidth_ + lineWidth_),
+                  bottom = lineWidth_ + rows_ * (rowHeight_ + lineWidth_);
         for (int c = 0; c <= cols_; ++c) {
             const int x = c * (colWidth_ + lineWidth_);
             painter.drawLine(x, 0, x, bottom - 1);
@@ -106,7 +109,8 @@ void TQZStrGrid::paintEvent(QPaintEvent* event) {
         for (int col = 0; col < cols_; ++col) {
             const QRect rect = CellRect(col, row);
             if (!rect.intersects(event->rect())) continue;
-            const size_t index = static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
+            const size_t index =
+                static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col);
             const std::string& text = index < cells_->size() ? (*cells_)[index] : std::string();
             const bool selected = col == selCol_ && row == selRow_;
             if (selected) painter.fillRect(rect, pal.color(active_ ? QPalette::Highlight : QPalette::Dark));
@@ -128,9 +132,13 @@ void TQZStrGrid::keyPressEvent(QKeyEvent* event) {
     if (!event->text().isEmpty() && event->text().at(0).isPrint()) emit textTyped(event->text());
 }
 
-void TQZStrGrid::keyReleaseEvent(QKeyEvent* event) { emit keyReleased(event); }
+void TQZStrGrid::keyReleaseEvent(QKeyEvent* event) {
+    emit keyReleased(event);
+}
 
 // Tab switches the panes through the owner's key handling, not the focus chain.
-bool TQZStrGrid::focusNextPrevChild(bool) { return false; }
+bool TQZStrGrid::focusNextPrevChild(bool) {
+    return false;
+}
 
 } // namespace qhe

@@ -13,7 +13,7 @@ namespace qhe {
 // block in the block colour, and reports presses and keys; it never changes texts itself.
 class TQZStrGrid : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TQZStrGrid(QWidget* parent = nullptr);
 
     // The cell texts in reading order (row * cols + col); the grid keeps the pointer.
@@ -62,7 +62,7 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     // A mouse press on a cell (also when the grid is inactive).
     void cellPressed(int col, int row);
     // A key pressed while the grid has the focus; the owner handles it.
@@ -70,14 +70,14 @@ signals:
     void keyReleased(QKeyEvent* event);
     void textTyped(QString text);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     const std::vector<std::string>* cells_ = nullptr;
     int cols_ = 0;
     int rows_ = 0;

@@ -1,0 +1,58 @@
+#pragma once
+#include <QWidget>
+
+#include "editor/MainCommands.h"
+#include "gui/grid/TQZStrGrid.h"
+
+class QScrollBar;
+
+namespace qhe {
+
+// The three panes (QZStrGridAddr, QZStrGridHex, QZStrGridText) and the vertical scroll bar.
+// It paints the view state of the command layer, and passes keys, presses, scroll actions
+// and size changes back to it.
+class MainView : public QWidget {
+    Q_OBJECT
+  public:
+    MainView(MainCommands& commands, QWidget* parent = nullptr);
+
+    // Applies the panes' font and computes the cell sizes from it.
+    void SetPaneFont(const QFont& font);
+    CellMetrics Cells() const { return cells_; }
+    WindowMetrics Metrics() const;
+
+    // Lays the panes out for cols x rows; answers the size this widget needs for them.
+    QSize SetGridSize(int cols, int rows);
+    // The grid that fits a new size of this widget, laid out; answers the snapped size.
+    QSize FitToSize(QSize size);
+
+    // Repaints the panes from the view state.
+    void Refresh();
+
+    TQZStrGrid* HexGrid() const { return hex_; }
+    TQZStrGrid* TextGrid() const { return text_; }
+    TQZStrGrid* AddressGrid() const { return address_; }
+    QScrollBar* ScrollBar() const { return scroll_; }
+
+  private:
+    void ApplyLayout(const GridLayout& layout);
+    void OnKeyPressed(QKeyEvent* event);
+    void OnKeyReleased(QKeyEvent* event);
+    void OnScrollAction(int action);
+    void ActivatePane();
+
+    MainCommands& commands_;
+    TQZStrGrid* address_;
+    TQZStrGrid* hex_;
+    TQZStrGrid* text_;
+    QScrollBar* scroll_;
+    CellMetrics cells_;
+    bool dragging_ = false;
+    bool refreshing_ = false;
+};
+
+// The command layer's key for a Qt key, and its modifier flags.
+Key KeyOf(int qtKey);
+unsigned ModifiersOf(Qt::KeyboardModifiers modifiers);
+
+} // namespace qhe
