@@ -60,6 +60,11 @@ class ViewCommands {
     // After a load or New: position 1 at the top with the cursor on it, scroll bar enabled.
     void ShowStart();
 
+    // True when the cell's byte lies in the marked block: its text is drawn in ColorBlock.
+    bool CellInBlock(int col, int row) const {
+        return s_.doc.IsOpen && s_.block.Contains(s_.view.PositionOf(col, row));
+    }
+
     // The texts of one byte in the panes.
     static const std::string& HexText(uint8_t value);
     const std::string& TextOf(uint8_t value) const;

@@ -49,6 +49,8 @@ struct ViewState {
     int64_t CursorPosition() const { return TopAddress + static_cast<int64_t>(CursorRow) * Cols + CursorCol; }
     Pane ActivePane() const { return TextMode ? Pane::Text : Pane::Hex; }
     int CellIndex(int col, int row) const { return row * Cols + col; }
+    // The position shown in a cell (past the end for empty cells).
+    int64_t PositionOf(int col, int row) const { return TopAddress + static_cast<int64_t>(row) * Cols + col; }
     std::string& HexCell(int col, int row) { return hexCells[CellIndex(col, row)]; }
     std::string& TextCell(int col, int row) { return textCells[CellIndex(col, row)]; }
     const std::string& HexCell(int col, int row) const { return hexCells[CellIndex(col, row)]; }

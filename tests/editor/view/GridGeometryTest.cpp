@@ -1,4 +1,5 @@
 #include "editor/view/GridGeometry.h"
+#include "editor/view/HintText.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,22 @@ TEST(GridGeometryTest, StartupUsesSavedSizesOnlyOnTheSameScreenAndWhenTheyFit) {
 
     saved = {1920, 1080, 96, 0, -3, 8};
     EXPECT_EQ(ChooseStartupSizing(saved, screen, width, height).grid, (GridSize{17, 19}));
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+TEST(HintTextTest, ShortensWithEllipsisWhileMoreThanTwoCharactersAreLeft) {
+    auto measure = [](const std::string& text) { return static_cast<int>(text.size()); }; // one pixel a byte
+    EXPECT_EQ(ShortenHint("Scrolling...", 20, measure), "Scrolling...");
+    EXPECT_EQ(ShortenHint("abcdefghij", 8, measure), "abcde...");
+    EXPECT_EQ(ShortenHint("abcdefghij", 1, measure), "ab...");
+    EXPECT_EQ(ShortenHint("正在读文件", 9, measure), "正在...");
+    EXPECT_EQ(ShortenHint("正在读文件", 12, measure), "正在读...");
+    EXPECT_EQ(ShortenHint("正在读文件", 15, measure), "正在读文件");
 }
 
 } // namespace

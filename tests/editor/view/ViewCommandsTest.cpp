@@ -84,6 +84,18 @@ TEST_F(ViewTest, CellTextsOfBytesAndAddresses) {
     EXPECT_EQ(v().addressCells[0], "   1FECD");
 }
 
+TEST_F(ViewTest, BlockCellsFollowTheWindow) {
+    Open(100);
+    state.block.begin = 10;
+    state.block.end = 12;
+    EXPECT_FALSE(view.CellInBlock(0, 1)); // position 9
+    EXPECT_TRUE(view.CellInBlock(1, 1));
+    EXPECT_TRUE(view.CellInBlock(3, 1));
+    EXPECT_FALSE(view.CellInBlock(4, 1));
+    Place(9, 9);
+    EXPECT_TRUE(view.CellInBlock(1, 0));
+}
+
 TEST_F(ViewTest, PanelTextsWithBaseAddressAndThousandsSeparators) {
     Open(2'000'000, 17, 19);
     view.ShowAddress(1'234'568, true, false);
