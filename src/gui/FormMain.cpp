@@ -224,6 +224,13 @@ void TFormMain::FormActivate() {
     if (auto* bar = findChild<QToolBar*>("Panel1")) bar->setVisible(!settings.options.hideToolBar);
     ApplyGrid(QFont(Q(settings.options.font), settings.options.fontSize), settings.options.cols,
               settings.options.rows);
+    // The saved position holds only on the screen it was saved on; elsewhere the window is centred.
+    if (settings.displayMatches && settings.placement.top && settings.placement.left) {
+        move(*settings.placement.left, *settings.placement.top);
+    } else if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
     if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
     if (!commands_.StartUp(arguments_)) QApplication::exit(1);
 }
