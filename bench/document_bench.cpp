@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -25,9 +26,25 @@ std::string BenchFile(const char* name) {
 }
 
 // A file of BenchBytes() bytes, written once per run, then in the page cache.
+// Touches and frees twice the Document size once, so that neither the loader nor the baselines
+// pay a virtual machine's first touch of fresh memory.
+void WarmUpMemory() {
+    static const bool done = [] {
+        const size_t bytes = static_cast<size_t>(BenchBytes()) * 2;
+        void* block = std::malloc(bytes);
+        if (block) std::memset(block, 1, bytes);
+        std::free(block);
+        return true;
+    }();
+    (void)done;
+}
+
 const std::string& SourceFile() {
+    WarmUpMemory();
     static const std::string name = [] {
         std::string file = BenchFile("qhe32-bench-source.bin");
+        struct stat st {};
+        if (stat(file.c_str(), &st) == 0 && st.st_size == BenchBytes()) return file; // kept from an earlier run
         std::vector<uint8_t> chunk(1 << 20);
         for (size_t i = 0; i < chunk.size(); ++i)
             chunk[i] = static_cast<uint8_t>(i * 2654435761u >> 24);
