@@ -1,0 +1,92 @@
+#include "editor/MainCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "FakeUi.h"
+#include "TempDir.h"
+#include "core/text/Messages.h"
+
+namespace qhe {
+namespace {
+
+TEST(MainCommands, ScriptSwitchForms) {
+    struct Case {
+        std::string argument;
+        bool present;
+        std::string script;
+    } cases[] = {
+        {"/s=run.qsc", true, "run.qsc"}, {"-Srun.qsc", true, "run.qsc"}, {"/S", true, ""},
+        {"-s==x", true, "=x"},           {"/x=run.qsc", false, ""},      {"s", false, ""},
+    };
+    for (const auto& c : cases) {
+        const ScriptSwitch parsed = ParseScriptSwitch(c.argument);
+        EXPECT_EQ(parsed.present, c.present) << c.argument;
+        EXPECT_EQ(parsed.scriptFile, c.script) << c.argument;
+    }
+}
+
+TEST(MainCommands, VersionTextDropsZeroReleaseAndBuild) {
+    EXPECT_EQ(VersionText("1.0.0"), "1.0");
+    EXPECT_EQ(VersionText("2.3.0.4"), "2.3.0.4");
+    EXPECT_EQ(VersionText("2.3.5"), "2.3.5");
+    EXPECT_EQ(VersionText("10.20.30.40"), "10.20.30"); // at most 8 characters
+}
+
+class MainCommandsTest : public ::testing::Test {
+  protected:
+    test::FakeUi ui;
+    MainCommands commands{ui};
+    test::TempDir dir;
+};
+
+TEST_F(MainCommandsTest, StartsWithoutADocumentAndOpensTheArgument) {
+    EXPECT_EQ(commands.State().caption, "QHE32");
+    EXPECT_FALSE(commands.State().actions.Enabled("Close1"));
+    const std::string name = dir.File("arg.bin");
+    test::WriteFileBytes(name, {1, 2});
+    ASSERT_TRUE(commands.StartUp({name, "/s=job.qsc", "p1"}));
+    EXPECT_EQ(commands.State().caption, "QHE32 - arg.bin");
+    EXPECT_TRUE(ui.messages.empty()); // no question at start
+    EXPECT_TRUE(commands.Script().present);
+    EXPECT_EQ(commands.Script().scriptFile, "job.qsc");
+    EXPECT_EQ(commands.AboutText(), " 当前文件大小: 2 字节\n 内存已分配: 524,288 字节");
+}
+
+TEST_F(MainCommandsTest, DisabledAndUnknownCommandsDoNothing) {
+    ASSERT_TRUE(commands.StartUp({}));
+    EXPECT_FALSE(commands.Execute("Save1"));      // no Document
+    EXPECT_FALSE(commands.Execute("Blockmark1")); // not in this build: Tag 2
+    commands.State().actions.EnableItems({"Blockmark1"}, true);
+    EXPECT_FALSE(commands.State().actions.Enabled("Blockmark1"));
+    EXPECT_FALSE(commands.Execute("NoSuchItem"));
+    EXPECT_TRUE(commands.Execute("New1"));
+    EXPECT_EQ(commands.State().caption, "QHE32 - NoName1");
+}
+
+TEST_F(MainCommandsTest, DroppingTwoFilesOpensNothing) {
+    ASSERT_TRUE(commands.StartUp({}));
+    const std::string a = dir.File("a.bin"), b = dir.File("b.bin");
+    test::WriteFileBytes(a, {1});
+    test::WriteFileBytes(b, {2});
+    commands.DropFiles({a, b});
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, Msg(2069));
+    EXPECT_FALSE(commands.State().doc.IsOpen);
+    commands.DropFiles({a});
+    EXPECT_EQ(commands.State().doc.FileName, a);
+}
+
+TEST_F(MainCommandsTest, RecentEntryOpensItsFile) {
+    ASSERT_TRUE(commands.StartUp({}));
+    const std::string a = dir.File("a.bin"), b = dir.File("b.bin");
+    test::WriteFileBytes(a, {1});
+    test::WriteFileBytes(b, {2});
+    commands.Files().OpenDocument(a, OpenSender::CommandLine, false);
+    commands.Files().OpenDocument(b, OpenSender::CommandLine, false);
+    commands.OpenRecent("__MRU_1");
+    EXPECT_EQ(commands.State().doc.FileName, a);
+    EXPECT_EQ(commands.State().recent.Files().front(), a);
+}
+
+} // namespace
+} // namespace qhe
