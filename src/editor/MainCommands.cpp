@@ -62,7 +62,7 @@ MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), 
 bool MainCommands::StartUp(const std::vector<std::string>& arguments) {
     if (!files_.AllocateDocument()) return false;
     if (!arguments.empty() && !arguments[0].empty())
-        files_.OpenDocument(platform::AbsolutePath(arguments[0]), OpenSender::CommandLine, false);
+        files_.OpenDocument(platform::FullPathName(arguments[0]), OpenSender::CommandLine, false);
     if (arguments.size() > 1) script_ = ParseScriptSwitch(arguments[1]);
     return true;
 }
@@ -84,6 +84,19 @@ GridLayout MainCommands::SetGridSize(const WindowMetrics& window, const CellMetr
                                      int rows) {
     view_.SetGridSize(cols, rows);
     return LayoutFor(window, cells, {state_.view.HideAddressRange, state_.view.TextGridLeft}, cols, rows);
+}
+
+void MainCommands::MenuOpened(const std::string& menuName) {
+    static const std::map<std::string, std::vector<std::string>> needBytes = {
+        {"File1", {"Print1"}},
+        {"Edit1", {"Deletefromcursor1", "Deletetocursor1"}},
+        {"Address1", {"Rememberaddress1", "Gotoremembered1", "Displaydifference1"}},
+        {"Tools1", {"Decode1", "Bitmanipulation1", "CalculateCRC321", "Patch1"}},
+        {"Bookmarks1", {"Add1"}},
+    };
+    auto it = needBytes.find(menuName);
+    if (it != needBytes.end())
+        state_.actions.EnableItems(it->second, state_.doc.IsOpen && state_.doc.Size() > 0);
 }
 
 void MainCommands::DropFiles(const std::vector<std::string>& names) {

@@ -66,6 +66,9 @@ class MainCommands {
     // The window closes: the Document's memory is released.
     void Close() { files_.ReleaseDocument(); }
 
+    // A top menu is about to open: its items are enabled as the Document allows.
+    void MenuOpened(const std::string& menuName);
+
     // Files dropped on the window: exactly one is opened.
     void DropFiles(const std::vector<std::string>& names);
     // Opens recent-files entry "__MRU_<i>".

@@ -29,6 +29,9 @@
 #include "gui/MainView.h"
 #include "gui/help/HelpWindow.h"
 #include <QScreen>
+#include <QShortcut>
+
+#include "editor/view/HintText.h"
 #include <QTimer>
 
 namespace qhe {
@@ -76,9 +79,11 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     snapTimer_->setInterval(150);
     connect(snapTimer_, &QTimer::timeout, this, &TFormMain::SnapToCells);
     ui_.SetStatusHandler([this](const std::string& text) {
-        panels_[3]->setText(Q(text));
+        ShowHint(text);
         panels_[3]->repaint();
     });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &TFormMain::ShowContextHelp);
     commands_.requestClose = [this] { close(); };
     commands_.showAbout = [this] { ShowAbout(); };
     commands_.showHelp = [this](int context) { ShowHelp(context); };
@@ -157,6 +162,8 @@ void TFormMain::BuildMenus() {
     for (const auto& top : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(Q(top.caption));
         menu->setObjectName(Q(top.name));
+        const std::string name = top.name;
+        connect(menu, &QMenu::aboutToShow, this, [this, name] { commands_.MenuOpened(name); });
         menus_[top.name] = menu;
         actions_[top.name] = menu->menuAction();
         AddMenuEntries(menu, top.children);
@@ -195,7 +202,7 @@ void TFormMain::BuildStatusBar() {
     }
     // Hints of menus and tool buttons go to the last panel, as all hints do.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
-        if (!text.isEmpty()) panels_[3]->setText(text);
+        if (!text.isEmpty()) ShowHint(text.toStdString());
         statusBar()->clearMessage();
     });
 }
@@ -214,10 +221,16 @@ bool TFormMain::event(QEvent* event) {
 void TFormMain::FormActivate() {
     const MainSettings settings =
         ReadSettingsInto(commands_.State(), SettingsFileName(), ScreenInfoOf(this), ProgramFolder());
-    if (settings.displayMatches && settings.placement.top && settings.placement.left)
-        move(*settings.placement.left, *settings.placement.top);
+    if (auto* bar = findChild<QToolBar*>("Panel1")) bar->setVisible(!settings.options.hideToolBar);
     ApplyGrid(QFont(Q(settings.options.font), settings.options.fontSize), settings.options.cols,
               settings.options.rows);
+    // The saved position holds only on the screen it was saved on; elsewhere the window is centred.
+    if (settings.displayMatches && settings.placement.top && settings.placement.left) {
+        move(*settings.placement.left, *settings.placement.top);
+    } else if (QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
     if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
     if (!commands_.StartUp(arguments_)) QApplication::exit(1);
 }
@@ -255,9 +268,11 @@ void TFormMain::Refresh(unsigned what) {
         setWindowTitle(Q(state.caption));
         QApplication::setApplicationDisplayName(QString());
     }
-    if (what & kChangedStatus)
-        for (int i = 0; i < 4; ++i)
+    if (what & kChangedStatus) {
+        for (int i = 0; i < 3; ++i)
             panels_[i]->setText(Q(state.status[static_cast<size_t>(i)]));
+        ShowHint(state.status[3]);
+    }
     if (what & kChangedRecent) RebuildRecentFiles();
     if (what & (kChangedView | kChangedStatus)) view_->Refresh();
 }
@@ -286,6 +301,25 @@ void TFormMain::RebuildRecentFiles() {
     reopen->setEnabled(!commands_.State().recent.Files().empty());
 }
 
+void TFormMain::ShowHint(const std::string& text) {
+    int width = statusBar()->width() - 10;
+    for (int i = 0; i < 3; ++i)
+        width -= panels_[i]->width() + 4;
+    const QFontMetrics metrics(panels_[3]->font());
+    panels_[3]->setText(
+        Q(ShortenHint(text, width, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)); })));
+}
+
+void TFormMain::ShowContextHelp() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == view_->TextGrid())
+        HelpWindow::ShowPopup(39, focus);
+    else if (focus == view_->HexGrid())
+        HelpWindow::ShowPopup(40, focus);
+    else
+        ShowHelp(0);
+}
+
 void TFormMain::ShowHelp(int context) {
     if (!help_) help_ = new HelpWindow(this);
     help_->ShowTopic(context);
@@ -298,6 +332,9 @@ void TFormMain::SetHelpTexts() {
         return QString("<b>%1</b><br>%2").arg(Q(topic.title), Q(topic.body));
     };
     if (auto* bar = findChild<QToolBar*>("Panel1")) bar->setWhatsThis(popup(8));
+    view_->TextGrid()->setWhatsThis(popup(39));
+    view_->HexGrid()->setWhatsThis(popup(40));
+    view_->AddressGrid()->setWhatsThis(popup(70));
     for (int i = 0; i < 4; ++i)
         panels_[i]->setWhatsThis(popup(35 + i));
     std::function<void(const std::vector<MenuEntry>&)> walk = [&](const std::vector<MenuEntry>& entries) {

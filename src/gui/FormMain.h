@@ -61,6 +61,10 @@ class TFormMain : public QMainWindow {
     void SnapToCells();
     void ShowAbout();
     void ShowHelp(int context);
+    // Help for the focused part of the window (F1): a popup for the panes, else the contents.
+    void ShowContextHelp();
+    // Panel 3: the hint, shortened with "..." to the panel's width.
+    void ShowHint(const std::string& text);
     void SetHelpTexts();
 
     QtUi ui_;

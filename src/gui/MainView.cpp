@@ -153,6 +153,10 @@ void MainView::Refresh() {
     hex_->SetSelected(open ? v.CursorCol : -1, v.CursorRow);
     text_->SetSelected(open ? v.CursorCol : -1, v.CursorRow);
     address_->SetSelected(open && s.doc.Size() > 0 ? 0 : -1, v.addressRow);
+    // ColorBlock is a Windows colour value: red in the low byte, blue in the third.
+    const int color = s.options.colorBlock;
+    for (TQZStrGrid* grid : {hex_, text_})
+        grid->blockColor = QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     hex_->SetActiveLook(!v.TextMode);
     text_->SetActiveLook(v.TextMode);
     for (TQZStrGrid* grid : {address_, hex_, text_})

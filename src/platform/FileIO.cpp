@@ -139,3 +139,15 @@ std::string AbsolutePath(const std::string& path) {
 }
 
 } // namespace qhe::platform
+
+namespace qhe::platform {
+
+std::string FullPathName(const std::string& path) {
+    if (path.find_first_of("*?") == std::string::npos) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved)) return resolved;
+    }
+    return AbsolutePath(path);
+}
+
+} // namespace qhe::platform

@@ -55,5 +55,8 @@ bool IsNetworkPath(const std::string& path);
 // The folder part of path ("" when it has none) and the absolute form of path.
 std::string FolderOf(const std::string& path);
 std::string AbsolutePath(const std::string& path);
+// The full path of an existing file or folder with links and "." / ".." resolved; other
+// names (also patterns with "*" or "?") are only made absolute.
+std::string FullPathName(const std::string& path);
 
 } // namespace qhe::platform

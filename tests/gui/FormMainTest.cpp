@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "gui/MainView.h"
+#include "gui/grid/TQZStrGrid.h"
 #include "core/settings/Profile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
@@ -49,6 +51,34 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     EXPECT_TRUE(next.Commands().State().options.newEOF);
     EXPECT_EQ(next.Commands().State().recent.Files().front(), name);
     EXPECT_EQ(next.Commands().State().doc.CurrentDir, dir.Path());
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// Resizing the window snaps the panes to whole cells, never fewer than 8 x 8.
+TEST(FormMain, ResizeSnapsToWholeCellsAndAtLeastEight) {
+    test::TempDir dir;
+    const std::string name = dir.File("r.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(5000, 7));
+    TFormMain window({name});
+    window.show();
+    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    const ViewState& view = window.Commands().State().view;
+    EXPECT_EQ(view.Cols, 17);
+    EXPECT_EQ(view.Rows, 19);
+    window.resize(120, 100);
+    QTRY_COMPARE(view.Cols, 8);
+    QTRY_COMPARE(view.Rows, 8);
+    const QSize small = window.size();
+    window.resize(small.width() + 200, small.height() + 150);
+    QTRY_VERIFY(view.Cols > 8 && view.Rows > 8);
+    // The window takes exactly the size of whole cells.
+    QTRY_VERIFY(window.View()->TextGrid()->width() == window.View()->TextGrid()->ColsWidth(view.Cols));
+    window.Commands().State().doc.Modified = false;
 }
 
 } // namespace
