@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/text/Ansi.h"
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
 #include "editor/FileCommands.h"
-#include "editor/view/CodePage.h"
 
 namespace qhe {
 namespace {
@@ -236,7 +236,7 @@ void KeyboardEditing::KeyPress(char32_t ch) {
     if (!s_.doc.IsOpen) return;
     ViewState& v = s_.view;
     if (v.TextMode) {
-        if (ch >= 32) TypeByte(ViewByteOfChar(ch));
+        if (ch >= 32) TypeByte(UnicodeToAnsi(ch));
         return;
     }
     const int digit = HexDigitValue(ch);

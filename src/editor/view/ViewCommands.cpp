@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/text/Ansi.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
-#include "editor/view/CodePage.h"
 
 namespace qhe {
 namespace {
@@ -22,6 +22,17 @@ const std::array<std::string, 256>& HexTable() {
         std::array<std::string, 256> t;
         for (int b = 0; b < 256; ++b)
             t[b] = {digits[b >> 4], digits[b & 15]};
+        return t;
+    }();
+    return table;
+}
+
+// The text pane's character of every byte as UTF-8, built once.
+const std::array<std::string, 256>& CharTable() {
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> t;
+        for (int b = 0; b < 256; ++b)
+            AppendUtf8(t[b], AnsiToUnicode(static_cast<uint8_t>(b)));
         return t;
     }();
     return table;
@@ -51,7 +62,7 @@ const std::string& ViewCommands::HexText(uint8_t value) {
 const std::string& ViewCommands::TextOf(uint8_t value) const {
     static const std::string blank = " ";
     if (value < 32 && s_.view.BlankForCC) return blank;
-    return ViewCharOfByte(value);
+    return CharTable()[value];
 }
 
 void ViewCommands::ClampLastVisible() {
