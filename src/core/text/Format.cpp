@@ -15,7 +15,7 @@ namespace {
 constexpr int kMaxWidth = 4096;
 
 // One parsed conversion: "%" ["-"] ["0"] [width] ["." precision] type.
-struct Spec {
+struct Directive {
     bool leftAlign = false;
     bool zeroPad = false;
     int width = 0;
@@ -176,26 +176,26 @@ std::string ArgAsText(const FormatArg& arg) {
 }
 
 // The converted text of one argument, before width padding.
-std::string Convert(const Spec& spec, const FormatArg& arg) {
+std::string Convert(const Directive& directive, const FormatArg& arg) {
     int64_t integer = 0;
-    switch (spec.type) {
+    switch (directive.type) {
     case 's': {
         const std::string text = ArgAsText(arg);
-        if (spec.precision < 0) return text;
-        return std::string(FirstCodePoints(text, static_cast<size_t>(spec.precision)));
+        if (directive.precision < 0) return text;
+        return std::string(FirstCodePoints(text, static_cast<size_t>(directive.precision)));
     }
     case 'd':
         if (!ArgAsInteger(arg, integer)) return ArgAsText(arg);
-        return ApplyMinDigits(std::to_string(integer), spec.precision);
+        return ApplyMinDigits(std::to_string(integer), directive.precision);
     case 'u':
         if (!ArgAsInteger(arg, integer)) return ArgAsText(arg);
-        return ApplyMinDigits(std::to_string(AsUnsigned(integer)), spec.precision);
+        return ApplyMinDigits(std::to_string(AsUnsigned(integer)), directive.precision);
     case 'x':
         if (!ArgAsInteger(arg, integer)) return ArgAsText(arg);
-        return ApplyMinDigits(HexDigits(AsUnsigned(integer)), spec.precision);
+        return ApplyMinDigits(HexDigits(AsUnsigned(integer)), directive.precision);
     case 'n':
     case 'm':
-        return NumberText(arg, spec.precision < 0 ? 2 : spec.precision);
+        return NumberText(arg, directive.precision < 0 ? 2 : directive.precision);
     case 'f':
     case 'e':
     case 'g': {
@@ -206,22 +206,22 @@ std::string Convert(const Spec& spec, const FormatArg& arg) {
             value = static_cast<double>(*whole);
         else
             return ArgAsText(arg);
-        const char* conversion = spec.type == 'f' ? "%.*f" : spec.type == 'e' ? "%.*E" : "%.*G";
+        const char* conversion = directive.type == 'f' ? "%.*f" : directive.type == 'e' ? "%.*E" : "%.*G";
         return DoubleText(value, conversion,
-                          spec.precision < 0 ? (spec.type == 'g' ? 15 : 2) : spec.precision);
+                          directive.precision < 0 ? (directive.type == 'g' ? 15 : 2) : directive.precision);
     }
     default:
         return {};
     }
 }
 
-std::string Pad(std::string text, const Spec& spec) {
+std::string Pad(std::string text, const Directive& directive) {
     const size_t length = CodePointCount(text);
-    if (length >= static_cast<size_t>(spec.width)) return text;
-    const size_t fill = static_cast<size_t>(spec.width) - length;
-    if (spec.leftAlign) return text + std::string(fill, ' ');
-    const bool numeric = spec.type != 's';
-    if (spec.zeroPad && numeric) {
+    if (length >= static_cast<size_t>(directive.width)) return text;
+    const size_t fill = static_cast<size_t>(directive.width) - length;
+    if (directive.leftAlign) return text + std::string(fill, ' ');
+    const bool numeric = directive.type != 's';
+    if (directive.zeroPad && numeric) {
         const size_t signLength = (!text.empty() && text[0] == '-') ? 1 : 0;
         text.insert(signLength, fill, '0');
         return text;
@@ -263,7 +263,7 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
             ++pos;
             continue;
         }
-        Spec spec;
+        Directive directive;
         // An optional argument index "n:" picks the argument; later ones continue after it.
         size_t indexEnd = pos;
         const int index = ReadNumber(format, indexEnd);
@@ -273,24 +273,24 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
         }
         while (pos < format.size() && (format[pos] == '-' || format[pos] == '0')) {
             if (format[pos] == '-')
-                spec.leftAlign = true;
+                directive.leftAlign = true;
             else
-                spec.zeroPad = true;
+                directive.zeroPad = true;
             ++pos;
         }
-        spec.width = std::max(0, ReadNumber(format, pos));
+        directive.width = std::max(0, ReadNumber(format, pos));
         if (pos < format.size() && format[pos] == '.') {
             ++pos;
-            spec.precision = std::max(0, ReadNumber(format, pos));
+            directive.precision = std::max(0, ReadNumber(format, pos));
         }
         if (pos >= format.size() || !IsConversion(LowerAscii(format[pos]))) {
             // Not a conversion: the text stays as written.
             out.append(format.substr(start, pos - start));
             continue;
         }
-        spec.type = LowerAscii(format[pos++]);
+        directive.type = LowerAscii(format[pos++]);
         if (nextArg >= list.size()) continue; // a missing argument leaves the conversion empty
-        out += Pad(Convert(spec, *list[nextArg++]), spec);
+        out += Pad(Convert(directive, *list[nextArg++]), directive);
     }
     return out;
 }
