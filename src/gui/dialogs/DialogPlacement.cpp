@@ -5,18 +5,16 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "core/settings/FormGeometry.h"
+
 namespace qhe {
 
 QPoint CenteredPosition(const std::optional<QRect>& active, const QSize& size, const QRect& screen) {
-    if (active) {
-        int x = active->left() + active->width() / 2 - size.width() / 2;
-        int y = active->top() + active->height() / 2 - size.height() / 2;
-        if (x < 0) x = active->left();
-        if (y < 0) y = active->top();
-        if (screen.contains(QRect(QPoint(x, y), size))) return {x, y};
-    }
-    return {screen.left() + (screen.width() - size.width()) / 2,
-            screen.top() + (screen.height() - size.height()) / 2};
+    auto toRect = [](const QRect& r) { return Rect{r.left(), r.top(), r.width(), r.height()}; };
+    std::optional<Rect> activeRect;
+    if (active) activeRect = toRect(*active);
+    const Rect placed = CenterOnActiveForm(activeRect, size.width(), size.height(), toRect(screen));
+    return {placed.left, placed.top};
 }
 
 QWidget* ActiveOrFirstVisibleWindow(const QWidget* except) {
