@@ -32,8 +32,10 @@ int LastErrorCode(bool writing) {
 }
 
 int OpenForReading(const std::string& name, bool denyWrite) {
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe without a writer cannot hang the program in open().
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return -LastErrorCode(false);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (denyWrite) {
         struct flock lock {};
         lock.l_type = F_RDLCK;

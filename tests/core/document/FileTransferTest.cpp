@@ -149,6 +149,16 @@ TEST(FileTransfer, FilesOf2GiBAreRefusedBeforeReading) {
     EXPECT_EQ(log.created, 0);
 }
 
+TEST(FileTransfer, NamedPipeWithoutWriterDoesNotHang) {
+    TempDir dir;
+    const std::string name = dir.File("pipe");
+    ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+    FakeProgress::Log log;
+    LoadedFile loaded;
+    EXPECT_EQ(LoadWholeFile(name, true, Boxes(log), loaded), 0);
+    EXPECT_EQ(loaded.size, 0);
+}
+
 TEST(FileTransfer, ReadIntoGapChecksTheSize) {
     TempDir dir;
     WriteFileBytes(dir.File("part"), {5, 6, 7});
