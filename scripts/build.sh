@@ -8,7 +8,7 @@ shift || true
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev
-          fonts-liberation fonts-wqy-microhei xvfb xauth)
+          qt6-translations-l10n fonts-liberation fonts-wqy-microhei xvfb xauth)
 
 install_missing() {
     local missing=()

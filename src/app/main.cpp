@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +25,13 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("QHE32");
+    // The program speaks Chinese; Qt's own dialogs (file dialogs) follow when the translation is installed.
+    QTranslator qtTexts;
+    if (qtTexts.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
     qhe::TFormMain window(arguments);
     window.show();
     return QApplication::exec();
