@@ -1,7 +1,6 @@
 #include "editor/KeyboardEditing.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/text/Ansi.h"
 #include "core/text/Messages.h"
@@ -312,10 +311,7 @@ void KeyboardEditing::DeleteByteAtCursor() {
     const int64_t a = v.CursorPosition();
     if (s_.actions.Enabled("Replaceundo1") && s_.lastReplaceAddress + s_.lastReplaceLength - 1 >= a)
         s_.actions.SetEnabled("Replaceundo1", false);
-    // One move of the tail; the capacity stays as it is.
-    uint8_t* at = s_.doc.Buffer() + a - 1;
-    std::memmove(at, at + 1, static_cast<size_t>(size - a));
-    s_.doc.SetSize(static_cast<int32_t>(size - 1));
+    s_.doc.RemoveBytes(a, 1); // one move of the tail; the capacity stays as it is
     v.LastVisible = std::min<int64_t>(s_.doc.Size(), v.TopAddress + v.VisibleCells - 1);
     s_.doc.Modified = true;
     view_.RefreshFromCursor();

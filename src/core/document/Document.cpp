@@ -98,6 +98,14 @@ bool Document::DeleteRange(int64_t pos, int64_t n) {
     return shrunk;
 }
 
+bool Document::RemoveBytes(int64_t pos, int64_t n) {
+    if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
+    uint8_t* at = Buffer() + pos - 1;
+    if (n > 0) std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
+    size_ = static_cast<int32_t>(size_ - n);
+    return true;
+}
+
 void Document::Adopt(TQZDynArray&& buffer, int32_t size) {
     buffer_ = std::move(buffer);
     size_ = size;

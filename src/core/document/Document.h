@@ -56,6 +56,9 @@ class Document {
     // Removes n bytes from pos and hands memory back through EnsureRoom(-n). False when the
     // range passes the end. Deleting everything empties the Document (capacity kept).
     bool DeleteRange(int64_t pos, int64_t n);
+    // Removes n bytes from pos by one move of the tail, keeping the capacity (the keyboard's
+    // single-byte deletes never shrink the buffer). False when the range passes the end.
+    bool RemoveBytes(int64_t pos, int64_t n);
     // Size := n without moving bytes (n <= Capacity).
     void SetSize(int32_t n) { size_ = n; }
 

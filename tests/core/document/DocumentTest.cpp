@@ -66,6 +66,16 @@ TEST_F(DocumentOps, DeleteShrinksAboveTheFloorOnly) {
     EXPECT_EQ(doc.Capacity(), 512 * KiB);
 }
 
+TEST_F(DocumentOps, RemoveBytesNeverShrinks) {
+    Fill(1024 * KiB);
+    const uint32_t capacity = doc.Capacity();
+    ASSERT_TRUE(doc.RemoveBytes(1, 600 * KiB));
+    EXPECT_EQ(doc.Capacity(), capacity);
+    EXPECT_EQ(doc.Size(), 424 * KiB);
+    EXPECT_EQ(doc.GetByte(1), static_cast<uint8_t>(600 * KiB + 1));
+    EXPECT_FALSE(doc.RemoveBytes(doc.Size(), 2));
+}
+
 TEST_F(DocumentOps, RangesPastTheEndAreRefused) {
     Fill(10);
     std::vector<uint8_t> out{1};
