@@ -75,6 +75,7 @@ MainView::MainView(MainCommands& commands, QWidget* parent)
             ActivatePane();
         });
         connect(grid, &TQZStrGrid::keyPressed, this, &MainView::OnKeyPressed);
+        connect(grid, &TQZStrGrid::wheelTurned, this, &MainView::OnWheel);
         connect(grid, &TQZStrGrid::keyReleased, this, &MainView::OnKeyReleased);
     }
     connect(scroll_, &QScrollBar::actionTriggered, this, &MainView::OnScrollAction);
@@ -182,6 +183,20 @@ void MainView::OnKeyPressed(QKeyEvent* event) {
     if (!text.isEmpty() && text.at(0).isPrint() && !(modifiers & (kModCtrl | kModAlt)))
         commands_.KeyPress(text.toUcs4().value(0));
     commands_.DrainPostedKeys(modifiers);
+}
+
+// The wheel scrolls three rows per notch, the cursor keeping its cell, as the arrow keys do at
+// the window's edges.
+void MainView::OnWheel(int notches) {
+    EditorState& s = commands_.State();
+    if (!s.doc.IsOpen) return;
+    for (int row = 0; row < 3 * std::abs(notches); ++row) {
+        if (notches < 0 && s.view.LastVisible < s.doc.Size())
+            commands_.View().ScrollRowDown();
+        else if (notches > 0 && s.view.TopAddress > 1)
+            commands_.View().ScrollRowUp();
+    }
+    Refresh();
 }
 
 void MainView::OnKeyReleased(QKeyEvent* event) {

@@ -39,6 +39,7 @@ class MainView : public QWidget {
     void OnKeyPressed(QKeyEvent* event);
     void OnKeyReleased(QKeyEvent* event);
     void OnScrollAction(int action);
+    void OnWheel(int notches);
     void ActivatePane();
 
     MainCommands& commands_;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QWheelEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,41 @@ TEST(FormMain, ResizeSnapsToWholeCellsAndAtLeastEight) {
     // The window takes exactly the size of whole cells.
     QTRY_VERIFY(window.View()->TextGrid()->width() == window.View()->TextGrid()->ColsWidth(view.Cols));
     window.Commands().State().doc.Modified = false;
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// The mouse wheel over a pane scrolls three rows per notch and stops at both ends.
+TEST(FormMain, WheelScrollsThreeRowsPerNotch) {
+    test::TempDir dir;
+    const std::string name = dir.File("w.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(17 * 40, 1));
+    TFormMain window({name});
+    window.show();
+    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    const ViewState& view = window.Commands().State().view;
+    TQZStrGrid* grid = window.View()->TextGrid();
+    auto turn = [&](int delta) {
+        QWheelEvent wheel(QPointF(5, 5), grid->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid, &wheel);
+    };
+    turn(-120);
+    EXPECT_EQ(view.TopAddress, 1 + 3 * 17);
+    turn(-60);
+    turn(-60); // two half notches make one
+    EXPECT_EQ(view.TopAddress, 1 + 6 * 17);
+    for (int i = 0; i < 10; ++i)
+        turn(-120);
+    EXPECT_EQ(view.LastVisible, 17 * 40); // stops at the end
+    for (int i = 0; i < 20; ++i)
+        turn(120);
+    EXPECT_EQ(view.TopAddress, 1);
+    EXPECT_LE(view.CursorPosition(), 17 * 40);
 }
 
 } // namespace

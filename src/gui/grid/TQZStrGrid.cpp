@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace qhe {
 
@@ -134,6 +135,15 @@ void TQZStrGrid::keyPressEvent(QKeyEvent* event) {
 
 void TQZStrGrid::keyReleaseEvent(QKeyEvent* event) {
     emit keyReleased(event);
+}
+
+void TQZStrGrid::wheelEvent(QWheelEvent* event) {
+    // Touchpads report small steps; whole notches of 120 eighths of a degree are passed on.
+    wheelRemainder_ += event->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    if (notches != 0) emit wheelTurned(notches);
+    event->accept();
 }
 
 // Tab switches the panes through the owner's key handling, not the focus chain.

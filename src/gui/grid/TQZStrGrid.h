@@ -69,6 +69,8 @@ class TQZStrGrid : public QWidget {
     void keyPressed(QKeyEvent* event);
     void keyReleased(QKeyEvent* event);
     void textTyped(QString text);
+    // The mouse wheel turned by whole notches (positive: away from the user).
+    void wheelTurned(int notches);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +78,7 @@ class TQZStrGrid : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     const std::vector<std::string>* cells_ = nullptr;
@@ -89,6 +92,7 @@ class TQZStrGrid : public QWidget {
     bool active_ = true;
     bool rightAligned_ = false;
     TQZStrGrid* slave_ = nullptr;
+    int wheelRemainder_ = 0; // eighths of a degree not yet turned into a notch
 };
 
 } // namespace qhe
