@@ -130,7 +130,6 @@ void TQZStrGrid::mousePressEvent(QMouseEvent* event) {
 
 void TQZStrGrid::keyPressEvent(QKeyEvent* event) {
     emit keyPressed(event);
-    if (!event->text().isEmpty() && event->text().at(0).isPrint()) emit textTyped(event->text());
 }
 
 void TQZStrGrid::keyReleaseEvent(QKeyEvent* event) {

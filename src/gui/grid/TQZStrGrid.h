@@ -68,7 +68,6 @@ class TQZStrGrid : public QWidget {
     // A key pressed while the grid has the focus; the owner handles it.
     void keyPressed(QKeyEvent* event);
     void keyReleased(QKeyEvent* event);
-    void textTyped(QString text);
     // The mouse wheel turned by whole notches (positive: away from the user).
     void wheelTurned(int notches);
 
