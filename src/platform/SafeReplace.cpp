@@ -39,6 +39,8 @@ int BeginSave(const std::string& name, SavePlan& plan) {
     struct stat st {};
     const bool exists = ::stat(plan.target.c_str(), &st) == 0;
     if (exists) {
+        // A renamed temporary file would replace even a file its owner made read-only.
+        if (S_ISREG(st.st_mode) && IsReadOnlyFile(plan.target)) return ErrorCodeFromErrno(EACCES, true);
         if (!S_ISREG(st.st_mode) || st.st_nlink > 1) return OpenInPlace(plan);
         plan.mode = st.st_mode & 07777;
         plan.keepOwner = true;

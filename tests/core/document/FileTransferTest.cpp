@@ -104,6 +104,17 @@ TEST(FileTransfer, SaveKeepsPermissionBitsAndLinks) {
     EXPECT_EQ(ReadFileBytes(target), (std::vector<uint8_t>{9, 8}));
 }
 
+TEST(FileTransfer, ReadOnlyTargetIsNotReplaced) {
+    TempDir dir;
+    const std::string target = dir.File("ro.bin");
+    WriteFileBytes(target, {1, 2, 3});
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    const uint8_t data[1] = {9};
+    FakeProgress::Log log;
+    EXPECT_EQ(WriteBytesToFile(target, data, 1, Boxes(log)).code, 5);
+    EXPECT_EQ(ReadFileBytes(target), (std::vector<uint8_t>{1, 2, 3}));
+}
+
 TEST(FileTransfer, HardLinkedFileIsWrittenInPlace) {
     TempDir dir;
     const std::string target = dir.File("a.bin"), other = dir.File("b.bin");
