@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QTest>
 
@@ -115,6 +116,42 @@ TEST(FormMain, WheelScrollsThreeRowsPerNotch) {
         turn(120);
     EXPECT_EQ(view.TopAddress, 1);
     EXPECT_LE(view.CursorPosition(), 17 * 40);
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// The scroll bar: the view follows only when a scroll action ends; dragging shows a hint.
+TEST(FormMain, ScrollBarMovesTheViewWhenTheActionEnds) {
+    test::TempDir dir;
+    const std::string name = dir.File("s.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(17 * 1000, 2));
+    TFormMain window({name});
+    window.show();
+    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    const EditorState& state = window.Commands().State();
+    QScrollBar* bar = window.View()->ScrollBar();
+    ASSERT_TRUE(bar->isEnabled());
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_GT(state.view.TopAddress, 1);
+    EXPECT_EQ((state.view.TopAddress - 1) % 17, 0);
+    const int64_t top = state.view.TopAddress;
+    // Dragging the thumb only shows the hint...
+    emit bar->sliderPressed();
+    emit bar->sliderMoved(17 * 500 + 1);
+    EXPECT_EQ(state.view.TopAddress, top);
+    EXPECT_EQ(state.status[3], "Scrolling...");
+    // ...and the release moves the view there, with the cursor in the top row's first cell.
+    bar->setSliderPosition(17 * 500 + 1); // the bar counts positions from 1
+    emit bar->sliderReleased();
+    EXPECT_EQ(state.view.TopAddress, 17 * 500 + 1);
+    EXPECT_EQ(state.view.CursorPosition(), 17 * 500 + 1);
+    EXPECT_EQ(state.status[3], "");
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(state.view.LastVisible, 17 * 1000);
 }
 
 } // namespace
