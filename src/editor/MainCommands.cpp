@@ -32,7 +32,8 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
     return result;
 }
 
-MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), keyboard_(state_) {
+MainCommands::MainCommands(Ui& ui)
+    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -50,6 +51,15 @@ MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), 
          }},
         {"ModusText1", [this] { view_.ModusText1Click(); }},
         {"ModusOverwrite1", [this] { keyboard_.ModusOverwrite1Click(); }},
+        {"Contents1",
+         [this] {
+             if (showHelp) showHelp(0);
+         }},
+        {"QZBtnWhats",
+         [this] {
+             if (enterWhatsThis) enterWhatsThis();
+         }},
+        {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];

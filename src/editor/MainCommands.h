@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/ChecksumCommands.h"
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
@@ -92,6 +93,7 @@ class MainCommands {
     FileCommands files_;
     ViewCommands view_;
     KeyboardEditing keyboard_;
+    ChecksumCommands checksums_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

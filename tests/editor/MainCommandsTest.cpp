@@ -90,3 +90,22 @@ TEST_F(MainCommandsTest, RecentEntryOpensItsFile) {
 
 } // namespace
 } // namespace qhe
+
+namespace qhe {
+namespace {
+
+TEST(MainCommandsHelp, ContentsAndWhatsThisReachTheWindow) {
+    test::FakeUi ui;
+    MainCommands commands{ui};
+    int shownContext = -1;
+    bool whatsThis = false;
+    commands.showHelp = [&](int context) { shownContext = context; };
+    commands.enterWhatsThis = [&] { whatsThis = true; };
+    EXPECT_TRUE(commands.Execute("Contents1"));
+    EXPECT_EQ(shownContext, 0);
+    EXPECT_TRUE(commands.Execute("QZBtnWhats"));
+    EXPECT_TRUE(whatsThis);
+}
+
+} // namespace
+} // namespace qhe
