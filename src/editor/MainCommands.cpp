@@ -60,6 +60,12 @@ MainCommands::MainCommands(Ui& ui)
              if (enterWhatsThis) enterWhatsThis();
          }},
         {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
+        {"DataInspector1",
+         [this] {
+             const bool show = !state_.actions.Checked("DataInspector1");
+             state_.actions.SetChecked("DataInspector1", show);
+             if (showInspector) showInspector(show);
+         }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];

@@ -87,6 +87,8 @@ class MainCommands {
     std::function<void(int)> showHelp;
     // Puts the window into "What's this" mode; set by the window.
     std::function<void()> enterWhatsThis;
+    // Shows (true) or destroys (false) the data inspector; set by the window.
+    std::function<void(bool)> showInspector;
 
   private:
     EditorState state_;

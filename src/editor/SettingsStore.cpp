@@ -34,6 +34,7 @@ MainSettings ReadSettingsInto(EditorState& state, const std::string& fileName, c
     KeyboardEditing(state).ModusOverwrite1Click();
     view.TextMode = !settings.options.modusText;
     ViewCommands(state).ModusText1Click();
+    state.actions.SetChecked("DataInspector1", settings.options.showDataInsp);
     return settings;
 }
 
@@ -44,6 +45,7 @@ bool WriteSettingsFrom(EditorState& state, const std::string& fileName, const Sc
     state.options.rows = state.view.Rows;
     state.options.overwrite = state.view.Overwrite;
     state.options.modusText = state.view.TextMode;
+    state.options.showDataInsp = state.actions.Checked("DataInspector1");
     state.options.mru = state.recent.FileCount();
     try {
         ProfileSession profile(fileName);

@@ -27,6 +27,8 @@
 #include "platform/Paths.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/MainView.h"
+#include "gui/TFormInspect.h"
+#include <QLocale>
 #include "gui/help/HelpWindow.h"
 #include <QScreen>
 #include <QShortcut>
@@ -88,6 +90,7 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     commands_.showAbout = [this] { ShowAbout(); };
     commands_.showHelp = [this](int context) { ShowHelp(context); };
     commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
+    commands_.showInspector = [this](bool shown) { SetInspectorShown(shown); };
     ui_.SetHelpHandler([this](int context) { ShowHelp(context); });
     SetHelpTexts();
     commands_.State().actions.onChange = [this](const std::string& name) { RefreshAction(name); };
@@ -233,6 +236,36 @@ void TFormMain::FormActivate() {
     }
     if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
     if (!commands_.StartUp(arguments_)) QApplication::exit(1);
+    if (!commands_.Script().present && commands_.State().actions.Checked("DataInspector1"))
+        SetInspectorShown(true);
+}
+
+void TFormMain::SetInspectorShown(bool shown) {
+    if (!shown) {
+        delete inspector_; // saves its geometry
+        inspector_ = nullptr;
+        return;
+    }
+    if (inspector_) return;
+    inspector_ = new TFormInspect(this);
+    connect(inspector_, &TFormInspect::closedByUser, this, [this] {
+        commands_.State().actions.SetChecked("DataInspector1", false);
+        inspector_->deleteLater();
+        inspector_ = nullptr;
+    });
+    inspector_->RebuildLabels(commands_.State().dataInsp);
+    inspector_->show();
+    RefreshInspector();
+    // The keyboard stays in the editor.
+    activateWindow();
+}
+
+void TFormMain::RefreshInspector() {
+    if (!inspector_) return;
+    const QString point = QLocale().decimalPoint();
+    const char separator =
+        point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+    inspector_->RefreshValues(InspectorValues(commands_.State(), separator));
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
@@ -241,6 +274,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     commands_.Close();
+    SetInspectorShown(false);
     const int windowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     const QRect frame = normalGeometry();
     WriteSettingsFrom(commands_.State(), SettingsFileName(), ScreenInfoOf(this), frame.top(), frame.left(),
@@ -274,7 +308,10 @@ void TFormMain::Refresh(unsigned what) {
         ShowHint(state.status[3]);
     }
     if (what & kChangedRecent) RebuildRecentFiles();
-    if (what & (kChangedView | kChangedStatus)) view_->Refresh();
+    if (what & (kChangedView | kChangedStatus)) {
+        view_->Refresh();
+        RefreshInspector();
+    }
 }
 
 void TFormMain::RefreshAction(const std::string& name) {

@@ -19,6 +19,7 @@ class QTimer;
 namespace qhe {
 class HelpWindow;
 class MainView;
+class TFormInspect;
 } // namespace qhe
 
 namespace qhe {
@@ -39,6 +40,7 @@ class TFormMain : public QMainWindow {
 
     HelpWindow* Help() const { return help_; }
     MainView* View() const { return view_; }
+    TFormInspect* Inspector() const { return inspector_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -60,6 +62,9 @@ class TFormMain : public QMainWindow {
     void ApplyGrid(const QFont& font, int cols, int rows);
     void SnapToCells();
     void ShowAbout();
+    // Creates and shows the data inspector, or destroys it.
+    void SetInspectorShown(bool shown);
+    void RefreshInspector();
     void ShowHelp(int context);
     // Help for the focused part of the window (F1): a popup for the panes, else the contents.
     void ShowContextHelp();
@@ -78,6 +83,7 @@ class TFormMain : public QMainWindow {
     QTimer* snapTimer_ = nullptr;
     bool sizing_ = false;
     HelpWindow* help_ = nullptr;
+    TFormInspect* inspector_ = nullptr;
 };
 
 } // namespace qhe
