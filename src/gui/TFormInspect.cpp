@@ -23,6 +23,7 @@ TFormInspect::TFormInspect(QWidget* owner)
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setFrameShape(QFrame::NoFrame);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette colours = memo_->palette();
     colours.setColor(QPalette::Base, palette().color(QPalette::Button));
     colours.setColor(QPalette::Text, palette().color(QPalette::ButtonText));
@@ -34,6 +35,11 @@ TFormInspect::TFormInspect(QWidget* owner)
     layout->setSpacing(0);
     layout->addWidget(panel_);
     layout->addWidget(memo_, 1);
+    // Until the user places it, the inspector sits beside the main window, wide enough for
+    // the longest value.
+    const int valueWidth = fontMetrics().horizontalAdvance("-1.79769313486232E308") + 12;
+    resize(fontMetrics().horizontalAdvance("longint (±):") + 10 + valueWidth, height());
+    if (owner) move(owner->frameGeometry().right() + 4, owner->frameGeometry().top());
     RestoreFormGeometry(this, "TFormInspect");
 }
 
