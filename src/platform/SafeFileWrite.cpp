@@ -22,13 +22,14 @@ int EnsureFolder(const std::string& folder) {
 
 } // namespace
 
-int WriteFileSafely(const std::string& path, std::string_view data) {
+int WriteFileSafely(const std::string& path, std::string_view data, bool createFolders) {
     if (path.empty()) return ErrorCodeFromErrno(ENOENT, true);
-    if (int code = EnsureFolder(platform::FolderOf(path)); code != 0) return code;
+    if (createFolders)
+        if (int code = EnsureFolder(platform::FolderOf(path)); code != 0) return code;
     platform::SavePlan plan;
     if (int code = platform::BeginSave(path, plan); code != 0) return code;
-    const int code =
-        platform::WriteFully(plan.fd, reinterpret_cast<const uint8_t*>(data.data()), static_cast<int64_t>(data.size()));
+    const int code = platform::WriteFully(plan.fd, reinterpret_cast<const uint8_t*>(data.data()),
+                                          static_cast<int64_t>(data.size()));
     if (code != 0) {
         platform::AbortSave(plan);
         return code;

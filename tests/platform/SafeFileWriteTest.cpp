@@ -38,7 +38,7 @@ TEST(WriteFileSafely, FollowsASymbolicLinkAndCreatesMissingFolders) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.ini")));
     EXPECT_EQ(ReadText(target), "via link");
 
-    ASSERT_EQ(WriteFileSafely(folder.File("a/b/QHE32.INI"), "deep"), 0);
+    ASSERT_EQ(WriteFileSafely(folder.File("a/b/QHE32.INI"), "deep", true), 0);
     EXPECT_EQ(ReadText(folder.File("a/b/QHE32.INI")), "deep");
 }
 

@@ -208,7 +208,7 @@ bool TQZIniFile::UpdateFile() {
             text += line + "\r\n";
         text += "\r\n";
     }
-    if (WriteFileSafely(fileName_, text) != 0) return false;
+    if (WriteFileSafely(fileName_, text, true) != 0) return false;
     modified_ = false;
     return true;
 }

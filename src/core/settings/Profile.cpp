@@ -85,7 +85,7 @@ void ProfileSession::DeleteKey(std::string_view section, std::string_view key) {
 void ProfileSession::Commit() {
     if (!modified_) return;
     if (unreadable_) throw ProfileWriteError(fileName_, EACCES);
-    if (int error = WriteFileSafely(fileName_, document_.Serialize()); error != 0) {
+    if (int error = WriteFileSafely(fileName_, document_.Serialize(), true); error != 0) {
         throw ProfileWriteError(fileName_, error);
     }
     modified_ = false;

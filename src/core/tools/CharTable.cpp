@@ -1,4 +1,6 @@
 #include "core/tools/CharTable.h"
+
+#include "platform/SafeFileWrite.h"
 #include "core/tools/TranslateKernels.h"
 
 #include <algorithm>
@@ -69,13 +71,8 @@ bool LoadCharTable(CharTable& table, const std::string& path) {
 }
 
 bool SaveCharTable(const CharTable& table, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    const std::string text = FormatCharTable(table);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    // Buffered data reaches the disk only at close, where a full disk shows up.
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
+    // Through a temporary file, so a failed save leaves the previous table file whole.
+    return WriteFileSafely(path, FormatCharTable(table)) == 0;
 }
 
 int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t count) {

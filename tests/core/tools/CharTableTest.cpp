@@ -73,7 +73,8 @@ TEST(CharTableTest, SaveAndLoadRoundTrip) {
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     std::remove(path.c_str());
     EXPECT_FALSE(LoadCharTable(loaded, path));
-    EXPECT_FALSE(SaveCharTable(table, (dir / "no-such-dir" / "x.qct").string()));
+    EXPECT_FALSE(
+        SaveCharTable(table, (dir / ("qhe-missing-" + std::to_string(::getpid())) / "x.qct").string()));
     EXPECT_FALSE(LoadCharTable(loaded, dir.string())); // a folder, not a file
     if (std::filesystem::exists("/dev/full")) {
         EXPECT_FALSE(SaveCharTable(table, "/dev/full")); // a full disk
