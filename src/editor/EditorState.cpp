@@ -6,10 +6,10 @@ namespace qhe {
 
 bool CommandAvailable(const std::string& name) {
     static const std::set<std::string> available = {
-        "New1",       "Open1",           "Reload1",         "Reopen1",       "Save1",
-        "SaveAs1",    "Close1",          "Exit1",           "Info1",         "QZBtnNew",
-        "QZBtnOpen",  "QZBtnSave",       "QZBtnInfo",       "Contents1",     "QZBtnWhats",
-        "ModusText1", "ModusOverwrite1", "CalculateCRC321", "DataInspector1"};
+        "New1",       "Open1",           "Reload1",         "Reopen1",        "Save1",
+        "SaveAs1",    "Close1",          "Exit1",           "Info1",          "QZBtnNew",
+        "QZBtnOpen",  "QZBtnSave",       "QZBtnInfo",       "Contents1",      "QZBtnWhats",
+        "ModusText1", "ModusOverwrite1", "CalculateCRC321", "DataInspector1", "Charconversion1"};
     return available.count(name) != 0;
 }
 
@@ -17,6 +17,7 @@ EditorState::EditorState(Ui& ui) : ui(ui), actions(CommandAvailable) {
     doc.SetBusyFeedback(&ui);
     actions.SetChecked("ModusText1", view.TextMode);
     actions.SetChecked("ModusOverwrite1", view.Overwrite);
+    ResetCharTable(charTable);
 }
 
 } // namespace qhe

@@ -5,6 +5,7 @@
 
 #include "core/document/Document.h"
 #include "core/settings/Settings.h"
+#include "core/tools/CharTable.h"
 #include "editor/Actions.h"
 #include "editor/BlockState.h"
 #include "editor/RecentFiles.h"
@@ -35,6 +36,7 @@ struct EditorState {
     TMRUFiles recent;
     OptionsSettings options; // the preferences, read at start and written at close
     DataInspSettings dataInsp;
+    CharTable charTable{}; // the character conversion table; identity from the start
     BlockState block;
     ViewState view;
     KeyboardState keyboard;

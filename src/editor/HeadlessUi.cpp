@@ -1,5 +1,7 @@
 #include "editor/HeadlessUi.h"
 
+#include "editor/CharConversion.h"
+
 #include "core/text/Messages.h"
 
 #include <array>
@@ -114,6 +116,11 @@ void HeadlessUi::ShowMemo(const std::string& caption, const std::string& text, i
 std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::string& text,
                                                      const std::string& caption) {
     return std::make_unique<HeadlessProgress>(text, caption);
+}
+
+bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
+    Write(model.Caption(), "", Msg(kCancelCaption));
+    return false;
 }
 
 std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -57,6 +57,7 @@ class HeadlessUi final : public Ui {
     void SetWaitCursor(bool) override {}
     void BeginBusy(const std::string&) override {}
     void EndBusy() override {}
+    bool RunCharTableDialog(CharTableDialogModel& model) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 

@@ -33,7 +33,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 }
 
 MainCommands::MainCommands(Ui& ui)
-    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_) {
+    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -60,6 +60,7 @@ MainCommands::MainCommands(Ui& ui)
              if (enterWhatsThis) enterWhatsThis();
          }},
         {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
+        {"Charconversion1", [this] { conversion_.Charconversion1Click(); }},
         {"DataInspector1",
          [this] {
              const bool show = !state_.actions.Checked("DataInspector1");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/CharConversion.h"
 #include "editor/ChecksumCommands.h"
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
@@ -96,6 +97,7 @@ class MainCommands {
     ViewCommands view_;
     KeyboardEditing keyboard_;
     ChecksumCommands checksums_;
+    ConversionCommands conversion_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

@@ -1,6 +1,7 @@
 #include "editor/SettingsStore.h"
 
 #include "core/text/Messages.h"
+#include "editor/CharConversion.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/view/ViewCommands.h"
 
@@ -35,6 +36,7 @@ MainSettings ReadSettingsInto(EditorState& state, const std::string& fileName, c
     view.TextMode = !settings.options.modusText;
     ViewCommands(state).ModusText1Click();
     state.actions.SetChecked("DataInspector1", settings.options.showDataInsp);
+    ConversionCommands(state).LoadTableAtStart();
     return settings;
 }
 

@@ -9,6 +9,8 @@
 
 namespace qhe {
 
+class CharTableDialogModel;
+
 // Kinds of message box; each has its catalogue caption (700-703) and icon.
 enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
 
@@ -82,6 +84,9 @@ class Ui : public BusyFeedback {
 
     // Hourglass cursor without a status text.
     virtual void SetWaitCursor(bool wait) = 0;
+
+    // The character conversion dialog over model; true when closed with "转换".
+    virtual bool RunCharTableDialog(CharTableDialogModel& model) = 0;
 
     virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

@@ -1,5 +1,8 @@
 #include "gui/QtUi.h"
 
+#include "gui/dialogs/DialogPlacement.h"
+#include "gui/dialogs/TFormCharTable.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -103,6 +106,13 @@ void QtUi::EndBusy() {
     --busyDepth_;
     QGuiApplication::restoreOverrideCursor();
     if (busyDepth_ == 0 && status_) status_(std::string());
+}
+
+bool QtUi::RunCharTableDialog(CharTableDialogModel& model) {
+    NormalCursorWhileModal cursor;
+    TFormCharTable dialog(model, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -33,6 +33,7 @@ class QtUi final : public Ui {
     void SetWaitCursor(bool wait) override;
     void BeginBusy(const std::string& text) override;
     void EndBusy() override;
+    bool RunCharTableDialog(CharTableDialogModel& model) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 

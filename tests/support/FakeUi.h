@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,7 +13,7 @@ namespace qhe::test {
 // A progress box that records what it was shown and cancels on request: after
 // cancelAfterUpdates gauge moves (negative: never).
 class FakeProgress final : public Progress {
-public:
+  public:
     struct Log {
         std::vector<int> gaugeValues;
         std::vector<std::string> texts;
@@ -20,7 +21,9 @@ public:
         int created = 0;
         int destroyed = 0;
     };
-    FakeProgress(Log& log, int cancelAfterUpdates) : log_(log), cancelAfter_(cancelAfterUpdates) { ++log_.created; }
+    FakeProgress(Log& log, int cancelAfterUpdates) : log_(log), cancelAfter_(cancelAfterUpdates) {
+        ++log_.created;
+    }
     ~FakeProgress() override { ++log_.destroyed; }
 
     bool SetProgress(int64_t done, int64_t total, int step) override {
@@ -36,7 +39,7 @@ public:
     void EnableCancel(bool) override {}
     bool Cancelled() const override { return cancelled_; }
 
-private:
+  private:
     Log& log_;
     int cancelAfter_;
     ProgressGauge gauge_;
@@ -48,7 +51,7 @@ private:
 // inputs and file dialogs from queues. A question without a queued answer gets the
 // box's default button, as Enter would.
 class FakeUi final : public Ui {
-public:
+  public:
     struct Message {
         std::string text;
         MsgKind kind;
@@ -112,6 +115,11 @@ public:
         busyTexts.push_back(text);
     }
     void EndBusy() override { --busyDepth; }
+    // The character conversion dialog: runs charTableDialog when set, else answers Cancel.
+    std::function<bool(CharTableDialogModel&)> charTableDialog;
+    bool RunCharTableDialog(CharTableDialogModel& model) override {
+        return charTableDialog ? charTableDialog(model) : false;
+    }
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
         if (openFiles.empty()) return std::nullopt;
@@ -130,7 +138,8 @@ public:
     // Number of messages whose text equals text.
     int Count(const std::string& text) const {
         int n = 0;
-        for (const auto& m : messages) n += m.text == text;
+        for (const auto& m : messages)
+            n += m.text == text;
         return n;
     }
 };

@@ -28,7 +28,7 @@ const std::array<std::string, 256>& HexTable() {
 }
 
 // The text pane's character of every byte as UTF-8, built once.
-const std::array<std::string, 256>& CharTable() {
+const std::array<std::string, 256>& PaneCharacters() {
     static const std::array<std::string, 256> table = [] {
         std::array<std::string, 256> t;
         for (int b = 0; b < 256; ++b)
@@ -62,7 +62,7 @@ const std::string& ViewCommands::HexText(uint8_t value) {
 const std::string& ViewCommands::TextOf(uint8_t value) const {
     static const std::string blank = " ";
     if (value < 32 && s_.view.BlankForCC) return blank;
-    return CharTable()[value];
+    return PaneCharacters()[value];
 }
 
 void ViewCommands::ClampLastVisible() {
