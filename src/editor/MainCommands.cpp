@@ -132,17 +132,16 @@ void MainCommands::OpenRecent(const std::string& entryName) {
 }
 
 std::string VersionText(const std::string& version) {
-    // major.minor, then release and build only when they are not 0; at most 8 characters.
+    // major.minor, then the release and the build numbers directly after it when they are not
+    // 0 (2.5.1.0 gives 2.51); at most 8 characters.
     std::vector<std::string> parts;
     size_t start = 0;
     for (size_t dot; (dot = version.find('.', start)) != std::string::npos; start = dot + 1)
         parts.push_back(version.substr(start, dot - start));
     parts.push_back(version.substr(start));
-    while (parts.size() > 2 && (parts.back() == "0" || parts.back().empty()))
-        parts.pop_back();
-    std::string text;
-    for (const auto& part : parts)
-        text += (text.empty() ? "" : ".") + part;
+    std::string text = parts[0] + (parts.size() > 1 ? "." + parts[1] : std::string());
+    for (size_t i = 2; i < parts.size() && i < 4; ++i)
+        if (!parts[i].empty() && parts[i] != "0") text += parts[i];
     return text.substr(0, 8);
 }
 

@@ -22,7 +22,7 @@ struct ScriptSwitch {
 };
 ScriptSwitch ParseScriptSwitch(const std::string& argument);
 
-// The version shown by the about box: "1.2", or "1.2.3.4" when release and build are set.
+// The version shown by the about box: "1.2", with release and build appended when set ("2.51").
 std::string VersionText(const std::string& version);
 
 // The main window's behaviour without widgets: start-up, close, the command table by

@@ -27,9 +27,9 @@ TEST(MainCommands, ScriptSwitchForms) {
 
 TEST(MainCommands, VersionTextDropsZeroReleaseAndBuild) {
     EXPECT_EQ(VersionText("1.0.0"), "1.0");
-    EXPECT_EQ(VersionText("2.3.0.4"), "2.3.0.4");
-    EXPECT_EQ(VersionText("2.3.5"), "2.3.5");
-    EXPECT_EQ(VersionText("10.20.30.40"), "10.20.30"); // at most 8 characters
+    EXPECT_EQ(VersionText("2.5.1.0"), "2.51");
+    EXPECT_EQ(VersionText("2.3.0.4"), "2.34");
+    EXPECT_EQ(VersionText("10.20.30.40"), "10.20304"); // at most 8 characters
 }
 
 class MainCommandsTest : public ::testing::Test {
