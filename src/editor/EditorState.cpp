@@ -9,7 +9,8 @@ bool CommandAvailable(const std::string& name) {
         "New1",       "Open1",           "Reload1",         "Reopen1",        "Save1",
         "SaveAs1",    "Close1",          "Exit1",           "Info1",          "QZBtnNew",
         "QZBtnOpen",  "QZBtnSave",       "QZBtnInfo",       "Contents1",      "QZBtnWhats",
-        "ModusText1", "ModusOverwrite1", "CalculateCRC321", "DataInspector1", "Charconversion1"};
+        "ModusText1", "ModusOverwrite1", "CalculateCRC321", "DataInspector1", "Charconversion1",
+        "Options1",   "QZBtnOptions"};
     return available.count(name) != 0;
 }
 

@@ -1,6 +1,7 @@
 #include "editor/HeadlessUi.h"
 
 #include "editor/CharConversion.h"
+#include "editor/OptionsModel.h"
 
 #include "core/text/Messages.h"
 
@@ -121,6 +122,11 @@ std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::stri
 bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
     Write(model.Caption(), "", Msg(kCancelCaption));
     return false;
+}
+
+std::optional<OptionsValues> HeadlessUi::RunOptionsDialog(const OptionsValues&, int, SendToShortcut&) {
+    Write("选项", "", Msg(kCancelCaption));
+    return std::nullopt;
 }
 
 std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& request) {

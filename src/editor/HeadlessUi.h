@@ -58,6 +58,8 @@ class HeadlessUi final : public Ui {
     void BeginBusy(const std::string&) override {}
     void EndBusy() override {}
     bool RunCharTableDialog(CharTableDialogModel& model) override;
+    std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
+                                                  SendToShortcut& sendTo) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 

@@ -2,7 +2,9 @@
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/SendToShortcut.h"
 #include "platform/FileIO.h"
+#include "platform/Paths.h"
 
 namespace qhe {
 namespace {
@@ -61,6 +63,7 @@ MainCommands::MainCommands(Ui& ui)
          }},
         {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
         {"Charconversion1", [this] { conversion_.Charconversion1Click(); }},
+        {"Options1", [this] { Options1Click(0); }},
         {"DataInspector1",
          [this] {
              const bool show = !state_.actions.Checked("DataInspector1");
@@ -72,6 +75,7 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnOpen"] = commands_["Open1"];
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
+    commands_["QZBtnOptions"] = commands_["Options1"];
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
 }
@@ -101,6 +105,14 @@ GridLayout MainCommands::SetGridSize(const WindowMetrics& window, const CellMetr
                                      int rows) {
     view_.SetGridSize(cols, rows);
     return LayoutFor(window, cells, {state_.view.HideAddressRange, state_.view.TextGridLeft}, cols, rows);
+}
+
+void MainCommands::Options1Click(int page) {
+    SendToShortcut sendTo(state_.ui, ExecutablePath());
+    const auto chosen = state_.ui.RunOptionsDialog(CurrentOptions(state_), page, sendTo);
+    if (!chosen) return;
+    const OptionsChange change = ApplyOptions(state_, *chosen);
+    if (optionsApplied) optionsApplied(change);
 }
 
 void MainCommands::MenuOpened(const std::string& menuName) {

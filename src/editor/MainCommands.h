@@ -9,6 +9,7 @@
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
+#include "editor/OptionsModel.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
 
@@ -90,6 +91,11 @@ class MainCommands {
     std::function<void()> enterWhatsThis;
     // Shows (true) or destroys (false) the data inspector; set by the window.
     std::function<void(bool)> showInspector;
+    // The options dialog's OK changed what only the window can redo; set by the window.
+    std::function<void(const OptionsChange&)> optionsApplied;
+
+    // "选项(&O)...": the options dialog on page, its values taken on OK.
+    void Options1Click(int page);
 
   private:
     EditorState state_;

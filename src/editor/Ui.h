@@ -10,6 +10,8 @@
 namespace qhe {
 
 class CharTableDialogModel;
+class SendToShortcut;
+struct OptionsValues;
 
 // Kinds of message box; each has its catalogue caption (700-703) and icon.
 enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
@@ -87,6 +89,10 @@ class Ui : public BusyFeedback {
 
     // The character conversion dialog over model; true when closed with "转换".
     virtual bool RunCharTableDialog(CharTableDialogModel& model) = 0;
+    // The options dialog on page (0 general, 1 appearance, 2 data inspector, 3 shortcut); the
+    // chosen values on OK, nothing on Cancel. The shortcut page works on sendTo directly.
+    virtual std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
+                                                          SendToShortcut& sendTo) = 0;
 
     virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

@@ -91,6 +91,23 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     commands_.showHelp = [this](int context) { ShowHelp(context); };
     commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
     commands_.showInspector = [this](bool shown) { SetInspectorShown(shown); };
+    commands_.optionsApplied = [this](const OptionsChange& change) {
+        const OptionsSettings& o = commands_.State().options;
+        if (change.toolBar)
+            if (auto* bar = findChild<QToolBar*>("Panel1")) bar->setVisible(!o.hideToolBar);
+        if (change.grid || change.toolBar) ApplyGrid(QFont(Q(o.font), o.fontSize), o.cols, o.rows);
+        if (change.inspectorLabels && inspector_) inspector_->RebuildLabels(commands_.State().dataInsp);
+        view_->Refresh();
+        RefreshInspector();
+    };
+    ui_.gridLimits = [this] {
+        const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QSize chrome = size() - view_->size();
+        const GridSize fit =
+            FitGridToWindow(view_->Metrics(), view_->Cells(), commands_.State().view.HideAddressRange,
+                            area.width() - chrome.width(), area.height() - chrome.height());
+        return QSize(fit.cols, fit.rows);
+    };
     ui_.SetHelpHandler([this](int context) { ShowHelp(context); });
     SetHelpTexts();
     commands_.State().actions.onChange = [this](const std::string& name) { RefreshAction(name); };

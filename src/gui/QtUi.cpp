@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/TFormCharTable.h"
+#include "gui/dialogs/TFormOpt.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -113,6 +114,16 @@ bool QtUi::RunCharTableDialog(CharTableDialogModel& model) {
     TFormCharTable dialog(model, help_, QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<OptionsValues> QtUi::RunOptionsDialog(const OptionsValues& current, int page,
+                                                    SendToShortcut& sendTo) {
+    NormalCursorWhileModal cursor;
+    TFormOpt dialog(current, page, sendTo, gridLimits ? gridLimits() : QSize(64, 64), help_,
+                    QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Values();
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <QSize>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +36,10 @@ class QtUi final : public Ui {
     void BeginBusy(const std::string& text) override;
     void EndBusy() override;
     bool RunCharTableDialog(CharTableDialogModel& model) override;
+    std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
+                                                  SendToShortcut& sendTo) override;
+    // The most columns and rows the screen holds, for the options dialog (set by the window).
+    std::function<QSize()> gridLimits;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/OptionsModel.h"
 #include "editor/Ui.h"
 
 namespace qhe::test {
@@ -119,6 +120,13 @@ class FakeUi final : public Ui {
     std::function<bool(CharTableDialogModel&)> charTableDialog;
     bool RunCharTableDialog(CharTableDialogModel& model) override {
         return charTableDialog ? charTableDialog(model) : false;
+    }
+    // The options dialog: runs optionsDialog when set, else answers Cancel.
+    std::function<std::optional<OptionsValues>(const OptionsValues&, int)> optionsDialog;
+    std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
+                                                  SendToShortcut&) override {
+        if (!optionsDialog) return std::nullopt;
+        return optionsDialog(current, page);
     }
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
