@@ -103,12 +103,19 @@ std::string ByteAsCharacter(uint8_t byte) {
     return out;
 }
 
-HexKeyResult FilterHexKey(const EditText& field, char key) {
+std::optional<char> HexFieldKey(char key) {
     if (key >= 'a' && key <= 'z') key = static_cast<char>(key - 'a' + 'A');
+    if (key == kBackspaceKey || IsHexDigit(key)) return key;
+    return std::nullopt;
+}
+
+HexKeyResult FilterHexKey(const EditText& field, char key) {
+    const std::optional<char> accepted = HexFieldKey(key);
+    if (!accepted) return {};
+    key = *accepted;
     const int length = static_cast<int>(field.text.size());
     const int caret = std::clamp(field.caret, 0, length);
     if (key == kBackspaceKey && (caret == 0 || caret < length - 1)) return {};
-    if (key != kBackspaceKey && !IsHexDigit(key)) return {};
     HexKeyResult result{true, key, caret};
     // At the end of a full group the key belongs to the next group: step over the blank.
     if (caret > 1 && caret < length && field.text[caret - 2] != ' ' && field.text[caret - 1] != ' ' &&

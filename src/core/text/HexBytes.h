@@ -54,6 +54,10 @@ struct HexKeyResult {
 // Backspace as a key character.
 inline constexpr char kBackspaceKey = '\b';
 
+// The keys the hex field takes at all: hex digits (letters upper-cased) and Backspace; any other
+// key gives std::nullopt. This alone applies when the key replaces a selection.
+std::optional<char> HexFieldKey(char key);
+
 // The hex field's typing filter for one character key (Backspace as '\b'). Letters become
 // upper case; Backspace works only at the end of the text or just before its last character;
 // only 0-9, A-F and Backspace pass; a digit typed at the end of a full group first steps over
