@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/text/Ansi.h"
 #include "core/text/HexBytes.h"
 #include "gui/controls/TQZByteEdit.h"
 
@@ -23,7 +22,7 @@ void SetFieldColour(QLineEdit* field, QPalette::ColorRole role) {
 } // namespace
 
 void ConvertTextToHex(const QLineEdit* textField, TQZByteEdit* hexField, QAbstractButton* hexChoice) {
-    hexField->SetASCII(Utf8ToAnsi(textField->text().toStdString()));
+    hexField->setText(QString::fromStdString(TextFieldToHex(textField->text().toStdString())));
     if (hexChoice) hexChoice->setChecked(true);
     hexField->setFocus(Qt::OtherFocusReason);
 }

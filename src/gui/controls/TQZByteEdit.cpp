@@ -90,7 +90,9 @@ void TQZByteEdit::HandOn(QKeyEvent* event, QChar key) {
 }
 
 void TQZByteEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Right && TakeNextDocumentByte()) {
+    const bool plainRight =
+        event->key() == Qt::Key_Right && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plainRight && TakeNextDocumentByte()) {
         event->accept();
         return;
     }

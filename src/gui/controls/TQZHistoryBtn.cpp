@@ -41,7 +41,11 @@ TQZHistoryBtn::TQZHistoryBtn(QLineEdit* edit, const QString& iniSection, QWidget
 }
 
 TQZHistoryBtn::~TQZHistoryBtn() {
-    SaveHistory();
+    // A history that cannot be stored is no reason to disturb the closing dialog.
+    try {
+        SaveHistory();
+    } catch (...) {
+    }
     if (edit_ && edit_->property(kLinkedButtonProperty).value<QObject*>() == this)
         edit_->setProperty(kLinkedButtonProperty, QVariant());
     delete popup_;
@@ -117,7 +121,7 @@ void TQZHistoryBtn::AddEntry(const QString& text) {
 }
 
 void TQZHistoryBtn::FollowEdit() {
-    if (!edit_ || parentWidget() != edit_->parentWidget()) return;
+    if (!edit_ || !parentWidget() || parentWidget() != edit_->parentWidget()) return;
     const QRect field = edit_->geometry();
     setGeometry(field.right() + 1, field.top(), kButtonWidth, field.height());
     setVisible(edit_->isVisibleTo(parentWidget()));
