@@ -65,6 +65,13 @@ void ActionRegistry::SetVisible(const std::string& name, bool on) {
     Set(name, &State::visible, on);
 }
 
+void ActionRegistry::SetCaption(const std::string& name, const std::string& caption) {
+    auto it = states_.find(name);
+    if (it == states_.end() || it->second.caption == caption) return;
+    it->second.caption = caption;
+    if (onChange) onChange(name);
+}
+
 void ActionRegistry::SetTag(const std::string& name, int tag) {
     auto it = states_.find(name);
     if (it != states_.end()) it->second.tag = tag;

@@ -17,6 +17,7 @@ class ActionRegistry {
         bool enabled = true;
         bool checked = false;
         bool visible = true;
+        std::string caption; // set only for items whose caption changes at run time
     };
 
     // All menu items and tool buttons of the main window. Items whose command is not
@@ -32,6 +33,7 @@ class ActionRegistry {
     void SetEnabled(const std::string& name, bool on);
     void SetChecked(const std::string& name, bool on);
     void SetVisible(const std::string& name, bool on);
+    void SetCaption(const std::string& name, const std::string& caption);
     void SetTag(const std::string& name, int tag);
 
     bool Enabled(const std::string& name) const;

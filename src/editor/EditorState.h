@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/document/Document.h"
 #include "core/settings/Settings.h"
@@ -43,6 +44,8 @@ struct EditorState {
     std::string caption = "QHE32";
     std::array<std::string, 4> status; // panels 0..3; panel 3 shows hints and busy texts
     int64_t rememberedAddress = 1;
+    int64_t jumpWidth = 0;              // F5 / Shift+F5 distance; 0 until one is accepted
+    std::vector<std::string> bookmarks; // at most 9 lines "<position> <name>"
     int64_t lastFoundAddress = 0;
     int64_t lastReplaceAddress = 0;
     int64_t lastReplaceLength = 0; // bytes written by the last replacement

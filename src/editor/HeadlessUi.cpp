@@ -119,6 +119,16 @@ std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::stri
     return std::make_unique<HeadlessProgress>(text, caption);
 }
 
+std::optional<int> HeadlessUi::RunGotoDialog(int, const std::function<bool(const std::string&, int)>&) {
+    Write("转到地址", "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+bool HeadlessUi::RunJumpDialog(const std::function<bool(const std::string&)>&) {
+    Write("输入同步跳宽", "", Msg(kCancelCaption));
+    return false;
+}
+
 bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
     Write(model.Caption(), "", Msg(kCancelCaption));
     return false;

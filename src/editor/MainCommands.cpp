@@ -35,7 +35,8 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 }
 
 MainCommands::MainCommands(Ui& ui)
-    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_) {
+    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
+      navigation_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -64,6 +65,18 @@ MainCommands::MainCommands(Ui& ui)
         {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
         {"Charconversion1", [this] { conversion_.Charconversion1Click(); }},
         {"Options1", [this] { Options1Click(0); }},
+        {"Goto1", [this] { navigation_.Goto1Click(); }},
+        {"Jumpwidth1", [this] { navigation_.Jumpwidth1Click(); }},
+        {"Jumpdown1", [this] { navigation_.Jumpdown1Click(); }},
+        {"Jumpup1", [this] { navigation_.Jumpup1Click(); }},
+        {"Rememberaddress1", [this] { navigation_.Rememberaddress1Click(); }},
+        {"Gotoremembered1", [this] { navigation_.Gotoremembered1Click(); }},
+        {"Displaydifference1", [this] { navigation_.Displaydifference1Click(); }},
+        {"Add1", [this] { navigation_.Add1Click(); }},
+        {"Remove1", [this] { navigation_.Remove1Click(); }},
+        {"Removeall1", [this] { navigation_.Removeall1Click(); }},
+        {"Savetofile1", [this] { navigation_.Savetofile1Click(); }},
+        {"Loadfromfile1", [this] { navigation_.Loadfromfile1Click(); }},
         {"DataInspector1",
          [this] {
              const bool show = !state_.actions.Checked("DataInspector1");
@@ -76,8 +89,11 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
     commands_["QZBtnOptions"] = commands_["Options1"];
+    for (int i = 1; i <= 9; ++i)
+        commands_["Bookmark" + std::to_string(i)] = [this, i] { navigation_.BookmarkClick(i); };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
+    navigation_.RebuildBookmarkMenu();
 }
 
 bool MainCommands::StartUp(const std::vector<std::string>& arguments) {
@@ -123,6 +139,8 @@ void MainCommands::MenuOpened(const std::string& menuName) {
         {"Tools1", {"Decode1", "Bitmanipulation1", "CalculateCRC321", "Patch1"}},
         {"Bookmarks1", {"Add1"}},
     };
+    // Bookmark captions show addresses in the active pane's base, which may have changed.
+    if (menuName == "Bookmarks1") navigation_.RebuildBookmarkMenu();
     auto it = needBytes.find(menuName);
     if (it != needBytes.end())
         state_.actions.EnableItems(it->second, state_.doc.IsOpen && state_.doc.Size() > 0);

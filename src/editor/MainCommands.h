@@ -9,6 +9,7 @@
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
+#include "editor/NavigationCommands.h"
 #include "editor/OptionsModel.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
@@ -104,6 +105,7 @@ class MainCommands {
     KeyboardEditing keyboard_;
     ChecksumCommands checksums_;
     ConversionCommands conversion_;
+    NavigationCommands navigation_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

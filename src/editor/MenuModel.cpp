@@ -18,11 +18,13 @@ MenuEntry Menu(std::string name, std::string caption, int help, std::vector<Menu
 }
 
 std::vector<MenuEntry> BuildMainMenu() {
+    // The bookmark menu as a whole needs a Document; its items follow the list and the menu-open rule.
     std::vector<MenuEntry> bookmarks = {
-        Item("Add1", "添加(&A)..."), Item("Remove1", "移除(&R)..."), Item("Removeall1", "移除全部(&E)"),
-        Sep(Item("Savetofile1", "保存到文件(&S)...")), Item("Loadfromfile1", "加载从文件(&L)...")};
+        Item("Add1", "添加(&A)...", {}, 0), Item("Remove1", "移除(&R)...", {}, 0),
+        Item("Removeall1", "移除全部(&E)", {}, 0), Sep(Item("Savetofile1", "保存到文件(&S)...", {}, 0)),
+        Item("Loadfromfile1", "加载从文件(&L)...", {}, 0)};
     for (int i = 1; i <= 9; ++i) {
-        MenuEntry mark = Item("Bookmark" + std::to_string(i), "", {}, 1);
+        MenuEntry mark = Item("Bookmark" + std::to_string(i), "", {}, 0);
         mark.hidden = true;
         if (i == 1) mark.separatorBefore = true;
         bookmarks.push_back(mark);

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -86,6 +87,14 @@ class Ui : public BusyFeedback {
 
     // Hourglass cursor without a status text.
     virtual void SetWaitCursor(bool wait) = 0;
+
+    // The goto dialog opened on mode (0 absolute, 1 down, 2 up). accept(text, mode) checks the
+    // typed value when OK is pressed and answers false to keep the dialog open. Answers the
+    // chosen mode after OK, nothing after Cancel.
+    virtual std::optional<int> RunGotoDialog(int mode,
+                                             const std::function<bool(const std::string&, int)>& accept) = 0;
+    // The jump width dialog; accept(text) as above. True when closed with OK.
+    virtual bool RunJumpDialog(const std::function<bool(const std::string&)>& accept) = 0;
 
     // The character conversion dialog over model; true when closed with "转换".
     virtual bool RunCharTableDialog(CharTableDialogModel& model) = 0;

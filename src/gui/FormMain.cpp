@@ -337,6 +337,7 @@ void TFormMain::RefreshAction(const std::string& name) {
     if (!action || !state) return;
     action->setEnabled(state->enabled);
     action->setVisible(state->visible);
+    if (!state->caption.empty()) action->setText(Q(state->caption));
     if (state->checked) action->setCheckable(true);
     action->setChecked(state->checked);
 }

@@ -1,6 +1,7 @@
 #include "gui/QtUi.h"
 
 #include "gui/dialogs/DialogPlacement.h"
+#include "gui/dialogs/NavigationDialogs.h"
 #include "gui/dialogs/TFormCharTable.h"
 #include "gui/dialogs/TFormOpt.h"
 
@@ -107,6 +108,23 @@ void QtUi::EndBusy() {
     --busyDepth_;
     QGuiApplication::restoreOverrideCursor();
     if (busyDepth_ == 0 && status_) status_(std::string());
+}
+
+std::optional<int> QtUi::RunGotoDialog(int mode, const std::function<bool(const std::string&, int)>& accept) {
+    NormalCursorWhileModal cursor;
+    TFormNumberEntry dialog(true, mode, accept, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Mode();
+}
+
+bool QtUi::RunJumpDialog(const std::function<bool(const std::string&)>& accept) {
+    NormalCursorWhileModal cursor;
+    TFormNumberEntry dialog(
+        false, 0, [&accept](const std::string& text, int) { return accept(text); }, help_,
+        QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtUi::RunCharTableDialog(CharTableDialogModel& model) {

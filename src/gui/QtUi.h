@@ -35,6 +35,9 @@ class QtUi final : public Ui {
     void SetWaitCursor(bool wait) override;
     void BeginBusy(const std::string& text) override;
     void EndBusy() override;
+    std::optional<int> RunGotoDialog(int mode,
+                                     const std::function<bool(const std::string&, int)>& accept) override;
+    bool RunJumpDialog(const std::function<bool(const std::string&)>& accept) override;
     bool RunCharTableDialog(CharTableDialogModel& model) override;
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;

@@ -116,6 +116,30 @@ class FakeUi final : public Ui {
         busyTexts.push_back(text);
     }
     void EndBusy() override { --busyDepth; }
+    // Goto and jump dialogs: each queued text is offered to accept like a press of OK, until
+    // one is accepted; an empty queue (or running out) answers Cancel.
+    std::deque<std::string> gotoTexts;
+    std::optional<int> gotoMode; // the mode the user picks; the offered mode when not set
+    std::deque<std::string> jumpTexts;
+    std::optional<int> RunGotoDialog(int mode,
+                                     const std::function<bool(const std::string&, int)>& accept) override {
+        const int chosen = gotoMode.value_or(mode);
+        while (!gotoTexts.empty()) {
+            const std::string text = gotoTexts.front();
+            gotoTexts.pop_front();
+            if (accept(text, chosen)) return chosen;
+        }
+        return std::nullopt;
+    }
+    bool RunJumpDialog(const std::function<bool(const std::string&)>& accept) override {
+        while (!jumpTexts.empty()) {
+            const std::string text = jumpTexts.front();
+            jumpTexts.pop_front();
+            if (accept(text)) return true;
+        }
+        return false;
+    }
+
     // The character conversion dialog: runs charTableDialog when set, else answers Cancel.
     std::function<bool(CharTableDialogModel&)> charTableDialog;
     bool RunCharTableDialog(CharTableDialogModel& model) override {

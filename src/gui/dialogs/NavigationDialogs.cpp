@@ -1,0 +1,111 @@
+#include "gui/dialogs/NavigationDialogs.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <climits>
+
+#include "gui/controls/TQZHistoryBtn.h"
+#include "gui/controls/TQZNumEdit.h"
+
+namespace qhe {
+
+TFormNumberEntry::TFormNumberEntry(bool withModes, int mode, Accept accept, std::function<void(int)> help,
+                                   QWidget* parent)
+    : QDialog(parent), withModes_(withModes), accept_(std::move(accept)) {
+    setObjectName(withModes ? "TFormGoto" : "TFormJump");
+    setWindowTitle(withModes ? "转到地址" : "输入同步跳宽");
+    auto* numberBox = new QGroupBox(withModes ? "转到" : "同步跳宽", this);
+    field_ = new TQZNumEdit(numberBox);
+    field_->setObjectName("QZNumEdit1");
+    field_->SetDigitsFrac(0);
+    field_->SetMin(INT32_MIN);
+    field_->SetMax(INT32_MAX);
+    field_->SetValue(0);
+    dec_ = new QRadioButton("十进制(&D)", numberBox);
+    dec_->setObjectName("RadioButtonDec");
+    hex_ = new QRadioButton("十六进制(&H)", numberBox);
+    hex_->setObjectName("RadioButtonHex");
+    dec_->setChecked(true);
+    auto* history = new TQZHistoryBtn(field_, withModes ? "QZHistoryGoTo" : "QZHistoryJump", numberBox);
+    history->setObjectName(withModes ? "QZHistoryBtnGoTo" : "QZHistoryBtnJump");
+    connect(dec_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) field_->SetHex(false);
+    });
+    connect(hex_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) field_->SetHex(true);
+    });
+    // A "$" in the text (typed, or from the history) means hexadecimal.
+    auto followText = [this](const QString& text) {
+        if (text.contains('$') && !hex_->isChecked()) hex_->setChecked(true);
+    };
+    connect(field_, &QLineEdit::textChanged, this, followText);
+    followText(field_->text());
+    auto* numberLayout = new QVBoxLayout(numberBox);
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(field_);
+    fieldRow->addSpacing(TQZHistoryBtn::kButtonWidth);
+    numberLayout->addLayout(fieldRow);
+    auto* radios = new QHBoxLayout;
+    radios->addWidget(dec_);
+    radios->addWidget(hex_);
+    numberLayout->addLayout(radios);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(numberBox);
+    if (withModes) {
+        auto* modeBox = new QGroupBox("执行模式", this);
+        modeBox->setObjectName("RadioGroupGoMode");
+        modes_ = new QButtonGroup(this);
+        auto* modeLayout = new QVBoxLayout(modeBox);
+        const char* const captions[] = {"绝对(&A)", "相对向下(&O)", "相对向上(&U)"};
+        for (int i = 0; i < 3; ++i) {
+            auto* radio = new QRadioButton(captions[i], modeBox);
+            modes_->addButton(radio, i);
+            modeLayout->addWidget(radio);
+        }
+        if (QAbstractButton* checked = modes_->button(mode < 0 || mode > 2 ? 0 : mode))
+            checked->setChecked(true);
+        layout->addWidget(modeBox);
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("确定", this);
+    ok->setObjectName("ButtonOK");
+    ok->setDefault(true);
+    auto* cancel = new QPushButton("取消", this);
+    cancel->setObjectName("ButtonCancel");
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    if (withModes) {
+        auto* helpButton = new QPushButton("帮助", this);
+        helpButton->setObjectName("ButtonHelp");
+        connect(helpButton, &QPushButton::clicked, this, [help] {
+            if (help) help(54);
+        });
+        buttons->addWidget(helpButton);
+    }
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TFormNumberEntry::Confirm);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    field_->setFocus();
+    field_->selectAll();
+}
+
+int TFormNumberEntry::Mode() const {
+    return modes_ ? modes_->checkedId() : 0;
+}
+
+void TFormNumberEntry::Confirm() {
+    if (accept_ && !accept_(field_->text().toStdString(), Mode())) {
+        field_->setFocus();
+        field_->selectAll();
+        return;
+    }
+    accept();
+}
+
+} // namespace qhe
