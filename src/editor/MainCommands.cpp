@@ -32,7 +32,8 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
     return result;
 }
 
-MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), keyboard_(state_) {
+MainCommands::MainCommands(Ui& ui)
+    : state_(ui), files_(state_), view_(state_), keyboard_(state_), blocks_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -50,11 +51,23 @@ MainCommands::MainCommands(Ui& ui) : state_(ui), files_(state_), view_(state_), 
          }},
         {"ModusText1", [this] { view_.ModusText1Click(); }},
         {"ModusOverwrite1", [this] { keyboard_.ModusOverwrite1Click(); }},
+        {"Blockmark1", [this] { blocks_.Blockmark1Click(); }},
+        {"Blocknchars1", [this] { blocks_.Blocknchars1Click(); }},
+        {"Blockunmark1", [this] { blocks_.Blockunmark1Click(); }},
+        {"Blockdelete1", [this] { blocks_.Blockdelete1Click(); }},
+        {"Blockcopy1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::Copy); }},
+        {"Blockcopyovwr1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::CopyOverwrite); }},
+        {"Blockmove1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::Move); }},
+        {"Deletefromcursor1", [this] { blocks_.Deletefromcursor1Click(); }},
+        {"Deletetocursor1", [this] { blocks_.Deletetocursor1Click(); }},
+        {"Insertfile1", [this] { blocks_.Insertfile1Click(); }},
+        {"Writeblock1", [this] { blocks_.Writeblock1Click(); }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
+    commands_["QZBtnDel"] = commands_["Blockdelete1"];
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/BlockCommands.h"
 #include "editor/EditorState.h"
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
@@ -33,6 +34,7 @@ class MainCommands {
     FileCommands& Files() { return files_; }
     ViewCommands& View() { return view_; }
     KeyboardEditing& Keyboard() { return keyboard_; }
+    BlockCommands& Blocks() { return blocks_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -92,6 +94,7 @@ class MainCommands {
     FileCommands files_;
     ViewCommands view_;
     KeyboardEditing keyboard_;
+    BlockCommands blocks_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

@@ -35,6 +35,7 @@ class QtUi final : public Ui {
     void EndBusy() override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
 
   private:
     HelpHandler help_;
