@@ -19,12 +19,24 @@ const std::vector<std::string> kUnmarkDisables = {"Blockunmark1",   "Blockdelete
 void BlockMarking::MarkStep(bool extend, bool forward) {
     s_.actions.EnableItems({"Blockunmark1"}, true);
     const bool restarted = s_.block.MarkStep(s_.view.CursorPosition(), extend, forward);
+    UpdateBlockGroup();
+    if (restarted || s_.block.Complete()) s_.Changed(kChangedView);
+}
+
+void BlockMarking::SetBlock(int64_t begin, int64_t end) {
+    s_.block.begin = begin;
+    s_.block.end = end;
+    s_.actions.EnableItems({"Blockunmark1"}, true);
+    UpdateBlockGroup();
+    s_.Changed(kChangedView);
+}
+
+void BlockMarking::UpdateBlockGroup() {
     if (s_.block.Complete())
         s_.actions.EnableItems(kBlockGroup, true);
     else
         for (const auto& name : kBlockGroup)
             s_.actions.SetEnabled(name, false);
-    if (restarted || s_.block.Complete()) s_.Changed(kChangedView);
 }
 
 void BlockMarking::Unmark(bool /*refreshInspector*/) {

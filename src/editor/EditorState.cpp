@@ -47,7 +47,19 @@ bool CommandAvailable(const std::string& name) {
                                                     "Bookmark6",
                                                     "Bookmark7",
                                                     "Bookmark8",
-                                                    "Bookmark9"};
+                                                    "Bookmark9",
+                                                    "Blockmark1",
+                                                    "Blockunmark1",
+                                                    "Blockdelete1",
+                                                    "QZBtnDel",
+                                                    "Blockcopy1",
+                                                    "Blockcopyovwr1",
+                                                    "Blockmove1",
+                                                    "Writeblock1",
+                                                    "Insertfile1",
+                                                    "Deletefromcursor1",
+                                                    "Deletetocursor1",
+                                                    "Blocknchars1"};
     return available.count(name) != 0;
 }
 

@@ -102,6 +102,10 @@ int FileCommands::LoadFile(const std::string& name) {
     return 0;
 }
 
+int FileCommands::LoadFileIntoGap(const std::string& name, int64_t pos, int64_t n) {
+    return ReadFileInto(name, s_.doc.Buffer() + pos - 1, n, ProgressFor(kMsgReading, name));
+}
+
 bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from, int64_t count) {
     if (!partial) {
         from = 1;

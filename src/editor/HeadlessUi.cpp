@@ -4,6 +4,7 @@
 #include "editor/OptionsModel.h"
 
 #include "core/text/Messages.h"
+#include "editor/BlockLength.h"
 
 #include <array>
 #include <string_view>
@@ -146,6 +147,11 @@ std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& re
 
 std::optional<std::string> HeadlessUi::ChooseSaveFile(const FileDialogRequest& request) {
     Write(request.title, "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+std::optional<int64_t> HeadlessUi::AskBlockLength(const BlockLengthRequest&) {
+    Write(kTextBlockNCaption, kTextBlockNPrompt, Msg(kCancelCaption));
     return std::nullopt;
 }
 

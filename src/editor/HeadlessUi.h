@@ -65,6 +65,7 @@ class HeadlessUi final : public Ui {
                                                   SendToShortcut& sendTo) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
 
   private:
     // Writes "<caption>: <text>", continuation lines indented, then the answer given.

@@ -36,7 +36,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 
 MainCommands::MainCommands(Ui& ui)
     : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
-      navigation_(state_) {
+      navigation_(state_), blocks_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -83,6 +83,17 @@ MainCommands::MainCommands(Ui& ui)
              state_.actions.SetChecked("DataInspector1", show);
              if (showInspector) showInspector(show);
          }},
+        {"Blockmark1", [this] { blocks_.Blockmark1Click(); }},
+        {"Blocknchars1", [this] { blocks_.Blocknchars1Click(); }},
+        {"Blockunmark1", [this] { blocks_.Blockunmark1Click(); }},
+        {"Blockdelete1", [this] { blocks_.Blockdelete1Click(); }},
+        {"Blockcopy1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::Copy); }},
+        {"Blockcopyovwr1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::CopyOverwrite); }},
+        {"Blockmove1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::Move); }},
+        {"Deletefromcursor1", [this] { blocks_.Deletefromcursor1Click(); }},
+        {"Deletetocursor1", [this] { blocks_.Deletetocursor1Click(); }},
+        {"Insertfile1", [this] { blocks_.Insertfile1Click(); }},
+        {"Writeblock1", [this] { blocks_.Writeblock1Click(); }},
     };
     commands_["QZBtnNew"] = commands_["New1"];
     commands_["QZBtnOpen"] = commands_["Open1"];
@@ -91,6 +102,7 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnOptions"] = commands_["Options1"];
     for (int i = 1; i <= 9; ++i)
         commands_["Bookmark" + std::to_string(i)] = [this, i] { navigation_.BookmarkClick(i); };
+    commands_["QZBtnDel"] = commands_["Blockdelete1"];
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();

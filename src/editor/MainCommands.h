@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/BlockCommands.h"
 #include "editor/CharConversion.h"
 #include "editor/ChecksumCommands.h"
 #include "editor/EditorState.h"
@@ -37,6 +38,7 @@ class MainCommands {
     FileCommands& Files() { return files_; }
     ViewCommands& View() { return view_; }
     KeyboardEditing& Keyboard() { return keyboard_; }
+    BlockCommands& Blocks() { return blocks_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -106,6 +108,7 @@ class MainCommands {
     ChecksumCommands checksums_;
     ConversionCommands conversion_;
     NavigationCommands navigation_;
+    BlockCommands blocks_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -62,6 +63,13 @@ struct FileDialogRequest {
     bool readOnlyBox = false; // open dialog: offer the "open read-only" check box
 };
 
+// What the mark-n-bytes dialog needs to check its number (CheckBlockLength) before it closes.
+struct BlockLengthRequest {
+    int64_t cursor = 1;     // position of the block's first byte
+    int64_t size = 0;       // the Document's size
+    std::string text = "0"; // the number field's first text ("$" for hexadecimal)
+};
+
 // The one channel through which commands talk to the user. The Qt front end shows real
 // dialogs, the headless front end writes to standard error and answers with defaults, and
 // tests answer from a script.
@@ -105,6 +113,10 @@ class Ui : public BusyFeedback {
 
     virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;
+
+    // The mark-n-bytes dialog: answers the confirmed number of bytes (already checked with
+    // CheckBlockLength; message 2024 keeps the dialog open) or nullopt on Cancel.
+    virtual std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) = 0;
 
     // Convenience forms with the usual buttons and defaults.
     void ShowInfo(const std::string& text) { MessageBox(text, MsgKind::Information, mbOK, mrOk, 0, true); }

@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include "core/text/Messages.h"
+#include "editor/BlockLength.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/InputTextDialog.h"
 #include "gui/dialogs/ListBoxDialog.h"
@@ -152,6 +154,18 @@ std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request)
 std::optional<std::string> QtUi::ChooseSaveFile(const FileDialogRequest& request) {
     NormalCursorWhileModal cursor;
     return fileDialogs_.Save(request, QApplication::activeWindow());
+}
+
+// The number is typed into the input dialog, in decimal or as hexadecimal after a "$". A number
+// that is refused shows message 2024 and brings the dialog back with the text as typed, so
+// the dialog only closes with a length that fits.
+std::optional<int64_t> QtUi::AskBlockLength(const BlockLengthRequest& request) {
+    std::string text = request.text;
+    while (InputText(kTextBlockNCaption, kTextBlockNPrompt, text, kHelpBlockN)) {
+        if (const auto n = CheckBlockLength(text, request.cursor, request.size)) return n;
+        ShowError(Msg(kMsgBadBlockLength));
+    }
+    return std::nullopt;
 }
 
 } // namespace qhe

@@ -45,6 +45,7 @@ class QtUi final : public Ui {
     std::function<QSize()> gridLimits;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
 
   private:
     HelpHandler help_;

@@ -233,14 +233,13 @@ INSTANTIATE_TEST_SUITE_P(Marking, ShiftMarkingTest, ::testing::ValuesIn(kMarkCas
 
 TEST_F(KeyboardEditingTest, MarkingEnablesTheBlockCommandsThatExist) {
     Open(100);
-    // The block commands of a later build: Tag 0 lets EnableItems switch them.
-    for (const char* name : {"Blockunmark1", "Blockdelete1", "Cut1"})
-        state.actions.SetTag(name, 0);
+    // The clipboard items of a later build: Tag 0 lets EnableItems switch them.
+    state.actions.SetTag("Cut1", 0);
     Place(1, 5);
     Press("S-Right");
     EXPECT_TRUE(state.actions.Enabled("Blockunmark1"));
     EXPECT_TRUE(state.actions.Enabled("Blockdelete1"));
-    EXPECT_FALSE(state.actions.Enabled("Blockmove1")); // not in this build: stays disabled
+    EXPECT_FALSE(state.actions.Enabled("Copy1")); // not in this build: stays disabled
     Press("Shift");
     EXPECT_FALSE(state.actions.Enabled("Blockunmark1"));
     EXPECT_FALSE(state.actions.Enabled("Blockdelete1"));

@@ -66,6 +66,8 @@ class FakeUi final : public Ui {
     std::deque<std::optional<int>> listChoices;       // SelectFromList: nullopt = Cancel
     std::deque<std::optional<OpenChoice>> openFiles;  // open dialog: nullopt = Cancel
     std::deque<std::optional<std::string>> saveFiles; // save dialog: nullopt = Cancel
+    std::deque<std::optional<int64_t>> blockLengths;  // mark-n-bytes dialog: nullopt = Cancel
+    std::vector<BlockLengthRequest> blockLengthRequests;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<std::string> busyTexts;
     std::vector<std::pair<std::string, std::string>> memos;
@@ -164,6 +166,13 @@ class FakeUi final : public Ui {
         if (saveFiles.empty()) return std::nullopt;
         auto choice = saveFiles.front();
         saveFiles.pop_front();
+        return choice;
+    }
+    std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override {
+        blockLengthRequests.push_back(request);
+        if (blockLengths.empty()) return std::nullopt;
+        auto choice = blockLengths.front();
+        blockLengths.pop_front();
         return choice;
     }
 

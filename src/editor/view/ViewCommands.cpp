@@ -77,7 +77,9 @@ void ViewCommands::ShowAddress(int64_t pos, bool moveCursor, bool keepIfVisible)
     pos = pos > 0 ? std::min(pos, size) : 1;
     if (v.LastVisible > size) v.LastVisible = size;
     if (!(keepIfVisible && v.TopAddress <= pos && pos <= v.LastVisible)) {
-        if (pos < size - v.VisibleCells + 1) {
+        // The end-aligned view starts on a row boundary, so it can begin after a position of
+        // the last screenful; such a position gets its own row at the top instead.
+        if (pos < EndAlignedTop()) {
             v.TopAddress = ((pos - 1) / v.Cols) * v.Cols + 1;
             ClampLastVisible();
         } else {
@@ -133,18 +135,17 @@ void ViewCommands::WriteAddressCell(int row) {
     FormatRowAddress(v.BaseAddress + v.TopAddress + static_cast<int64_t>(row) * v.Cols - 1, cell);
 }
 
-void ViewCommands::ScrollToEnd() {
-    ViewState& v = s_.view;
+int64_t ViewCommands::EndAlignedTop() const {
+    const ViewState& v = s_.view;
     const int64_t size = SizeNow();
-    v.LastVisible = size;
-    if (v.VisibleCells < size) {
-        if (size % v.Cols == 0)
-            v.TopAddress = size - v.VisibleCells + 1;
-        else
-            v.TopAddress = size + v.Cols - v.VisibleCells - (size % v.Cols) + 1;
-    } else {
-        v.TopAddress = 1;
-    }
+    if (v.VisibleCells >= size) return 1;
+    if (size % v.Cols == 0) return size - v.VisibleCells + 1;
+    return size + v.Cols - v.VisibleCells - (size % v.Cols) + 1;
+}
+
+void ViewCommands::ScrollToEnd() {
+    s_.view.LastVisible = SizeNow();
+    s_.view.TopAddress = EndAlignedTop();
 }
 
 void ViewCommands::GotoStart() {

@@ -72,6 +72,8 @@ class ViewCommands {
   private:
     void WriteAddressCell(int row);
     int64_t SizeNow() const { return s_.doc.Size(); }
+    // TopAddress of the end-aligned view, whose last, partly filled row is the bottom row.
+    int64_t EndAlignedTop() const;
     void ClampLastVisible();
 
     EditorState& s_;

@@ -30,6 +30,7 @@ const ShowCase kShowCases[] = {
     {200, 100, 97, 160},                        // the row of pos becomes the top row
     {200, 136, 129, 192}, {200, 137, 137, 200}, // in the last screenful: end-aligned, Size a multiple of Cols
     {203, 150, 145, 203},                       // end-aligned with a partly filled bottom row
+    {203, 141, 137, 200}, // in the last screenful but above the end-aligned top: its own row
     {203, 1, 1, 64},
 };
 

@@ -1,0 +1,251 @@
+#include "editor/BlockCommands.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/document/FileTransfer.h"
+#include "core/text/Format.h"
+#include "core/text/Messages.h"
+#include "editor/BlockLength.h"
+#include "editor/BlockMarking.h"
+#include "editor/FileCommands.h"
+#include "editor/KeyboardEditing.h"
+#include "editor/OwnTexts.h"
+#include "platform/FileIO.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgOpenTitle = 319;
+constexpr int kMsgSaveAsTitle = 321;
+constexpr int kMsgFileEmpty = 2002;
+constexpr int kMsgNoMemory = 2004;
+constexpr int kMsgNoBlock = 2023;
+constexpr int kMsgInsideBlock = 2026;
+constexpr int kMsgPastEnd = 2028;
+constexpr int kMsgDeleting = 2031;
+constexpr int kMsgCopying = 2032;
+constexpr int kMsgSamePlace = 2076;
+
+} // namespace
+
+void BlockCommands::SetModified() {
+    s_.doc.Modified = true;
+    s_.Changed(kChangedStatus | kChangedCaption);
+}
+
+void BlockCommands::DeleteEverything() {
+    // A replacement that could be undone lay in the bytes that are gone now.
+    DisableReplaceUndo();
+    FileCommands(s_).MakeEmpty();
+    SetModified();
+}
+
+void BlockCommands::Blockmark1Click() {
+    if (!HasBytes()) return;
+    BlockMarking(s_).MarkStep(false, true);
+}
+
+void BlockCommands::Blocknchars1Click() {
+    if (!HasBytes()) return;
+    BlockLengthRequest request;
+    request.cursor = s_.view.CursorPosition();
+    request.size = s_.doc.Size();
+    const auto n = s_.ui.AskBlockLength(request);
+    if (!n) return;
+    // The dialog checked the number already; a length that does not fit is never marked.
+    if (!BlockLengthFits(*n, request.cursor, request.size)) {
+        s_.ui.ShowError(Msg(kMsgBadBlockLength));
+        return;
+    }
+    BlockMarking(s_).SetBlock(request.cursor, request.cursor + *n - 1);
+    view_.UpdateStatus();
+}
+
+void BlockCommands::Blockunmark1Click() {
+    BlockMarking(s_).Unmark(true);
+}
+
+bool BlockCommands::DeleteBlock() {
+    const BlockState& block = s_.block;
+    if (block.Complete() && block.begin == 1 && block.end == s_.doc.Size()) {
+        DeleteEverything();
+        return false;
+    }
+    if (!block.Complete() || block.end > s_.doc.Size()) {
+        s_.ui.ShowError(Msg(kMsgNoBlock));
+        return false;
+    }
+    DisableReplaceUndo();
+    view_.BeginBusy(Msg(kMsgDeleting));
+    const int64_t begin = block.begin;
+    s_.doc.DeleteRange(begin, block.Length()); // false only when the buffer could not shrink
+    SetModified();
+    BlockMarking(s_).Unmark(true);
+    view_.ShowAddress(begin, true, true);
+    view_.EndBusy();
+    return true;
+}
+
+void BlockCommands::Blockcopy1Click(BlockCopyKind kind) {
+    const BlockState& block = s_.block;
+    const int64_t a = s_.view.CursorPosition();
+    if (!block.Complete() || block.end > s_.doc.Size()) {
+        s_.ui.ShowError(Msg(kMsgNoBlock));
+        return;
+    }
+    const int64_t begin = block.begin;
+    const int64_t end = block.end;
+    const int64_t n = block.Length();
+    if (begin < a && a <= end) {
+        s_.ui.ShowError(Msg(kMsgInsideBlock));
+        return;
+    }
+    if ((kind != BlockCopyKind::Copy && a == begin) || (kind == BlockCopyKind::Move && a == end + 1)) {
+        s_.ui.ShowInfo(Msg(kMsgSamePlace));
+        return;
+    }
+    if (kind == BlockCopyKind::CopyOverwrite && a + n - 1 > s_.doc.Size()) {
+        s_.ui.ShowError(Msg(kMsgPastEnd));
+        return;
+    }
+    if (!CopyBlockTo(a, kind != BlockCopyKind::CopyOverwrite)) return;
+    DisableReplaceUndo();
+    if (kind == BlockCopyKind::Move) {
+        FinishMove(a, begin, end);
+        return;
+    }
+    BlockMarking(s_).SetBlock(a, a + n - 1);
+    view_.RefreshFromCursor();
+    view_.UpdateStatus();
+}
+
+bool BlockCommands::CopyBlockTo(int64_t a, bool insert) {
+    const int64_t n = s_.block.Length();
+    view_.BeginBusy(Msg(kMsgCopying));
+    if (insert && !s_.doc.InsertGap(a, n)) {
+        view_.EndBusy();
+        s_.ui.ShowError(Msg(kMsgNoMemory));
+        return false;
+    }
+    // A gap at or before the block moved the block's bytes up by n.
+    const int64_t source = insert && s_.block.begin >= a ? s_.block.begin + n : s_.block.begin;
+    // memmove gives the block's old bytes at the target for every overlap, also when the
+    // target of copy-overwrite lies just below the source.
+    uint8_t* bytes = s_.doc.Buffer();
+    std::memmove(bytes + a - 1, bytes + source - 1, static_cast<size_t>(n));
+    SetModified();
+    view_.EndBusy();
+    return true;
+}
+
+void BlockCommands::FinishMove(int64_t a, int64_t oldBegin, int64_t oldEnd) {
+    const int64_t n = oldEnd - oldBegin + 1;
+    // Moving toward the start put the copy before the block, which now lies n bytes further up.
+    const int64_t begin = a < oldBegin ? oldEnd + 1 : oldBegin;
+    view_.BeginBusy(Msg(kMsgDeleting));
+    s_.doc.DeleteRange(begin, n); // false only when the buffer could not shrink
+    view_.EndBusy();
+    if (a < begin)
+        BlockMarking(s_).SetBlock(a, a + n - 1);
+    else
+        BlockMarking(s_).SetBlock(a - n, a - 1);
+    view_.ShowAddress(a, true, true);
+}
+
+void BlockCommands::Deletefromcursor1Click() {
+    if (!HasBytes()) return;
+    const int64_t cur = s_.view.CursorPosition();
+    if (cur == 1) {
+        DeleteEverything();
+        return;
+    }
+    if (cur == s_.doc.Size()) {
+        KeyboardEditing(s_).DeleteByteAtCursor();
+        return;
+    }
+    if (s_.actions.Enabled("Replaceundo1") && s_.lastReplaceAddress + s_.lastReplaceLength - 1 >= cur)
+        DisableReplaceUndo();
+    s_.doc.SetSize(static_cast<int32_t>(cur - 1)); // the buffer keeps its capacity
+    SetModified();
+    view_.GotoEnd();
+    BlockMarking(s_).InvalidateBlockFrom(cur);
+}
+
+void BlockCommands::Deletetocursor1Click() {
+    if (!HasBytes()) return;
+    const int64_t cur = s_.view.CursorPosition();
+    if (cur == s_.doc.Size()) {
+        DeleteEverything();
+        return;
+    }
+    DisableReplaceUndo();
+    view_.BeginBusy(Msg(kMsgDeleting));
+    s_.doc.RemoveBytes(1, cur); // one move of the rest; the buffer keeps its capacity
+    SetModified();
+    view_.GotoStart();
+    // Every remaining byte moved, so no block still marks the bytes it was made for.
+    BlockMarking(s_).InvalidateBlockFrom(1);
+    view_.EndBusy();
+}
+
+void BlockCommands::Writeblock1Click() {
+    if (!s_.block.Complete() || s_.block.end > s_.doc.Size()) return;
+    FileDialogRequest request;
+    request.title = Msg(kMsgSaveAsTitle);
+    request.filters = FileCommands::FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    const auto chosen = s_.ui.ChooseSaveFile(request);
+    if (!chosen) return;
+    // A range leaves Modified and the file time alone; WriteFile reports its own failures.
+    FileCommands(s_).WriteFile(*chosen, true, s_.block.begin, s_.block.Length());
+}
+
+void BlockCommands::Insertfile1Click() {
+    if (!s_.doc.IsOpen) return;
+    FileDialogRequest request;
+    request.title = Msg(kMsgOpenTitle);
+    request.filters = FileCommands::FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    const auto chosen = s_.ui.ChooseOpenFile(request);
+    if (chosen) InsertFile(chosen->fileName);
+}
+
+bool BlockCommands::InsertFile(const std::string& name) {
+    const platform::FileInfo info = platform::StatFile(name);
+    const int64_t n = info.exists ? info.size : -1;
+    if (n <= 0) {
+        s_.ui.ShowError(FormatMsg(kMsgFileEmpty, {name}));
+        return false;
+    }
+    if (n > kMaxDocumentSize) {
+        s_.ui.ShowError(Format(kTextFileTooLarge, {FileNameOnly(name)}));
+        return false;
+    }
+    // Also fails when the Document would pass 2 GiB.
+    if (!s_.doc.EnsureRoom(n)) {
+        s_.ui.ShowError(Msg(kMsgNoMemory));
+        return false;
+    }
+    FileCommands files(s_);
+    const int64_t cur = std::max<int64_t>(s_.view.CursorPosition(), 1);
+    view_.BeginBusy(std::string());
+    bool inserted = false;
+    if (!s_.doc.InsertGap(cur, n)) {
+        s_.ui.ShowError(Msg(kMsgNoMemory));
+    } else if (const int code = files.LoadFileIntoGap(name, cur, n); code != 0) {
+        // The gap closes before the message, so the Document is as before while it shows.
+        s_.doc.DeleteRange(cur, n);
+        files.ShowFileError(kErrRead, code, name);
+    } else {
+        inserted = true;
+        SetModified();
+    }
+    // A failed insert leaves the view and the cursor where they were.
+    if (inserted) view_.ShowAddress(std::min<int64_t>(cur + n, s_.doc.Size()), true, false);
+    view_.UpdateStatus();
+    view_.EndBusy();
+    return inserted;
+}
+
+} // namespace qhe
