@@ -114,7 +114,7 @@ void QtUi::EndBusy() {
 
 std::optional<int> QtUi::RunGotoDialog(int mode, const std::function<bool(const std::string&, int)>& accept) {
     NormalCursorWhileModal cursor;
-    TFormNumberEntry dialog(true, mode, accept, help_, QApplication::activeWindow());
+    TFormNumberEntry dialog(kGotoDialog, mode, accept, help_, QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Mode();
@@ -123,7 +123,7 @@ std::optional<int> QtUi::RunGotoDialog(int mode, const std::function<bool(const 
 bool QtUi::RunJumpDialog(const std::function<bool(const std::string&)>& accept) {
     NormalCursorWhileModal cursor;
     TFormNumberEntry dialog(
-        false, 0, [&accept](const std::string& text, int) { return accept(text); }, help_,
+        kJumpDialog, 0, [&accept](const std::string& text, int) { return accept(text); }, help_,
         QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     return dialog.exec() == QDialog::Accepted;
@@ -160,12 +160,19 @@ std::optional<std::string> QtUi::ChooseSaveFile(const FileDialogRequest& request
 // that is refused shows message 2024 and brings the dialog back with the text as typed, so
 // the dialog only closes with a length that fits.
 std::optional<int64_t> QtUi::AskBlockLength(const BlockLengthRequest& request) {
-    std::string text = request.text;
-    while (InputText(kTextBlockNCaption, kTextBlockNPrompt, text, kHelpBlockN)) {
-        if (const auto n = CheckBlockLength(text, request.cursor, request.size)) return n;
-        ShowError(Msg(kMsgBadBlockLength));
-    }
-    return std::nullopt;
+    NormalCursorWhileModal cursor;
+    std::optional<int64_t> length;
+    TFormNumberEntry dialog(
+        kBlockLengthDialog, 0,
+        [&](const std::string& text, int) {
+            length = CheckBlockLength(text, request.cursor, request.size);
+            if (!length) ShowError(Msg(kMsgBadBlockLength));
+            return length.has_value();
+        },
+        help_, QApplication::activeWindow(), QString::fromStdString(request.text));
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return length;
 }
 
 } // namespace qhe

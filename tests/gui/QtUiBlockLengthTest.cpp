@@ -10,32 +10,28 @@
 namespace qhe {
 namespace {
 
-// Types text into the input dialog and confirms it with its OK button.
+// Types text into the number field and confirms it with the OK button.
 void ConfirmText(QWidget* dialog, const QString& text) {
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("EditText"));
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("QZNumEdit1"));
     ASSERT_NE(edit, nullptr);
     edit->setText(text);
     dialog->findChild<QPushButton*>(QStringLiteral("ButtonOK"))->click();
 }
 
 // The mark-n-bytes dialog only closes with a length that fits; a refused one shows message
-// 2024 and brings the dialog back with the text as typed.
-TEST(QtUiBlockLength, RefusedNumberKeepsAskingUntilItFits) {
+// 2024 and the dialog stays open with the text as typed.
+TEST(QtUiBlockLength, RefusedNumberKeepsTheDialogOpenUntilItFits) {
     QtUi ui;
-    QString shownAgain;
+    QString kept;
     test::WhenModalShows([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(kTextBlockNCaption));
+        test::WhenModalShows([](QWidget* error) { test::PressKey(error, Qt::Key_Return); });
         ConfirmText(dialog, "$A"); // 10 bytes from position 5 pass the end of 10 bytes
-        test::WhenModalShows([&](QWidget* error) {
-            test::PressKey(error, Qt::Key_Return);
-            test::WhenModalShows([&](QWidget* again) {
-                shownAgain = again->findChild<QLineEdit*>(QStringLiteral("EditText"))->text();
-                ConfirmText(again, "3");
-            });
-        });
+        kept = dialog->findChild<QLineEdit*>(QStringLiteral("QZNumEdit1"))->text();
+        ConfirmText(dialog, "3");
     });
     EXPECT_EQ(ui.AskBlockLength({5, 10, "0"}), 3);
-    EXPECT_EQ(shownAgain, "$A");
+    EXPECT_EQ(kept, "$A");
 }
 
 TEST(QtUiBlockLength, CancelAnswersNothing) {

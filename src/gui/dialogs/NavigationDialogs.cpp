@@ -14,25 +14,39 @@
 
 namespace qhe {
 
-TFormNumberEntry::TFormNumberEntry(bool withModes, int mode, Accept accept, std::function<void(int)> help,
-                                   QWidget* parent)
-    : QDialog(parent), withModes_(withModes), accept_(std::move(accept)) {
-    setObjectName(withModes ? "TFormGoto" : "TFormJump");
-    setWindowTitle(withModes ? "转到地址" : "输入同步跳宽");
-    auto* numberBox = new QGroupBox(withModes ? "转到" : "同步跳宽", this);
+const NumberEntryKind kGotoDialog{"TFormGoto",        "转到地址", "转到", "QZHistoryGoTo",
+                                  "QZHistoryBtnGoTo", true,       54};
+const NumberEntryKind kJumpDialog{"TFormJump",        "输入同步跳宽", "同步跳宽", "QZHistoryJump",
+                                  "QZHistoryBtnJump", false,          0};
+const NumberEntryKind kBlockLengthDialog{"TFormBlockN",
+                                         "标记块所包含的字符个数",
+                                         "输入要标记的字符个数<n>",
+                                         "QZHistoryBlockN",
+                                         "QZHistoryBtnBlockN",
+                                         false,
+                                         56};
+
+TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept accept,
+                                   std::function<void(int)> help, QWidget* parent, const QString& initialText)
+    : QDialog(parent), accept_(std::move(accept)) {
+    const bool withModes = kind.withModes;
+    setObjectName(kind.objectName);
+    setWindowTitle(kind.caption);
+    auto* numberBox = new QGroupBox(kind.groupTitle, this);
     field_ = new TQZNumEdit(numberBox);
     field_->setObjectName("QZNumEdit1");
     field_->SetDigitsFrac(0);
     field_->SetMin(INT32_MIN);
     field_->SetMax(INT32_MAX);
     field_->SetValue(0);
+    if (initialText != "0") field_->setText(initialText);
     dec_ = new QRadioButton("十进制(&D)", numberBox);
     dec_->setObjectName("RadioButtonDec");
     hex_ = new QRadioButton("十六进制(&H)", numberBox);
     hex_->setObjectName("RadioButtonHex");
     dec_->setChecked(true);
-    auto* history = new TQZHistoryBtn(field_, withModes ? "QZHistoryGoTo" : "QZHistoryJump", numberBox);
-    history->setObjectName(withModes ? "QZHistoryBtnGoTo" : "QZHistoryBtnJump");
+    auto* history = new TQZHistoryBtn(field_, kind.historySection, numberBox);
+    history->setObjectName(kind.historyButton);
     connect(dec_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) field_->SetHex(false);
     });
@@ -40,8 +54,12 @@ TFormNumberEntry::TFormNumberEntry(bool withModes, int mode, Accept accept, std:
         if (on) field_->SetHex(true);
     });
     // A "$" in the text (typed, or from the history) means hexadecimal.
+    // The radio only follows here; the field keeps the text as typed.
     auto followText = [this](const QString& text) {
-        if (text.contains('$') && !hex_->isChecked()) hex_->setChecked(true);
+        if (!text.contains('$') || hex_->isChecked()) return;
+        const QSignalBlocker quiet(hex_);
+        const QSignalBlocker quietDec(dec_);
+        hex_->setChecked(true);
     };
     connect(field_, &QLineEdit::textChanged, this, followText);
     followText(field_->text());
@@ -80,11 +98,12 @@ TFormNumberEntry::TFormNumberEntry(bool withModes, int mode, Accept accept, std:
     cancel->setObjectName("ButtonCancel");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
-    if (withModes) {
+    if (kind.helpContext != 0) {
         auto* helpButton = new QPushButton("帮助", this);
         helpButton->setObjectName("ButtonHelp");
-        connect(helpButton, &QPushButton::clicked, this, [help] {
-            if (help) help(54);
+        const int context = kind.helpContext;
+        connect(helpButton, &QPushButton::clicked, this, [help, context] {
+            if (help) help(context);
         });
         buttons->addWidget(helpButton);
     }
