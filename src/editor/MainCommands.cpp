@@ -35,7 +35,8 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 }
 
 MainCommands::MainCommands(Ui& ui)
-    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_) {
+    : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
+      find_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -76,6 +77,11 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
     commands_["QZBtnOptions"] = commands_["Options1"];
+    commands_["Find1"] = [this] { find_.Find1Click(); };
+    commands_["QZBtnFind"] = commands_["Find1"];
+    commands_["Findagaindown1"] = [this] { find_.Findagaindown1Click(true); };
+    commands_["Findagainup1"] = [this] { find_.Findagainup1Click(true); };
+    commands_["Count1"] = [this] { find_.Count1Click(); };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
 }

@@ -10,6 +10,7 @@
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/OptionsModel.h"
+#include "editor/search/FindCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
 
@@ -36,6 +37,7 @@ class MainCommands {
     FileCommands& Files() { return files_; }
     ViewCommands& View() { return view_; }
     KeyboardEditing& Keyboard() { return keyboard_; }
+    FindCommands& Find() { return find_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -104,6 +106,7 @@ class MainCommands {
     KeyboardEditing keyboard_;
     ChecksumCommands checksums_;
     ConversionCommands conversion_;
+    FindCommands find_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

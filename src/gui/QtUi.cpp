@@ -3,6 +3,7 @@
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/TFormCharTable.h"
 #include "gui/dialogs/TFormOpt.h"
+#include "editor/search/FindDialogModel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -124,6 +125,10 @@ std::optional<OptionsValues> QtUi::RunOptionsDialog(const OptionsValues& current
     CenterOverActiveWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Values();
+}
+
+std::optional<FindDialogResult> QtUi::RunFindDialog(const FindDialogRequest&) {
+    return std::nullopt;
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {
