@@ -2,8 +2,8 @@
 
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/TFormCharTable.h"
+#include "gui/dialogs/TFormFind.h"
 #include "gui/dialogs/TFormOpt.h"
-#include "editor/search/FindDialogModel.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -127,8 +127,12 @@ std::optional<OptionsValues> QtUi::RunOptionsDialog(const OptionsValues& current
     return dialog.Values();
 }
 
-std::optional<FindDialogResult> QtUi::RunFindDialog(const FindDialogRequest&) {
-    return std::nullopt;
+std::optional<FindDialogResult> QtUi::RunFindDialog(const FindDialogRequest& request) {
+    NormalCursorWhileModal cursor;
+    TFormFind dialog(request, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {
