@@ -1,6 +1,9 @@
 #include "FindTestFixture.h"
 
+#include <sstream>
+
 #include "core/search/SearchPattern.h"
+#include "editor/HeadlessUi.h"
 
 namespace qhe {
 namespace {
@@ -152,6 +155,15 @@ TEST_F(FindTest, CancelledCountShowsNoTotal) {
     EXPECT_TRUE(ui.memos.empty());
     EXPECT_EQ(Cursor(), 5);
     EXPECT_EQ(ui.progress.created, ui.progress.destroyed);
+}
+
+TEST(HeadlessFindDialog, AnswersCancelAndSaysWhich) {
+    std::ostringstream out;
+    HeadlessUi ui(out);
+    FindDialogRequest request;
+    request.count = true;
+    EXPECT_FALSE(ui.RunFindDialog(request).has_value());
+    EXPECT_EQ(out.str(), "统计:\n  -> 取消\n");
 }
 
 struct CheckCase {
