@@ -59,7 +59,12 @@ bool CommandAvailable(const std::string& name) {
                                                     "Insertfile1",
                                                     "Deletefromcursor1",
                                                     "Deletetocursor1",
-                                                    "Blocknchars1"};
+                                                    "Blocknchars1",
+                                                    "Find1",
+                                                    "QZBtnFind",
+                                                    "Findagaindown1",
+                                                    "Findagainup1",
+                                                    "Count1"};
     return available.count(name) != 0;
 }
 

@@ -12,6 +12,7 @@
 #include "editor/RecentFiles.h"
 #include "editor/Ui.h"
 #include "editor/view/Keys.h"
+#include "editor/search/SearchState.h"
 #include "editor/view/ViewState.h"
 
 namespace qhe {
@@ -49,6 +50,7 @@ struct EditorState {
     int64_t lastFoundAddress = 0;
     int64_t lastReplaceAddress = 0;
     int64_t lastReplaceLength = 0; // bytes written by the last replacement
+    SearchState search;
 
     // The window's observer: called with ChangeFlags after each command step.
     std::function<void(unsigned)> onChange;

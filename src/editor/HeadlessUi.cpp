@@ -2,6 +2,7 @@
 
 #include "editor/CharConversion.h"
 #include "editor/OptionsModel.h"
+#include "editor/search/FindDialogModel.h"
 
 #include "core/text/Messages.h"
 #include "editor/BlockLength.h"
@@ -137,6 +138,11 @@ bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
 
 std::optional<OptionsValues> HeadlessUi::RunOptionsDialog(const OptionsValues&, int, SendToShortcut&) {
     Write("选项", "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+std::optional<FindDialogResult> HeadlessUi::RunFindDialog(const FindDialogRequest& request) {
+    Write(Msg(FindDialogCaptionId(request.count)), "", Msg(kCancelCaption));
     return std::nullopt;
 }
 

@@ -63,6 +63,7 @@ class HeadlessUi final : public Ui {
     bool RunCharTableDialog(CharTableDialogModel& model) override;
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;
+    std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;

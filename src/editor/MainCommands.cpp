@@ -36,7 +36,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 
 MainCommands::MainCommands(Ui& ui)
     : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
-      navigation_(state_), blocks_(state_) {
+      navigation_(state_), blocks_(state_), find_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -103,6 +103,11 @@ MainCommands::MainCommands(Ui& ui)
     for (int i = 1; i <= 9; ++i)
         commands_["Bookmark" + std::to_string(i)] = [this, i] { navigation_.BookmarkClick(i); };
     commands_["QZBtnDel"] = commands_["Blockdelete1"];
+    commands_["Find1"] = [this] { find_.Find1Click(); };
+    commands_["QZBtnFind"] = commands_["Find1"];
+    commands_["Findagaindown1"] = [this] { find_.Findagaindown1Click(true); };
+    commands_["Findagainup1"] = [this] { find_.Findagainup1Click(true); };
+    commands_["Count1"] = [this] { find_.Count1Click(); };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();

@@ -12,6 +12,7 @@
 #include "editor/KeyboardEditing.h"
 #include "editor/NavigationCommands.h"
 #include "editor/OptionsModel.h"
+#include "editor/search/FindCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
 
@@ -39,6 +40,7 @@ class MainCommands {
     ViewCommands& View() { return view_; }
     KeyboardEditing& Keyboard() { return keyboard_; }
     BlockCommands& Blocks() { return blocks_; }
+    FindCommands& Find() { return find_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -109,6 +111,7 @@ class MainCommands {
     ConversionCommands conversion_;
     NavigationCommands navigation_;
     BlockCommands blocks_;
+    FindCommands find_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

@@ -14,6 +14,8 @@ namespace qhe {
 class CharTableDialogModel;
 class SendToShortcut;
 struct OptionsValues;
+struct FindDialogRequest;
+struct FindDialogResult;
 
 // Kinds of message box; each has its catalogue caption (700-703) and icon.
 enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
@@ -110,6 +112,9 @@ class Ui : public BusyFeedback {
     // chosen values on OK, nothing on Cancel. The shortcut page works on sendTo directly.
     virtual std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                           SendToShortcut& sendTo) = 0;
+    // The find dialog (or the count dialog, request.count): the checked options and pattern on
+    // OK, nothing on Cancel.
+    virtual std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) = 0;
 
     virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

@@ -3,6 +3,7 @@
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/NavigationDialogs.h"
 #include "gui/dialogs/TFormCharTable.h"
+#include "gui/dialogs/TFormFind.h"
 #include "gui/dialogs/TFormOpt.h"
 
 #include <QApplication>
@@ -144,6 +145,14 @@ std::optional<OptionsValues> QtUi::RunOptionsDialog(const OptionsValues& current
     CenterOverActiveWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Values();
+}
+
+std::optional<FindDialogResult> QtUi::RunFindDialog(const FindDialogRequest& request) {
+    NormalCursorWhileModal cursor;
+    TFormFind dialog(request, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/OptionsModel.h"
+#include "editor/search/FindDialogModel.h"
 #include "editor/Ui.h"
 
 namespace qhe::test {
@@ -153,6 +154,12 @@ class FakeUi final : public Ui {
                                                   SendToShortcut&) override {
         if (!optionsDialog) return std::nullopt;
         return optionsDialog(current, page);
+    }
+    // The find and count dialog: runs findDialog when set, else answers Cancel.
+    std::function<std::optional<FindDialogResult>(const FindDialogRequest&)> findDialog;
+    std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override {
+        if (!findDialog) return std::nullopt;
+        return findDialog(request);
     }
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
