@@ -64,7 +64,10 @@ bool CommandAvailable(const std::string& name) {
                                                     "QZBtnFind",
                                                     "Findagaindown1",
                                                     "Findagainup1",
-                                                    "Count1"};
+                                                    "Count1",
+                                                    "Decode1",
+                                                    "Encode1",
+                                                    "Bitmanipulation1"};
     return available.count(name) != 0;
 }
 

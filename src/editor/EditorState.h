@@ -45,6 +45,7 @@ struct EditorState {
     std::string caption = "QHE32";
     std::array<std::string, 4> status; // panels 0..3; panel 3 shows hints and busy texts
     int64_t rememberedAddress = 1;
+    char decimalSeparator = '.';        // the user's locale, for floating-point numbers
     int64_t jumpWidth = 0;              // F5 / Shift+F5 distance; 0 until one is accepted
     std::vector<std::string> bookmarks; // at most 9 lines "<position> <name>"
     int64_t lastFoundAddress = 0;

@@ -131,6 +131,16 @@ bool HeadlessUi::RunJumpDialog(const std::function<bool(const std::string&)>&) {
     return false;
 }
 
+bool HeadlessUi::RunEncodeDialog(EncodeDialogModel&) {
+    Write("数字编码", "", Msg(kCancelCaption));
+    return false;
+}
+
+bool HeadlessUi::RunBitDialog(BitDialogModel&) {
+    Write("Bit 编辑", "", Msg(kCancelCaption));
+    return false;
+}
+
 bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
     Write(model.Caption(), "", Msg(kCancelCaption));
     return false;

@@ -36,7 +36,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 
 MainCommands::MainCommands(Ui& ui)
     : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
-      navigation_(state_), blocks_(state_), find_(state_) {
+      navigation_(state_), blocks_(state_), find_(state_), numberTools_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -100,6 +100,9 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
     commands_["QZBtnOptions"] = commands_["Options1"];
+    commands_["Decode1"] = [this] { numberTools_.Decode1Click(); };
+    commands_["Encode1"] = [this] { numberTools_.Encode1Click(); };
+    commands_["Bitmanipulation1"] = [this] { numberTools_.Bitmanipulation1Click(); };
     for (int i = 1; i <= 9; ++i)
         commands_["Bookmark" + std::to_string(i)] = [this, i] { navigation_.BookmarkClick(i); };
     commands_["QZBtnDel"] = commands_["Blockdelete1"];

@@ -11,6 +11,7 @@
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/NavigationCommands.h"
+#include "editor/NumberTools.h"
 #include "editor/OptionsModel.h"
 #include "editor/search/FindCommands.h"
 #include "editor/view/GridGeometry.h"
@@ -110,6 +111,7 @@ class MainCommands {
     ChecksumCommands checksums_;
     ConversionCommands conversion_;
     NavigationCommands navigation_;
+    NumberToolCommands numberTools_;
     BlockCommands blocks_;
     FindCommands find_;
     ScriptSwitch script_;

@@ -11,7 +11,9 @@
 
 namespace qhe {
 
+class BitDialogModel;
 class CharTableDialogModel;
+class EncodeDialogModel;
 class SendToShortcut;
 struct OptionsValues;
 struct FindDialogRequest;
@@ -105,6 +107,11 @@ class Ui : public BusyFeedback {
                                              const std::function<bool(const std::string&, int)>& accept) = 0;
     // The jump width dialog; accept(text) as above. True when closed with OK.
     virtual bool RunJumpDialog(const std::function<bool(const std::string&)>& accept) = 0;
+
+    // The encode dialog over model; true when closed with OK (model.bytes then hold the number).
+    virtual bool RunEncodeDialog(EncodeDialogModel& model) = 0;
+    // The bit editor over model; true when closed with "设置".
+    virtual bool RunBitDialog(BitDialogModel& model) = 0;
 
     // The character conversion dialog over model; true when closed with "转换".
     virtual bool RunCharTableDialog(CharTableDialogModel& model) = 0;

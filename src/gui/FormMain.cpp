@@ -91,6 +91,9 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     commands_.showHelp = [this](int context) { ShowHelp(context); };
     commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
     commands_.showInspector = [this](bool shown) { SetInspectorShown(shown); };
+    const QString point = QLocale().decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 128)
+        commands_.State().decimalSeparator = static_cast<char>(point[0].unicode());
     commands_.optionsApplied = [this](const OptionsChange& change) {
         const OptionsSettings& o = commands_.State().options;
         if (change.toolBar)
@@ -279,10 +282,7 @@ void TFormMain::SetInspectorShown(bool shown) {
 
 void TFormMain::RefreshInspector() {
     if (!inspector_) return;
-    const QString point = QLocale().decimalPoint();
-    const char separator =
-        point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-    inspector_->RefreshValues(InspectorValues(commands_.State(), separator));
+    inspector_->RefreshValues(InspectorValues(commands_.State(), commands_.State().decimalSeparator));
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/NavigationDialogs.h"
 #include "gui/dialogs/TFormCharTable.h"
+#include "gui/dialogs/ToolDialogs.h"
 #include "gui/dialogs/TFormFind.h"
 #include "gui/dialogs/TFormOpt.h"
 
@@ -126,6 +127,20 @@ bool QtUi::RunJumpDialog(const std::function<bool(const std::string&)>& accept) 
     TFormNumberEntry dialog(
         kJumpDialog, 0, [&accept](const std::string& text, int) { return accept(text); }, help_,
         QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::RunEncodeDialog(EncodeDialogModel& model) {
+    NormalCursorWhileModal cursor;
+    TFormEncode dialog(model, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUi::RunBitDialog(BitDialogModel& model) {
+    NormalCursorWhileModal cursor;
+    TFormBit dialog(model, help_, QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }

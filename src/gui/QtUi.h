@@ -39,6 +39,8 @@ class QtUi final : public Ui {
                                      const std::function<bool(const std::string&, int)>& accept) override;
     bool RunJumpDialog(const std::function<bool(const std::string&)>& accept) override;
     bool RunCharTableDialog(CharTableDialogModel& model) override;
+    bool RunEncodeDialog(EncodeDialogModel& model) override;
+    bool RunBitDialog(BitDialogModel& model) override;
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;

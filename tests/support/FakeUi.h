@@ -143,6 +143,14 @@ class FakeUi final : public Ui {
         return false;
     }
 
+    // Encode and bit dialogs: run the hooks when set, else answer Cancel.
+    std::function<bool(EncodeDialogModel&)> encodeDialog;
+    std::function<bool(BitDialogModel&)> bitDialog;
+    bool RunEncodeDialog(EncodeDialogModel& model) override {
+        return encodeDialog ? encodeDialog(model) : false;
+    }
+    bool RunBitDialog(BitDialogModel& model) override { return bitDialog ? bitDialog(model) : false; }
+
     // The character conversion dialog: runs charTableDialog when set, else answers Cancel.
     std::function<bool(CharTableDialogModel&)> charTableDialog;
     bool RunCharTableDialog(CharTableDialogModel& model) override {
