@@ -111,9 +111,9 @@ class MainCommands {
     ChecksumCommands checksums_;
     ConversionCommands conversion_;
     NavigationCommands navigation_;
-    NumberToolCommands numberTools_;
     BlockCommands blocks_;
     FindCommands find_;
+    NumberToolCommands numberTools_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };
