@@ -2,6 +2,7 @@
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/InspectorModel.h"
 #include "editor/SendToShortcut.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
@@ -149,6 +150,23 @@ void MainCommands::Options1Click(int page) {
     if (!chosen) return;
     const OptionsChange change = ApplyOptions(state_, *chosen);
     if (optionsApplied) optionsApplied(change);
+}
+
+bool MainCommands::InspectorLineEditable(int line, const std::string& text) const {
+    if (!state_.doc.IsOpen || text.empty() || line < 0 || line >= 8) return false;
+    return BuildInspectorLabels(state_.dataInsp).lineTypes[static_cast<size_t>(line)] <= 7;
+}
+
+void MainCommands::InspectorEdit(int line, const std::string& text) {
+    if (!InspectorLineEditable(line, text)) return;
+    const int code = BuildInspectorLabels(state_.dataInsp).lineTypes[static_cast<size_t>(line)];
+    if (code == 7) {
+        numberTools_.Bitmanipulation1Click();
+        return;
+    }
+    state_.options.encodeAs = code;
+    state_.options.encodeWhere = 1; // the value is written over the bytes it came from
+    numberTools_.Encode1Click(text);
 }
 
 void MainCommands::MenuOpened(const std::string& menuName) {

@@ -102,6 +102,11 @@ class MainCommands {
 
     // "选项(&O)...": the options dialog on page, its values taken on OK.
     void Options1Click(int page);
+    // The data inspector's "编辑(&E)..." on line (0-based) showing text: the bit editor for the
+    // binary line, the encode dialog pre-filled for a number line, nothing for the others.
+    void InspectorEdit(int line, const std::string& text);
+    // Whether that line can be edited.
+    bool InspectorLineEditable(int line, const std::string& text) const;
 
   private:
     EditorState state_;

@@ -273,6 +273,12 @@ void TFormMain::SetInspectorShown(bool shown) {
         inspector_->deleteLater();
         inspector_ = nullptr;
     });
+    inspector_->lineEditable = [this](int line, const std::string& text) {
+        return commands_.InspectorLineEditable(line, text);
+    };
+    connect(inspector_, &TFormInspect::configureRequested, this, [this] { commands_.Options1Click(2); });
+    connect(inspector_, &TFormInspect::editRequested, this,
+            [this](int line, const QString& text) { commands_.InspectorEdit(line, text.toStdString()); });
     inspector_->RebuildLabels(commands_.State().dataInsp);
     inspector_->show();
     RefreshInspector();

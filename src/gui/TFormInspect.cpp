@@ -3,6 +3,9 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTextBlock>
 #include <QPlainTextEdit>
 
 #include "gui/FormGeometryQt.h"
@@ -41,6 +44,39 @@ TFormInspect::TFormInspect(QWidget* owner)
     resize(fontMetrics().horizontalAdvance("longint (±):") + 10 + valueWidth, height());
     if (owner) move(owner->frameGeometry().right() + 4, owner->frameGeometry().top());
     RestoreFormGeometry(this, "TFormInspect");
+    memo_->viewport()->installEventFilter(this);
+}
+
+std::pair<int, QString> TFormInspect::LineAt(QPoint point) const {
+    const QTextCursor cursor = memo_->cursorForPosition(point);
+    return {cursor.blockNumber(), cursor.block().text()};
+}
+
+bool TFormInspect::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != memo_->viewport()) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const auto [line, text] = LineAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        emit editRequested(line, text);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const auto [line, text] = LineAt(point);
+        memo_->setTextCursor(memo_->cursorForPosition(point));
+        QMenu menu(this);
+        menu.setObjectName("PopupMenu1");
+        QAction* configure = menu.addAction("配置(&C)...");
+        configure->setObjectName("Configure1");
+        QAction* edit = menu.addAction("编辑(&E)...");
+        edit->setObjectName("Edit1");
+        edit->setEnabled(lineEditable && lineEditable(line, text.toStdString()));
+        QAction* chosen = menu.exec(memo_->viewport()->mapToGlobal(point));
+        if (chosen == configure) emit configureRequested();
+        if (chosen == edit) emit editRequested(line, text);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TFormInspect::~TFormInspect() {

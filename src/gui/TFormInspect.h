@@ -1,6 +1,9 @@
 #pragma once
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 #include "editor/InspectorModel.h"
 
 class QLabel;
@@ -22,14 +25,25 @@ class TFormInspect : public QWidget {
     QString Values() const;
     QString Labels() const;
 
+    // Answers whether a line (0-based) with its text can be edited; set by the owner.
+    std::function<bool(int, const std::string&)> lineEditable;
+
   signals:
     // The user closed the window.
     void closedByUser();
+    // "配置(&C)...": the options dialog on its data inspector page.
+    void configureRequested();
+    // "编辑(&E)..." or a double click on a value line.
+    void editRequested(int line, QString text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The line under a point of the memo, with its text.
+    std::pair<int, QString> LineAt(QPoint point) const;
+
     QWidget* panel_;
     QLabel* label_;
     QPlainTextEdit* memo_;

@@ -143,3 +143,35 @@ TEST_F(NumberToolsTest, BitEditorWritesOnlyAChangedByte) {
 
 } // namespace
 } // namespace qhe
+
+namespace qhe {
+namespace {
+
+TEST_F(NumberToolsTest, InspectorLinesOpenTheirEditor) {
+    Open({0x12, 0x34, 0x56, 0x78});
+    // Default lines: word, integer, longint, single, binary.
+    std::string offered;
+    int type = -1, where = -1;
+    ui.encodeDialog = [&](EncodeDialogModel& model) {
+        offered = model.text;
+        type = model.as;
+        where = model.where;
+        return false;
+    };
+    bool bits = false;
+    ui.bitDialog = [&](BitDialogModel&) {
+        bits = true;
+        return false;
+    };
+    commands.InspectorEdit(2, "2018915346");
+    EXPECT_EQ(offered, "2018915346");
+    EXPECT_EQ(type, 4);  // longint
+    EXPECT_EQ(where, 1); // written over the bytes it came from
+    commands.InspectorEdit(4, "00010010");
+    EXPECT_TRUE(bits);
+    EXPECT_FALSE(commands.InspectorLineEditable(1, ""));  // an empty value
+    EXPECT_FALSE(commands.InspectorLineEditable(5, "x")); // no sixth line
+}
+
+} // namespace
+} // namespace qhe
