@@ -218,16 +218,24 @@ int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_
     return search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel());
 }
 
+int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
+                              bool jokerOn, uint8_t joker, int64_t& first, int64_t& last) {
+    if (pattern.empty()) return -2;
+    if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    // Window starts as 0-based buffer indexes: the window s covers s .. s+n-1.
+    first = std::max<int64_t>(low, 1) - 1;
+    last = static_cast<int64_t>(high) - FLength;
+    return last < first ? -1 : 0;
+}
+
 int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
                                 int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
                                 const SearchProgress& progress, bool& cancel) {
-    if (pattern.empty()) return -2;
-    if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    int64_t first = 0, last = 0;
+    if (const int32_t none = BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last);
+        none != 0)
+        return none;
     const int64_t n = FLength;
-    // Window starts as 0-based buffer indexes: the window s covers s .. s+n-1.
-    const int64_t first = std::max<int64_t>(low, 1) - 1;
-    const int64_t last = static_cast<int64_t>(high) - n;
-    if (last < first) return -1;
     if (allWildcards_) return static_cast<int32_t>(first + 1);
     for (int64_t s = first;;) {
         const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
@@ -245,12 +253,11 @@ int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t*
 int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
                                  int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
                                  const SearchProgress& progress, bool& cancel) {
-    if (pattern.empty()) return -2;
-    if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    int64_t first = 0, last = 0;
+    if (const int32_t none = BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last);
+        none != 0)
+        return none;
     const int64_t n = FLength;
-    const int64_t first = std::max<int64_t>(low, 1) - 1;
-    const int64_t last = static_cast<int64_t>(high) - n;
-    if (last < first) return -1;
     if (allWildcards_) return static_cast<int32_t>(last + 1);
     for (int64_t s = last;;) {
         const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);

@@ -52,6 +52,10 @@ class TQSearch {
     void SetMethod(Method method) { method_ = method; }
 
   private:
+    // Prepares for pattern and gives the first and last window starts (0-based) inside
+    // [low, high]; answers -2 for an empty pattern, -1 when no window fits, else 0.
+    int32_t BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
+                        bool jokerOn, uint8_t joker, int64_t& first, int64_t& last);
     bool NeedsPrepare(std::span<const uint8_t> pattern, bool caseSensitive, bool jokerOn,
                       uint8_t joker) const;
     void BuildShiftTables();
