@@ -64,7 +64,12 @@ bool CommandAvailable(const std::string& name) {
                                                     "QZBtnFind",
                                                     "Findagaindown1",
                                                     "Findagainup1",
-                                                    "Count1"};
+                                                    "Count1",
+                                                    "Replace1",
+                                                    "QZBtnReplace",
+                                                    "Replaceagaindown1",
+                                                    "Replaceundo1",
+                                                    "Patch1"};
     return available.count(name) != 0;
 }
 

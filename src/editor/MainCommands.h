@@ -13,6 +13,7 @@
 #include "editor/NavigationCommands.h"
 #include "editor/OptionsModel.h"
 #include "editor/search/FindCommands.h"
+#include "editor/search/ReplaceCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
 
@@ -41,6 +42,7 @@ class MainCommands {
     KeyboardEditing& Keyboard() { return keyboard_; }
     BlockCommands& Blocks() { return blocks_; }
     FindCommands& Find() { return find_; }
+    ReplaceCommands& Replace() { return replace_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -112,6 +114,7 @@ class MainCommands {
     NavigationCommands navigation_;
     BlockCommands blocks_;
     FindCommands find_;
+    ReplaceCommands replace_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };
