@@ -20,28 +20,28 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-ByteStringFields::ByteStringFields(QWidget* parent, const ByteStringFieldSpec& spec, const DialogUnits& du,
+ByteStringFields::ByteStringFields(QWidget* parent, const ByteStringFieldNames& names, const DialogUnits& du,
                                    int left, int top) {
     const int editHeight = QLineEdit().sizeHint().height();
     // Each entry field leaves room at its right edge for its history button.
     const int editWidth = du.X(170) - TQZHistoryBtn::kButtonWidth;
 
-    textRadio = Named(new QRadioButton(spec.textCaption, parent), spec.textRadioName);
+    textRadio = Named(new QRadioButton(names.textCaption, parent), names.textRadioName);
     textRadio->setGeometry(du.Rect(left, top, 96, 10));
-    utf16 = Named(new QCheckBox(spec.utf16Caption, parent), spec.utf16Name);
+    utf16 = Named(new QCheckBox(names.utf16Caption, parent), names.utf16Name);
     utf16->setGeometry(du.Rect(left + 100, top, 150, 10));
-    text = Named(new QLineEdit(parent), spec.textEditName);
+    text = Named(new QLineEdit(parent), names.textEditName);
     text->setGeometry(du.X(left), du.Y(top + 12), editWidth, editHeight);
-    textHistory = Named(new TQZHistoryBtn(text, spec.textHistorySection, parent), spec.textHistoryName);
-    convert = Named(new QPushButton(spec.convertCaption, parent), spec.convertName);
+    textHistory = Named(new TQZHistoryBtn(text, names.textHistorySection, parent), names.textHistoryName);
+    convert = Named(new QPushButton(names.convertCaption, parent), names.convertName);
     convert->setGeometry(du.Rect(left + 178, top + 11, 72, 14));
     convert->setAutoDefault(false);
 
-    hexRadio = Named(new QRadioButton(spec.hexCaption, parent), spec.hexRadioName);
+    hexRadio = Named(new QRadioButton(names.hexCaption, parent), names.hexRadioName);
     hexRadio->setGeometry(du.Rect(left, top + 30, 120, 10));
-    hex = Named(new TQZByteEdit(parent), spec.hexEditName);
+    hex = Named(new TQZByteEdit(parent), names.hexEditName);
     hex->setGeometry(du.X(left), du.Y(top + 42), editWidth, editHeight);
-    hexHistory = Named(new TQZHistoryBtn(hex, spec.hexHistorySection, parent), spec.hexHistoryName);
+    hexHistory = Named(new TQZHistoryBtn(hex, names.hexHistorySection, parent), names.hexHistoryName);
 
     QLineEdit* textField = text;
     TQZByteEdit* hexField = hex;

@@ -14,7 +14,7 @@ class TQZByteEdit;
 class TQZHistoryBtn;
 
 // Captions, component names and history sections of one byte-string entry.
-struct ByteStringFieldSpec {
+struct ByteStringFieldNames {
     QString textCaption;
     const char* textRadioName;
     QString utf16Caption;
@@ -36,7 +36,7 @@ struct ByteStringFieldSpec {
 // button, and the button that copies the text into the hex field. Laid out from (left, top) in
 // dialog units; the chosen form's field is enabled, the other greyed.
 struct ByteStringFields {
-    ByteStringFields(QWidget* parent, const ByteStringFieldSpec& spec, const DialogUnits& du, int left,
+    ByteStringFields(QWidget* parent, const ByteStringFieldNames& names, const DialogUnits& du, int left,
                      int top);
 
     // Checks the radio button of the form, showing its field.

@@ -39,7 +39,7 @@ TFormReplace::TFormReplace(const ReplaceDialogRequest& request, HelpHandler help
     findGroup->setGeometry(du.Rect(6, 4, 266, 70));
     find_ = std::make_unique<ByteStringFields>(
         findGroup,
-        ByteStringFieldSpec{
+        ByteStringFieldNames{
             QStringLiteral("&Text 字符串"), "RadioButtonFindT", MsgText(Utf16CaptionId(byteOrder_)),
             "CheckBoxFindUTF16", "EditFindT", "QZHistoryBtnFindT", QStringLiteral("QZHistoryFindT"),
             QStringLiteral("Text -> Hex"), "BitBtnConvFind", QStringLiteral("&Hex 字符串"),
@@ -51,7 +51,7 @@ TFormReplace::TFormReplace(const ReplaceDialogRequest& request, HelpHandler help
     replaceGroup->setGeometry(du.Rect(6, 78, 266, 70));
     replacement_ = std::make_unique<ByteStringFields>(
         replaceGroup,
-        ByteStringFieldSpec{
+        ByteStringFieldNames{
             QStringLiteral("T&ext 字符串"), "RadioButtonReplT", MsgText(ReplUtf16CaptionId(byteOrder_)),
             "CheckBoxReplUTF16", "EditReplT", "QZHistoryBtnReplT", QStringLiteral("QZHistoryReplT"),
             QStringLiteral("Text -> Hex"), "BitBtnConvertRepl", QStringLiteral("He&x 字符串"),
