@@ -67,7 +67,12 @@ bool CommandAvailable(const std::string& name) {
                                                     "Count1",
                                                     "Decode1",
                                                     "Encode1",
-                                                    "Bitmanipulation1"};
+                                                    "Bitmanipulation1",
+                                                    "Replace1",
+                                                    "QZBtnReplace",
+                                                    "Replaceagaindown1",
+                                                    "Replaceundo1",
+                                                    "Patch1"};
     return available.count(name) != 0;
 }
 

@@ -3,6 +3,7 @@
 #include "editor/CharConversion.h"
 #include "editor/OptionsModel.h"
 #include "editor/search/FindDialogModel.h"
+#include "editor/search/ReplaceDialogModel.h"
 
 #include "core/text/Messages.h"
 #include "editor/BlockLength.h"
@@ -153,6 +154,11 @@ std::optional<OptionsValues> HeadlessUi::RunOptionsDialog(const OptionsValues&, 
 
 std::optional<FindDialogResult> HeadlessUi::RunFindDialog(const FindDialogRequest& request) {
     Write(Msg(FindDialogCaptionId(request.count)), "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+std::optional<ReplaceDialogResult> HeadlessUi::RunReplaceDialog(const ReplaceDialogRequest&) {
+    Write(kTextReplaceCaption, "", Msg(kCancelCaption));
     return std::nullopt;
 }
 

@@ -66,6 +66,7 @@ class HeadlessUi final : public Ui {
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;
+    std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;

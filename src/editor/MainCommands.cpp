@@ -37,7 +37,7 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 
 MainCommands::MainCommands(Ui& ui)
     : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
-      navigation_(state_), blocks_(state_), find_(state_), numberTools_(state_) {
+      navigation_(state_), blocks_(state_), find_(state_), replace_(state_), numberTools_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -112,6 +112,11 @@ MainCommands::MainCommands(Ui& ui)
     commands_["Findagaindown1"] = [this] { find_.Findagaindown1Click(true); };
     commands_["Findagainup1"] = [this] { find_.Findagainup1Click(true); };
     commands_["Count1"] = [this] { find_.Count1Click(); };
+    commands_["Replace1"] = [this] { replace_.Replace1Click(); };
+    commands_["QZBtnReplace"] = commands_["Replace1"];
+    commands_["Replaceagaindown1"] = [this] { replace_.Replaceagaindown1Click(true); };
+    commands_["Replaceundo1"] = [this] { replace_.Replaceundo1Click(); };
+    commands_["Patch1"] = [this] { replace_.Patch1Click(); };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();

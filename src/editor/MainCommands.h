@@ -14,6 +14,7 @@
 #include "editor/NumberTools.h"
 #include "editor/OptionsModel.h"
 #include "editor/search/FindCommands.h"
+#include "editor/search/ReplaceCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
 
@@ -42,6 +43,7 @@ class MainCommands {
     KeyboardEditing& Keyboard() { return keyboard_; }
     BlockCommands& Blocks() { return blocks_; }
     FindCommands& Find() { return find_; }
+    ReplaceCommands& Replace() { return replace_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -118,6 +120,7 @@ class MainCommands {
     NavigationCommands navigation_;
     BlockCommands blocks_;
     FindCommands find_;
+    ReplaceCommands replace_;
     NumberToolCommands numberTools_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;

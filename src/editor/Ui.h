@@ -18,6 +18,8 @@ class SendToShortcut;
 struct OptionsValues;
 struct FindDialogRequest;
 struct FindDialogResult;
+struct ReplaceDialogRequest;
+struct ReplaceDialogResult;
 
 // Kinds of message box; each has its catalogue caption (700-703) and icon.
 enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
@@ -122,6 +124,9 @@ class Ui : public BusyFeedback {
     // The find dialog (or the count dialog, request.count): the checked options and pattern on
     // OK, nothing on Cancel.
     virtual std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) = 0;
+    // The replace dialog: the checked options, both byte strings and the button pressed on
+    // OK, nothing on Cancel.
+    virtual std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) = 0;
 
     virtual std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) = 0;

@@ -5,6 +5,7 @@
 #include "gui/dialogs/TFormCharTable.h"
 #include "gui/dialogs/ToolDialogs.h"
 #include "gui/dialogs/TFormFind.h"
+#include "gui/dialogs/TFormReplace.h"
 #include "gui/dialogs/TFormOpt.h"
 
 #include <QApplication>
@@ -165,6 +166,14 @@ std::optional<OptionsValues> QtUi::RunOptionsDialog(const OptionsValues& current
 std::optional<FindDialogResult> QtUi::RunFindDialog(const FindDialogRequest& request) {
     NormalCursorWhileModal cursor;
     TFormFind dialog(request, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
+}
+
+std::optional<ReplaceDialogResult> QtUi::RunReplaceDialog(const ReplaceDialogRequest& request) {
+    NormalCursorWhileModal cursor;
+    TFormReplace dialog(request, help_, QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();

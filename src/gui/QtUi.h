@@ -44,6 +44,7 @@ class QtUi final : public Ui {
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;
+    std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override;
     // The most columns and rows the screen holds, for the options dialog (set by the window).
     std::function<QSize()> gridLimits;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;

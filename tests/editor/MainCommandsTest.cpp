@@ -55,9 +55,9 @@ TEST_F(MainCommandsTest, StartsWithoutADocumentAndOpensTheArgument) {
 TEST_F(MainCommandsTest, DisabledAndUnknownCommandsDoNothing) {
     ASSERT_TRUE(commands.StartUp({}));
     EXPECT_FALSE(commands.Execute("Save1"));      // no Document
-    EXPECT_FALSE(commands.Execute("Replace1")); // not in this build: Tag 2
-    commands.State().actions.EnableItems({"Replace1"}, true);
-    EXPECT_FALSE(commands.State().actions.Enabled("Replace1"));
+    EXPECT_FALSE(commands.Execute("Print1")); // not in this build: Tag 2
+    commands.State().actions.EnableItems({"Print1"}, true);
+    EXPECT_FALSE(commands.State().actions.Enabled("Print1"));
     EXPECT_FALSE(commands.Execute("NoSuchItem"));
     EXPECT_TRUE(commands.Execute("New1"));
     EXPECT_EQ(commands.State().caption, "QHE32 - NoName1");

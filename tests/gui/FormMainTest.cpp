@@ -31,7 +31,7 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     EXPECT_TRUE(window.Action("Save1")->isEnabled());
     EXPECT_TRUE(window.Action("Close1")->isEnabled());
     // Commands of later stages stay disabled.
-    EXPECT_FALSE(window.Action("Replace1")->isEnabled());
+    EXPECT_FALSE(window.Action("Print1")->isEnabled());
 
     // Close through the File menu: caption and enabling go back to the empty state.
     window.Action("Close1")->trigger();

@@ -8,6 +8,7 @@
 
 #include "editor/OptionsModel.h"
 #include "editor/search/FindDialogModel.h"
+#include "editor/search/ReplaceDialogModel.h"
 #include "editor/Ui.h"
 
 namespace qhe::test {
@@ -168,6 +169,12 @@ class FakeUi final : public Ui {
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override {
         if (!findDialog) return std::nullopt;
         return findDialog(request);
+    }
+    // The replace dialog: runs replaceDialog when set, else answers Cancel.
+    std::function<std::optional<ReplaceDialogResult>(const ReplaceDialogRequest&)> replaceDialog;
+    std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override {
+        if (!replaceDialog) return std::nullopt;
+        return replaceDialog(request);
     }
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);

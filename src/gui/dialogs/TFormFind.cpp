@@ -9,6 +9,7 @@
 
 #include "core/text/Messages.h"
 #include "gui/controls/EntryFieldHelpers.h"
+#include "gui/dialogs/ByteStringFields.h"
 #include "gui/controls/TQZByteEdit.h"
 #include "gui/controls/TQZHistoryBtn.h"
 #include "gui/dialogs/DialogUnits.h"
@@ -34,28 +35,23 @@ TFormFind::TFormFind(const FindDialogRequest& request, HelpHandler help, QWidget
     setWindowTitle(MsgText(FindDialogCaptionId(count_)));
     const DialogUnits du(font());
     const int editHeight = QLineEdit().sizeHint().height();
-    // Each entry field leaves room at its right edge for its history button.
-    const int editWidth = du.X(170) - TQZHistoryBtn::kButtonWidth;
 
-    radioText_ = Named(new QRadioButton(QStringLiteral("文本字符串(&T)"), this), "RadioButtonText");
-    radioText_->setGeometry(du.Rect(8, 6, 96, 10));
-    utf16_ = Named(new QCheckBox(MsgText(Utf16CaptionId(byteOrder_)), this), "CheckBoxFindUTF16");
-    utf16_->setGeometry(du.Rect(108, 6, 150, 10));
-    editText_ = Named(new QLineEdit(this), "EditFindT");
-    editText_->setGeometry(du.X(8), du.Y(18), editWidth, editHeight);
-    historyText_ =
-        Named(new TQZHistoryBtn(editText_, QStringLiteral("QZHistoryFindT"), this), "QZHistoryBtnFindT");
-    convert_ = Named(new QPushButton(QStringLiteral("文本 -> 十六进制"), this), "BitBtnConvert");
-    convert_->setGeometry(du.Rect(186, 17, 72, 14));
-    convert_->setAutoDefault(false);
-
-    radioHex_ = Named(new QRadioButton(QStringLiteral("十六进制字符串(&H)"), this), "RadioButtonHex");
-    radioHex_->setGeometry(du.Rect(8, 36, 120, 10));
-    editHex_ = Named(new TQZByteEdit(this), "QZByteEditFindH");
-    editHex_->setGeometry(du.X(8), du.Y(48), editWidth, editHeight);
+    const ByteStringFields fields(
+        this,
+        {QStringLiteral("文本字符串(&T)"), "RadioButtonText", MsgText(Utf16CaptionId(byteOrder_)),
+         "CheckBoxFindUTF16", "EditFindT", "QZHistoryBtnFindT", QStringLiteral("QZHistoryFindT"),
+         QStringLiteral("文本 -> 十六进制"), "BitBtnConvert", QStringLiteral("十六进制字符串(&H)"),
+         "RadioButtonHex", "QZByteEditFindH", "QZHistoryBtnFindH", QStringLiteral("QZHistoryFindH")},
+        du, 8, 6);
+    radioText_ = fields.textRadio;
+    utf16_ = fields.utf16;
+    editText_ = fields.text;
+    historyText_ = fields.textHistory;
+    convert_ = fields.convert;
+    radioHex_ = fields.hexRadio;
+    editHex_ = fields.hex;
     editHex_->SetNextByteSource(request.documentByteAt);
-    historyHex_ =
-        Named(new TQZHistoryBtn(editHex_, QStringLiteral("QZHistoryFindH"), this), "QZHistoryBtnFindH");
+    historyHex_ = fields.hexHistory;
 
     caseSensitive_ = Named(new QCheckBox(QStringLiteral("区分大小写(&S)"), this), "CheckBoxCase");
     caseSensitive_->setGeometry(du.Rect(8, 68, 96, 10));
@@ -91,14 +87,6 @@ TFormFind::TFormFind(const FindDialogRequest& request, HelpHandler help, QWidget
     helpButton->setAutoDefault(false);
     setFixedSize(du.X(266), du.Y(142));
 
-    connect(radioText_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ShowForm(true);
-    });
-    connect(radioHex_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ShowForm(false);
-    });
-    connect(convert_, &QPushButton::clicked, this,
-            [this] { ConvertTextToHex(editText_, editHex_, radioHex_); });
     connect(joker_, &QLineEdit::textChanged, this, [this] { ShowJokerCharacter(joker_, jokerLabel_); });
     connect(down_, &QRadioButton::clicked, this, [this] { ShowDirection(true); });
     connect(up_, &QRadioButton::clicked, this, [this] { ShowDirection(false); });
@@ -121,21 +109,12 @@ void TFormFind::Load(const FindOptions& options) {
     (options.findDown ? down_ : up_)->setChecked(true);
     ShowDirection(options.findDown);
     (options.scopeFromCursor ? fromCursor_ : fromEnd_)->setChecked(true);
-    // Checking the radio button shows its field; the text form is checked first so that
-    // toggled fires for whichever form is chosen.
     radioText_->setChecked(true);
     if (options.findHex) radioHex_->setChecked(true);
 }
 
 void TFormFind::ShowDirection(bool down) {
     fromEnd_->setText(MsgText(ScopeEndCaptionId(down)));
-}
-
-void TFormFind::ShowForm(bool text) {
-    if (text)
-        ShowChosenField(editText_, editHex_);
-    else
-        ShowChosenField(editHex_, editText_);
 }
 
 QWidget* TFormFind::FieldOf(FindField field) const {

@@ -31,7 +31,6 @@ class TFormFind : public QDialog {
   private:
     void Load(const FindOptions& options);
     void ShowDirection(bool down);
-    void ShowForm(bool text);
     void OkClicked();
     void Accept(const std::string& pattern, uint8_t jokerByte);
     QWidget* FieldOf(FindField field) const;

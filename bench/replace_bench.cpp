@@ -1,0 +1,92 @@
+// Replace all over a large Document against a plain std::string rebuild of the same data.
+// QHE32_BENCH_MB sets the size (default 1024; 256 is the usual run). A hit every 4 KiB.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include "editor/EditorState.h"
+#include "editor/HeadlessUi.h"
+#include "editor/search/ReplaceCommands.h"
+
+namespace {
+
+int64_t ReplaceBenchBytes() {
+    const char* mb = std::getenv("QHE32_BENCH_MB");
+    return (mb ? std::atoll(mb) : 1024) << 20;
+}
+
+constexpr int64_t kHitDistance = 4096;
+const std::string kFind = "QHE32REPLACE";
+
+std::string BenchData() {
+    std::string data(static_cast<size_t>(ReplaceBenchBytes()), '\0');
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>('a' + (i * 7 + i / 13) % 26);
+    for (size_t at = 100; at + kFind.size() < data.size(); at += kHitDistance)
+        data.replace(at, kFind.size(), kFind);
+    return data;
+}
+
+const std::string& Data() {
+    static const std::string data = BenchData();
+    return data;
+}
+
+// The baseline: scan with std::string::find and append into a fresh string.
+void BM_StringRebuild(benchmark::State& state, const std::string& replacement) {
+    const std::string& data = Data();
+    for (auto _ : state) {
+        std::string out;
+        out.reserve(data.size() + data.size() / kHitDistance * replacement.size());
+        size_t p = 0;
+        for (size_t hit; (hit = data.find(kFind, p)) != std::string::npos; p = hit + kFind.size()) {
+            out.append(data, p, hit - p);
+            out += replacement;
+        }
+        out.append(data, p, std::string::npos);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(data.size()));
+}
+
+void BM_ReplaceAll(benchmark::State& state, const std::string& replacement) {
+    const std::string& data = Data();
+    std::ostringstream quiet;
+    qhe::HeadlessUi ui(quiet);
+    qhe::EditorState editor(ui);
+    editor.doc.SetBusyFeedback(nullptr);
+    qhe::ReplaceCommands replace(editor);
+    replace.freeMemory = [] { return uint64_t{1} << 40; };
+    editor.search.findString = kFind;
+    editor.search.replaceString = replacement;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.doc.Allocate();
+        editor.doc.EnsureRoom(static_cast<int64_t>(data.size()));
+        std::memcpy(editor.doc.Buffer(), data.data(), data.size());
+        editor.doc.SetSize(static_cast<int32_t>(data.size()));
+        state.ResumeTiming();
+        int64_t first = 0, count = 0;
+        bool cancelled = false;
+        qhe::NoProgress progress;
+        replace.ReplaceAll(1, first, count, cancelled, progress);
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(data.size()));
+}
+
+const std::string kLonger = "QHE32-REPLACED-LONGER";
+const std::string kShorter = "QHE";
+const std::string kEqual = "qhe32replace";
+
+BENCHMARK_CAPTURE(BM_StringRebuild, longer, kLonger)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReplaceAll, longer, kLonger)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StringRebuild, shorter, kShorter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReplaceAll, shorter, kShorter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StringRebuild, equal, kEqual)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ReplaceAll, equal, kEqual)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
