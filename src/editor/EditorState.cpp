@@ -64,7 +64,18 @@ bool CommandAvailable(const std::string& name) {
                                                     "QZBtnFind",
                                                     "Findagaindown1",
                                                     "Findagainup1",
-                                                    "Count1"};
+                                                    "Count1",
+                                                    "Clipboard1",
+                                                    "Cut1",
+                                                    "Copy1",
+                                                    "Paste1",
+                                                    "Copyhex1",
+                                                    "Pastefromhexstring1",
+                                                    "QZBtnCut",
+                                                    "QZBtnCopy",
+                                                    "QZBtnPaste",
+                                                    "Insert1",
+                                                    "Overwritestring1"};
     return available.count(name) != 0;
 }
 

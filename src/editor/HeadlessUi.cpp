@@ -2,6 +2,7 @@
 
 #include "editor/CharConversion.h"
 #include "editor/OptionsModel.h"
+#include "editor/clipboard/InsertDialogModel.h"
 #include "editor/search/FindDialogModel.h"
 
 #include "core/text/Messages.h"
@@ -144,6 +145,28 @@ std::optional<OptionsValues> HeadlessUi::RunOptionsDialog(const OptionsValues&, 
 std::optional<FindDialogResult> HeadlessUi::RunFindDialog(const FindDialogRequest& request) {
     Write(Msg(FindDialogCaptionId(request.count)), "", Msg(kCancelCaption));
     return std::nullopt;
+}
+
+std::optional<InsertDialogResult> HeadlessUi::RunInsertDialog(const InsertDialogRequest& request) {
+    Write(InsertDialogCaption(request.overwrite), "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+bool HeadlessUi::SetClipboardBytes(const std::string& bytes) {
+    clipboardBytes_ = bytes;
+    clipboardText_.reset();
+    return true;
+}
+
+bool HeadlessUi::SetClipboardText(const std::string& text) {
+    clipboardText_ = text;
+    clipboardBytes_.reset();
+    return true;
+}
+
+void HeadlessUi::ClearClipboard() {
+    clipboardBytes_.reset();
+    clipboardText_.reset();
 }
 
 std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& request) {

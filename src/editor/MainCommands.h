@@ -12,6 +12,8 @@
 #include "editor/KeyboardEditing.h"
 #include "editor/NavigationCommands.h"
 #include "editor/OptionsModel.h"
+#include "editor/clipboard/ClipboardCommands.h"
+#include "editor/clipboard/StringCommands.h"
 #include "editor/search/FindCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
@@ -41,6 +43,7 @@ class MainCommands {
     KeyboardEditing& Keyboard() { return keyboard_; }
     BlockCommands& Blocks() { return blocks_; }
     FindCommands& Find() { return find_; }
+    ClipboardCommands& Clipboard() { return clipboard_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -73,6 +76,10 @@ class MainCommands {
     bool CloseQuery() { return files_.AskSaveChanges(); }
     // The window closes: the Document's memory is released.
     void Close() { files_.ReleaseDocument(); }
+    // After Close: offers to empty a large clipboard this program owns.
+    void ClipboardCheckAtExit() { clipboard_.ClipboardCheckAtExit(); }
+    // The system clipboard changed (the window's clipboard watch).
+    void ClipboardChanged() { clipboard_.ClipboardChanged(); }
 
     // A top menu is about to open: its items are enabled as the Document allows.
     void MenuOpened(const std::string& menuName);
@@ -112,6 +119,8 @@ class MainCommands {
     NavigationCommands navigation_;
     BlockCommands blocks_;
     FindCommands find_;
+    ClipboardCommands clipboard_;
+    StringCommands strings_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };
