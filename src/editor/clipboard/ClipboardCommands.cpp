@@ -153,7 +153,8 @@ void ClipboardCommands::Pastefromhexstring1Click() {
     view_.EndBusy();
     view_.EndBusy();
     if (!inserted) return;
-    BlockMarking(s_).InvalidateBlockFrom(s_.view.CursorPosition());
+    // The bytes from a moved up, so a block reaching a no longer marks what it was made for.
+    BlockMarking(s_).InvalidateBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
 }

@@ -85,8 +85,8 @@ void StringCommands::Insert1Click() {
     Remember(*result);
     const int64_t cur = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(Msg(kMsgInserting));
-    if (InsertRepeated(cur, result->count, result->bytes))
-        BlockMarking(s_).InvalidateBlockFrom(s_.view.CursorPosition());
+    // The bytes from cur moved up, so a block reaching cur no longer marks what it was made for.
+    if (InsertRepeated(cur, result->count, result->bytes)) BlockMarking(s_).InvalidateBlockFrom(cur);
     view_.EndBusy();
 }
 
