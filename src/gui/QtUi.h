@@ -44,6 +44,15 @@ class QtUi final : public Ui {
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;
     // The most columns and rows the screen holds, for the options dialog (set by the window).
     std::function<QSize()> gridLimits;
+    std::optional<InsertDialogResult> RunInsertDialog(const InsertDialogRequest& request) override;
+    // The system clipboard: the private format as MIME type application/x-qzbinary, text as
+    // text/plain converted from and to the ANSI code page.
+    bool SetClipboardBytes(const std::string& bytes) override;
+    std::optional<std::string> ClipboardBytes() override;
+    bool SetClipboardText(const std::string& text) override;
+    std::optional<std::string> ClipboardText() override;
+    bool OwnsClipboard() override;
+    void ClearClipboard() override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
