@@ -173,6 +173,7 @@ bool QtUi::SetClipboardBytes(const std::string& bytes) {
     auto mime = std::make_unique<QMimeData>();
     mime->setData(QString::fromLatin1(kQzBinaryMimeType),
                   QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+    placed_ = mime.get();
     QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it now
     return true;
 }
@@ -187,6 +188,7 @@ std::optional<std::string> QtUi::ClipboardBytes() {
 
 bool QtUi::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(AnsiToUtf8(text)));
+    placed_ = QGuiApplication::clipboard()->mimeData();
     return true;
 }
 
@@ -197,7 +199,9 @@ std::optional<std::string> QtUi::ClipboardText() {
 }
 
 bool QtUi::OwnsClipboard() {
-    return QGuiApplication::clipboard()->ownsClipboard();
+    // Not every platform reports ownership, so the data this Ui placed counts as well.
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard->ownsClipboard() || (placed_ && clipboard->mimeData() == placed_.data());
 }
 
 void QtUi::ClearClipboard() {

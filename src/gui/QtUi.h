@@ -1,4 +1,6 @@
 #pragma once
+#include <QMimeData>
+#include <QPointer>
 #include <QSize>
 
 #include <functional>
@@ -61,6 +63,8 @@ class QtUi final : public Ui {
     HelpHandler help_;
     StatusHandler status_;
     TFormOSE fileDialogs_;
+    // The data this Ui last put on the clipboard; null once the clipboard let it go.
+    QPointer<const QMimeData> placed_;
     bool waitCursor_ = false;
     int busyDepth_ = 0;
 };

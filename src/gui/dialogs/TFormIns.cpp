@@ -146,7 +146,15 @@ QWidget* TFormIns::FieldOf(InsertField field) const {
 void TFormIns::OkClicked() {
     // Leaving the fields lets the count take its typed text and the histories record theirs.
     ok_->setFocus(Qt::OtherFocusReason);
-    if (!overwrite_) count_->Validate();
+    if (!overwrite_) {
+        // A "$" typed into a decimal count means hexadecimal, as when the field is left.
+        const QString typed = count_->text();
+        if (typed.contains('$') && !count_->Hex()) {
+            count_->SetHex(true);
+            count_->setText(typed);
+        }
+        count_->Validate();
+    }
     InsertEntries entries;
     entries.textForm = radioText_->isChecked();
     entries.text = editText_->text().toStdString();
