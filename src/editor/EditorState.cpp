@@ -72,7 +72,18 @@ bool CommandAvailable(const std::string& name) {
                                                     "QZBtnReplace",
                                                     "Replaceagaindown1",
                                                     "Replaceundo1",
-                                                    "Patch1"};
+                                                    "Patch1",
+                                                    "Clipboard1",
+                                                    "Cut1",
+                                                    "Copy1",
+                                                    "Paste1",
+                                                    "Copyhex1",
+                                                    "Pastefromhexstring1",
+                                                    "QZBtnCut",
+                                                    "QZBtnCopy",
+                                                    "QZBtnPaste",
+                                                    "Insert1",
+                                                    "Overwritestring1"};
     return available.count(name) != 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/CharConversion.h"
 #include "editor/OptionsModel.h"
+#include "editor/clipboard/InsertDialogModel.h"
 #include "editor/search/FindDialogModel.h"
 #include "editor/search/ReplaceDialogModel.h"
 
@@ -160,6 +161,28 @@ std::optional<FindDialogResult> HeadlessUi::RunFindDialog(const FindDialogReques
 std::optional<ReplaceDialogResult> HeadlessUi::RunReplaceDialog(const ReplaceDialogRequest&) {
     Write(kTextReplaceCaption, "", Msg(kCancelCaption));
     return std::nullopt;
+}
+
+std::optional<InsertDialogResult> HeadlessUi::RunInsertDialog(const InsertDialogRequest& request) {
+    Write(InsertDialogCaption(request.overwrite), "", Msg(kCancelCaption));
+    return std::nullopt;
+}
+
+bool HeadlessUi::SetClipboardBytes(const std::string& bytes) {
+    clipboardBytes_ = bytes;
+    clipboardText_.reset();
+    return true;
+}
+
+bool HeadlessUi::SetClipboardText(const std::string& text) {
+    clipboardText_ = text;
+    clipboardBytes_.reset();
+    return true;
+}
+
+void HeadlessUi::ClearClipboard() {
+    clipboardBytes_.reset();
+    clipboardText_.reset();
 }
 
 std::optional<OpenChoice> HeadlessUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -67,6 +67,14 @@ class HeadlessUi final : public Ui {
                                                   SendToShortcut& sendTo) override;
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;
     std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override;
+    std::optional<InsertDialogResult> RunInsertDialog(const InsertDialogRequest& request) override;
+    // An in-process clipboard: an unattended run has no display to share one with.
+    bool SetClipboardBytes(const std::string& bytes) override;
+    std::optional<std::string> ClipboardBytes() override { return clipboardBytes_; }
+    bool SetClipboardText(const std::string& text) override;
+    std::optional<std::string> ClipboardText() override { return clipboardText_; }
+    bool OwnsClipboard() override { return clipboardBytes_ || clipboardText_; }
+    void ClearClipboard() override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
@@ -76,6 +84,8 @@ class HeadlessUi final : public Ui {
     void Write(const std::string& caption, const std::string& text, const std::string& answer);
 
     std::ostream& out_;
+    std::optional<std::string> clipboardBytes_;
+    std::optional<std::string> clipboardText_;
 };
 
 // The caption of a message box of the kind: catalogue 700-703, the program's title for custom.

@@ -37,7 +37,8 @@ ScriptSwitch ParseScriptSwitch(const std::string& argument) {
 
 MainCommands::MainCommands(Ui& ui)
     : state_(ui), files_(state_), view_(state_), keyboard_(state_), checksums_(state_), conversion_(state_),
-      navigation_(state_), blocks_(state_), find_(state_), replace_(state_), numberTools_(state_) {
+      navigation_(state_), blocks_(state_), find_(state_), replace_(state_), numberTools_(state_),
+      clipboard_(state_, blocks_), strings_(state_) {
     commands_ = {
         {"New1", [this] { files_.New1Click(); }},
         {"Open1", [this] { files_.Open1Click(); }},
@@ -117,6 +118,16 @@ MainCommands::MainCommands(Ui& ui)
     commands_["Replaceagaindown1"] = [this] { replace_.Replaceagaindown1Click(true); };
     commands_["Replaceundo1"] = [this] { replace_.Replaceundo1Click(); };
     commands_["Patch1"] = [this] { replace_.Patch1Click(); };
+    commands_["Cut1"] = [this] { clipboard_.Cut1Click(true); };
+    commands_["QZBtnCut"] = commands_["Cut1"];
+    commands_["Copy1"] = [this] { clipboard_.Cut1Click(false); };
+    commands_["QZBtnCopy"] = commands_["Copy1"];
+    commands_["Paste1"] = [this] { clipboard_.Paste1Click(); };
+    commands_["QZBtnPaste"] = commands_["Paste1"];
+    commands_["Copyhex1"] = [this] { clipboard_.Copyhex1Click(); };
+    commands_["Pastefromhexstring1"] = [this] { clipboard_.Pastefromhexstring1Click(); };
+    commands_["Insert1"] = [this] { strings_.Insert1Click(); };
+    commands_["Overwritestring1"] = [this] { strings_.Overwritestring1Click(); };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();

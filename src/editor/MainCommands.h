@@ -13,6 +13,8 @@
 #include "editor/NavigationCommands.h"
 #include "editor/NumberTools.h"
 #include "editor/OptionsModel.h"
+#include "editor/clipboard/ClipboardCommands.h"
+#include "editor/clipboard/StringCommands.h"
 #include "editor/search/FindCommands.h"
 #include "editor/search/ReplaceCommands.h"
 #include "editor/view/GridGeometry.h"
@@ -44,6 +46,7 @@ class MainCommands {
     BlockCommands& Blocks() { return blocks_; }
     FindCommands& Find() { return find_; }
     ReplaceCommands& Replace() { return replace_; }
+    ClipboardCommands& Clipboard() { return clipboard_; }
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
@@ -76,6 +79,10 @@ class MainCommands {
     bool CloseQuery() { return files_.AskSaveChanges(); }
     // The window closes: the Document's memory is released.
     void Close() { files_.ReleaseDocument(); }
+    // After Close: offers to empty a large clipboard this program owns.
+    void ClipboardCheckAtExit() { clipboard_.ClipboardCheckAtExit(); }
+    // The system clipboard changed (the window's clipboard watch).
+    void ClipboardChanged() { clipboard_.ClipboardChanged(); }
 
     // A top menu is about to open: its items are enabled as the Document allows.
     void MenuOpened(const std::string& menuName);
@@ -122,6 +129,8 @@ class MainCommands {
     FindCommands find_;
     ReplaceCommands replace_;
     NumberToolCommands numberTools_;
+    ClipboardCommands clipboard_;
+    StringCommands strings_;
     ScriptSwitch script_;
     std::map<std::string, std::function<void()>> commands_;
 };

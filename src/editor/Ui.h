@@ -20,6 +20,8 @@ struct FindDialogRequest;
 struct FindDialogResult;
 struct ReplaceDialogRequest;
 struct ReplaceDialogResult;
+struct InsertDialogRequest;
+struct InsertDialogResult;
 
 // Kinds of message box; each has its catalogue caption (700-703) and icon.
 enum class MsgKind { Warning, Error, Information, Confirmation, Custom };
@@ -134,6 +136,23 @@ class Ui : public BusyFeedback {
     // The mark-n-bytes dialog: answers the confirmed number of bytes (already checked with
     // CheckBlockLength; message 2024 keeps the dialog open) or nullopt on Cancel.
     virtual std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) = 0;
+
+    // The insert / overwrite string dialog: the checked bytes, count and choices on OK, nothing
+    // on Cancel.
+    virtual std::optional<InsertDialogResult> RunInsertDialog(const InsertDialogRequest& request) = 0;
+
+    // The clipboard. Bytes and text are byte strings (text in the ANSI code page). The private
+    // format carries any bytes; text stops at its first zero byte. Setting replaces the whole
+    // clipboard and answers false when the data could not be placed there.
+    virtual bool SetClipboardBytes(const std::string& bytes) = 0;
+    // The private format's bytes, or nothing when the clipboard holds none (or a broken block).
+    virtual std::optional<std::string> ClipboardBytes() = 0;
+    virtual bool SetClipboardText(const std::string& text) = 0;
+    // The plain text, or nothing when the clipboard holds no text.
+    virtual std::optional<std::string> ClipboardText() = 0;
+    // True while the clipboard holds data this program put there.
+    virtual bool OwnsClipboard() = 0;
+    virtual void ClearClipboard() = 0;
 
     // Convenience forms with the usual buttons and defaults.
     void ShowInfo(const std::string& text) { MessageBox(text, MsgKind::Information, mbOK, mrOk, 0, true); }

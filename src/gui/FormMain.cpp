@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -115,6 +117,9 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     SetHelpTexts();
     commands_.State().actions.onChange = [this](const std::string& name) { RefreshAction(name); };
     commands_.State().onChange = [this](unsigned what) { Refresh(what); };
+    // The paste items follow what the clipboard holds.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { commands_.ClipboardChanged(); });
     Refresh(kChangedAll);
     for (const auto& [name, action] : actions_)
         RefreshAction(name);
@@ -302,6 +307,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     const QRect frame = normalGeometry();
     WriteSettingsFrom(commands_.State(), SettingsFileName(), ScreenInfoOf(this), frame.top(), frame.left(),
                       windowState);
+    commands_.ClipboardCheckAtExit();
     event->accept();
 }
 

@@ -6,15 +6,20 @@
 #include "gui/dialogs/ToolDialogs.h"
 #include "gui/dialogs/TFormFind.h"
 #include "gui/dialogs/TFormReplace.h"
+#include "gui/dialogs/TFormIns.h"
 #include "gui/dialogs/TFormOpt.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QStringList>
 
+#include "core/text/Ansi.h"
 #include "core/text/Messages.h"
 #include "editor/BlockLength.h"
+#include "editor/clipboard/ClipboardFormat.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/InputTextDialog.h"
 #include "gui/dialogs/ListBoxDialog.h"
@@ -177,6 +182,54 @@ std::optional<ReplaceDialogResult> QtUi::RunReplaceDialog(const ReplaceDialogReq
     CenterOverActiveWindow(&dialog);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();
+}
+
+std::optional<InsertDialogResult> QtUi::RunInsertDialog(const InsertDialogRequest& request) {
+    NormalCursorWhileModal cursor;
+    TFormIns dialog(request, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Result();
+}
+
+bool QtUi::SetClipboardBytes(const std::string& bytes) {
+    const std::string block = EncodeQzBinary(bytes);
+    auto mime = std::make_unique<QMimeData>();
+    mime->setData(QString::fromLatin1(kQzBinaryMimeType),
+                  QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+    placed_ = mime.get();
+    QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it now
+    return true;
+}
+
+std::optional<std::string> QtUi::ClipboardBytes() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const QString type = QString::fromLatin1(kQzBinaryMimeType);
+    if (mime == nullptr || !mime->hasFormat(type)) return std::nullopt;
+    const QByteArray block = mime->data(type);
+    return DecodeQzBinary(std::string_view(block.constData(), static_cast<size_t>(block.size())));
+}
+
+bool QtUi::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(AnsiToUtf8(text)));
+    placed_ = QGuiApplication::clipboard()->mimeData();
+    return true;
+}
+
+std::optional<std::string> QtUi::ClipboardText() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (mime == nullptr || !mime->hasText()) return std::nullopt;
+    return Utf8ToAnsi(mime->text().toStdString());
+}
+
+bool QtUi::OwnsClipboard() {
+    // Not every platform reports ownership, so the data this Ui placed counts as well.
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard->ownsClipboard() || (placed_ && clipboard->mimeData() == placed_.data());
+}
+
+void QtUi::ClearClipboard() {
+    QGuiApplication::clipboard()->clear();
 }
 
 std::optional<OpenChoice> QtUi::ChooseOpenFile(const FileDialogRequest& request) {

@@ -1,4 +1,6 @@
 #pragma once
+#include <QMimeData>
+#include <QPointer>
 #include <QSize>
 
 #include <functional>
@@ -47,6 +49,15 @@ class QtUi final : public Ui {
     std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override;
     // The most columns and rows the screen holds, for the options dialog (set by the window).
     std::function<QSize()> gridLimits;
+    std::optional<InsertDialogResult> RunInsertDialog(const InsertDialogRequest& request) override;
+    // The system clipboard: the private format as MIME type application/x-qzbinary, text as
+    // text/plain converted from and to the ANSI code page.
+    bool SetClipboardBytes(const std::string& bytes) override;
+    std::optional<std::string> ClipboardBytes() override;
+    bool SetClipboardText(const std::string& text) override;
+    std::optional<std::string> ClipboardText() override;
+    bool OwnsClipboard() override;
+    void ClearClipboard() override;
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> ChooseSaveFile(const FileDialogRequest& request) override;
     std::optional<int64_t> AskBlockLength(const BlockLengthRequest& request) override;
@@ -55,6 +66,8 @@ class QtUi final : public Ui {
     HelpHandler help_;
     StatusHandler status_;
     TFormOSE fileDialogs_;
+    // The data this Ui last put on the clipboard; null once the clipboard let it go.
+    QPointer<const QMimeData> placed_;
     bool waitCursor_ = false;
     int busyDepth_ = 0;
 };

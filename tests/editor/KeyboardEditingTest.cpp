@@ -233,13 +233,14 @@ INSTANTIATE_TEST_SUITE_P(Marking, ShiftMarkingTest, ::testing::ValuesIn(kMarkCas
 
 TEST_F(KeyboardEditingTest, MarkingEnablesTheBlockCommandsThatExist) {
     Open(100);
-    // The clipboard items of a later build: Tag 0 lets EnableItems switch them.
-    state.actions.SetTag("Cut1", 0);
+    // An item of a later build: Tag 2 keeps it disabled whatever EnableItems is asked.
+    state.actions.EnableItems({"Print1"}, true);
     Place(1, 5);
     Press("S-Right");
     EXPECT_TRUE(state.actions.Enabled("Blockunmark1"));
     EXPECT_TRUE(state.actions.Enabled("Blockdelete1"));
-    EXPECT_FALSE(state.actions.Enabled("Copy1")); // not in this build: stays disabled
+    EXPECT_TRUE(state.actions.Enabled("Copy1"));
+    EXPECT_FALSE(state.actions.Enabled("Print1")); // not in this build: stays disabled
     Press("Shift");
     EXPECT_FALSE(state.actions.Enabled("Blockunmark1"));
     EXPECT_FALSE(state.actions.Enabled("Blockdelete1"));

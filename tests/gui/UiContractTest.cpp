@@ -101,6 +101,21 @@ TEST_P(UiContract, BusyScopesBalance) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// The clipboard holds one kind of data at a time; the private format keeps zero bytes and text
+// keeps the code page's bytes.
+TEST_P(UiContract, ClipboardHoldsTheLastDataPlaced) {
+    Ui& ui = subject->ui();
+    ASSERT_TRUE(ui.SetClipboardBytes(std::string("A\0\xFF", 3)));
+    EXPECT_EQ(ui.ClipboardBytes(), std::string("A\0\xFF", 3));
+    EXPECT_EQ(ui.ClipboardText(), std::nullopt);
+    EXPECT_TRUE(ui.OwnsClipboard());
+    ASSERT_TRUE(ui.SetClipboardText("0A \xE9"));
+    EXPECT_EQ(ui.ClipboardText(), std::string("0A \xE9"));
+    EXPECT_EQ(ui.ClipboardBytes(), std::nullopt);
+    ui.ClearClipboard();
+    EXPECT_EQ(ui.ClipboardText(), std::nullopt);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     AllUis, UiContract,
     ::testing::Values(Implementation{"QtUi", [] { return std::make_unique<QtUiUnderTest>(); }},

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/OptionsModel.h"
+#include "editor/clipboard/InsertDialogModel.h"
 #include "editor/search/FindDialogModel.h"
 #include "editor/search/ReplaceDialogModel.h"
 #include "editor/Ui.h"
@@ -175,6 +176,40 @@ class FakeUi final : public Ui {
     std::optional<ReplaceDialogResult> RunReplaceDialog(const ReplaceDialogRequest& request) override {
         if (!replaceDialog) return std::nullopt;
         return replaceDialog(request);
+    }
+    // The insert / overwrite string dialog: runs insertDialog when set, else answers Cancel.
+    std::function<std::optional<InsertDialogResult>(const InsertDialogRequest&)> insertDialog;
+    std::optional<InsertDialogResult> RunInsertDialog(const InsertDialogRequest& request) override {
+        if (!insertDialog) return std::nullopt;
+        return insertDialog(request);
+    }
+    // An in-process clipboard: private bytes or text (setting one drops the other), the owner
+    // flag, and failSet to make placing data fail.
+    std::optional<std::string> clipboardBytes;
+    std::optional<std::string> clipboardText;
+    bool ownsClipboard = false;
+    bool failSet = false;
+    bool SetClipboardBytes(const std::string& bytes) override {
+        if (failSet) return false;
+        clipboardBytes = bytes;
+        clipboardText.reset();
+        ownsClipboard = true;
+        return true;
+    }
+    std::optional<std::string> ClipboardBytes() override { return clipboardBytes; }
+    bool SetClipboardText(const std::string& text) override {
+        if (failSet) return false;
+        clipboardText = text;
+        clipboardBytes.reset();
+        ownsClipboard = true;
+        return true;
+    }
+    std::optional<std::string> ClipboardText() override { return clipboardText; }
+    bool OwnsClipboard() override { return ownsClipboard; }
+    void ClearClipboard() override {
+        clipboardBytes.reset();
+        clipboardText.reset();
+        ownsClipboard = false;
     }
     std::optional<OpenChoice> ChooseOpenFile(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
