@@ -2,7 +2,7 @@
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
-#include "editor/InspectorModel.h"
+#include "editor/DataInspModel.h"
 #include "editor/SendToShortcut.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"

@@ -29,7 +29,7 @@
 #include "platform/Paths.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/MainView.h"
-#include "gui/TFormInspect.h"
+#include "gui/DataInspWindow.h"
 #include <QLocale>
 #include "gui/help/HelpWindow.h"
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "editor/InspectorModel.h"
+#include "editor/DataInspModel.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "core/settings/SettingsFileName.h"
 #include "gui/FormMain.h"
 #include "gui/MainView.h"
-#include "gui/TFormInspect.h"
+#include "gui/DataInspWindow.h"
 
 namespace qhe {
 namespace {

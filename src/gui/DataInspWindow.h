@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "editor/InspectorModel.h"
+#include "editor/DataInspModel.h"
 
 class QLabel;
 class QPlainTextEdit;

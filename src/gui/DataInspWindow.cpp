@@ -1,4 +1,4 @@
-#include "gui/TFormInspect.h"
+#include "gui/DataInspWindow.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
