@@ -4,6 +4,11 @@ namespace qhe {
 
 // Catalogue code of a file opened while another process holds it under a write lock.
 constexpr int kSharingViolation = 32;
+// Codes of this program, beyond the catalogue (no catalogue text; the command layer words them):
+// the name is not a plain file (a named pipe, device, socket or folder), so it is neither read
+// nor written; a side file (settings, tables, bookmarks) is larger than its reader accepts.
+constexpr int kNotRegularFile = 2901;
+constexpr int kSideFileTooLarge = 2902;
 
 // Maps an errno value onto the operating-system error codes of the message catalogue (1-219),
 // so that ErrorText shows a fitting text. writing tells a failed write from a failed read for

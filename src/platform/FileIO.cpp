@@ -35,6 +35,12 @@ int OpenForReading(const std::string& name, bool denyWrite) {
     // Non-blocking, so that a named pipe without a writer cannot hang the program in open().
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return -LastErrorCode(false);
+    // Only plain files are read: a pipe or device has no size and may never end.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -kNotRegularFile;
+    }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (denyWrite) {
         struct flock lock {};

@@ -31,6 +31,7 @@ int LastErrorCode(bool writing);
 // Opens name for reading. With denyWrite the open fails with the sharing-violation code (32)
 // while another open file description holds a write lock on the file, and the returned
 // descriptor holds a read lock until it is closed, so that cooperating writers keep out.
+// Anything but a plain file fails with kNotRegularFile without blocking.
 // Answers the descriptor, or -code on failure.
 int OpenForReading(const std::string& name, bool denyWrite);
 
