@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cmd=${1:-run}
 shift || true
 
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev
           qt6-translations-l10n fonts-liberation fonts-wqy-microhei xvfb xauth)
 

@@ -26,6 +26,7 @@
 #include "core/text/Messages.h"
 #include "editor/SettingsStore.h"
 #include "gui/FormGeometryQt.h"
+#include "gui/Icons.h"
 #include "platform/Paths.h"
 #include "gui/help/HelpTopics.h"
 #include "gui/MainView.h"
@@ -43,26 +44,6 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Tool button icons from the style, in the order of the tool bar.
-QIcon ToolIcon(const std::string& name, QStyle* style) {
-    static const std::map<std::string, QStyle::StandardPixmap> icons = {
-        {"QZBtnNew", QStyle::SP_FileIcon},
-        {"QZBtnOpen", QStyle::SP_DialogOpenButton},
-        {"QZBtnSave", QStyle::SP_DialogSaveButton},
-        {"QZBtnDel", QStyle::SP_TrashIcon},
-        {"QZBtnCut", QStyle::SP_DialogDiscardButton},
-        {"QZBtnCopy", QStyle::SP_FileDialogDetailedView},
-        {"QZBtnPaste", QStyle::SP_FileDialogContentsView},
-        {"QZBtnFind", QStyle::SP_FileDialogContentsView},
-        {"QZBtnReplace", QStyle::SP_BrowserReload},
-        {"QZBtnOptions", QStyle::SP_FileDialogInfoView},
-        {"QZBtnInfo", QStyle::SP_MessageBoxInformation},
-        {"QZBtnWhats", QStyle::SP_TitleBarContextHelpButton},
-    };
-    auto it = icons.find(name);
-    return it == icons.end() ? QIcon() : style->standardIcon(it->second);
 }
 
 } // namespace
@@ -204,7 +185,7 @@ void TFormMain::BuildToolBar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(18, 18));
     for (const auto& button : ToolButtons()) {
-        QAction* action = bar->addAction(ToolIcon(button.name, style()), Q(button.caption));
+        QAction* action = bar->addAction(ToolButtonIcon(button.name), Q(button.caption));
         action->setObjectName(Q(button.name));
         action->setToolTip(Q(button.caption));
         action->setStatusTip(Q(button.caption));
