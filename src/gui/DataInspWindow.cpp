@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -45,6 +46,7 @@ TFormInspect::TFormInspect(QWidget* owner)
     if (owner) move(owner->frameGeometry().right() + 4, owner->frameGeometry().top());
     RestoreFormGeometry(this, "TFormInspect");
     memo_->viewport()->installEventFilter(this);
+    memo_->installEventFilter(this);
 }
 
 std::pair<int, QString> TFormInspect::LineAt(QPoint point) const {
@@ -53,6 +55,13 @@ std::pair<int, QString> TFormInspect::LineAt(QPoint point) const {
 }
 
 bool TFormInspect::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == memo_ && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        // The main window's shortcuts also serve this tool window; claiming Ctrl+C here makes
+        // it copy the values selected in the inspector instead of the marked block.
+        event->accept();
+        return true;
+    }
     if (watched != memo_->viewport()) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonDblClick) {
         const auto [line, text] = LineAt(static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -1,5 +1,9 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +11,7 @@
 #include "core/settings/Profile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
+#include "editor/BlockMarking.h"
 #include "gui/FormMain.h"
 #include "gui/MainView.h"
 #include "gui/DataInspWindow.h"
@@ -43,6 +48,30 @@ TEST(InspectorWindow, FollowsTheCursorAndComesBackAtStart) {
     again.Inspector()->close();
     QTRY_VERIFY(again.Inspector() == nullptr);
     EXPECT_FALSE(again.Action("DataInspector1")->isChecked());
+}
+
+// Ctrl+C in the inspector copies the values selected there, even with a block marked in the
+// main window (whose Copy shortcut also serves its tool windows).
+TEST(InspectorWindow, CtrlCCopiesTheSelectedValuesNotTheBlock) {
+    test::TempDir dir;
+    const std::string name = dir.File("c.bin");
+    test::WriteFileBytes(name, {0x12, 0x34, 0x56, 0x78, 0xFF});
+    TFormMain window({name});
+    window.show();
+    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    BlockMarking(window.Commands().State()).SetBlock(1, 2);
+    if (!window.Inspector()) window.Action("DataInspector1")->trigger();
+    ASSERT_NE(window.Inspector(), nullptr);
+    auto* memo = window.Inspector()->findChild<QPlainTextEdit*>("Memo1");
+    window.Inspector()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Inspector()));
+    memo->setFocus(Qt::MouseFocusReason);
+    memo->selectAll();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), memo->textCursor().selection().toPlainText());
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("13330\n"));
+    window.close();
 }
 
 } // namespace

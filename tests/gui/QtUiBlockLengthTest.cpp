@@ -1,5 +1,9 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +36,29 @@ TEST(QtUiBlockLength, RefusedNumberKeepsTheDialogOpenUntilItFits) {
     });
     EXPECT_EQ(ui.AskBlockLength({5, 10, "0"}), 3);
     EXPECT_EQ(kept, "$A");
+}
+
+// A pasted text that is no number is refused with 2024 on OK, not replaced by the start value.
+TEST(QtUiBlockLength, TextThatIsNoNumberIsRefusedOnOk) {
+    QtUi ui;
+    QString shown, kept;
+    test::WhenModalShows([&](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("QZNumEdit1"));
+        QApplication::clipboard()->setText("xyz");
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        test::WhenModalShows([&](QWidget* error) {
+            shown = error->findChild<QLabel*>(QStringLiteral("LabelText"))->text();
+            test::PressKey(error, Qt::Key_Return);
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("ButtonOK")), Qt::LeftButton);
+        kept = edit->text();
+        ConfirmText(dialog, "3");
+    });
+    EXPECT_EQ(ui.AskBlockLength({1, 10, "5"}), 3);
+    EXPECT_EQ(shown.trimmed(), "块尺寸无效");
+    EXPECT_EQ(kept, "xyz");
 }
 
 TEST(QtUiBlockLength, CancelAnswersNothing) {

@@ -172,7 +172,15 @@ void NumberField::Reformat() {
     SetValue(*read);
 }
 
+bool NumberField::FollowDollar() {
+    if (hex_ || text_.find('$') == std::string::npos) return false;
+    hex_ = true;
+    digitsFrac_ = 0;
+    return true;
+}
+
 bool NumberField::Validate() {
+    FollowDollar();
     const std::optional<long double> read = ReadNumberText(text_, hex_);
     if (!read || std::isnan(*read)) return false;
     SetValue(*read);
@@ -180,13 +188,9 @@ bool NumberField::Validate() {
 }
 
 bool NumberField::Leave() {
-    if (!hex_ && text_.find('$') != std::string::npos) {
-        // Keep the typed text: it is read as hex below, not replaced by the old value.
-        hex_ = true;
-        digitsFrac_ = 0;
-    } else if (hex_ && text_.find('$') == std::string::npos) {
-        text_ = "$" + text_;
-    }
+    // A "$" text is read as hex below (FollowDollar keeps it, not the old value); a hex text
+    // gets its "$".
+    if (!FollowDollar() && hex_ && text_.find('$') == std::string::npos) text_ = "$" + text_;
     if (Validate()) return true;
     SetValue(revert_);
     return false;

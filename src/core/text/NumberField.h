@@ -50,7 +50,11 @@ class NumberField {
     // Reads the text back into the value and shows it in canonical form; an empty text or one
     // that is not a number changes nothing.
     void Reformat();
-    // Reads the text, clamps it to the range and shows it; false when the text is no number.
+    // A "$" in the text of a decimal field switches it to hex mode, the text staying as it is;
+    // true when the mode changed.
+    bool FollowDollar();
+    // Reads the text (after FollowDollar), clamps it to the range and shows it; false when the
+    // text is no number.
     bool Validate();
 
     // The field receives the focus: remember the value to return to.

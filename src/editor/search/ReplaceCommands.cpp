@@ -374,7 +374,16 @@ void ReplaceCommands::Patch1Click() {
     if (!s_.doc.IsOpen) return;
     s_.search.findString = BytesOfCompactHex(kPatchSearchHex);
     s_.search.replaceString = BytesOfCompactHex(kPatchReplaceHex);
+    // The code is matched byte for byte: with the user's case-insensitive or joker options a
+    // look-alike sequence would be rewritten. The user's options are restored afterwards.
+    OptionsSettings& options = s_.options;
+    const bool caseSensitive = options.caseSensitive;
+    const bool jokerFind = options.jokerFind;
+    options.caseSensitive = true;
+    options.jokerFind = false;
     ReplaceOnce(Invoker::Patch, 1, false);
+    options.caseSensitive = caseSensitive;
+    options.jokerFind = jokerFind;
     s_.actions.EnableItems({"Replaceagaindown1", "Replaceundo1"}, false);
 }
 

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLocale>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 namespace qhe {
@@ -29,6 +30,17 @@ bool IsClipboardKey(QKeyEvent* event) {
 
 TQZNumEdit::TQZNumEdit(QWidget* parent) : QLineEdit(parent), field_(SystemDecimalSeparator()) {
     ShowText();
+    connect(this, &QLineEdit::textChanged, this, &TQZNumEdit::FollowText);
+}
+
+void TQZNumEdit::FollowText(const QString& text) {
+    if (field_.Hex() || !text.contains(u'$')) return;
+    field_.SetText(text.toStdString());
+    NoteMode(!field_.FollowDollar());
+}
+
+void TQZNumEdit::NoteMode(bool wasHex) {
+    if (field_.Hex() != wasHex) emit HexChanged(field_.Hex());
 }
 
 void TQZNumEdit::TakeText() {
@@ -68,15 +80,31 @@ void TQZNumEdit::SetDigitsFrac(int digits) {
 }
 
 void TQZNumEdit::SetHex(bool hex) {
+    const bool wasHex = field_.Hex();
+    TakeText();
+    field_.Reformat();
     field_.SetHex(hex);
     ShowText();
+    NoteMode(wasHex);
 }
 
 bool TQZNumEdit::Validate() {
+    const bool wasHex = field_.Hex();
     TakeText();
     const bool number = field_.Validate();
     ShowText();
+    NoteMode(wasHex);
     return number;
+}
+
+bool TQZNumEdit::IsOkButton(const QWidget* widget) {
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    if (!button || IsNonOkButton(button)) return false;
+    if (const QVariant result = button->property("modalResult"); result.isValid()) return true;
+    if (button->isDefault()) return true;
+    for (QObject* owner = button->parent(); owner; owner = owner->parent())
+        if (qobject_cast<QDialogButtonBox*>(owner)) return true;
+    return false;
 }
 
 bool TQZNumEdit::IsNonOkButton(const QWidget* widget) {
@@ -102,12 +130,21 @@ void TQZNumEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // Switching to another window or opening a menu is no leaving of the field.
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    const bool wasHex = field_.Hex();
     TakeText();
+    const std::string typed = field_.Text();
     const bool number = field_.Leave();
-    ShowText();
+    QWidget* next = QApplication::focusWidget();
+    // On the way to OK the bad text stays for the dialog's check to report.
+    const bool toOk = !number && IsOkButton(next);
+    if (toOk)
+        setText(QString::fromStdString(typed));
+    else
+        ShowText();
+    NoteMode(wasHex);
     if (number) return;
     selectAll();
-    if (IsNonOkButton(QApplication::focusWidget())) return;
+    if (IsNonOkButton(next)) return;
     // Pulling the focus back from inside its own focus change would confuse the widget that
     // is taking it; do it once that change is over.
     QTimer::singleShot(0, this, [self = QPointer<TQZNumEdit>(this)] {

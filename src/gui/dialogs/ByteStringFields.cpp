@@ -1,5 +1,6 @@
 #include "gui/dialogs/ByteStringFields.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,13 @@ ByteStringFields::ByteStringFields(QWidget* parent, const ByteStringFieldNames& 
     hex->setGeometry(du.X(left), du.Y(top + 42), editWidth, editHeight);
     hexHistory = Named(new TQZHistoryBtn(hex, names.hexHistorySection, parent), names.hexHistoryName);
 
+    // An explicit exclusive group: plain auto-exclusive radios count every radio button below
+    // their parent, so with other radio groups in the same dialog a click on the checked form
+    // would uncheck it and leave neither form chosen.
+    auto* forms = new QButtonGroup(parent);
+    forms->addButton(textRadio);
+    forms->addButton(hexRadio);
+
     QLineEdit* textField = text;
     TQZByteEdit* hexField = hex;
     QRadioButton* hexChoice = hexRadio;
@@ -52,6 +60,11 @@ ByteStringFields::ByteStringFields(QWidget* parent, const ByteStringFieldNames& 
     QObject::connect(hexRadio, &QRadioButton::toggled, parent, [textField, hexField](bool on) {
         if (on) ShowChosenField(hexField, textField);
     });
+    // A click on the form already chosen toggles nothing but still leads into its field.
+    QObject::connect(textRadio, &QRadioButton::clicked, parent,
+                     [textField, hexField] { ShowChosenField(textField, hexField); });
+    QObject::connect(hexRadio, &QRadioButton::clicked, parent,
+                     [textField, hexField] { ShowChosenField(hexField, textField); });
     QObject::connect(convert, &QPushButton::clicked, parent,
                      [textField, hexField, hexChoice] { ConvertTextToHex(textField, hexField, hexChoice); });
 }

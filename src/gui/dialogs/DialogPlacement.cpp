@@ -33,6 +33,9 @@ void CenterOverActiveWindow(QWidget* window) {
     if (active == window) active = nullptr;
     QScreen* screen = active && active->screen() ? active->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
+    // A window sized by its layout gets its size only when shown; take that size now, as
+    // showing would, so it is centred with the size it will have.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
     std::optional<QRect> activeFrame;
     if (active) activeFrame = active->frameGeometry();
     window->move(CenteredPosition(activeFrame, window->size(), screen->availableGeometry()));

@@ -44,25 +44,19 @@ TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept
     dec_->setObjectName("RadioButtonDec");
     hex_ = new QRadioButton("十六进制(&H)", numberBox);
     hex_->setObjectName("RadioButtonHex");
-    dec_->setChecked(true);
-    auto* history = new TQZHistoryBtn(field_, kind.historySection, numberBox);
-    history->setObjectName(kind.historyButton);
     connect(dec_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) field_->SetHex(false);
+        if (on && field_->Hex()) field_->SetHex(false);
     });
     connect(hex_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) field_->SetHex(true);
+        if (on && !field_->Hex()) field_->SetHex(true);
     });
-    // A "$" in the text (typed, or from the history) means hexadecimal.
-    // The radio only follows here; the field keeps the text as typed.
-    auto followText = [this](const QString& text) {
-        if (!text.contains('$') || hex_->isChecked()) return;
-        const QSignalBlocker quiet(hex_);
-        const QSignalBlocker quietDec(dec_);
-        hex_->setChecked(true);
-    };
-    connect(field_, &QLineEdit::textChanged, this, followText);
-    followText(field_->text());
+    // A "$" text (the start value, the history, a paste) makes the field hexadecimal; the
+    // radios show the field's mode.
+    connect(field_, &TQZNumEdit::HexChanged, this,
+            [this](bool hex) { (hex ? hex_ : dec_)->setChecked(true); });
+    auto* history = new TQZHistoryBtn(field_, kind.historySection, numberBox);
+    history->setObjectName(kind.historyButton);
+    (field_->Hex() ? hex_ : dec_)->setChecked(true);
     auto* numberLayout = new QVBoxLayout(numberBox);
     auto* fieldRow = new QHBoxLayout;
     fieldRow->addWidget(field_);
@@ -119,6 +113,9 @@ int TFormNumberEntry::Mode() const {
 }
 
 void TFormNumberEntry::Confirm() {
+    // A number is offered as the field shows it after the check ("$" and all); a text that is
+    // no number is offered as typed, for the command to refuse with its message.
+    field_->Validate();
     if (accept_ && !accept_(field_->text().toStdString(), Mode())) {
         field_->setFocus();
         field_->selectAll();

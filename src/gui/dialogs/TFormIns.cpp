@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "core/text/Messages.h"
 #include "editor/search/FindDialogModel.h"
@@ -67,23 +66,18 @@ TFormIns::TFormIns(const InsertDialogRequest& request, HelpHandler help, QWidget
     count_->SetMax(kInsertCountMax);
     count_->SetValue(1);
     count_->setGeometry(du.X(8), du.Y(25), du.X(100), editHeight);
-    // The history puts its latest count into the field, so the radio follows the loaded text.
-    Named(new TQZHistoryBtn(count_, QStringLiteral("QZHistoryInsN"), countBox_), "QZHistoryBtnInsN");
-    decN_->setChecked(true);
-    auto followText = [this](const QString& text) {
-        if (!text.contains('$') || hexN_->isChecked()) return;
-        const QSignalBlocker quiet(hexN_);
-        const QSignalBlocker quietDec(decN_);
-        hexN_->setChecked(true);
-    };
-    connect(count_, &QLineEdit::textChanged, this, followText);
-    followText(count_->text());
     connect(decN_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) count_->SetHex(false);
+        if (on && count_->Hex()) count_->SetHex(false);
     });
     connect(hexN_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) count_->SetHex(true);
+        if (on && !count_->Hex()) count_->SetHex(true);
     });
+    // A "$" count (from the history or pasted) makes the field hexadecimal; the radios show
+    // the field's mode.
+    connect(count_, &TQZNumEdit::HexChanged, this,
+            [this](bool hex) { (hex ? hexN_ : decN_)->setChecked(true); });
+    Named(new TQZHistoryBtn(count_, QStringLiteral("QZHistoryInsN"), countBox_), "QZHistoryBtnInsN");
+    (count_->Hex() ? hexN_ : decN_)->setChecked(true);
     countBox_->setVisible(!overwrite_);
 
     ok_ = Named(new QPushButton(QStringLiteral("确定"), this), "ButtonOK");
@@ -103,6 +97,9 @@ TFormIns::TFormIns(const InsertDialogRequest& request, HelpHandler help, QWidget
     connect(radioHex_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) ShowForm(false);
     });
+    // A click on the form already chosen toggles nothing but still leads into its field.
+    connect(radioText_, &QRadioButton::clicked, this, [this] { ShowForm(true); });
+    connect(radioHex_, &QRadioButton::clicked, this, [this] { ShowForm(false); });
     connect(convert_, &QPushButton::clicked, this,
             [this] { ConvertTextToHex(editText_, editHex_, radioHex_); });
     connect(ok_, &QPushButton::clicked, this, &TFormIns::OkClicked);
@@ -146,15 +143,8 @@ QWidget* TFormIns::FieldOf(InsertField field) const {
 void TFormIns::OkClicked() {
     // Leaving the fields lets the count take its typed text and the histories record theirs.
     ok_->setFocus(Qt::OtherFocusReason);
-    if (!overwrite_) {
-        // A "$" typed into a decimal count means hexadecimal, as when the field is left.
-        const QString typed = count_->text();
-        if (typed.contains('$') && !count_->Hex()) {
-            count_->SetHex(true);
-            count_->setText(typed);
-        }
-        count_->Validate();
-    }
+    // A count that is no number (it stays in the field on the way to OK) counts as none.
+    const bool countIsNumber = overwrite_ || count_->Validate();
     InsertEntries entries;
     entries.textForm = radioText_->isChecked();
     entries.text = editText_->text().toStdString();
@@ -162,7 +152,7 @@ void TFormIns::OkClicked() {
     entries.byteOrder = byteOrder_;
     entries.hexText = editHex_->text().toStdString();
     entries.withCount = !overwrite_;
-    entries.count = count_->Value();
+    entries.count = countIsNumber ? count_->Value() : 0;
     const InsertCheck check = CheckInsertEntries(entries);
     if (check.messageId != 0) {
         MessageDialog::Run(QString::fromStdString(Msg(check.messageId)), MsgKind::Error, mbOK, mrOk, 0, true,

@@ -154,6 +154,27 @@ TEST(NumberFieldTest, LeavingWithDollarTextSwitchesToHex) {
     EXPECT_EQ(field.Text(), "$1F");
 }
 
+// A "$" text arriving in a decimal field (history, paste, start value) makes the field
+// hexadecimal at once, so Enter (Validate) reads it as hex and later digits are hex digits too.
+TEST(NumberFieldTest, DollarTextMakesTheFieldHexBeforeItIsLeft) {
+    NumberField field;
+    field.SetText("$20");
+    EXPECT_TRUE(field.FollowDollar());
+    EXPECT_TRUE(field.Hex());
+    EXPECT_EQ(field.Text(), "$20") << "the text stays as it came";
+    EXPECT_FALSE(field.FollowDollar()) << "already hex";
+    field.SetText("10");
+    EXPECT_TRUE(field.Validate());
+    EXPECT_EQ(field.Value(), 16);
+    EXPECT_EQ(field.Text(), "$10");
+
+    NumberField pasted;
+    pasted.SetText("$2F");
+    EXPECT_TRUE(pasted.Validate());
+    EXPECT_TRUE(pasted.Hex());
+    EXPECT_EQ(pasted.Value(), 47);
+}
+
 TEST(NumberFieldTest, FailedEntryReturnsToTheRevertValue) {
     NumberField field;
     field.SetValue(5);

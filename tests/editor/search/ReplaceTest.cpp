@@ -453,6 +453,26 @@ TEST_F(ReplaceTest, PatchOfAFileWithoutTheCodeSaysSo) {
     EXPECT_FALSE(state().doc.Modified);
 }
 
+// Neither a case-insensitive search nor the joker may let the patch take other bytes for its
+// code; the user's find options stay as they were.
+TEST_F(ReplaceTest, PatchMatchesItsCodeExactlyWhateverTheFindOptions) {
+    const std::string lookalike = "\xF7\xF0\xF7\xF2\xB9\x37"; // F0 and F2 are D0 and D2 in lower case
+    const std::string jokered = "\xF7\x2E\xF7\xD2\xB9\x37";
+    OpenBytes(lookalike + jokered + kPascalDelay);
+    state().options.caseSensitive = false;
+    state().options.jokerFind = true;
+    state().options.jokerByte = 0xD0;
+    ASSERT_TRUE(commands.Execute("Patch1"));
+    EXPECT_EQ(ui.Count(Msg(2072)), 1);
+    const std::string patched = "\xF7\xD0\xF7\xD2\xB9\x7E";
+    std::string bytes;
+    for (int64_t p = 1; p <= state().doc.Size(); ++p)
+        bytes += static_cast<char>(state().doc.GetByte(p));
+    EXPECT_EQ(bytes, lookalike + jokered + patched);
+    EXPECT_FALSE(state().options.caseSensitive);
+    EXPECT_TRUE(state().options.jokerFind);
+}
+
 TEST_F(ReplaceTest, PatchMenuItemNeedsBytes) {
     OpenBytes("");
     commands.MenuOpened("Tools1");

@@ -84,6 +84,28 @@ TEST(TQZNumEditTest, BadNumberTakesTheFocusBack) {
     EXPECT_EQ(field->selectedText(), "5");
 }
 
+// On the way to OK a bad text stays for the dialog's check; a "$" text set by the program
+// switches the field to hex at once and says so.
+TEST(TQZNumEditTest, BadTextStaysForOkAndDollarTextSwitchesToHex) {
+    auto* field = new TQZNumEdit;
+    field->SetValue(5);
+    test::ControlsWindow window(field);
+    field->setText("abc");
+    window.buttons->button(QDialogButtonBox::Ok)->setFocus(Qt::TabFocusReason);
+    SettleFocus();
+    EXPECT_EQ(field->text(), "abc");
+    EXPECT_EQ(field->Value(), 5);
+    EXPECT_TRUE(field->hasFocus());
+
+    std::vector<bool> modes;
+    QObject::connect(field, &TQZNumEdit::HexChanged, [&](bool hex) { modes.push_back(hex); });
+    field->setText("$20");
+    EXPECT_TRUE(field->Hex());
+    field->SetHex(false);
+    EXPECT_EQ(field->text(), "32");
+    EXPECT_EQ(modes, (std::vector<bool>{true, false}));
+}
+
 TEST(TQZNumEditTest, CancelStillWorksAfterABadNumber) {
     auto* field = new TQZNumEdit;
     field->SetValue(5);

@@ -2,6 +2,9 @@
 #include "gui/dialogs/DialogUnits.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QVBoxLayout>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,25 @@ TEST(DialogPlacement, CentresOverTheActiveWindowOrTheScreen) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(CenteredPosition(c.active, c.size, screen), c.expected) << c.name;
+}
+
+// A dialog laid out by a layout (options, encode) has no size of its own before it is shown;
+// it is centred with the size it will be shown with, like the dialogs of fixed size.
+TEST(DialogPlacement, LaidOutDialogIsCentredWithItsShownSize) {
+    QWidget main;
+    main.setGeometry(100, 100, 600, 400);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QDialog dialog(&main);
+    auto* content = new QWidget;
+    content->setMinimumSize(300, 200);
+    (new QVBoxLayout(&dialog))->addWidget(content);
+    CenterOverActiveWindow(&dialog);
+    dialog.show();
+    // The window frame is not known before the first show: allow its width.
+    EXPECT_LE(std::abs(dialog.frameGeometry().center().x() - main.frameGeometry().center().x()), 4);
+    EXPECT_LE(std::abs(dialog.frameGeometry().center().y() - main.frameGeometry().center().y()), 4);
 }
 
 } // namespace

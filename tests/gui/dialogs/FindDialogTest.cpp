@@ -112,6 +112,39 @@ TEST(FindDialog, FormsDirectionAndConversion) {
     EXPECT_EQ(d.Get<QLabel>("LabelJoker")->text(), "?");
 }
 
+// Clicking (or pressing the mnemonic of) the form already checked keeps exactly one form
+// checked, and OK searches the bytes of the field the user sees.
+TEST(FindDialog, TheCheckedFormStaysCheckedWhenClickedAgain) {
+    for (bool hexForm : {false, true}) {
+        FindDialogRequest request;
+        request.options.findHex = hexForm;
+        FindDialog d(request);
+        d.Text()->setText("Hello");
+        d.Hex()->setText("41");
+        d.dialog.show();
+        d.dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.dialog));
+        QRadioButton* chosen = d.Radio(hexForm ? "RadioButtonHex" : "RadioButtonText");
+        auto exactlyOneChecked = [&] {
+            return d.Radio("RadioButtonText")->isChecked() != d.Radio("RadioButtonHex")->isChecked();
+        };
+        chosen->click();
+        EXPECT_TRUE(chosen->isChecked()) << hexForm;
+        EXPECT_TRUE(exactlyOneChecked());
+        d.Check("CheckBoxCase")->setFocus();
+        QTest::keyClick(&d.dialog, hexForm ? Qt::Key_H : Qt::Key_T, Qt::AltModifier);
+        // The mnemonic clicks after a short animation.
+        QWidget* field = hexForm ? static_cast<QWidget*>(d.Hex()) : d.Text();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.dialog.focusWidget() == field; }, 2000));
+        EXPECT_TRUE(chosen->isChecked()) << hexForm;
+        EXPECT_TRUE(exactlyOneChecked());
+        d.Ok();
+        ASSERT_TRUE(d.dialog.Result()) << hexForm;
+        EXPECT_EQ(d.dialog.Result()->pattern, hexForm ? "A" : "Hello");
+        EXPECT_EQ(d.dialog.Result()->options.findHex, hexForm);
+    }
+}
+
 TEST(FindDialog, OkReturnsTheOptionsAndTheWidenedText) {
     FindDialogRequest request;
     request.options.findHex = false;

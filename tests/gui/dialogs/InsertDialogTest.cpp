@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +134,48 @@ TEST(InsertDialog, HexCountFollowsTheDollar) {
     d.Ok();
     ASSERT_TRUE(d.dialog.Result());
     EXPECT_EQ(d.dialog.Result()->count, 10);
+}
+
+// A "$" count from the history is read as hex when the user types over it; a count that is no
+// number is refused on OK instead of becoming the count before.
+TEST(InsertDialog, CountFromTheHistoryAndCountsThatAreNoNumber) {
+    ClearHistories();
+    {
+        ProfileSession profile(SettingsFileName());
+        WriteHistorySection(profile, "QZHistoryInsN", {"$20"});
+        profile.Commit();
+    }
+    InsertDialog d({}, nullptr, false);
+    d.dialog.show();
+    d.dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.dialog));
+    EXPECT_TRUE(d.Count()->Hex());
+    EXPECT_TRUE(d.Radio("RadioButtonHexN")->isChecked());
+    d.Text()->setText("A");
+    d.Count()->setFocus();
+    d.Count()->setText("xyz"); // pasted
+    EXPECT_EQ(d.OkRefused(), "空字符串无效");
+    EXPECT_EQ(d.dialog.focusWidget(), d.Count());
+    d.Count()->selectAll();
+    QTest::keyClicks(d.Count(), "10");
+    d.Ok();
+    ASSERT_TRUE(d.dialog.Result());
+    EXPECT_EQ(d.dialog.Result()->count, 16);
+}
+
+// Clicking the form already checked leads into its field.
+TEST(InsertDialog, ClickOnTheCheckedFormFocusesItsField) {
+    InsertDialog d;
+    d.dialog.show();
+    d.dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.dialog));
+    d.Radio("RadioButtonText")->setFocus();
+    d.Radio("RadioButtonText")->click();
+    EXPECT_EQ(d.dialog.focusWidget(), d.Text());
+    d.Radio("RadioButtonHex")->click();
+    d.Radio("RadioButtonHex")->setFocus();
+    d.Radio("RadioButtonHex")->click();
+    EXPECT_EQ(d.dialog.focusWidget(), d.Hex());
 }
 
 TEST(InsertDialog, FailedChecksKeepTheDialogOpenOnTheirField) {
