@@ -339,7 +339,9 @@ void ScriptInterpreter::ReplaceAll(const ScriptCommand& c) {
         const SearchOptionsScope scope(s_, jokerOn_, jokerByte_, c.bytes, c.replacement);
         progress_.Box().SetCaption(Msg(kMsgReplacing));
         progress_.Box().SetText(Msg(kMsgSearching), 1);
-        ReplaceCommands(s_).ReplaceAll(address_, first, count, cancelled, progress_.Box());
+        ReplaceCommands replace(s_);
+        if (freeMemory) replace.freeMemory = freeMemory;
+        replace.ReplaceAll(address_, first, count, cancelled, progress_.Box());
         RestoreBox();
     }
     const bool refused = count == 0 && !cancelled && s_.lastFoundAddress != 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ class ScriptInterpreter {
     // The "Line n of m" text changes at most this often, so a long script is not slowed down
     // by the window system; the gauge follows each 1 %.
     std::chrono::milliseconds textInterval{30};
+    // Bytes the system can still hand out, for replace all's memory check; tests inject a figure.
+    std::function<uint64_t()> freeMemory;
 
     // One pass over lines. True when it completed (also by EXIT), false when cancelled
     // between lines. An error ends the pass with ScriptFailure, whose text is the message for
