@@ -282,7 +282,7 @@ void ScriptInterpreter::Overwrite(const std::string& bytes) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (address_ < 1 || address_ + length - 1 > Size()) Fail(kMsgWritePastEnd);
     if (length == 0) return;
-    StringCommands(s_).OverwriteBytes(address_, bytes);
+    StringCommands(s_).OverwriteBytes(address_, bytes, false);
     address_ = std::min(address_ + length, Size());
 }
 
