@@ -43,7 +43,7 @@ bool StringCommands::InsertRepeated(int64_t pos, int64_t count, const std::strin
     return true;
 }
 
-bool StringCommands::OverwriteBytes(int64_t pos, const std::string& bytes) {
+bool StringCommands::OverwriteBytes(int64_t pos, const std::string& bytes, bool moveView) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (pos < 1 || pos + length - 1 > s_.doc.Size()) {
         s_.ui.ShowError(Msg(kMsgPastEnd));
@@ -53,7 +53,7 @@ bool StringCommands::OverwriteBytes(int64_t pos, const std::string& bytes) {
     SetModified();
     // The replaced bytes may have been written over, so the undo no longer knows them.
     if (s_.lastReplaceAddress <= pos + length - 1) DisableReplaceUndoFrom(s_, pos);
-    view_.ShowAddress(std::min<int64_t>(pos + length, s_.doc.Size()), true, true);
+    if (moveView) view_.ShowAddress(std::min<int64_t>(pos + length, s_.doc.Size()), true, true);
     return true;
 }
 

@@ -25,8 +25,9 @@ class StringCommands {
     // would pass 2 GiB or overflow).
     bool InsertRepeated(int64_t pos, int64_t count, const std::string& bytes);
     // Writes bytes over pos..; the cursor goes onto min(pos + length, Size). False with message
-    // 2028 when they would pass the last byte.
-    bool OverwriteBytes(int64_t pos, const std::string& bytes);
+    // 2028 when they would pass the last byte. Without moveView the view and cursor stay (a
+    // script moves them once at its end).
+    bool OverwriteBytes(int64_t pos, const std::string& bytes, bool moveView = true);
 
   private:
     InsertDialogRequest DialogRequest(bool overwrite) const;

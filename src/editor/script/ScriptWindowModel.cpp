@@ -1,0 +1,150 @@
+#include "editor/script/ScriptWindowModel.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "core/text/Ansi.h"
+#include "core/text/Format.h"
+#include "core/text/Messages.h"
+#include "editor/FileCommands.h"
+#include "platform/Paths.h"
+#include "platform/SafeFileWrite.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgWriting = 2007;
+constexpr int kMsgAskSaveNamed = 2025;
+constexpr int kMsgSyntaxPassed = 2120;
+constexpr int kMsgWindowCaption = 2121;
+constexpr int kMsgAskSave = 2122;
+constexpr int kMsgSaveTitle = 2123;
+constexpr int kMsgLoadTitle = 2124;
+constexpr int kMsgReadError = 2129;
+constexpr int kMsgSucceeded = 2131;
+
+FileDialogRequest ScriptDialog(int titleId, const std::string& folder) {
+    FileDialogRequest request;
+    request.title = Msg(titleId);
+    request.filters = {"*.qsc"};
+    request.initialDir = folder;
+    request.defaultExt = "qsc";
+    return request;
+}
+
+} // namespace
+
+bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return false;
+    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    lines.clear();
+    size_t start = 0;
+    while (start < data.size()) {
+        size_t end = data.find('\n', start);
+        if (end == std::string::npos) end = data.size();
+        std::string_view line(data.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(AnsiToUtf8(line));
+        start = end + 1;
+    }
+    return true;
+}
+
+std::string ScriptWindowModel::Caption() const {
+    if (scriptFileName.empty()) return Msg(kMsgWindowCaption);
+    return Msg(kMsgWindowCaption) + " - " + FileNameOnly(scriptFileName);
+}
+
+void ScriptWindowModel::ShowFailure(const ScriptRunResult& result) {
+    editor_.SelectLine(result.lineIndex);
+    s_.ui.ShowError(result.error);
+}
+
+ScriptWindowNext ScriptWindowModel::Execute() {
+    const std::vector<std::string> lines = editor_.Lines();
+    if (lines.empty()) return ScriptWindowNext::Stay;
+    ScriptRunOptions options;
+    options.batchMode = batchMode;
+    options.parameters = parameters;
+    const ScriptRunResult result = ExecuteScript(s_, lines, options);
+    if (result.outcome == ScriptOutcome::NotRun) return ScriptWindowNext::Stay;
+    if (result.outcome == ScriptOutcome::Failed) {
+        ShowFailure(result);
+        return ScriptWindowNext::Stay;
+    }
+    if (batchMode) {
+        if (s_.doc.Modified) FileCommands(s_).WriteFile(s_.doc.FileName, false, 0, 0);
+        return ScriptWindowNext::EndProgram;
+    }
+    if (autoRun) return ScriptWindowNext::Close;
+    if (result.outcome == ScriptOutcome::Completed) s_.ui.ShowInfo(Msg(kMsgSucceeded));
+    return ScriptWindowNext::Stay;
+}
+
+void ScriptWindowModel::Check() {
+    const std::vector<std::string> lines = editor_.Lines();
+    if (lines.empty()) return;
+    const ScriptRunResult result = CheckScript(s_, lines);
+    if (result.outcome == ScriptOutcome::Failed)
+        ShowFailure(result);
+    else if (result.outcome == ScriptOutcome::Completed)
+        s_.ui.MessageBox(Msg(kMsgSyntaxPassed), MsgKind::Custom, mbOK, mrOk, 0, false);
+}
+
+bool ScriptWindowModel::LoadScript(const std::string& name) {
+    std::vector<std::string> lines;
+    if (!ReadScriptFile(name, lines)) {
+        scriptFileName.clear();
+        s_.ui.ShowError(FormatMsg(kMsgReadError, {FileNameOnly(name)}));
+        return false;
+    }
+    editor_.SetLines(lines);
+    editor_.SetModified(false);
+    scriptFileName = name;
+    return true;
+}
+
+bool ScriptWindowModel::SaveScript() {
+    std::string data;
+    for (const std::string& line : editor_.Lines())
+        data += Utf8ToAnsi(line) + "\r\n";
+    if (WriteFileSafely(scriptFileName, data) != 0) {
+        s_.ui.ShowError(FormatMsg(kMsgWriting, {FileNameOnly(scriptFileName)}));
+        return false;
+    }
+    editor_.SetModified(false);
+    return true;
+}
+
+bool ScriptWindowModel::SaveScriptAs() {
+    const auto chosen = s_.ui.ChooseSaveFile(ScriptDialog(kMsgSaveTitle, s_.doc.CurrentDir));
+    if (!chosen) return false;
+    scriptFileName = *chosen;
+    SaveScript();
+    return true;
+}
+
+bool ScriptWindowModel::AskSaveScript() {
+    if (!editor_.Modified()) return true;
+    const std::string question = scriptFileName.empty()
+                                     ? Msg(kMsgAskSave)
+                                     : FormatMsg(kMsgAskSaveNamed, {FileNameOnly(scriptFileName)});
+    const int answer = s_.ui.AskYesNoCancel(question);
+    if (answer == mrNo) return true;
+    if (answer != mrYes) return false;
+    if (scriptFileName.empty())
+        SaveScriptAs();
+    else
+        SaveScript();
+    return !editor_.Modified();
+}
+
+void ScriptWindowModel::Open() {
+    if (!AskSaveScript()) return;
+    const auto chosen = s_.ui.ChooseOpenFile(ScriptDialog(kMsgLoadTitle, ProgramFolder()));
+    if (chosen) LoadScript(chosen->fileName);
+}
+
+} // namespace qhe

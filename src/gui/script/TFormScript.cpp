@@ -1,0 +1,275 @@
+#include "gui/script/TFormScript.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <map>
+
+#include "core/text/Messages.h"
+#include "editor/script/ScriptInsertMenu.h"
+#include "gui/FormGeometryQt.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kHelpScriptWindow = 71;
+constexpr int kHelpScriptButtons = 75;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString Q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+TFormScript::TFormScript(EditorState& state, std::function<void(int)> help, QWidget* parent)
+    : QDialog(parent), state_(state), model_(state, *this), help_(std::move(help)) {
+    setObjectName(QStringLiteral("FormScript"));
+    setModal(true);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 4);
+    auto* menuBar = new QMenuBar(this);
+    layout->setMenuBar(menuBar);
+
+    auto* tools = new QHBoxLayout;
+    auto* open = new QToolButton(this);
+    open->setObjectName(QStringLiteral("QZBtnOpen"));
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    saveButton_ = new QToolButton(this);
+    saveButton_->setObjectName(QStringLiteral("QZBtnSave"));
+    saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    tools->addWidget(open);
+    tools->addWidget(saveButton_);
+    tools->addStretch();
+    layout->addLayout(tools);
+
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName(QStringLiteral("MemoScript"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    memo_->setFont(font);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(memo_, 1);
+    // Keeps the selection visible when the focus is elsewhere (the failing line after a run).
+    QPalette palette = memo_->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    memo_->setPalette(palette);
+
+    auto* buttons = new QHBoxLayout;
+    auto* syntax = new QPushButton(Q("语法检查"), this);
+    syntax->setObjectName(QStringLiteral("ButtonSyntax"));
+    syntax->setWhatsThis(QString::number(kHelpScriptButtons));
+    execute_ = new QPushButton(Q("执行"), this);
+    execute_->setObjectName(QStringLiteral("ButtonExecute"));
+    execute_->setWhatsThis(QString::number(kHelpScriptButtons));
+    auto* close = new QPushButton(Q("关闭"), this);
+    close->setObjectName(QStringLiteral("ButtonClose"));
+    auto* helpButton = new QPushButton(Q("帮助(&H)"), this);
+    helpButton->setObjectName(QStringLiteral("ButtonHelp"));
+    for (QPushButton* b : {syntax, execute_, close, helpButton}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
+    connect(open, &QToolButton::clicked, this, [this] {
+        model_.Open();
+        UpdateFileState();
+    });
+    connect(saveButton_, &QToolButton::clicked, this, [this] { model_.SaveScript(); });
+    connect(syntax, &QPushButton::clicked, this, &TFormScript::CheckClicked);
+    connect(execute_, &QPushButton::clicked, this, &TFormScript::ExecuteClicked);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [this] {
+        if (help_) help_(kHelpScriptWindow);
+    });
+    BuildMenus();
+    UpdateFileState();
+    resize(560, 400);
+}
+
+TFormScript::~TFormScript() = default;
+
+void TFormScript::BuildMenus() {
+    auto* bar = static_cast<QMenuBar*>(layout()->menuBar());
+    QMenu* script = bar->addMenu(Q("脚本(&S)"));
+    script->setObjectName(QStringLiteral("Script1"));
+    QAction* open = script->addAction(Q("打开(&O)..."), this, [this] {
+        model_.Open();
+        UpdateFileState();
+    });
+    open->setObjectName(QStringLiteral("Open1"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    save_ = script->addAction(Q("保存(&S)"), this, [this] { model_.SaveScript(); });
+    save_->setObjectName(QStringLiteral("Save1"));
+    save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* saveAs = script->addAction(Q("另存为(&A)"), this, [this] {
+        model_.SaveScriptAs();
+        UpdateFileState();
+    });
+    saveAs->setObjectName(QStringLiteral("Saveas1"));
+    script->addSeparator();
+    QAction* exit = script->addAction(Q("退出(&X)"), this, &QDialog::reject);
+    exit->setObjectName(QStringLiteral("Exit1"));
+
+    QMenu* insert = bar->addMenu(Q("插入命令(&I)"));
+    insert->setObjectName(QStringLiteral("Insertcommand1"));
+    std::map<std::string, QMenu*> submenus;
+    for (const auto& [name, caption] : ScriptInsertSubmenus()) {
+        submenus[name] = new QMenu(Q(caption), insert);
+        submenus[name]->setObjectName(Q(name));
+    }
+    // Items in menu order; a submenu appears where its first item is.
+    for (const ScriptMenuItem& item : ScriptInsertItems()) {
+        QMenu* menu = insert;
+        if (*item.submenu) {
+            menu = submenus[item.submenu];
+            if (menu->actions().isEmpty()) insert->addMenu(menu);
+        }
+        QAction* action = menu->addAction(Q(item.caption));
+        action->setObjectName(Q(item.name));
+        const std::string name = item.name;
+        connect(action, &QAction::triggered, this, [this, name] { InsertCommand(name); });
+    }
+}
+
+void TFormScript::UpdateFileState() {
+    setWindowTitle(Q(model_.Caption()));
+    save_->setEnabled(model_.SaveEnabled());
+    saveButton_->setEnabled(model_.SaveEnabled());
+}
+
+void TFormScript::InsertCommand(const std::string& itemName) {
+    const ScriptMenuItem* item = nullptr;
+    for (const ScriptMenuItem& candidate : ScriptInsertItems())
+        if (itemName == candidate.name) item = &candidate;
+    if (!item) return;
+    QTextCursor cursor = memo_->textCursor();
+    cursor.removeSelectedText();
+    // A caret on the empty line after a final line break stands below the last line.
+    const bool belowLast = cursor.block() == memo_->document()->lastBlock() &&
+                           cursor.block().text().isEmpty() && memo_->document()->blockCount() > 1;
+    const std::vector<std::string> lines = Lines();
+    const int caretLine = belowLast ? static_cast<int>(lines.size()) : cursor.blockNumber();
+    const CommandInsertion plan = PlanCommandInsertion(lines, caretLine, item->caption);
+    const QString text = Q(plan.text);
+    cursor.beginEditBlock();
+    switch (plan.kind) {
+    case CommandInsertion::Kind::InsertBefore:
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        cursor.insertText(text + QLatin1Char('\n'));
+        break;
+    case CommandInsertion::Kind::ReplaceLine:
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+        break;
+    case CommandInsertion::Kind::Append:
+        cursor.movePosition(QTextCursor::End);
+        if (!memo_->document()->isEmpty() && !belowLast) cursor.insertText(QStringLiteral("\n"));
+        cursor.insertText(text);
+        break;
+    }
+    cursor.endEditBlock();
+    const int start = memo_->document()->findBlockByNumber(plan.line).position();
+    cursor.setPosition(start + plan.selectFrom);
+    cursor.setPosition(start + plan.selectFrom + plan.selectLength, QTextCursor::KeepAnchor);
+    memo_->setTextCursor(cursor);
+    memo_->setFocus();
+}
+
+void TFormScript::CheckClicked() {
+    model_.Check();
+}
+
+void TFormScript::ExecuteClicked() {
+    switch (model_.Execute()) {
+    case ScriptWindowNext::Stay:
+        break;
+    case ScriptWindowNext::Close:
+        accept();
+        break;
+    case ScriptWindowNext::EndProgram:
+        accept();
+        emit endProgramRequested();
+        break;
+    }
+}
+
+bool TFormScript::LoadScript(const std::string& name) {
+    const bool loaded = model_.LoadScript(name);
+    UpdateFileState();
+    return loaded;
+}
+
+std::vector<std::string> TFormScript::Lines() const {
+    std::vector<std::string> lines;
+    const QTextDocument* document = memo_->document();
+    if (document->isEmpty()) return lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdString());
+    // The empty block after a final line break is no line of the script.
+    if (lines.size() > 1 && lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
+void TFormScript::SetLines(const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& line : lines)
+        text << Q(line);
+    memo_->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+bool TFormScript::Modified() const {
+    return memo_->document()->isModified();
+}
+
+void TFormScript::SetModified(bool modified) {
+    memo_->document()->setModified(modified);
+}
+
+void TFormScript::SelectLine(int index) {
+    // Each block of the editor ends with one separator character.
+    const auto selection = ScriptLineSelection(Lines(), index, 1);
+    if (!selection) return;
+    QTextCursor cursor = memo_->textCursor();
+    cursor.setPosition(selection->first);
+    cursor.setPosition(selection->first + selection->second, QTextCursor::KeepAnchor);
+    memo_->setTextCursor(cursor);
+    memo_->setFocus();
+}
+
+void TFormScript::showEvent(QShowEvent* event) {
+    if (!geometryRestored_) {
+        RestoreFormGeometry(this);
+        geometryRestored_ = true;
+    }
+    execute_->setEnabled(model_.ExecuteEnabled());
+    UpdateFileState();
+    QDialog::showEvent(event);
+    if (model_.autoRun) QTimer::singleShot(0, this, &TFormScript::ExecuteClicked);
+}
+
+void TFormScript::done(int result) {
+    if (!model_.CanClose()) return;
+    SaveFormGeometry(this);
+    QDialog::done(result);
+}
+
+} // namespace qhe
