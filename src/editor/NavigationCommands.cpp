@@ -3,14 +3,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
@@ -219,18 +219,21 @@ void NavigationCommands::Savetofile1Click() {
     std::string text;
     for (const auto& line : s_.bookmarks)
         text += line + "\r\n";
-    if (WriteFileSafely(*chosen, text) != 0) s_.ui.ShowError("Cannot create file " + *chosen);
+    // Never into a pipe (it would block) or a device.
+    int code = platform::CheckSideFileTarget(*chosen);
+    if (code == 0) code = WriteFileSafely(*chosen, text);
+    if (code != 0) s_.ui.ShowError(SideFileMessage(code, *chosen, "Cannot create file " + *chosen));
 }
 
 void NavigationCommands::Loadfromfile1Click() {
     const auto chosen = s_.ui.ChooseOpenFile(BookmarkDialog(Msg(kMsgLoadBookmarks)));
     if (!chosen) return;
-    std::ifstream file(chosen->fileName, std::ios::binary);
-    if (!file) {
-        s_.ui.ShowError("Cannot open file " + chosen->fileName);
+    std::string text;
+    const std::string& file = chosen->fileName;
+    if (const int code = platform::ReadSmallFile(file, platform::kSideFileMaxBytes, text); code != 0) {
+        s_.ui.ShowError(SideFileMessage(code, file, "Cannot open file " + file));
         return;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     s_.bookmarks = ParseBookmarkFile(text);
     RebuildBookmarkMenu();
 }
