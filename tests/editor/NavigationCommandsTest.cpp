@@ -159,6 +159,24 @@ TEST_F(NavigationTest, TenthBookmarkIsRefused) {
     EXPECT_EQ(commands.State().bookmarks.size(), 9u);
 }
 
+TEST_F(NavigationTest, PositionsNoDocumentCanHaveAreBadLines) {
+    const std::string file = dir.File("odd.qbm");
+    const std::string text = "-9223372036854775808 r\r\n0 zero\r\n2147483648 far\r\n2147483647 last\r\n";
+    test::WriteFileBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+    ui.openFiles.push_back(OpenChoice{file, false});
+    commands.Execute("Loadfromfile1");
+    const auto caption = [&](int i) {
+        return commands.State().actions.Find("Bookmark" + std::to_string(i))->caption;
+    };
+    EXPECT_EQ(caption(1), "&1 -9223372036854775808 r"); // a bad line shows as the file holds it
+    EXPECT_EQ(caption(2), "&2 0 zero");
+    EXPECT_EQ(caption(3), "&3 2147483648 far");
+    EXPECT_EQ(caption(4), "&4 2147483646: last");
+    ui.answers.push_back(mrNo);
+    commands.Execute("Bookmark1");
+    EXPECT_EQ(ui.messages.back().text, Msg(2100));
+}
+
 TEST_F(NavigationTest, BookmarkFilesThatAreNoPlainFilesOrTooLargeAreRefused) {
     commands.MenuOpened("Bookmarks1");
     ui.inputs.push_back(std::string("keep"));
