@@ -2,6 +2,7 @@
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/Paths.h"
 
@@ -79,9 +80,9 @@ bool CharTableDialogModel::Save() {
     GridToTable();
     const auto chosen = s_.ui.ChooseSaveFile(TableDialog(kMsgSaveTitle));
     if (!chosen) return false;
-    if (!SaveCharTable(s_.charTable, *chosen)) {
+    if (const int code = WriteCharTableFile(s_.charTable, *chosen); code != 0) {
         s_.options.convTable.clear();
-        s_.ui.ShowError(FormatMsg(kMsgWriting, {FileNameOnly(*chosen)}));
+        s_.ui.ShowError(SideFileMessage(code, *chosen, FormatMsg(kMsgWriting, {FileNameOnly(*chosen)})));
         return false;
     }
     s_.options.convTable = *chosen;
@@ -93,11 +94,12 @@ void CharTableDialogModel::Load() {
     if (!AskDiscard()) return;
     const auto chosen = s_.ui.ChooseOpenFile(TableDialog(kMsgLoadTitle));
     if (!chosen) return;
-    if (!LoadCharTable(s_.charTable, chosen->fileName)) {
+    const std::string& file = chosen->fileName;
+    if (const int code = ReadCharTableFile(s_.charTable, file); code != 0) {
         // The grid keeps what it showed; the program's table is identity again.
         s_.options.convTable.clear();
         ResetCharTable(s_.charTable);
-        s_.ui.ShowError(FormatMsg(kMsgReading, {FileNameOnly(chosen->fileName)}));
+        s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReading, {FileNameOnly(file)})));
         return;
     }
     s_.options.convTable = chosen->fileName;
@@ -147,8 +149,9 @@ void ConversionCommands::LoadTableAtStart() {
     ResetCharTable(s_.charTable);
     const std::string file = s_.options.convTable;
     if (file.empty()) return;
-    if (LoadCharTable(s_.charTable, file)) return;
-    s_.ui.ShowError(FormatMsg(kMsgReading, {FileNameOnly(file)}));
+    const int code = ReadCharTableFile(s_.charTable, file);
+    if (code == 0) return;
+    s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReading, {FileNameOnly(file)})));
     s_.options.convTable.clear();
     ResetCharTable(s_.charTable);
 }

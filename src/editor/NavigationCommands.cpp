@@ -3,14 +3,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
@@ -36,14 +36,15 @@ std::string Trim(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-// The position of a bookmark line (the number before the first blank), 0 when it has none.
+// The position of a bookmark line (the number before the first blank), 0 for a bad line: one
+// without a number or with a position no Document can have (outside 1 .. 2^31 - 1).
 int64_t BookmarkPosition(const std::string& line) {
     const std::string number = line.substr(0, line.find(' '));
     char* end = nullptr;
     errno = 0;
     const long long value = std::strtoll(number.c_str(), &end, 10);
     if (number.empty() || *end != '\0' || errno != 0) return 0;
-    return value;
+    return value >= 1 && value <= INT32_MAX ? value : 0;
 }
 
 FileDialogRequest BookmarkDialog(const std::string& title) {
@@ -219,18 +220,21 @@ void NavigationCommands::Savetofile1Click() {
     std::string text;
     for (const auto& line : s_.bookmarks)
         text += line + "\r\n";
-    if (WriteFileSafely(*chosen, text) != 0) s_.ui.ShowError("Cannot create file " + *chosen);
+    // Never into a pipe (it would block) or a device.
+    int code = platform::CheckSideFileTarget(*chosen);
+    if (code == 0) code = WriteFileSafely(*chosen, text);
+    if (code != 0) s_.ui.ShowError(SideFileMessage(code, *chosen, "Cannot create file " + *chosen));
 }
 
 void NavigationCommands::Loadfromfile1Click() {
     const auto chosen = s_.ui.ChooseOpenFile(BookmarkDialog(Msg(kMsgLoadBookmarks)));
     if (!chosen) return;
-    std::ifstream file(chosen->fileName, std::ios::binary);
-    if (!file) {
-        s_.ui.ShowError("Cannot open file " + chosen->fileName);
+    std::string text;
+    const std::string& file = chosen->fileName;
+    if (const int code = platform::ReadSmallFile(file, platform::kSideFileMaxBytes, text); code != 0) {
+        s_.ui.ShowError(SideFileMessage(code, file, "Cannot open file " + file));
         return;
     }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     s_.bookmarks = ParseBookmarkFile(text);
     RebuildBookmarkMenu();
 }
@@ -267,10 +271,13 @@ void NavigationCommands::RebuildBookmarkMenu() {
         const std::string& line = s_.bookmarks[i];
         const auto blank = line.find(' ');
         const std::string name = blank == std::string::npos ? std::string() : line.substr(blank + 1);
-        const int64_t address = BookmarkPosition(line) - 1 + s_.view.BaseAddress;
-        const std::string caption = s_.view.TextMode
-                                        ? Format("&%d %d: %s", {static_cast<int64_t>(i + 1), address, name})
-                                        : Format("&%d $%x: %s", {static_cast<int64_t>(i + 1), address, name});
+        const int64_t position = BookmarkPosition(line);
+        const int64_t address = position - 1 + s_.view.BaseAddress;
+        const int64_t number = static_cast<int64_t>(i + 1);
+        // A bad line has no address to show: its caption is the line as the file holds it.
+        const std::string caption = position == 0      ? Format("&%d %s", {number, line})
+                                    : s_.view.TextMode ? Format("&%d %d: %s", {number, address, name})
+                                                       : Format("&%d $%x: %s", {number, address, name});
         s_.actions.SetCaption(item, caption);
         s_.actions.SetVisible(item, true);
         s_.actions.SetEnabled(item, true);

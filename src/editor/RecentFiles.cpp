@@ -4,14 +4,6 @@
 #include <cctype>
 
 namespace qhe {
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-} // namespace
 
 void TMRUFiles::Cut() {
     if (static_cast<int>(files_.size()) > fileCount_)
@@ -19,8 +11,8 @@ void TMRUFiles::Cut() {
 }
 
 void TMRUFiles::Add(const std::string& fileName) {
-    auto it = std::find_if(files_.begin(), files_.end(),
-                           [&](const std::string& f) { return SameName(f, fileName); });
+    // Names are compared exactly: on this system A.bin and a.bin are two files.
+    auto it = std::find(files_.begin(), files_.end(), fileName);
     if (it != files_.end()) files_.erase(it);
     files_.insert(files_.begin(), fileName);
     Cut();

@@ -13,7 +13,7 @@ class TMRUFiles {
         std::string fileName;
     };
 
-    // Moves name to the top (compared without regard to case) or inserts it there, then cuts
+    // Moves name to the top (names compared exactly) or inserts it there, then cuts
     // the list to FileCount.
     void Add(const std::string& fileName);
     // Replaces the list (as read from the settings), cut to FileCount.

@@ -1,12 +1,15 @@
 #include "editor/CharConversion.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "FakeUi.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/MainCommands.h"
+#include "editor/SideFileTexts.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
@@ -111,6 +114,27 @@ TEST_F(CharConversionTest, UnreadableTableAtStartIsForgotten) {
     EXPECT_EQ(ui.messages.back().text, FormatMsg(2005, {"missing.qct"}));
     EXPECT_EQ(commands.State().options.convTable, "");
     EXPECT_EQ(commands.State().charTable[7], 7);
+}
+
+TEST_F(CharConversionTest, PipesAndOversizedTablesAreRefusedWithTheirOwnTexts) {
+    const std::string pipe = dir.File("pipe.qct");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EditorState& state = commands.State();
+    state.options.convTable = pipe; // named in the settings: start-up must not wait for a writer
+    ConversionCommands(state).LoadTableAtStart();
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileNotRegular, {"pipe.qct"}));
+    EXPECT_EQ(state.options.convTable, "");
+    Open({0});
+    CharTableDialogModel model(state);
+    ui.saveFiles.push_back(pipe); // nor may saving wait for a reader
+    EXPECT_FALSE(model.Save());
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileNotRegular, {"pipe.qct"}));
+    const std::string big = dir.File("big.qct");
+    test::WriteFileBytes(big, {});
+    std::filesystem::resize_file(big, platform::kSideFileMaxBytes + 1);
+    ui.openFiles.push_back(OpenChoice{big, false});
+    model.Load();
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileTooLarge, {"big.qct"}));
 }
 
 } // namespace

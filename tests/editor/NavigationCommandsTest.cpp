@@ -1,12 +1,15 @@
 #include "editor/NavigationCommands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "FakeUi.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/MainCommands.h"
+#include "editor/SideFileTexts.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
@@ -154,6 +157,45 @@ TEST_F(NavigationTest, TenthBookmarkIsRefused) {
     commands.Execute("Add1");
     EXPECT_EQ(ui.messages.back().text, Msg(2103));
     EXPECT_EQ(commands.State().bookmarks.size(), 9u);
+}
+
+TEST_F(NavigationTest, PositionsNoDocumentCanHaveAreBadLines) {
+    const std::string file = dir.File("odd.qbm");
+    const std::string text = "-9223372036854775808 r\r\n0 zero\r\n2147483648 far\r\n2147483647 last\r\n";
+    test::WriteFileBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+    ui.openFiles.push_back(OpenChoice{file, false});
+    commands.Execute("Loadfromfile1");
+    const auto caption = [&](int i) {
+        return commands.State().actions.Find("Bookmark" + std::to_string(i))->caption;
+    };
+    EXPECT_EQ(caption(1), "&1 -9223372036854775808 r"); // a bad line shows as the file holds it
+    EXPECT_EQ(caption(2), "&2 0 zero");
+    EXPECT_EQ(caption(3), "&3 2147483648 far");
+    EXPECT_EQ(caption(4), "&4 2147483646: last");
+    ui.answers.push_back(mrNo);
+    commands.Execute("Bookmark1");
+    EXPECT_EQ(ui.messages.back().text, Msg(2100));
+}
+
+TEST_F(NavigationTest, BookmarkFilesThatAreNoPlainFilesOrTooLargeAreRefused) {
+    commands.MenuOpened("Bookmarks1");
+    ui.inputs.push_back(std::string("keep"));
+    commands.Execute("Add1");
+    const std::string pipe = dir.File("pipe.qbm");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ui.openFiles.push_back(OpenChoice{pipe, false}); // no writer ever comes
+    commands.Execute("Loadfromfile1");
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileNotRegular, {"pipe.qbm"}));
+    ui.saveFiles.push_back(pipe); // no reader ever comes
+    commands.Execute("Savetofile1");
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileNotRegular, {"pipe.qbm"}));
+    const std::string big = dir.File("big.qbm");
+    test::WriteFileBytes(big, {});
+    std::filesystem::resize_file(big, platform::kSideFileMaxBytes + 1);
+    ui.openFiles.push_back(OpenChoice{big, false});
+    commands.Execute("Loadfromfile1");
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileTooLarge, {"big.qbm"}));
+    EXPECT_EQ(commands.State().bookmarks, (std::vector<std::string>{"1 keep"}));
 }
 
 } // namespace

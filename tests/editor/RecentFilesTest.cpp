@@ -12,13 +12,20 @@ TEST(RecentFiles, MostRecentFirstWithoutDuplicatesAndCut) {
     ASSERT_EQ(mru.Files().size(), 5u);
     EXPECT_EQ(mru.Files().front(), "/data/file6");
     EXPECT_EQ(mru.Files().back(), "/data/file2"); // the oldest left the list
-    mru.Add("/DATA/FILE4");                       // names compare without regard to case
+    mru.Add("/data/file4");                       // a listed name moves to the top
     EXPECT_EQ(mru.Files().size(), 5u);
-    EXPECT_EQ(mru.Files().front(), "/DATA/FILE4");
+    EXPECT_EQ(mru.Files().front(), "/data/file4");
     mru.SetFileCount(2);
-    EXPECT_EQ(mru.Files(), (std::vector<std::string>{"/DATA/FILE4", "/data/file6"}));
+    EXPECT_EQ(mru.Files(), (std::vector<std::string>{"/data/file4", "/data/file6"}));
     mru.Load({"a", "", "b", "c"});
     EXPECT_EQ(mru.Files(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(RecentFiles, NamesDifferingInCaseAreTwoFiles) {
+    TMRUFiles mru;
+    mru.Add("/d/A.bin");
+    mru.Add("/d/a.bin");
+    EXPECT_EQ(mru.Files(), (std::vector<std::string>{"/d/a.bin", "/d/A.bin"}));
 }
 
 TEST(RecentFiles, EntriesCarryNamesAndAcceleratorsBelowTen) {

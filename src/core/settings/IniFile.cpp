@@ -6,6 +6,7 @@
 #include "core/settings/SettingsFileName.h"
 #include "core/settings/SettingsFileRead.h"
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 
@@ -200,6 +201,8 @@ bool TQZIniFile::UpdateFile() {
     if (!modified_) return true;
     // Rewriting a file whose contents could not be read would lose them.
     if (unreadable_) return false;
+    // A pipe or device put there since the file was read is not written either (it could block).
+    if (platform::CheckSideFileTarget(fileName_) != 0) return false;
     std::string text;
     for (const Section& section : sections_) {
         if (section.lines.empty()) continue;

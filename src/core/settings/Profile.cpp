@@ -5,6 +5,7 @@
 #include "core/settings/IniText.h"
 #include "core/settings/SettingsFileRead.h"
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 
@@ -85,6 +86,9 @@ void ProfileSession::DeleteKey(std::string_view section, std::string_view key) {
 void ProfileSession::Commit() {
     if (!modified_) return;
     if (unreadable_) throw ProfileWriteError(fileName_, EACCES);
+    // A pipe or device put there since the file was read is not written either (it could block).
+    if (int code = platform::CheckSideFileTarget(fileName_); code != 0)
+        throw ProfileWriteError(fileName_, code);
     if (int error = WriteFileSafely(fileName_, document_.Serialize(), true); error != 0) {
         throw ProfileWriteError(fileName_, error);
     }

@@ -1,6 +1,7 @@
 #include "core/tools/CharTable.h"
 
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 #include "core/tools/TranslateKernels.h"
 
 #include <algorithm>
@@ -57,22 +58,17 @@ std::string FormatCharTable(const CharTable& table) {
     return out;
 }
 
-bool LoadCharTable(CharTable& table, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+int ReadCharTableFile(CharTable& table, const std::string& path) {
     std::string text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    const bool readFailed = std::ferror(file) != 0; // e.g. the path is a folder
-    std::fclose(file);
-    return !readFailed && ParseCharTable(text, table);
+    if (int code = platform::ReadSmallFile(path, platform::kSideFileMaxBytes, text); code != 0) return code;
+    return ParseCharTable(text, table) ? 0 : kBadCharTableLine;
 }
 
-bool SaveCharTable(const CharTable& table, const std::string& path) {
-    // Through a temporary file, so a failed save leaves the previous table file whole.
-    return WriteFileSafely(path, FormatCharTable(table)) == 0;
+int WriteCharTableFile(const CharTable& table, const std::string& path) {
+    // Never into a pipe (it would block) or a device; through a temporary file, so a failed
+    // save leaves the previous table file whole.
+    if (int code = platform::CheckSideFileTarget(path); code != 0) return code;
+    return WriteFileSafely(path, FormatCharTable(table));
 }
 
 int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t count) {

@@ -22,12 +22,17 @@ bool ParseCharTable(std::string_view text, CharTable& table);
 // The text of a .qct file: "%2.2X;%2.2X" CR LF for each byte the table changes, in ascending order.
 std::string FormatCharTable(const CharTable& table);
 
-// Loads a .qct file; false when the file cannot be read or a line is malformed (the table is then
-// identity or partly loaded, and the caller resets it).
-bool LoadCharTable(CharTable& table, const std::string& path);
+// Code of a .qct file with a line that is not "hh;hh" (the catalogue's "invalid data").
+constexpr int kBadCharTableLine = 13;
 
-// Writes a .qct file; false on any write failure.
-bool SaveCharTable(const CharTable& table, const std::string& path);
+// Loads a .qct file (a plain file of at most the side-file size). Answers 0, or the code of the
+// failure: a read code (kNotRegularFile, kSideFileTooLarge, a catalogue code) or
+// kBadCharTableLine; the table is then identity or partly loaded, and the caller resets it.
+int ReadCharTableFile(CharTable& table, const std::string& path);
+
+// Writes a .qct file through a temporary file. Answers 0, or the code of the failure
+// (kNotRegularFile when path names a pipe, device or folder).
+int WriteCharTableFile(const CharTable& table, const std::string& path);
 
 // Outcome of a conversion: completed is false after a cancel; changed counts the bytes changed.
 struct CharConversionResult {

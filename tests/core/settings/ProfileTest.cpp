@@ -1,7 +1,9 @@
 #include "core/settings/Profile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "core/settings/IniFile.h"
 #include "core/settings/SettingsTestFiles.h"
 
 namespace qhe {
@@ -123,6 +125,23 @@ TEST(ProfileSession, AFailedCommitLeavesTheFileAndNeverReplacesAnUnreadableOne) 
     session.WriteInt("A", "k", 1);
     EXPECT_THROW(session.Commit(), ProfileWriteError);
     EXPECT_TRUE(std::filesystem::is_directory(unreadable));
+}
+
+TEST(ProfileSession, ANamedPipeReadsAsUnreadableWithoutBlockingAndIsNeverWritten) {
+    TempFolder folder;
+    const std::string pipe = folder.File("QHE32.INI");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ProfileSession session(pipe); // no writer ever comes: reading must not wait for one
+    EXPECT_EQ(session.ReadInt("Options", "Cols", 16), 16);
+    session.WriteInt("Options", "Cols", 32);
+    EXPECT_THROW(session.Commit(), ProfileWriteError);
+    TQZIniFile geometry(pipe);
+    EXPECT_EQ(geometry.ReadInteger("TFormMain", "Top", -1), -1);
+    geometry.WriteInteger("TFormMain", "Top", 5);
+    EXPECT_FALSE(geometry.UpdateFile());
+    struct stat info {};
+    ASSERT_EQ(stat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(ProfileSession, LineBreaksAreWrittenAsBlanks) {

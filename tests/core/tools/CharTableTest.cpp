@@ -3,6 +3,11 @@
 #include "ProgressRecorder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "platform/ErrorCodes.h"
+#include "platform/SmallFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -65,20 +70,36 @@ TEST(CharTableTest, SaveAndLoadRoundTrip) {
     std::mt19937 rng(3);
     for (int k = 0; k < 40; ++k)
         table[rng() % 256] = static_cast<uint8_t>(rng());
-    ASSERT_TRUE(SaveCharTable(table, path));
+    ASSERT_EQ(WriteCharTableFile(table, path), 0);
     CharTable loaded;
-    ASSERT_TRUE(LoadCharTable(loaded, path));
+    ASSERT_EQ(ReadCharTableFile(loaded, path), 0);
     EXPECT_EQ(loaded, table);
-    ASSERT_TRUE(SaveCharTable(Identity(), path));
+    ASSERT_EQ(WriteCharTableFile(Identity(), path), 0);
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     std::remove(path.c_str());
-    EXPECT_FALSE(LoadCharTable(loaded, path));
-    EXPECT_FALSE(
-        SaveCharTable(table, (dir / ("qhe-missing-" + std::to_string(::getpid())) / "x.qct").string()));
-    EXPECT_FALSE(LoadCharTable(loaded, dir.string())); // a folder, not a file
+    EXPECT_EQ(ReadCharTableFile(loaded, path), 2);
+    EXPECT_NE(
+        WriteCharTableFile(table, (dir / ("qhe-missing-" + std::to_string(::getpid())) / "x.qct").string()),
+        0);
+    EXPECT_EQ(ReadCharTableFile(loaded, dir.string()), kNotRegularFile); // a folder, not a file
     if (std::filesystem::exists("/dev/full")) {
-        EXPECT_FALSE(SaveCharTable(table, "/dev/full")); // a full disk
+        EXPECT_EQ(WriteCharTableFile(table, "/dev/full"), kNotRegularFile); // a device, not a file
     }
+}
+
+TEST(CharTableTest, PipesOversizedFilesAndBadLinesAreRefused) {
+    test::TempDir dir;
+    const std::string pipe = dir.File("pipe.qct");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    CharTable table = Identity();
+    EXPECT_EQ(ReadCharTableFile(table, pipe), kNotRegularFile);  // without waiting for a writer
+    EXPECT_EQ(WriteCharTableFile(table, pipe), kNotRegularFile); // without waiting for a reader
+    const std::string big = dir.File("big.qct");
+    test::WriteFileBytes(big, {});
+    std::filesystem::resize_file(big, platform::kSideFileMaxBytes + 1);
+    EXPECT_EQ(ReadCharTableFile(table, big), kSideFileTooLarge);
+    test::WriteFileBytes(big, {'4', '1', ';', '4', 'x'});
+    EXPECT_EQ(ReadCharTableFile(table, big), kBadCharTableLine);
 }
 
 TEST(CharTableTest, ConvertFromStartPositionCountsChanges) {
