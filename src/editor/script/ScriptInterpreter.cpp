@@ -416,7 +416,7 @@ void ScriptInterpreter::Bitwise(const ScriptCommand& c) {
 
 void ScriptInterpreter::ConvertChars(const std::string& tableFile) {
     CharTable table;
-    if (!LoadCharTable(table, tableFile))
+    if (ReadCharTableFile(table, tableFile) != 0)
         throw ScriptError(FormatMsg(kMsgTableError, {FileNameOnly(tableFile)}), ScriptErrorForm::NoHeader);
     if (address_ < 1 || address_ > Size()) return;
     // The script's table serves this conversion only; the program's table stays the user's.
