@@ -1,5 +1,6 @@
 #include "gui/dialogs/ProgressBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@ TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, cons
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       owner_(owner) {
     // Not a child of the owner: a disabled owner would disable the box and its Cancel button too.
-    setWindowModality(Qt::ApplicationModal);
     setWindowTitle(caption);
     setObjectName(QStringLiteral("ProgressBox"));
 
@@ -119,10 +119,18 @@ void TProgressBox::keyPressEvent(QKeyEvent* event) {
 
 void TProgressBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // An owner that was already disabled (by a modal dialog, say) is left to whoever disabled it.
-    if (owner_ && owner_->isEnabled() && !ownerDisabledByUs_) {
-        owner_->setEnabled(false);
-        ownerDisabledByUs_ = true;
+    if (disabled_.empty()) DisableOtherWindows();
+}
+
+// A window that was already disabled (by a modal dialog, say) is left to whoever disabled it.
+void TProgressBox::DisableOtherWindows() {
+    if (owner_) ownerFocus_ = owner_->window()->focusWidget();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible() || !window->isEnabled() ||
+            window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
+            continue;
+        window->setEnabled(false);
+        disabled_.emplace_back(window);
     }
 }
 
@@ -132,8 +140,17 @@ void TProgressBox::hideEvent(QHideEvent* event) {
 }
 
 void TProgressBox::ReleaseOwner() {
-    if (ownerDisabledByUs_ && owner_) owner_->setEnabled(true);
-    ownerDisabledByUs_ = false;
+    if (disabled_.empty()) return;
+    const bool wasActive = QApplication::activeWindow() == this;
+    for (const QPointer<QWidget>& window : disabled_)
+        if (window) window->setEnabled(true);
+    disabled_.clear();
+    if (!owner_) return;
+    // Disabling took the focus from the owner's focus widget; it gets it back, and the owner
+    // becomes the active window again when the box was.
+    if (ownerFocus_ && ownerFocus_->isVisible() && ownerFocus_->isEnabled())
+        ownerFocus_->setFocus(Qt::ActiveWindowFocusReason);
+    if (wasActive && owner_->isVisible()) owner_->activateWindow();
 }
 
 } // namespace qhe

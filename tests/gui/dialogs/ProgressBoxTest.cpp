@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -129,11 +130,21 @@ TEST_F(ProgressBoxTest, PendingEventsRunOnlyWhenTheRulesSay) {
     }
 }
 
+// Input to every other window is blocked by disabling it, not by making the box modal: a modal
+// box would take over an activation the window manager gives the owner meanwhile.
 TEST_F(ProgressBoxTest, BlocksInputToOtherWindowsWhileShown) {
+    QWidget other;
+    other.show();
+    QLineEdit field(&owner);
+    field.show();
+    field.setFocus();
     auto box = Box();
-    EXPECT_EQ(QApplication::activeModalWidget(), box.get());
-    box.reset();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(other.isEnabled());
+    box.reset();
+    EXPECT_TRUE(other.isEnabled());
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(owner.focusWidget(), &field) << "the owner's focus comes back";
 }
 
 TEST_F(ProgressBoxTest, EmptyTotalShowsAHundred) {
