@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -133,6 +134,9 @@ void TFormMain::ApplyGrid(const QFont& font, int cols, int rows) {
     paneFont.setStyleHint(QFont::TypeWriter);
     view_->SetPaneFont(paneFont);
     QSize need = view_->SetGridSize(cols, rows);
+    // A window not shown yet has not laid out its bars; measuring the chrome on that stale
+    // layout would give the window a wrong first size.
+    if (QLayout* bars = layout()) bars->activate();
     // A grid that the screen cannot hold falls back to the designed 17 x 19.
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
     const QSize chrome = size() - view_->size();
@@ -149,6 +153,12 @@ void TFormMain::resizeEvent(QResizeEvent* event) {
 
 // After the user resized the window: the grid takes whole cells and the window snaps to them.
 void TFormMain::SnapToCells() {
+    // While a progress box runs (a load at start-up, say) the window is disabled and its size
+    // may still be on its way from the window manager: the snap waits for the work to end.
+    if (!isEnabled()) {
+        snapTimer_->start();
+        return;
+    }
     if (isMaximized() || isFullScreen()) {
         view_->FitToSize(view_->size());
         return;
