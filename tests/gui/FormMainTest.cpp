@@ -1,6 +1,7 @@
 #include "gui/FormMain.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -192,6 +193,32 @@ TEST(FormMain, FirstSizeIsTheGridsAndALateReportOfItChangesNothing) {
     EXPECT_EQ(window.size(), first);
     EXPECT_EQ(window.Commands().State().view.Cols, 17);
     EXPECT_EQ(window.Commands().State().view.Rows, 19);
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// A long hint is shortened with "..." to the room panel 3 really has (beside the size grip),
+// also after the window became narrower.
+TEST(FormMain, LongHintIsShortenedToThePanel) {
+    TFormMain window({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().doc.HasBuffer(); }));
+    auto* panel = window.findChild<QLabel*>("StatusPanel3");
+    ASSERT_NE(panel, nullptr);
+    auto fits = [&] {
+        const QString shown = panel->text();
+        return shown.endsWith("...") &&
+               panel->fontMetrics().horizontalAdvance(shown) <= panel->contentsRect().width();
+    };
+    window.Commands().State().SetHint(std::string(300, 'x'));
+    EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
+    window.resize(window.width() - 150, window.height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().view.Cols < 17; }));
+    EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
 }
 
 } // namespace

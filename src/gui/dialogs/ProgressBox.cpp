@@ -6,22 +6,42 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+
+#include <initializer_list>
 
 #include "core/text/Messages.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/DialogUnits.h"
 
 namespace qhe {
+namespace {
+constexpr int kBorder = 1; // the box's own frame, in pixels
+} // namespace
 
 TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text,
                            const QString& caption)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      owner_(owner) {
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), owner_(owner) {
     // Not a child of the owner: a disabled owner would disable the box and its Cancel button too.
+    // Window managers differ in the title-bar buttons they leave a dialog (some add close,
+    // minimise and maximise whatever the window asks for), so the box has no frame from the
+    // window manager and draws its own caption bar: a title and no buttons anywhere.
     setWindowTitle(caption);
+    caption_ = new QLabel(caption, this);
+    caption_->setObjectName(QStringLiteral("Caption"));
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setIndent(4);
+    caption_->setAutoFillBackground(true);
+    caption_->setBackgroundRole(QPalette::Highlight);
+    caption_->setForegroundRole(QPalette::HighlightedText);
+    QFont bold = caption_->font();
+    bold.setBold(true);
+    caption_->setFont(bold);
     setObjectName(QStringLiteral("ProgressBox"));
 
     const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
@@ -60,7 +80,11 @@ TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, cons
     } else {
         top += spacing / 2;
     }
-    setFixedSize(du.X(clientWidth), du.Y(top));
+    const int captionHeight = caption_->fontMetrics().height() + 6;
+    caption_->setGeometry(kBorder, kBorder, du.X(clientWidth), captionHeight);
+    for (QWidget* child : std::initializer_list<QWidget*>{label_, gauge_, cancel_})
+        if (child) child->move(child->pos() + QPoint(kBorder, kBorder + captionHeight));
+    setFixedSize(du.X(clientWidth) + 2 * kBorder, du.Y(top) + captionHeight + 2 * kBorder);
     CenterOverActiveWindow(this);
 }
 
@@ -92,6 +116,7 @@ void TProgressBox::SetText(const std::string& text, int every) {
 
 void TProgressBox::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
+    caption_->setText(windowTitle());
     RunPendingEvents();
 }
 
@@ -102,6 +127,23 @@ void TProgressBox::EnableCancel(bool enabled) {
 
 void TProgressBox::Cancel() {
     if (cancel_ && cancel_->isEnabled()) cancelled_ = true;
+}
+
+void TProgressBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The caption bar moves the box, as a window manager's title bar would.
+void TProgressBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && caption_->geometry().contains(event->position().toPoint()) &&
+        windowHandle()) {
+        windowHandle()->startSystemMove();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void TProgressBox::closeEvent(QCloseEvent* event) {

@@ -57,8 +57,13 @@ TEST_F(ProgressBoxTest, RefusesToBeClosedByTheUser) {
     auto box = Box();
     EXPECT_FALSE(box->close());
     EXPECT_TRUE(box->isVisible());
-    EXPECT_FALSE(box->windowFlags() & Qt::WindowCloseButtonHint);
+    // No window manager frame (some add close, minimise and maximise buttons to any dialog):
+    // the box draws its own caption bar.
+    EXPECT_TRUE(box->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(box->Caption()->text(), QStringLiteral("正在读取文件"));
+    EXPECT_LT(box->Caption()->geometry().bottom(), box->Label()->y());
     EXPECT_FALSE(box->Cancelled());
 }
 
@@ -162,6 +167,7 @@ TEST_F(ProgressBoxTest, TextChangesEveryNthCall) {
     EXPECT_EQ(box->Label()->text(), QStringLiteral("c"));
     box->SetCaption("新标题");
     EXPECT_EQ(box->windowTitle(), QStringLiteral("新标题"));
+    EXPECT_EQ(box->Caption()->text(), QStringLiteral("新标题"));
 }
 
 TEST_F(ProgressBoxTest, ElementsFollowTheOptions) {
