@@ -276,6 +276,10 @@ bool FileCommands::OpenDocument(const std::string& name, OpenSender sender, bool
 
 void FileCommands::AfterOpen() {
     s_.doc.IsOpen = true;
+    // The read-only hint of the previous file does not stay over a file opened read-write.
+    if (!s_.doc.ReadOnly &&
+        (s_.status[3] == Msg(kMsgOpenedReadOnly) || s_.status[3] == Msg(kMsgFileIsReadOnly)))
+        s_.SetHint(std::string());
     s_.actions.EnableItems(kOpenDocumentItems, true);
     if (s_.doc.ReadOnly) s_.actions.EnableItems({"Save1", "QZBtnSave"}, false);
     s_.actions.EnableItems({"Replaceundo1"}, false);

@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -114,6 +115,9 @@ void TFormMain::ApplyGrid(const QFont& font, int cols, int rows) {
     paneFont.setStyleHint(QFont::TypeWriter);
     view_->SetPaneFont(paneFont);
     QSize need = view_->SetGridSize(cols, rows);
+    // A window not shown yet has not laid out its bars; measuring the chrome on that stale
+    // layout would give the window a wrong first size.
+    if (QLayout* bars = layout()) bars->activate();
     // A grid that the screen cannot hold falls back to the designed 17 x 19.
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
     const QSize chrome = size() - view_->size();
@@ -130,6 +134,12 @@ void TFormMain::resizeEvent(QResizeEvent* event) {
 
 // After the user resized the window: the grid takes whole cells and the window snaps to them.
 void TFormMain::SnapToCells() {
+    // While a progress box runs (a load at start-up, say) the window is disabled and its size
+    // may still be on its way from the window manager: the snap waits for the work to end.
+    if (!isEnabled()) {
+        snapTimer_->start();
+        return;
+    }
     if (isMaximized() || isFullScreen()) {
         view_->FitToSize(view_->size());
         return;
@@ -209,6 +219,10 @@ void TFormMain::BuildStatusBar() {
         if (widths[i]) panels_[i]->setFixedWidth(widths[i]);
         statusBar()->addWidget(panels_[i], widths[i] ? 0 : 1);
     }
+    // The hint panel takes the room the layout leaves it (beside the size grip) and never
+    // widens for a long text; the text is shortened to it again whenever its width changes.
+    panels_[3]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    panels_[3]->installEventFilter(this);
     // Hints of menus and tool buttons go to the last panel, as all hints do.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
         if (!text.isEmpty()) ShowHint(text.toStdString());
@@ -350,12 +364,20 @@ void TFormMain::RebuildRecentFiles() {
 }
 
 void TFormMain::ShowHint(const std::string& text) {
-    int width = statusBar()->width() - 10;
-    for (int i = 0; i < 3; ++i)
-        width -= panels_[i]->width() + 4;
+    hint_ = text;
+    FitHint();
+}
+
+void TFormMain::FitHint() {
+    const int width = panels_[3]->width() - 10;
     const QFontMetrics metrics(panels_[3]->font());
     panels_[3]->setText(
-        Q(ShortenHint(text, width, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)); })));
+        Q(ShortenHint(hint_, width, [&](const std::string& t) { return metrics.horizontalAdvance(Q(t)); })));
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panels_[3] && event->type() == QEvent::Resize) FitHint();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::ShowContextHelp() {
@@ -409,6 +431,12 @@ void TFormMain::ShowAbout() {
     layout->addWidget(title);
     layout->addWidget(info);
     layout->addWidget(buttons);
+    // The box is at least as wide as its caption needs in a bold title font, with room for a
+    // window manager's icon and buttons, so the caption is not cut.
+    QFont titleFont = about.font();
+    titleFont.setBold(true);
+    const int captionWidth = QFontMetrics(titleFont).horizontalAdvance(about.windowTitle());
+    about.setMinimumWidth(captionWidth + 6 * QFontMetrics(titleFont).height() + 20);
     about.exec();
 }
 

@@ -44,6 +44,7 @@ class TFormMain : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -70,6 +71,7 @@ class TFormMain : public QMainWindow {
     void ShowContextHelp();
     // Panel 3: the hint, shortened with "..." to the panel's width.
     void ShowHint(const std::string& text);
+    void FitHint();
     void SetHelpTexts();
 
     QtUi ui_;
@@ -79,6 +81,7 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
+    std::string hint_; // the whole hint; panel 3 shows it shortened
     MainView* view_ = nullptr;
     QTimer* snapTimer_ = nullptr;
     bool sizing_ = false;

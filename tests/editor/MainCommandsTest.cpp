@@ -54,7 +54,7 @@ TEST_F(MainCommandsTest, StartsWithoutADocumentAndOpensTheArgument) {
 
 TEST_F(MainCommandsTest, DisabledAndUnknownCommandsDoNothing) {
     ASSERT_TRUE(commands.StartUp({}));
-    EXPECT_FALSE(commands.Execute("Save1"));      // no Document
+    EXPECT_FALSE(commands.Execute("Save1"));  // no Document
     EXPECT_FALSE(commands.Execute("Print1")); // not in this build: Tag 2
     commands.State().actions.EnableItems({"Print1"}, true);
     EXPECT_FALSE(commands.State().actions.Enabled("Print1"));
@@ -74,6 +74,17 @@ TEST_F(MainCommandsTest, DroppingTwoFilesOpensNothing) {
     EXPECT_FALSE(commands.State().doc.IsOpen);
     commands.DropFiles({a});
     EXPECT_EQ(commands.State().doc.FileName, a);
+}
+
+TEST_F(MainCommandsTest, DropOpeningReadWriteClearsTheReadOnlyHint) {
+    ASSERT_TRUE(commands.StartUp({}));
+    const std::string a = dir.File("a.bin");
+    test::WriteFileBytes(a, {1});
+    commands.Files().OpenDocument(a, OpenSender::OpenDialog, true);
+    EXPECT_EQ(commands.State().status[3], Msg(2097));
+    commands.DropFiles({a});
+    EXPECT_FALSE(commands.State().doc.ReadOnly);
+    EXPECT_EQ(commands.State().status[3], "");
 }
 
 TEST_F(MainCommandsTest, RecentEntryOpensItsFile) {

@@ -1,9 +1,13 @@
 #include "gui/FormMain.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QSizeGrip>
+#include <QStatusBar>
 #include <QApplication>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QWindow>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -152,6 +156,73 @@ TEST(FormMain, ScrollBarMovesTheViewWhenTheActionEnds) {
     EXPECT_EQ(state.status[3], "");
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(state.view.LastVisible, 17 * 1000);
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// The window is created with the size of its grid, so a window manager that reports the first
+// size late (while a load at start-up runs its progress box) does not resize the grid.
+TEST(FormMain, FirstSizeIsTheGridsAndALateReportOfItChangesNothing) {
+    test::TempDir dir;
+    const std::string name = dir.File("slow.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(3 * 1024 * 1024, 5));
+    TFormMain window({name});
+    const QSize first = window.size();
+    struct LateReport : QObject {
+        TFormMain* window;
+        QSize size;
+        bool sent = false;
+        bool eventFilter(QObject* object, QEvent* event) override {
+            if (!sent && event->type() == QEvent::Show && object->objectName() == "ProgressBox") {
+                sent = true;
+                window->windowHandle()->resize(size); // delivered by the progress box's pending events
+            }
+            return false;
+        }
+    } late;
+    late.window = &window;
+    late.size = first;
+    qApp->installEventFilter(&late);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().doc.IsOpen; }));
+    QTest::qWait(300); // longer than the snap delay
+    qApp->removeEventFilter(&late);
+    EXPECT_TRUE(late.sent);
+    EXPECT_EQ(window.size(), first);
+    EXPECT_EQ(window.Commands().State().view.Cols, 17);
+    EXPECT_EQ(window.Commands().State().view.Rows, 19);
+}
+
+} // namespace
+} // namespace qhe
+
+namespace qhe {
+namespace {
+
+// A long hint is shortened with "..." to the room panel 3 really has (beside the size grip),
+// also after the window became narrower.
+TEST(FormMain, LongHintIsShortenedToThePanel) {
+    TFormMain window({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().doc.HasBuffer(); }));
+    auto* panel = window.findChild<QLabel*>("StatusPanel3");
+    ASSERT_NE(panel, nullptr);
+    auto* grip = window.statusBar()->findChild<QSizeGrip*>();
+    auto fits = [&] {
+        const QString shown = panel->text();
+        return shown.endsWith("...") &&
+               panel->fontMetrics().horizontalAdvance(shown) <= panel->contentsRect().width() &&
+               (!grip || panel->geometry().right() < grip->geometry().left());
+    };
+    window.Commands().State().SetHint(std::string(300, 'x'));
+    EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
+    window.resize(window.width() - 150, window.height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().view.Cols < 17; }));
+    EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
 }
 
 } // namespace

@@ -1,27 +1,47 @@
 #include "gui/dialogs/ProgressBox.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
+
+#include <initializer_list>
 
 #include "core/text/Messages.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/DialogUnits.h"
 
 namespace qhe {
+namespace {
+constexpr int kBorder = 1; // the box's own frame, in pixels
+} // namespace
 
 TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, const QString& text,
                            const QString& caption)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      owner_(owner) {
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), owner_(owner) {
     // Not a child of the owner: a disabled owner would disable the box and its Cancel button too.
-    setWindowModality(Qt::ApplicationModal);
+    // Window managers differ in the title-bar buttons they leave a dialog (some add close,
+    // minimise and maximise whatever the window asks for), so the box has no frame from the
+    // window manager and draws its own caption bar: a title and no buttons anywhere.
     setWindowTitle(caption);
+    caption_ = new QLabel(caption, this);
+    caption_->setObjectName(QStringLiteral("Caption"));
+    caption_->setTextFormat(Qt::PlainText);
+    caption_->setIndent(4);
+    caption_->setAutoFillBackground(true);
+    caption_->setBackgroundRole(QPalette::Highlight);
+    caption_->setForegroundRole(QPalette::HighlightedText);
+    QFont bold = caption_->font();
+    bold.setBold(true);
+    caption_->setFont(bold);
     setObjectName(QStringLiteral("ProgressBox"));
 
     const QScreen* screen = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
@@ -60,7 +80,11 @@ TProgressBox::TProgressBox(QWidget* owner, bool withCancel, bool withGauge, cons
     } else {
         top += spacing / 2;
     }
-    setFixedSize(du.X(clientWidth), du.Y(top));
+    const int captionHeight = caption_->fontMetrics().height() + 6;
+    caption_->setGeometry(kBorder, kBorder, du.X(clientWidth), captionHeight);
+    for (QWidget* child : std::initializer_list<QWidget*>{label_, gauge_, cancel_})
+        if (child) child->move(child->pos() + QPoint(kBorder, kBorder + captionHeight));
+    setFixedSize(du.X(clientWidth) + 2 * kBorder, du.Y(top) + captionHeight + 2 * kBorder);
     CenterOverActiveWindow(this);
 }
 
@@ -92,6 +116,7 @@ void TProgressBox::SetText(const std::string& text, int every) {
 
 void TProgressBox::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
+    caption_->setText(windowTitle());
     RunPendingEvents();
 }
 
@@ -102,6 +127,23 @@ void TProgressBox::EnableCancel(bool enabled) {
 
 void TProgressBox::Cancel() {
     if (cancel_ && cancel_->isEnabled()) cancelled_ = true;
+}
+
+void TProgressBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The caption bar moves the box, as a window manager's title bar would.
+void TProgressBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && caption_->geometry().contains(event->position().toPoint()) &&
+        windowHandle()) {
+        windowHandle()->startSystemMove();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void TProgressBox::closeEvent(QCloseEvent* event) {
@@ -119,10 +161,18 @@ void TProgressBox::keyPressEvent(QKeyEvent* event) {
 
 void TProgressBox::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // An owner that was already disabled (by a modal dialog, say) is left to whoever disabled it.
-    if (owner_ && owner_->isEnabled() && !ownerDisabledByUs_) {
-        owner_->setEnabled(false);
-        ownerDisabledByUs_ = true;
+    if (disabled_.empty()) DisableOtherWindows();
+}
+
+// A window that was already disabled (by a modal dialog, say) is left to whoever disabled it.
+void TProgressBox::DisableOtherWindows() {
+    if (owner_) ownerFocus_ = owner_->window()->focusWidget();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible() || !window->isEnabled() ||
+            window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
+            continue;
+        window->setEnabled(false);
+        disabled_.emplace_back(window);
     }
 }
 
@@ -132,8 +182,17 @@ void TProgressBox::hideEvent(QHideEvent* event) {
 }
 
 void TProgressBox::ReleaseOwner() {
-    if (ownerDisabledByUs_ && owner_) owner_->setEnabled(true);
-    ownerDisabledByUs_ = false;
+    if (disabled_.empty()) return;
+    const bool wasActive = QApplication::activeWindow() == this;
+    for (const QPointer<QWidget>& window : disabled_)
+        if (window) window->setEnabled(true);
+    disabled_.clear();
+    if (!owner_) return;
+    // Disabling took the focus from the owner's focus widget; it gets it back, and the owner
+    // becomes the active window again when the box was.
+    if (ownerFocus_ && ownerFocus_->isVisible() && ownerFocus_->isEnabled())
+        ownerFocus_->setFocus(Qt::ActiveWindowFocusReason);
+    if (wasActive && owner_->isVisible()) owner_->activateWindow();
 }
 
 } // namespace qhe

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -56,8 +57,13 @@ TEST_F(ProgressBoxTest, RefusesToBeClosedByTheUser) {
     auto box = Box();
     EXPECT_FALSE(box->close());
     EXPECT_TRUE(box->isVisible());
-    EXPECT_FALSE(box->windowFlags() & Qt::WindowCloseButtonHint);
+    // No window manager frame (some add close, minimise and maximise buttons to any dialog):
+    // the box draws its own caption bar.
+    EXPECT_TRUE(box->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
     EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(box->Caption()->text(), QStringLiteral("正在读取文件"));
+    EXPECT_LT(box->Caption()->geometry().bottom(), box->Label()->y());
     EXPECT_FALSE(box->Cancelled());
 }
 
@@ -129,11 +135,21 @@ TEST_F(ProgressBoxTest, PendingEventsRunOnlyWhenTheRulesSay) {
     }
 }
 
+// Input to every other window is blocked by disabling it, not by making the box modal: a modal
+// box would take over an activation the window manager gives the owner meanwhile.
 TEST_F(ProgressBoxTest, BlocksInputToOtherWindowsWhileShown) {
+    QWidget other;
+    other.show();
+    QLineEdit field(&owner);
+    field.show();
+    field.setFocus();
     auto box = Box();
-    EXPECT_EQ(QApplication::activeModalWidget(), box.get());
-    box.reset();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(other.isEnabled());
+    box.reset();
+    EXPECT_TRUE(other.isEnabled());
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(owner.focusWidget(), &field) << "the owner's focus comes back";
 }
 
 TEST_F(ProgressBoxTest, EmptyTotalShowsAHundred) {
@@ -151,6 +167,7 @@ TEST_F(ProgressBoxTest, TextChangesEveryNthCall) {
     EXPECT_EQ(box->Label()->text(), QStringLiteral("c"));
     box->SetCaption("新标题");
     EXPECT_EQ(box->windowTitle(), QStringLiteral("新标题"));
+    EXPECT_EQ(box->Caption()->text(), QStringLiteral("新标题"));
 }
 
 TEST_F(ProgressBoxTest, ElementsFollowTheOptions) {
