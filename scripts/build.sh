@@ -45,20 +45,23 @@ build_fuzzers() {
         -DQHE32_GUI=OFF -DQHE32_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 }
 
-# Runs every fuzz target on its seed corpus fuzz/corpus/<name>, limited by the libFuzzer option
-# given (-runs=N or -max_total_time=S). New inputs go to the first folder given, workdir/<name>;
-# a crash is kept as build-fuzz/crashes/<name>-crash-... and fails the run.
+# Runs every fuzz target on its seed corpus fuzz/corpus/<name> and on the inputs that once made
+# it fail (fuzz/crashes/<name>), limited by the libFuzzer option given (-runs=N or
+# -max_total_time=S). New inputs go to workdir/<name>; a crash is kept as
+# build-fuzz/crashes/<name>-crash-... and fails the run.
 run_fuzzers() { # limit, workdir
     local limit=$1 workdir=$2 failed=0
     mkdir -p "$here/build-fuzz/crashes"
     for corpus in "$here"/fuzz/corpus/*/; do
-        local name log
+        local name log inputs
         name=$(basename "$corpus")
         log="$here/build-fuzz/fuzz_$name.log"
         mkdir -p "$workdir/$name"
+        inputs=("$workdir/$name" "$corpus")
+        [ -d "$here/fuzz/crashes/$name" ] && inputs+=("$here/fuzz/crashes/$name")
         printf 'fuzz_%-14s %s ... ' "$name" "$limit"
         if "$here/build-fuzz/fuzz/fuzz_$name" "$limit" -seed=1 -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
-            -artifact_prefix="$here/build-fuzz/crashes/$name-" "$workdir/$name" "$corpus" >"$log" 2>&1; then
+            -artifact_prefix="$here/build-fuzz/crashes/$name-" "${inputs[@]}" >"$log" 2>&1; then
             grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log" || echo ok
         else
             echo FAILED; tail -n 40 "$log"; failed=1
