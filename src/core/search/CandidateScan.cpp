@@ -1,6 +1,7 @@
 #include "core/search/CandidateScan.h"
 
 #if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
 #include <immintrin.h>
 #define QHE_SCAN_X86 1
 #endif
@@ -129,8 +130,13 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
     return ScalarBackward(buffer, first, s, f, verify, context);
 }
 
-const bool kHasAvx2 =
-    __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("abm");
+// LZCNT has no feature name that every compiler's __builtin_cpu_supports knows; CPUID tells.
+bool HasLzcnt() {
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    return __get_cpuid(0x80000001, &eax, &ebx, &ecx, &edx) != 0 && (ecx & bit_LZCNT) != 0;
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && HasLzcnt();
 
 #endif
 

@@ -24,7 +24,7 @@ class ReplaceTest : public FindTest {
     }
     // Answers the next replace dialog with the current options and the two strings.
     void AnswerReplaceDialog(const std::string& find, const std::string& replacement, bool all) {
-        ui.replaceDialog = [this, find, replacement, all](const ReplaceDialogRequest& request) {
+        ui.replaceDialog = [find, replacement, all](const ReplaceDialogRequest& request) {
             return std::optional<ReplaceDialogResult>(
                 ReplaceDialogResult{request.options, find, replacement, all});
         };
