@@ -65,6 +65,7 @@ void TQZHistoryBtn::SetEdit(QLineEdit* edit) {
         edit_->setProperty(kLinkedButtonProperty, QVariant());
     }
     edit_ = edit;
+    watchedEdit_ = edit;
     if (!edit) return;
     edit->setProperty(kLinkedButtonProperty, QVariant::fromValue<QObject*>(this));
     edit->installEventFilter(this);
@@ -129,7 +130,7 @@ void TQZHistoryBtn::FollowEdit() {
 }
 
 bool TQZHistoryBtn::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_) {
+    if (watched == watchedEdit_ && !edit_.isNull()) {
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:

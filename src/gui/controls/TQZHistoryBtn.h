@@ -70,6 +70,9 @@ class TQZHistoryBtn : public QToolButton {
     void ClosePopup();
 
     QPointer<QLineEdit> edit_;
+    // The same field as a plain object: events arrive while it is being destroyed, when
+    // reading it through edit_ would cast a half-destroyed widget.
+    const QObject* watchedEdit_ = nullptr;
     QString iniSection_;
     EntryHistory history_;
     std::vector<std::string> storedItems_;
