@@ -19,8 +19,9 @@ void ExpectPoisonedPastSize(const Document& doc) {
     ASSERT_EQ(__asan_region_is_poisoned(const_cast<uint8_t*>(data), static_cast<size_t>(doc.Size())),
               nullptr);
     for (int64_t at : {int64_t{doc.Size()}, int64_t{doc.Size()} + 1, int64_t{doc.Capacity()} - 1})
-        if (at < int64_t{doc.Capacity()})
+        if (at < int64_t{doc.Capacity()}) {
             EXPECT_TRUE(__asan_address_is_poisoned(data + at)) << at << " of size " << doc.Size();
+        }
 #else
     (void)doc;
 #endif
