@@ -11,6 +11,7 @@
 #include "editor/FileCommands.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/OwnTexts.h"
+#include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
 
 namespace qhe {
@@ -214,6 +215,10 @@ void BlockCommands::Insertfile1Click() {
 bool BlockCommands::InsertFile(const std::string& name) {
     const platform::FileInfo info = platform::StatFile(name);
     const int64_t n = info.exists ? info.size : -1;
+    if (info.exists && !info.isRegular) {
+        FileCommands(s_).ShowFileError(kErrRead, kNotRegularFile, name);
+        return false;
+    }
     if (n <= 0) {
         s_.ui.ShowError(FormatMsg(kMsgFileEmpty, {name}));
         return false;

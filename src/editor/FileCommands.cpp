@@ -7,6 +7,7 @@
 #include "editor/BlockMarking.h"
 #include "editor/OwnTexts.h"
 #include "editor/view/ViewCommands.h"
+#include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
 
 namespace qhe {
@@ -22,7 +23,6 @@ constexpr int kMsgFileIsReadOnly = 2098;
 constexpr int kMsgNetwork = 2135;
 constexpr int kMsgOpenTitle = 319;
 constexpr int kMsgSaveAsTitle = 321;
-constexpr int kSharingViolation = 32;
 constexpr uint8_t kEofChar = 0x1A;
 
 // The commands that need an open Document, enabled by AfterOpen.
@@ -48,6 +48,8 @@ bool BeforeDosEpoch(const platform::FileTime& time) {
 std::string FileErrorMessage(int operationId, int code, const std::string& name) {
     const std::string shortName = FileNameOnly(name);
     if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
+    if (code == kNotRegularFile)
+        return Format(operationId == kErrWrite ? kTextNotRegularWrite : kTextNotRegularRead, {shortName});
     if (code >= 250) return FormatMsg(code, {shortName});
     return FormatMsg(operationId, {shortName}) + "\n" + ErrorText(code);
 }
@@ -99,6 +101,14 @@ int FileCommands::LoadFile(const std::string& name) {
     // Only a complete load replaces the Document, so a failure never touches the open one.
     s_.doc.Adopt(std::move(loaded.buffer), loaded.size);
     s_.doc.FileTime = loaded.time;
+    s_.doc.DiskSize = loaded.size;
+    s_.doc.DiskTime = loaded.time;
+    // Another program changed the file while it was read: what was read is kept, and the
+    // user learns that it is not the whole file.
+    if (loaded.sizeAfter >= 0 && loaded.sizeAfter != loaded.size)
+        s_.ui.MessageBox(
+            Format(kTextChangedWhileLoading, {FileNameOnly(name), loaded.size, loaded.sizeAfter}),
+            MsgKind::Warning, mbOK, mrOk, 0, true);
     return 0;
 }
 
@@ -122,9 +132,28 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
         s_.doc.Modified = false;
         if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
             platform::SetModificationTime(name, s_.doc.FileTime);
+        const platform::FileInfo written = platform::StatFile(name);
+        s_.doc.DiskSize = written.exists ? written.size : -1;
+        s_.doc.DiskTime = written.modified;
         s_.Changed(kChangedStatus);
     }
     return true;
+}
+
+bool FileCommands::ConfirmOverwriteIfChanged() {
+    const Document& doc = s_.doc;
+    if (doc.DiskSize < 0 || !doc.DiskTime.valid) return true;
+    // A file deleted meanwhile is simply written again.
+    const platform::FileInfo now = platform::StatFile(doc.FileName);
+    if (!now.exists) return true;
+    if (now.size == doc.DiskSize && now.modified.seconds == doc.DiskTime.seconds &&
+        now.modified.nanoseconds == doc.DiskTime.nanoseconds)
+        return true;
+    return s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(doc.FileName)}));
+}
+
+bool FileCommands::SaveUnderItsName() {
+    return ConfirmOverwriteIfChanged() && WriteFile(s_.doc.FileName, false, 1, 0);
 }
 
 bool FileCommands::AskSaveChanges(bool& saved) {
@@ -132,8 +161,7 @@ bool FileCommands::AskSaveChanges(bool& saved) {
     if (!s_.doc.Modified || !s_.doc.IsOpen) return true;
     const int answer = s_.ui.AskYesNoCancel(FormatMsg(kMsgAskSave, {FileNameOnly(s_.doc.FileName)}));
     if (answer == mrYes) {
-        saved =
-            (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : WriteFile(s_.doc.FileName, false, 1, 0);
+        saved = (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : SaveUnderItsName();
         return saved;
     }
     return answer == mrNo;
@@ -175,6 +203,8 @@ void FileCommands::New1Click() {
     // A new Document has no file that could be read-only.
     s_.doc.ReadOnly = false;
     ++s_.doc.UntitledCounter;
+    s_.doc.DiskSize = -1;
+    s_.doc.DiskTime = {};
     s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
     if (s_.options.newEOF) {
         s_.doc.SetSize(1);
@@ -213,7 +243,7 @@ void FileCommands::Save1Click() {
     if (s_.doc.Untitled)
         SaveAs1Click();
     else
-        WriteFile(s_.doc.FileName, false, 1, 0);
+        SaveUnderItsName();
     s_.ui.SetWaitCursor(false);
 }
 

@@ -61,6 +61,10 @@ class FileCommands {
     static const std::vector<std::string>& FileFilters();
 
   private:
+    // Save of the Document to its own file: asks first when another program changed the file
+    // since it was loaded or saved here (default No). Answers whether it was written.
+    bool SaveUnderItsName();
+    bool ConfirmOverwriteIfChanged();
     void ShowNetworkHint(const std::string& path);
     ProgressSource ProgressFor(int captionId, const std::string& name);
     void SetCaptionFromFileName();

@@ -7,5 +7,13 @@ namespace qhe {
 inline constexpr const char* kTextFileTooLarge =
     "%s\n文件太大, 不能打开: 只能编辑小于 2 GB (2,147,483,648 字节) 的文件";
 inline constexpr const char* kTextSavedInPlace = "%s 无法借助临时文件保存, 已直接覆盖写入";
+// Save: the file on disk differs in size or time from what was loaded or last saved.
+inline constexpr const char* kTextChangedOnDisk = "文件 %s 在打开后已被其他程序修改。\n仍要覆盖吗?";
+// Load: the file grew (or changed) while it was read; %d are the bytes read and its size now.
+inline constexpr const char* kTextChangedWhileLoading =
+    "文件 %s 在读取期间被其他程序改变了大小。\n只读入了开始读取时的 %d 字节 (文件现在有 %d 字节)";
+// A pipe, device, socket or folder is neither read nor written.
+inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
+inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";
 
 } // namespace qhe

@@ -14,10 +14,10 @@
 
 namespace qhe::platform {
 
-FileInfo StatFile(const std::string& name) {
+namespace {
+
+FileInfo InfoOf(const struct stat& st) {
     FileInfo info;
-    struct stat st {};
-    if (name.empty() || ::stat(name.c_str(), &st) != 0) return info;
     info.exists = true;
     info.isRegular = S_ISREG(st.st_mode);
     info.size = st.st_size;
@@ -25,6 +25,20 @@ FileInfo StatFile(const std::string& name) {
     info.linkCount = static_cast<unsigned>(st.st_nlink);
     info.modified = {st.st_mtim.tv_sec, st.st_mtim.tv_nsec, true};
     return info;
+}
+
+} // namespace
+
+FileInfo StatFile(const std::string& name) {
+    struct stat st {};
+    if (name.empty() || ::stat(name.c_str(), &st) != 0) return {};
+    return InfoOf(st);
+}
+
+FileInfo StatOpenFile(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return {};
+    return InfoOf(st);
 }
 
 int LastErrorCode(bool writing) {

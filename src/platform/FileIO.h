@@ -24,6 +24,8 @@ struct FileInfo {
 
 // Looks the file up; exists is false when it cannot be found.
 FileInfo StatFile(const std::string& name);
+// The same facts about an open file.
+FileInfo StatOpenFile(int fd);
 
 // Error code of the last failing call, mapped onto the catalogue's codes.
 int LastErrorCode(bool writing);

@@ -32,6 +32,10 @@ void* ResizePages(void* block, size_t oldBytes, size_t newBytes) {
     return moved == MAP_FAILED ? nullptr : moved;
 }
 
+size_t MappedBytes(size_t bytes) {
+    return RoundToPages(bytes);
+}
+
 void ReleasePages(void* block, size_t bytes) {
     if (block) ::munmap(block, RoundToPages(bytes));
 }

@@ -11,5 +11,7 @@ void* AllocatePages(size_t bytes);
 // stays valid and nullptr is answered.
 void* ResizePages(void* block, size_t oldBytes, size_t newBytes);
 void ReleasePages(void* block, size_t bytes);
+// The bytes a block of the given size really maps (whole pages).
+size_t MappedBytes(size_t bytes);
 
 } // namespace qhe::platform

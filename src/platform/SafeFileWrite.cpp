@@ -27,7 +27,7 @@ int WriteFileSafely(const std::string& path, std::string_view data, bool createF
     if (createFolders)
         if (int code = EnsureFolder(platform::FolderOf(path)); code != 0) return code;
     platform::SavePlan plan;
-    if (int code = platform::BeginSave(path, plan); code != 0) return code;
+    if (int code = platform::BeginSave(path, plan, static_cast<int64_t>(data.size())); code != 0) return code;
     const int code = platform::WriteFully(plan.fd, reinterpret_cast<const uint8_t*>(data.data()),
                                           static_cast<int64_t>(data.size()));
     if (code != 0) {

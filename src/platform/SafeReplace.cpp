@@ -1,6 +1,7 @@
 #include "platform/SafeReplace.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
@@ -23,9 +24,45 @@ std::string ResolveTarget(const std::string& name) {
     return name;
 }
 
-int OpenInPlace(SavePlan& plan) {
-    plan.fd = ::open(plan.target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+// Makes sure the file holds disk space for size bytes without changing any byte it has:
+// fallocate where the file system knows it, else zeros written past the old end. On failure
+// the file gets back its old length and modification time.
+int ReserveSpace(int fd, int64_t size) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return ErrorCodeFromErrno(errno, true);
+    if (size <= 0) return 0;
+    int err = ::fallocate(fd, 0, 0, size) == 0 ? 0 : errno;
+    if (err == EOPNOTSUPP || err == ENOSYS || err == EINVAL) {
+        err = 0;
+        static constexpr uint8_t kZeros[64 * 1024] = {};
+        for (off_t at = st.st_size; at < size && err == 0;) {
+            const ssize_t put =
+                ::pwrite(fd, kZeros, static_cast<size_t>(std::min<int64_t>(size - at, sizeof kZeros)), at);
+            if (put > 0)
+                at += put;
+            else if (put == 0)
+                err = ENOSPC;
+            else if (errno != EINTR)
+                err = errno;
+        }
+    }
+    if (err == 0) return 0;
+    (void)!::ftruncate(fd, st.st_size);
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(fd, times);
+    return ErrorCodeFromErrno(err, true);
+}
+
+// Opens the target itself for writing. It is not truncated: the new bytes are written over
+// the old ones and the file is cut to the new length only when all of them are written.
+int OpenInPlace(SavePlan& plan, int64_t size) {
+    plan.fd = ::open(plan.target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (plan.fd < 0) return ErrorCodeFromErrno(errno, true);
+    if (const int code = ReserveSpace(plan.fd, size); code != 0) {
+        ::close(plan.fd);
+        plan.fd = -1;
+        return code;
+    }
     plan.inPlace = true;
     plan.tempName.clear();
     return 0;
@@ -33,15 +70,18 @@ int OpenInPlace(SavePlan& plan) {
 
 } // namespace
 
-int BeginSave(const std::string& name, SavePlan& plan) {
+int BeginSave(const std::string& name, SavePlan& plan, int64_t size) {
     plan = SavePlan{};
     plan.target = ResolveTarget(name);
     struct stat st {};
     const bool exists = ::stat(plan.target.c_str(), &st) == 0;
     if (exists) {
+        // Writing to a pipe or device could block for ever, and a folder is no file.
+        if (!S_ISREG(st.st_mode)) return kNotRegularFile;
         // A renamed temporary file would replace even a file its owner made read-only.
-        if (S_ISREG(st.st_mode) && IsReadOnlyFile(plan.target)) return ErrorCodeFromErrno(EACCES, true);
-        if (!S_ISREG(st.st_mode) || st.st_nlink > 1) return OpenInPlace(plan);
+        if (IsReadOnlyFile(plan.target)) return ErrorCodeFromErrno(EACCES, true);
+        // A new file would part the hard links: they all keep sharing the written data.
+        if (st.st_nlink > 1) return OpenInPlace(plan, size);
         plan.mode = st.st_mode & 07777;
         plan.keepOwner = true;
         plan.uid = st.st_uid;
@@ -58,7 +98,7 @@ int BeginSave(const std::string& name, SavePlan& plan) {
     plan.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (plan.fd < 0) {
         // No room for a second file beside the target: write it in place instead.
-        if (errno == EACCES || errno == EPERM || errno == EROFS) return OpenInPlace(plan);
+        if (errno == EACCES || errno == EPERM || errno == EROFS) return OpenInPlace(plan, size);
         return ErrorCodeFromErrno(errno, true);
     }
     plan.tempName = pattern;
@@ -67,7 +107,13 @@ int BeginSave(const std::string& name, SavePlan& plan) {
 
 int CommitSave(SavePlan& plan) {
     int code = 0;
-    if (::fsync(plan.fd) != 0 && errno != EINVAL && errno != EROFS) code = ErrorCodeFromErrno(errno, true);
+    if (plan.inPlace) {
+        // Cut off what is left of longer old contents only now that all new bytes are written.
+        const off_t written = ::lseek(plan.fd, 0, SEEK_CUR);
+        if (written < 0 || ::ftruncate(plan.fd, written) != 0) code = ErrorCodeFromErrno(errno, true);
+    }
+    if (code == 0 && ::fsync(plan.fd) != 0 && errno != EINVAL && errno != EROFS)
+        code = ErrorCodeFromErrno(errno, true);
     if (!plan.inPlace && code == 0) {
         ::fchmod(plan.fd, plan.mode);
         if (plan.keepOwner) (void)!::fchown(plan.fd, plan.uid, plan.gid);

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "BlockTestFixture.h"
 #include "TempDir.h"
@@ -88,6 +89,8 @@ TEST_F(BlockFileTest, RefusedInsertsLeaveTheDocumentExactlyAsItWas) {
         {missing, FormatMsg(2002, {missing})}, // with its folder
         {empty, FormatMsg(2002, {empty})},
         {SparseFile("huge.bin", 3LL << 30), Format(kTextFileTooLarge, {"huge.bin"})},
+        {dir.Path(), Format(kTextNotRegularRead, {FileNameOnly(dir.Path())})}, // a folder
+        {"/dev/zero", Format(kTextNotRegularRead, {"zero"})},                  // a device never ends
         // Fits alone, but not beside the Document's bytes: the Document cannot grow.
         {SparseFile("edge.bin", kMaxDocumentSize - 2), Msg(2004)},
     };
@@ -104,20 +107,21 @@ TEST_F(BlockFileTest, RefusedInsertsLeaveTheDocumentExactlyAsItWas) {
 
 TEST_F(BlockFileTest, FailedReadClosesTheGapAgain) {
     const std::string path = dir.File("big.bin");
-    WriteFileBytes(path, RandomBytes(400 * 1024, 3));
     struct Case {
-        std::string path;
         int cancelAfter;
+        bool shrinks; // another program cuts the file after the first chunk
         std::string firstLine;
     } cases[] = {
-        {path, 1, "读取已经取消:"},   // cancelled in the progress box
-        {dir.Path(), -1, "读取错误"}, // a folder: its size is known, reading fails
+        {1, false, "读取已经取消:"}, // cancelled in the progress box
+        {-1, true, "读取错误"},
     };
     for (const auto& c : cases) {
+        WriteFileBytes(path, RandomBytes(400 * 1024, 3));
         Load("ab[cd]e_f");
         const uint32_t capacity = state.doc.Capacity();
         ui.cancelAfterUpdates = c.cancelAfter;
-        EXPECT_FALSE(blocks.InsertFile(c.path));
+        if (c.shrinks) ui.progress.onSetProgress = [&] { std::filesystem::resize_file(path, 0); };
+        EXPECT_FALSE(blocks.InsertFile(path));
         ExpectUnchanged("ab[cd]e_f", capacity);
         ASSERT_EQ(ui.messages.size(), 1u);
         const std::string& shown = ui.messages[0].text;
@@ -153,6 +157,16 @@ TEST_F(BlockFileTest, WriteBlockWithoutABlockAsksNothing) {
     blocks.Writeblock1Click();
     EXPECT_TRUE(ui.fileDialogs.empty());
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(BlockFileTest, WriteBlockToASpecialFileIsRefused) {
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    Load("a[bc]_d");
+    ui.saveFiles.push_back(pipe);
+    blocks.Writeblock1Click(); // used to block for ever
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, Format(kTextNotRegularWrite, {"pipe"}));
 }
 
 TEST_F(BlockFileTest, CancelledWriteKeepsThePreviousFile) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 
 namespace qhe {
 namespace {
@@ -195,12 +197,80 @@ TEST_F(FileCommandsTest, ReloadReadsAgainOnlyAfterNo) {
     files.Reload1Click();
     EXPECT_EQ(Bytes(), (std::vector<uint8_t>{1, 2}));
     Edit(6);
-    ui.answers.push_back(mrYes);
+    ui.answers.push_back(mrYes);     // save first
+    ui.answers.push_back(mrYes);     // and overwrite the change made on disk
     WriteFileBytes(name, {3, 3, 3}); // changed on disk; a saved Document is not read again
     files.Reload1Click();
     EXPECT_EQ(Bytes(), (std::vector<uint8_t>{6, 2}));
     EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{6, 2}));
     EXPECT_EQ(ui.Count(FormatMsg(2009, {"r.bin"})), 2);
+}
+
+TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAnotherProgramsChange) {
+    const std::string name = dir.File("shared.bin");
+    WriteFileBytes(name, {1, 2});
+    ASSERT_TRUE(OpenViaDialog(name));
+    Edit(7);
+    const std::string question = Format(kTextChangedOnDisk, {"shared.bin"});
+    WriteFileBytes(name, {3, 3, 3});
+    files.Save1Click(); // default No: nothing written
+    ASSERT_EQ(ui.Count(question), 1);
+    EXPECT_EQ(ui.messages.back().buttons, unsigned{mbYes | mbNo});
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{3, 3, 3}));
+    EXPECT_TRUE(doc().Modified);
+    ui.answers.push_back(mrYes);
+    files.Save1Click();
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{7, 2}));
+    EXPECT_FALSE(doc().Modified);
+    // The own save is remembered: saving again asks nothing.
+    Edit(8);
+    files.Save1Click();
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{8, 2}));
+    // Same size, another time: asked again (default No).
+    Edit(9);
+    struct timespec other[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, name.c_str(), other, 0), 0);
+    files.Save1Click();
+    EXPECT_EQ(ui.Count(question), 3);
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{8, 2}));
+    // A file deleted meanwhile is simply written.
+    ASSERT_EQ(unlink(name.c_str()), 0);
+    files.Save1Click();
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{9, 2}));
+    EXPECT_EQ(ui.Count(question), 3);
+}
+
+TEST_F(FileCommandsTest, FileGrowingWhileLoadedIsNamedAndKeptAsRead) {
+    const std::string name = dir.File("log.bin");
+    WriteFileBytes(name, {1, 2, 3});
+    ui.progress.onSetProgress = [&] {
+        ui.progress.onSetProgress = nullptr;
+        std::ofstream(name, std::ios::app | std::ios::binary) << "tail";
+    };
+    ASSERT_TRUE(OpenViaDialog(name));
+    EXPECT_EQ(Bytes(), (std::vector<uint8_t>{1, 2, 3}));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, Format(kTextChangedWhileLoading, {"log.bin", 3, 7}));
+    // The Document holds less than the file: a Save asks before dropping the tail.
+    Edit(5);
+    files.Save1Click();
+    EXPECT_EQ(ui.Count(Format(kTextChangedOnDisk, {"log.bin"})), 1);
+    EXPECT_EQ(ReadFileBytes(name).size(), 7u);
+}
+
+TEST_F(FileCommandsTest, SpecialFilesAreRefusedWithoutBlocking) {
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(files.OpenDocument(pipe, OpenSender::CommandLine, false));
+    EXPECT_EQ(ui.messages.back().text, Format(kTextNotRegularRead, {"pipe"}));
+    EXPECT_FALSE(files.OpenDocument(dir.Path(), OpenSender::CommandLine, false));
+    EXPECT_EQ(ui.messages.back().text, Format(kTextNotRegularRead, {FileNameOnly(dir.Path())}));
+    EXPECT_FALSE(doc().IsOpen);
+    files.New1Click();
+    ui.saveFiles.push_back(pipe);
+    files.SaveAs1Click();
+    EXPECT_EQ(ui.messages.back().text, Format(kTextNotRegularWrite, {"pipe"}));
+    EXPECT_TRUE(doc().Untitled);
 }
 
 TEST_F(FileCommandsTest, CancelKeepsAModifiedDocumentOpen) {

@@ -93,6 +93,20 @@ TEST_F(KeyboardEditingTest, InsertAtTheLastByteGoesBeforeIt) {
     EXPECT_TRUE(state.doc.Modified);
 }
 
+TEST_F(KeyboardEditingTest, InsertIntoAFullDocumentIsRefusedWith2004) {
+    // 2^31 - 1 bytes in the largest buffer: only the pages the view shows are touched.
+    Open(0);
+    ASSERT_TRUE(state.doc.Reallocate(int64_t{1} << 31));
+    state.doc.SetSize(static_cast<int32_t>(kMaxDocumentSize));
+    files.AfterOpen();
+    Press("Ins");
+    Press("C-End");
+    Type("X");
+    EXPECT_EQ(state.doc.Size(), kMaxDocumentSize);
+    EXPECT_EQ(ui.Count(Msg(2004)), 1);
+    EXPECT_FALSE(state.doc.Modified);
+}
+
 TEST_F(KeyboardEditingTest, InsertAtTheBottomRightCellScrollsAfterTheByte) {
     Open(100);
     Press("Ins");

@@ -24,6 +24,7 @@ class FakeProgress final : public Progress {
         std::string caption;
         int created = 0;
         int destroyed = 0;
+        std::function<void()> onSetProgress; // runs at every SetProgress (a change during a transfer)
     };
     FakeProgress(Log& log, int cancelAfterUpdates) : log_(log), cancelAfter_(cancelAfterUpdates) {
         ++log_.created;
@@ -31,6 +32,7 @@ class FakeProgress final : public Progress {
     ~FakeProgress() override { ++log_.destroyed; }
 
     bool SetProgress(int64_t done, int64_t total, int step) override {
+        if (log_.onSetProgress) log_.onSetProgress();
         if (!gauge_.Update(done, total, step)) return false;
         log_.gaugeValues.push_back(gauge_.Value());
         if (cancelAfter_ >= 0 && static_cast<int>(log_.gaugeValues.size()) >= cancelAfter_) cancelled_ = true;

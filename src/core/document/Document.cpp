@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/document/BufferPoison.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
@@ -26,7 +27,9 @@ int64_t Document::CapacityFor(int64_t n) {
 
 bool Document::Allocate() {
     BusyScope busy(busy_, Msg(kMsgAllocating));
-    return buffer_.Allocate(kMinCapacity);
+    const bool allocated = buffer_.Allocate(kMinCapacity);
+    PoisonUnused();
+    return allocated;
 }
 
 void Document::Release() {
@@ -37,14 +40,31 @@ void Document::Release() {
 
 bool Document::ResizeBuffer(int64_t capacity, int busyMessage) {
     BusyScope busy(busy_, Msg(busyMessage));
-    return buffer_.Resize(capacity);
+    const bool resized = buffer_.Resize(capacity);
+    PoisonUnused();
+    return resized;
+}
+
+void Document::PoisonUnused() {
+    const int64_t used = std::min<int64_t>(size_, Capacity());
+    PoisonBytes(Buffer() + used, Capacity() - used);
+}
+
+void Document::SetSize(int32_t n) {
+    // Only the bytes between the old and the new size change their state.
+    const int64_t capacity = Capacity();
+    const int64_t from = std::min<int64_t>(size_, capacity), to = std::min<int64_t>(n, capacity);
+    if (to > from) UnpoisonBytes(Buffer() + from, to - from);
+    if (to < from) PoisonBytes(Buffer() + to, from - to);
+    size_ = n;
 }
 
 bool Document::EnsureRoom(int64_t delta) {
     if (delta == 0) return true;
     if (delta > 0) {
+        // The limit comes first: the last capacity step holds one byte more than Size may.
+        if (delta > kMaxDocumentSize - size_) return false;
         if (static_cast<int64_t>(Capacity()) - size_ >= delta) return true;
-        if (size_ + delta > kMaxDocumentSize) return false;
         return ResizeBuffer(StepAbove(size_ + delta), kMsgAllocating);
     }
     if (Capacity() <= kMinCapacity) return true;
@@ -55,7 +75,7 @@ bool Document::EnsureRoom(int64_t delta) {
 bool Document::Reallocate(int64_t capacity) {
     if (capacity <= 0 || capacity > static_cast<int64_t>(UINT32_MAX)) return false;
     if (!ResizeBuffer(capacity, kMsgAllocating)) return false;
-    if (size_ > capacity) size_ = static_cast<int32_t>(capacity);
+    if (size_ > capacity) SetSize(static_cast<int32_t>(capacity));
     return true;
 }
 
@@ -75,10 +95,11 @@ bool Document::WriteBytes(int64_t pos, const uint8_t* bytes, int64_t len) {
 bool Document::InsertGap(int64_t pos, int64_t n) {
     if (n < 0 || pos < 1 || pos > static_cast<int64_t>(size_) + 1) return false;
     if (n == 0) return true;
-    if (!EnsureRoom(n)) return false;
+    if (n > kMaxDocumentSize - size_ || !EnsureRoom(n)) return false;
     uint8_t* at = Buffer() + pos - 1;
-    std::memmove(at + n, at, static_cast<size_t>(size_ - pos + 1));
-    size_ = static_cast<int32_t>(size_ + n);
+    const int64_t tail = size_ - pos + 1;
+    SetSize(static_cast<int32_t>(size_ + n)); // the gap becomes part of the data first
+    std::memmove(at + n, at, static_cast<size_t>(tail));
     return true;
 }
 
@@ -87,14 +108,14 @@ bool Document::DeleteRange(int64_t pos, int64_t n) {
     if (n == 0) return true;
     BusyScope busy(busy_, Msg(kMsgDeleting));
     if (n == size_) {
-        size_ = 0;
+        SetSize(0);
         return true;
     }
     uint8_t* at = Buffer() + pos - 1;
     std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
     // The bytes have moved already; the size is cut even when the buffer cannot shrink.
     const bool shrunk = EnsureRoom(-n);
-    size_ = static_cast<int32_t>(size_ - n);
+    SetSize(static_cast<int32_t>(size_ - n));
     return shrunk;
 }
 
@@ -102,13 +123,14 @@ bool Document::RemoveBytes(int64_t pos, int64_t n) {
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
     uint8_t* at = Buffer() + pos - 1;
     if (n > 0) std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
-    size_ = static_cast<int32_t>(size_ - n);
+    SetSize(static_cast<int32_t>(size_ - n));
     return true;
 }
 
 void Document::Adopt(TQZDynArray&& buffer, int32_t size) {
     buffer_ = std::move(buffer);
     size_ = size;
+    PoisonUnused();
 }
 
 } // namespace qhe

@@ -59,8 +59,9 @@ class Document {
     // Removes n bytes from pos by one move of the tail, keeping the capacity (the keyboard's
     // single-byte deletes never shrink the buffer). False when the range passes the end.
     bool RemoveBytes(int64_t pos, int64_t n);
-    // Size := n without moving bytes (n <= Capacity).
-    void SetSize(int32_t n) { size_ = n; }
+    // Size := n without moving bytes (n <= Capacity). Bytes between Size and Capacity hold no
+    // data: in AddressSanitizer builds they are poisoned, so raise Size before writing there.
+    void SetSize(int32_t n);
 
     // Takes over a freshly loaded buffer holding size bytes; the old buffer is released.
     void Adopt(TQZDynArray&& buffer, int32_t size);
@@ -75,11 +76,17 @@ class Document {
     bool Untitled = false;
     bool IsOpen = false;
     platform::FileTime FileTime;
+    // The file as this program last saw it on disk (loaded or saved), so that a Save notices
+    // another program's change; DiskSize < 0 when nothing is known.
+    int64_t DiskSize = -1;
+    platform::FileTime DiskTime;
     int32_t UntitledCounter = 0;
     std::string CurrentDir;
 
   private:
     bool ResizeBuffer(int64_t capacity, int busyMessage);
+    // Poisons the bytes from Size to Capacity after the buffer changed (sanitizer builds).
+    void PoisonUnused();
 
     TQZDynArray buffer_{1};
     int32_t size_ = 0;

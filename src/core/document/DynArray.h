@@ -5,6 +5,8 @@ namespace qhe {
 
 // TQZDynArray: owns one contiguous block of count x element-size bytes. Every operation
 // answers false instead of throwing when memory cannot be had, and leaves the old block valid.
+// In AddressSanitizer builds the page rest behind the block is poisoned; the block itself
+// is left accessible after Allocate and Resize (its owner may poison unused parts).
 class TQZDynArray {
   public:
     explicit TQZDynArray(int32_t elementSize = 1) : elementSize_(elementSize) {}

@@ -27,17 +27,19 @@ int ReadChunks(int fd, uint8_t* dest, int64_t total, Progress& progress) {
     return 0;
 }
 
-// Opens name and reads total bytes into dest; answers 0 or a code.
+// Opens name and reads total bytes into dest; answers 0 or a code. loaded (may be null)
+// learns the file's time at the open and its size after the read.
 int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_t total,
-                  const ProgressSource& makeProgress, platform::FileTime* time) {
+                  const ProgressSource& makeProgress, LoadedFile* loaded) {
     const int fd = platform::OpenForReading(name, denyWrite);
     if (fd < 0) return -fd;
-    if (time) *time = platform::StatFile(name).modified;
+    if (loaded) loaded->time = platform::StatOpenFile(fd).modified;
     int code = 0;
     {
         const std::unique_ptr<Progress> progress = makeProgress();
         code = ReadChunks(fd, dest, total, *progress);
     }
+    if (loaded) loaded->sizeAfter = platform::StatOpenFile(fd).size;
     if (platform::CloseFile(fd) != 0 && code == 0) code = kErrClose;
     return code;
 }
@@ -57,7 +59,7 @@ int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource&
         out.buffer.Release();
         return fd < 0 ? -fd : kErrOpen;
     }
-    const int code = ReadWholeFile(name, denyWrite, out.buffer.Data(), total, progress, &out.time);
+    const int code = ReadWholeFile(name, denyWrite, out.buffer.Data(), total, progress, &out);
     if (code != 0) {
         out.buffer.Release();
         return code;
@@ -76,11 +78,19 @@ int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
 WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
                               const ProgressSource& makeProgress) {
     WriteOutcome outcome;
+    // A count outside the Document's range can only come from a fault; the loop below would
+    // never reach it.
+    if (count < 0 || count > kMaxDocumentSize || (count > 0 && !data)) {
+        outcome.code = kErrWrite;
+        return outcome;
+    }
     platform::SavePlan plan;
-    outcome.code = platform::BeginSave(name, plan);
+    outcome.code = platform::BeginSave(name, plan, count);
     if (outcome.code != 0) return outcome;
     outcome.inPlace = plan.inPlace;
     const std::unique_ptr<Progress> progress = makeProgress();
+    // Stopping half-way through an in-place write would leave neither the old nor the new file.
+    if (plan.inPlace) progress->EnableCancel(false);
     int64_t done = 0;
     do {
         const int64_t chunk = std::min(count - done, kTransferChunk);

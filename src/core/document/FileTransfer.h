@@ -32,13 +32,15 @@ using ProgressSource = std::function<std::unique_ptr<Progress>()>;
 struct LoadedFile {
     TQZDynArray buffer{1};
     int32_t size = 0;
-    platform::FileTime time;
+    platform::FileTime time; // when the file was opened
+    int64_t sizeAfter = 0;   // the file's size once the read had finished
 };
 
 // Reads the whole file into a fresh buffer sized by the capacity rule, in 128 KiB chunks,
 // reporting to progress after each chunk. With denyWrite a file that another program holds
-// under a write lock fails with 32. On failure out is left empty, so the caller's Document
-// is untouched.
+// under a write lock fails with 32, anything but a plain file with kNotRegularFile. A file
+// that grows meanwhile is read to the size it had at the start (out.sizeAfter tells). On
+// failure out is left empty, so the caller's Document is untouched.
 int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource& progress, LoadedFile& out);
 
 // Reads the whole file into dest, which has room for expectedSize bytes (the gap that the

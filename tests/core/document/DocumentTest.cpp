@@ -1,4 +1,5 @@
 #include "core/document/Document.h"
+#include "core/document/BufferPoison.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,22 @@ namespace qhe {
 namespace {
 
 constexpr int64_t KiB = 1024;
+
+// In AddressSanitizer builds the data bytes are accessible and the bytes from Size to
+// Capacity are poisoned.
+void ExpectPoisonedPastSize(const Document& doc) {
+#ifdef QHE32_POISON_BUFFERS
+    const uint8_t* data = doc.Buffer();
+    ASSERT_EQ(__asan_region_is_poisoned(const_cast<uint8_t*>(data), static_cast<size_t>(doc.Size())),
+              nullptr);
+    for (int64_t at : {int64_t{doc.Size()}, int64_t{doc.Size()} + 1, int64_t{doc.Capacity()} - 1})
+        if (at < int64_t{doc.Capacity()}) {
+            EXPECT_TRUE(__asan_address_is_poisoned(data + at)) << at << " of size " << doc.Size();
+        }
+#else
+    (void)doc;
+#endif
+}
 
 TEST(CapacityFor, StepsAndFloor) {
     struct Case {
@@ -101,6 +118,20 @@ TEST_F(DocumentOps, SizeLimitIsNeverExceeded) {
     EXPECT_EQ(doc.Capacity(), 512 * KiB);
 }
 
+TEST(DocumentLimit, FullDocumentRefusesToGrowIntoItsLastSpareByte) {
+    // The last capacity step holds 2^31 bytes, one more than Size may reach. The pages of the
+    // buffer are never touched (in sanitizer builds only their shadow is).
+    Document doc;
+    ASSERT_TRUE(doc.Reallocate(int64_t{1} << 31));
+    doc.SetSize(static_cast<int32_t>(kMaxDocumentSize));
+    EXPECT_FALSE(doc.EnsureRoom(1));
+    EXPECT_FALSE(doc.InsertGap(kMaxDocumentSize + 1, 1));
+    EXPECT_EQ(doc.Size(), kMaxDocumentSize);
+    doc.SetSize(static_cast<int32_t>(kMaxDocumentSize - 1));
+    EXPECT_TRUE(doc.InsertGap(kMaxDocumentSize, 1));
+    EXPECT_EQ(doc.Size(), kMaxDocumentSize);
+}
+
 // Random inserts, deletes and overwrites applied to the Document and to a plain vector
 // must leave both holding the same bytes, with the capacity rule kept after every step.
 TEST_F(DocumentOps, MatchesAPlainVector) {
@@ -133,7 +164,27 @@ TEST_F(DocumentOps, MatchesAPlainVector) {
         ASSERT_EQ(doc.Capacity() % (128 * KiB), 0u);
         ASSERT_LE(doc.Size(), static_cast<int64_t>(doc.Capacity()));
         ASSERT_TRUE(std::equal(oracle.begin(), oracle.end(), doc.Buffer()));
+        ExpectPoisonedPastSize(doc);
     }
+}
+
+TEST_F(DocumentOps, StrayAccessPastSizeIsReportedInSanitizerBuilds) {
+#ifndef QHE32_POISON_BUFFERS
+    GTEST_SKIP() << "not an AddressSanitizer build";
+#else
+    Fill(1024 * KiB);
+    ExpectPoisonedPastSize(doc);
+    ASSERT_TRUE(doc.RemoveBytes(1, 10));
+    ExpectPoisonedPastSize(doc);
+    doc.SetSize(5);
+    ExpectPoisonedPastSize(doc);
+    ASSERT_TRUE(doc.Reallocate(640 * KiB));
+    ExpectPoisonedPastSize(doc);
+    ASSERT_TRUE(doc.DeleteRange(1, doc.Size()));
+    ExpectPoisonedPastSize(doc);
+    EXPECT_DEATH(static_cast<void>(*static_cast<volatile const uint8_t*>(doc.Buffer() + doc.Size())),
+                 "use-after-poison");
+#endif
 }
 
 } // namespace

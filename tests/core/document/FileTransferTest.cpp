@@ -9,6 +9,7 @@
 #include "FakeUi.h"
 #include "TempDir.h"
 #include "core/document/Document.h"
+#include "platform/ErrorCodes.h"
 
 namespace qhe {
 namespace {
@@ -51,10 +52,14 @@ TEST(FileTransfer, FailuresLeaveNothingBehind) {
     LoadedFile loaded;
     EXPECT_EQ(LoadWholeFile(dir.File("missing"), true, Boxes(log), loaded), 2);
     EXPECT_EQ(log.created, 0); // no progress box for a file that did not open
-    EXPECT_EQ(LoadWholeFile(dir.Path(), true, Boxes(log), loaded), 5); // a folder cannot be read as a file
+    EXPECT_EQ(LoadWholeFile(dir.Path(), true, Boxes(log), loaded), kNotRegularFile); // no folder as a file
     EXPECT_TRUE(loaded.buffer.Empty());
     const uint8_t byte = 1;
     EXPECT_EQ(WriteBytesToFile(dir.File("no/such/folder"), &byte, 1, Boxes(log)).code, 2);
+    // A count no Document can have is refused before the file is touched (it used to spin).
+    EXPECT_EQ(WriteBytesToFile(dir.File("neg"), &byte, -2147483648LL, Boxes(log)).code, kErrWrite);
+    EXPECT_EQ(WriteBytesToFile(dir.File("big"), &byte, kMaxDocumentSize + 1, Boxes(log)).code, kErrWrite);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("neg")));
 }
 
 TEST(FileTransfer, CancelledLoadReportsAndDropsTheBuffer) {
@@ -160,14 +165,27 @@ TEST(FileTransfer, FilesOf2GiBAreRefusedBeforeReading) {
     EXPECT_EQ(log.created, 0);
 }
 
-TEST(FileTransfer, NamedPipeWithoutWriterDoesNotHang) {
+TEST(FileTransfer, NamedPipeIsRefusedWithoutBlocking) {
     TempDir dir;
     const std::string name = dir.File("pipe");
     ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
     FakeProgress::Log log;
     LoadedFile loaded;
-    EXPECT_EQ(LoadWholeFile(name, true, Boxes(log), loaded), 0);
-    EXPECT_EQ(loaded.size, 0);
+    EXPECT_EQ(LoadWholeFile(name, true, Boxes(log), loaded), kNotRegularFile);
+    const uint8_t byte = 1;
+    EXPECT_EQ(WriteBytesToFile(name, &byte, 1, Boxes(log)).code, kNotRegularFile); // used to block
+}
+
+TEST(FileTransfer, FileGrowingDuringTheLoadIsReadToItsFirstSize) {
+    TempDir dir;
+    const std::string name = dir.File("grows.bin");
+    WriteFileBytes(name, {1, 2, 3});
+    FakeProgress::Log log;
+    log.onSetProgress = [&] { std::ofstream(name, std::ios::app | std::ios::binary) << "more"; };
+    LoadedFile loaded;
+    ASSERT_EQ(LoadWholeFile(name, true, Boxes(log), loaded), 0);
+    EXPECT_EQ(loaded.size, 3);
+    EXPECT_EQ(loaded.sizeAfter, 7);
 }
 
 TEST(FileTransfer, ReadIntoGapChecksTheSize) {
