@@ -5,6 +5,7 @@
 #include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/Paths.h"
+#include "core/text/HexDigit.h"
 
 namespace qhe {
 namespace {
@@ -18,13 +19,6 @@ constexpr int kMsgTableCaption = 2079;
 constexpr int kMsgSaveTitle = 2081;
 constexpr int kMsgLoadTitle = 2082;
 constexpr int kMsgAskSaveTable = 2083;
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 FileDialogRequest TableDialog(int titleId) {
     FileDialogRequest request;
@@ -58,7 +52,7 @@ void CharTableDialogModel::GridToTable() {
         const std::string cell = NormalizeCell(targets[static_cast<size_t>(b)]);
         s_.charTable[static_cast<size_t>(b)] =
             cell.empty() ? static_cast<uint8_t>(b)
-                         : static_cast<uint8_t>(HexValue(cell[0]) * 16 + HexValue(cell[1]));
+                         : static_cast<uint8_t>(HexDigitValue(cell[0]) * 16 + HexDigitValue(cell[1]));
     }
 }
 
@@ -110,14 +104,14 @@ void CharTableDialogModel::Load() {
 std::string CharTableDialogModel::NormalizeCell(const std::string& text) {
     std::string digits;
     for (char c : text)
-        if (HexValue(c) >= 0) digits += static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
+        if (HexDigitValue(c) >= 0) digits += static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
     if (digits.empty()) return {};
     if (digits.size() == 1) digits.insert(digits.begin(), '0');
     return digits.substr(0, 2);
 }
 
 bool CharTableDialogModel::AcceptsKey(const std::string& text, bool allSelected, char32_t ch) {
-    const bool hexDigit = ch < 128 && HexValue(static_cast<char>(ch)) >= 0;
+    const bool hexDigit = ch < 128 && HexDigitValue(static_cast<char>(ch)) >= 0;
     if (!hexDigit) return false;
     return text.size() < 2 || allSelected;
 }

@@ -6,6 +6,7 @@
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
 #include "editor/FileCommands.h"
+#include "core/text/HexDigit.h"
 
 namespace qhe {
 namespace {
@@ -32,13 +33,6 @@ bool IsNavigationKey(Key key) {
 
 bool IsForwardKey(Key key) {
     return key == Key::PageDown || key == Key::End || key == Key::Right || key == Key::Down;
-}
-
-int HexDigitValue(char32_t ch) {
-    if (ch >= '0' && ch <= '9') return static_cast<int>(ch - '0');
-    if (ch >= 'A' && ch <= 'F') return static_cast<int>(ch - 'A' + 10);
-    if (ch >= 'a' && ch <= 'f') return static_cast<int>(ch - 'a' + 10);
-    return -1;
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 #include "core/script/ScriptArgs.h"
+#include "core/text/HexDigit.h"
 
 #include <cstring>
 #include <limits>
 
 namespace qhe {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -38,7 +32,7 @@ std::optional<int32_t> ParseScriptNumber(std::string_view text) {
     const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
     uint64_t value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = HexDigit(text[i]);
+        const int digit = HexDigitValue(text[i]);
         if (digit < 0 || digit >= base) return std::nullopt;
         value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
         if (value > limit) return std::nullopt;
@@ -57,11 +51,11 @@ std::optional<std::string> ParseScriptHex(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         if (text.size() - i == 1) {
-            if (HexDigit(text[i]) < 0) return std::nullopt;
+            if (HexDigitValue(text[i]) < 0) return std::nullopt;
             break; // a lone digit at the end is ignored
         }
-        const int high = HexDigit(text[i]);
-        const int low = HexDigit(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) return std::nullopt;
         bytes += static_cast<char>(high * 16 + low);
         i += 2;
@@ -98,8 +92,8 @@ VerifyList ParseVerifyList(std::string_view text) {
                 pattern.mustMatch += '\0';
                 continue;
             }
-            const int high = HexDigit(digits[i]);
-            const int low = HexDigit(digits[i + 1]);
+            const int high = HexDigitValue(digits[i]);
+            const int low = HexDigitValue(digits[i + 1]);
             if (high < 0 || low < 0) {
                 list.error = VerifyList::Error::BadHex;
                 return list;

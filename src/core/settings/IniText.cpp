@@ -1,4 +1,5 @@
 #include "core/settings/IniText.h"
+#include "core/text/HexDigit.h"
 
 #include <limits>
 
@@ -12,13 +13,6 @@ char LowerAscii(char c) {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 std::optional<uint32_t> ParseHexDigits(std::string_view digits) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/settings/IniText.h"
+#include "core/text/HexDigit.h"
 
 namespace qhe {
 
@@ -25,19 +26,12 @@ int ReadPositive(const ProfileSession& profile, std::string_view key, int defaul
     return value >= 1 ? value : defaultValue;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // The first two characters as hex digits; anything else keeps the default 0x2E.
 uint8_t ReadJokerByte(const ProfileSession& profile) {
     std::string text = profile.ReadString(kOptions, "JokerHex", "2E");
     if (text.size() < 2) return kDefaultJokerByte;
-    int high = HexDigit(text[0]);
-    int low = HexDigit(text[1]);
+    int high = HexDigitValue(text[0]);
+    int low = HexDigitValue(text[1]);
     if (high < 0 || low < 0) return kDefaultJokerByte;
     return static_cast<uint8_t>(high * 16 + low);
 }

@@ -5,18 +5,12 @@
 
 #include "core/search/SearchPattern.h"
 #include "core/text/Ansi.h"
+#include "core/text/HexDigit.h"
 
 namespace qhe {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 bool IsHexDigit(char c) {
     return HexDigitValue(c) >= 0;

@@ -1,4 +1,5 @@
 #include "core/text/NumberField.h"
+#include "core/text/HexDigit.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,13 +10,6 @@
 
 namespace qhe {
 namespace {
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ')

@@ -3,6 +3,7 @@
 #include "platform/SafeFileWrite.h"
 #include "platform/SmallFile.h"
 #include "core/tools/TranslateKernels.h"
+#include "core/text/HexDigit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,13 +11,6 @@
 namespace qhe {
 
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool IsIdentity(const CharTable& table) {
     for (int b = 0; b < 256; ++b)
@@ -39,8 +33,8 @@ bool ParseCharTable(std::string_view text, CharTable& table) {
         text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (line.size() != 5 || line[2] != ';') return false;
-        const int s1 = HexValue(line[0]), s2 = HexValue(line[1]), t1 = HexValue(line[3]),
-                  t2 = HexValue(line[4]);
+        const int s1 = HexDigitValue(line[0]), s2 = HexDigitValue(line[1]), t1 = HexDigitValue(line[3]),
+                  t2 = HexDigitValue(line[4]);
         if (s1 < 0 || s2 < 0 || t1 < 0 || t2 < 0) return false;
         table[s1 * 16 + s2] = static_cast<uint8_t>(t1 * 16 + t2);
     }

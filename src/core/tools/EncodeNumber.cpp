@@ -1,4 +1,5 @@
 #include "core/tools/EncodeNumber.h"
+#include "core/text/HexDigit.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,13 +10,6 @@
 namespace qhe {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -82,7 +76,7 @@ bool ReadInteger32(std::string_view text, int32_t& value) {
         if (digits.empty() || digits.size() > 8) return false;
         uint32_t pattern = 0;
         for (char c : digits) {
-            const int d = HexDigit(c);
+            const int d = HexDigitValue(c);
             if (d < 0) return false;
             pattern = (pattern << 4) | static_cast<uint32_t>(d);
         }

@@ -1,19 +1,9 @@
 #include "editor/clipboard/ClipboardFormat.h"
 
 #include "core/document/Document.h"
+#include "core/text/HexDigit.h"
 
 namespace qhe {
-namespace {
-
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    return -1;
-}
-
-} // namespace
-
 std::string EncodeQzBinary(std::string_view bytes) {
     const auto n = static_cast<uint32_t>(bytes.size());
     std::string block;
@@ -56,8 +46,8 @@ std::optional<std::string> ParseClipboardHex(std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size() / stride + 1);
     for (size_t i = 0; i < text.size(); i += stride) {
-        const int high = HexValue(text[i]);
-        const int low = HexValue(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) return std::nullopt;
         if (separated && i + 2 < text.size() && text[i + 2] != ' ') return std::nullopt;
         bytes += static_cast<char>(high << 4 | low);
