@@ -81,13 +81,17 @@ void ParseReplace(ScriptCommand& c, const ScriptLine& line, bool text) {
     c.replacement = Hex(kMsgBadHex, TrimScriptText(sides->second));
 }
 
+// The two arguments of the bit commands: the text before the first blank and the rest.
+std::pair<std::string_view, std::string_view> SplitAtFirstBlank(std::string_view args) {
+    const size_t blank = args.find(' ');
+    if (blank == std::string_view::npos) return {args, {}};
+    return {args.substr(0, blank), args.substr(blank + 1)};
+}
+
 // BITAND, BITOR, BITXOR: the operand byte and the optional count, split at the first blank.
 void ParseBitOperand(ScriptCommand& c, const ScriptLine& line) {
     const std::string_view args = line.args;
-    const size_t blank = args.find(' ');
-    const std::string_view operand = args.substr(0, blank);
-    const std::string_view count =
-        blank == std::string_view::npos ? std::string_view() : args.substr(blank + 1);
+    const auto [operand, count] = SplitAtFirstBlank(args);
     const auto bytes = ParseScriptHex(operand);
     if (!bytes) Fail(kMsgBadHex, args);
     if (bytes->size() != 1) Fail(kMsgNotHexByte, args);
@@ -99,10 +103,7 @@ void ParseBitOperand(ScriptCommand& c, const ScriptLine& line) {
 
 void ParseBitShift(ScriptCommand& c, const ScriptLine& line) {
     const std::string_view args = line.args;
-    const size_t blank = args.find(' ');
-    const std::string_view bits = args.substr(0, blank);
-    const std::string_view count =
-        blank == std::string_view::npos ? std::string_view() : args.substr(blank + 1);
+    const auto [bits, count] = SplitAtFirstBlank(args);
     const auto n = ParseScriptNumber(bits);
     if (!n || *n < 0 || *n > 8) Fail(kMsgBadBitCount, args);
     c.number = *n;
