@@ -89,6 +89,7 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
         return BatchOutcome::Unreadable;
     }
 
+    if (stopped()) return BatchOutcome::Stopped;
     // The main window's start-up: settings read, then the file opened as a command-line file.
     MainCommands commands(ui);
     EditorState& state = commands.State();
