@@ -79,6 +79,10 @@ std::string MessageCaption(MsgKind kind) {
 
 void HeadlessUi::Write(const std::string& caption, const std::string& text, const std::string& answer) {
     if (hooks_.clearProgress) hooks_.clearProgress();
+    if (hooks_.plainMessages) {
+        if (!text.empty()) out_ << text << '\n' << std::flush;
+        return;
+    }
     out_ << caption << ":";
     std::string_view rest = text;
     bool first = true;

@@ -18,6 +18,8 @@ struct HeadlessHooks {
     std::function<void(const std::string& caption, int percent)> showProgress;
     // Called before a message is written, so a shown status line can be erased first.
     std::function<void()> clearProgress;
+    // Messages are written as the box shows their text: no caption, no indent, no answer.
+    bool plainMessages = false;
 };
 
 // Progress box of runs without a display: follows the gauge and text rules and shows nothing

@@ -4,7 +4,7 @@
 set -u
 QHE32=$1
 WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
+trap 'chattr -i "$WORK"/*.bin 2>/dev/null; rm -rf "$WORK"' EXIT
 cd "$WORK" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export QHE32_INI=$WORK/QHE32.INI
@@ -67,6 +67,17 @@ printf 'FIND 41 42\nVERIFY 41\nEXIT\nOVERWRITE 00\n' >read.qsc
 expect 0 "read-only script" -- c.bin /s=read.qsc
 [ "$(stat -c %Y c.bin)" = "$(date -d '2001-02-03 04:05:06' +%s)" ] || fail "read-only script: mtime changed"
 cmp -s orig.bin c.bin || fail "read-only script: bytes changed"
+
+# A failed save: status 3, the file as it was, the write error as the box shows it. An
+# immutable file refuses the save even to root (skipped where the flag cannot be set).
+cp orig.bin e.bin
+printf 'OVERWRITE 00\n' >write.qsc
+if chattr +i e.bin 2>/dev/null; then
+    expect 3 "failed save" -- e.bin /s=write.qsc
+    chattr -i e.bin
+    cmp -s orig.bin e.bin || fail "failed save: file changed"
+    head -n 1 err | grep -q '^写入错误' || fail "failed save: stderr '$(cat err)'"
+fi
 
 # SIGTERM during a long run (16 MiB, 2000 passes over it): status 143, the file not written.
 head -c 16777216 /dev/zero >d.bin

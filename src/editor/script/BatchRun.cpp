@@ -45,6 +45,7 @@ class StatusLine {
 HeadlessHooks HooksFor(BatchEnvironment& env, StatusLine& status) {
     HeadlessHooks hooks;
     hooks.stopRequested = env.stopRequested;
+    hooks.plainMessages = true;
     if (env.progressLine) {
         hooks.showProgress = [&status](const std::string& caption, int percent) {
             status.Show(caption, percent);
