@@ -49,6 +49,7 @@ cmp -s orig.bin b.bin || fail "missing %1: file written"
 # Unreadable script or file, malformed command line: 2.
 expect 2 "missing script" -- b.bin /s=none.qsc
 grep -q "none.qsc" err || fail "missing script: stderr '$(cat err)'"
+expect 2 "folder as script" -- b.bin /s=.
 expect 2 "missing file" -- none.bin /s=ok.qsc
 expect 2 "unknown option" -- --frobnicate
 grep -q -- "--frobnicate" err || fail "unknown option: stderr '$(cat err)'"

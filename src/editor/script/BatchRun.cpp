@@ -1,5 +1,6 @@
 #include "editor/script/BatchRun.h"
 
+#include <exception>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -55,6 +56,15 @@ HeadlessHooks HooksFor(BatchEnvironment& env, StatusLine& status) {
     return hooks;
 }
 
+// ReadScriptFile, also when the stream throws (a folder named as the script does).
+bool ReadScript(const std::string& name, std::vector<std::string>& lines) {
+    try {
+        return ReadScriptFile(name, lines);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace
 
 int BatchExitStatus(BatchOutcome outcome) {
@@ -85,7 +95,7 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
         return BatchOutcome::Unreadable;
     }
     std::vector<std::string> lines;
-    if (!ReadScriptFile(line.script.scriptFile, lines)) {
+    if (!ReadScript(line.script.scriptFile, lines)) {
         env.err << FormatMsg(kMsgScriptReadError, {FileNameOnly(line.script.scriptFile)}) << '\n';
         return BatchOutcome::Unreadable;
     }
