@@ -7,21 +7,43 @@
 #include <string>
 #include <vector>
 
+#include "app/HeadlessRun.h"
+#include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
 
 namespace {
 
-// Qt aborts when it cannot reach a display; say so plainly instead.
+// Without one of these a script runs as a batch tool and no Qt platform is needed.
 bool DisplayAvailable() {
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!DisplayAvailable()) {
-        std::fprintf(stderr, "qhe32: no display (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const qhe::CommandLine line = qhe::ParseCommandLine(arguments);
+    switch (line.action) {
+    case qhe::CommandLineAction::Help:
+        std::fputs(qhe::UsageText().c_str(), stdout);
+        return 0;
+    case qhe::CommandLineAction::Version:
+        std::fputs(qhe::VersionLine().c_str(), stdout);
+        return 0;
+    case qhe::CommandLineAction::UsageError:
+        std::fprintf(stderr, "qhe32: %s\nTry 'qhe32 --help'.\n", line.error.c_str());
         return 2;
+    case qhe::CommandLineAction::Run:
+        break;
+    }
+    if (!DisplayAvailable()) {
+        if (line.script.present) return qhe::RunScriptWithoutDisplay(line);
+        // Qt aborts when it cannot reach a display; say so plainly instead (an explicit
+        // QT_QPA_PLATFORM, such as offscreen, still starts the window).
+        if (!std::getenv("QT_QPA_PLATFORM")) {
+            std::fprintf(stderr, "qhe32: no display (DISPLAY and WAYLAND_DISPLAY are not set)\n");
+            return 2;
+        }
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("QHE32");
@@ -29,10 +51,7 @@ int main(int argc, char** argv) {
     QTranslator qtTexts;
     if (qtTexts.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.emplace_back(argv[i]);
-    qhe::TFormMain window(arguments);
+    qhe::TFormMain window(line.arguments);
     window.show();
     return QApplication::exec();
 }

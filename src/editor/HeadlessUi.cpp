@@ -78,6 +78,11 @@ std::string MessageCaption(MsgKind kind) {
 }
 
 void HeadlessUi::Write(const std::string& caption, const std::string& text, const std::string& answer) {
+    if (hooks_.clearProgress) hooks_.clearProgress();
+    if (hooks_.plainMessages) {
+        if (!text.empty()) out_ << text << '\n' << std::flush;
+        return;
+    }
     out_ << caption << ":";
     std::string_view rest = text;
     bool first = true;
@@ -120,7 +125,7 @@ void HeadlessUi::ShowMemo(const std::string& caption, const std::string& text, i
 
 std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::string& text,
                                                      const std::string& caption) {
-    return std::make_unique<HeadlessProgress>(text, caption);
+    return std::make_unique<HeadlessProgress>(text, caption, &hooks_);
 }
 
 std::optional<int> HeadlessUi::RunGotoDialog(int, const std::function<bool(const std::string&, int)>&) {

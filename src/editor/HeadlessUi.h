@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -10,22 +11,35 @@
 
 namespace qhe {
 
-// Progress box of runs without a display: follows the gauge and text rules, shows nothing and
-// never cancels.
+// What a batch run adds to the headless Ui: a stop request (a signal) that cancels every
+// progress box, and a status line that follows the gauge when standard error is a terminal.
+struct HeadlessHooks {
+    std::function<bool()> stopRequested;
+    std::function<void(const std::string& caption, int percent)> showProgress;
+    // Called before a message is written, so a shown status line can be erased first.
+    std::function<void()> clearProgress;
+    // Messages are written as the box shows their text: no caption, no indent, no answer.
+    bool plainMessages = false;
+};
+
+// Progress box of runs without a display: follows the gauge and text rules and shows nothing
+// itself; it cancels only when the hooks report a stop request.
 class HeadlessProgress final : public Progress {
   public:
-    HeadlessProgress(std::string text, std::string caption)
-        : text_(std::move(text)), caption_(std::move(caption)) {}
+    HeadlessProgress(std::string text, std::string caption, const HeadlessHooks* hooks = nullptr)
+        : text_(std::move(text)), caption_(std::move(caption)), hooks_(hooks) {}
 
     bool SetProgress(int64_t done, int64_t total, int step) override {
-        return gauge_.Update(done, total, step);
+        const bool moved = gauge_.Update(done, total, step);
+        if (moved && hooks_ && hooks_->showProgress) hooks_->showProgress(caption_, gauge_.Value());
+        return moved;
     }
     void SetText(const std::string& text, int every) override {
         if (throttle_.Due(every)) text_ = text;
     }
     void SetCaption(const std::string& text) override { caption_ = text; }
     void EnableCancel(bool) override {}
-    bool Cancelled() const override { return false; }
+    bool Cancelled() const override { return hooks_ && hooks_->stopRequested && hooks_->stopRequested(); }
 
     int Percent() const { return gauge_.Value(); }
     const std::string& Text() const { return text_; }
@@ -36,6 +50,7 @@ class HeadlessProgress final : public Progress {
     TextThrottle throttle_;
     std::string text_;
     std::string caption_;
+    const HeadlessHooks* hooks_;
 };
 
 // The Ui of unattended runs without a display (a script given on the command line). Every
@@ -43,7 +58,8 @@ class HeadlessProgress final : public Progress {
 // default button, as pressing Enter would; input, list and file dialogs answer Cancel.
 class HeadlessUi final : public Ui {
   public:
-    explicit HeadlessUi(std::ostream& out = std::cerr) : out_(out) {}
+    explicit HeadlessUi(std::ostream& out = std::cerr, HeadlessHooks hooks = {})
+        : out_(out), hooks_(std::move(hooks)) {}
 
     int MessageBox(const std::string& text, MsgKind kind, unsigned buttons, MsgResult defaultButton,
                    int helpContext, bool showIcon) override;
@@ -84,6 +100,7 @@ class HeadlessUi final : public Ui {
     void Write(const std::string& caption, const std::string& text, const std::string& answer);
 
     std::ostream& out_;
+    HeadlessHooks hooks_;
     std::optional<std::string> clipboardBytes_;
     std::optional<std::string> clipboardText_;
 };

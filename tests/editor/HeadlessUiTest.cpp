@@ -48,6 +48,22 @@ TEST_F(HeadlessUiTest, DialogsAnswerCancel) {
     EXPECT_NE(out.str().find("打开文件:\n  -> 取消\n"), std::string::npos);
 }
 
+TEST(HeadlessUiPlain, MessagesKeepTheirTextAndStopCancelsEveryBox) {
+    std::ostringstream out;
+    bool stop = false;
+    HeadlessHooks hooks;
+    hooks.plainMessages = true;
+    hooks.stopRequested = [&stop] { return stop; };
+    HeadlessUi ui(out, hooks);
+    ui.ShowError("写入错误\na.bin\nError 5: 文件访问拒绝   ");
+    EXPECT_FALSE(ui.AskYesNo("现在保存?"));
+    EXPECT_EQ(out.str(), "写入错误\na.bin\nError 5: 文件访问拒绝   \n现在保存?\n");
+    const auto progress = ui.CreateProgress(true, true, "", "");
+    EXPECT_FALSE(progress->Cancelled());
+    stop = true;
+    EXPECT_TRUE(progress->Cancelled());
+}
+
 TEST_F(HeadlessUiTest, MemoWritesCaptionAndText) {
     ui.ShowMemo("脚本", "line 1\nline 2", 0);
     EXPECT_EQ(out.str(), "脚本: line 1\n  line 2\n");

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "editor/script/CommandLine.h"
+
+namespace qhe {
+
+// A script run without a display: no window and no Qt. SIGINT and SIGTERM stop the run
+// without writing the file. Answers the program's exit status.
+int RunScriptWithoutDisplay(const CommandLine& line);
+
+} // namespace qhe

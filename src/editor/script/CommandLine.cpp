@@ -1,0 +1,69 @@
+#include "editor/script/CommandLine.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace qhe {
+namespace {
+
+constexpr size_t kMaxParameters = 9; // %1 .. %9
+
+bool IsOption(const std::string& argument) {
+    return argument.rfind("--", 0) == 0;
+}
+
+// An option in the file's or the switch's place: --help, --version or a usage error.
+bool ReadOption(const std::string& argument, CommandLine& line) {
+    if (!IsOption(argument)) return false;
+    if (argument == "--help") {
+        line.action = CommandLineAction::Help;
+    } else if (argument == "--version") {
+        line.action = CommandLineAction::Version;
+    } else {
+        line.action = CommandLineAction::UsageError;
+        line.error = "unknown option " + argument;
+    }
+    return true;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    line.arguments = arguments;
+    if (arguments.empty()) return line;
+    if (ReadOption(arguments[0], line)) return line;
+    line.fileName = arguments[0];
+    if (arguments.size() < 2) return line;
+    if (ReadOption(arguments[1], line)) return line;
+    line.script = ParseScriptSwitch(arguments[1]);
+    if (!line.script.present) return line;
+    // Arguments after the ninth parameter cannot be named in a script and are left out.
+    const size_t end = std::min(arguments.size(), 2 + kMaxParameters);
+    line.parameters.assign(arguments.begin() + 1, arguments.begin() + static_cast<std::ptrdiff_t>(end));
+    return line;
+}
+
+std::string UsageText() {
+    return "Usage: qhe32 [FILE]\n"
+           "       qhe32 FILE /s=SCRIPT [ARG1 ... ARG9]\n"
+           "       qhe32 --help | --version\n"
+           "\n"
+           "Opens FILE in the hex editor. With a script switch (/s, /S, -s or -S, with or\n"
+           "without \"=\") the script SCRIPT (.qsc) runs on FILE and a modified FILE is saved;\n"
+           "ARG1 ... ARG9 are the script's parameters %1 ... %9.\n"
+           "Without a display (neither DISPLAY nor WAYLAND_DISPLAY set) the script runs as a\n"
+           "batch tool: errors go to standard error, and the exit status is\n"
+           "  0  the script completed (a modified FILE was saved)\n"
+           "  1  the script failed its check or at run time; FILE is not written\n"
+           "  2  FILE or SCRIPT cannot be read, or the command line is malformed\n"
+           "  3  saving FILE failed; the file on disk is unchanged\n"
+           "  130, 143  interrupted by SIGINT or SIGTERM; FILE is not written\n"
+           "A file whose name starts with \"--\" is given as ./--name.\n";
+}
+
+std::string VersionLine() {
+    return "qhe32 " + std::string(QHE32_VERSION) + "\n";
+}
+
+} // namespace qhe

@@ -1,0 +1,64 @@
+#include "editor/script/BatchRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "TempDir.h"
+#include "core/text/Format.h"
+
+namespace qhe::test {
+namespace {
+
+class BatchRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("QHE32_INI", dir.File("QHE32.INI").c_str(), 1);
+        WriteFileBytes(file, original);
+    }
+    void TearDown() override { unsetenv("QHE32_INI"); }
+
+    void WriteScript(const std::string& text) { std::ofstream(script, std::ios::binary) << text; }
+    BatchOutcome Run() { return RunBatchScript(ParseCommandLine({file, "/s=" + script, "01"}), env); }
+
+    TempDir dir;
+    std::string file = dir.File("data.bin");
+    std::string script = dir.File("s.qsc");
+    std::vector<uint8_t> original = RandomBytes(4096);
+    std::ostringstream err;
+    BatchEnvironment env{err, nullptr, false};
+};
+
+TEST_F(BatchRunTest, StopRequestDuringExecutionLeavesTheFileUnwritten) {
+    std::string text;
+    for (int i = 0; i < 1000; ++i)
+        text += "BITXOR %1\nADR+ 1\n";
+    WriteScript(text);
+    int polls = 0;
+    // Past the checking pass of 2000 lines: the executing pass has changed bytes in memory.
+    env.stopRequested = [&polls] { return ++polls > 3000; };
+    EXPECT_EQ(Run(), BatchOutcome::Stopped);
+    EXPECT_EQ(ReadFileBytes(file), original);
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(BatchRunTest, StatusLineOnATerminalIsErasedBeforeTheErrorText) {
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "ADR+ 1\n";
+    WriteScript(text + "VERIFY 4D 5A OR 50 4B\n");
+    env.progressLine = true;
+    EXPECT_EQ(Run(), BatchOutcome::Failed);
+    const std::string out = err.str();
+    EXPECT_NE(out.find("Script Syntax Check 1%"), std::string::npos);
+    const size_t error = out.find(FormatMsg(2106, {301, "VERIFY 4D 5A OR 50 4B"}));
+    ASSERT_NE(error, std::string::npos);
+    EXPECT_EQ(out.rfind("\r\x1b[K", error), error - 4); // erased right before the text
+    EXPECT_EQ(out.back(), '\n');
+    EXPECT_EQ(ReadFileBytes(file), original);
+}
+
+} // namespace
+} // namespace qhe::test

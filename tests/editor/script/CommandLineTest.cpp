@@ -1,0 +1,51 @@
+#include "editor/script/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace qhe {
+namespace {
+
+TEST(CommandLine, OptionsStandInTheFilesOrTheSwitchsPlace) {
+    struct Case {
+        std::vector<std::string> arguments;
+        CommandLineAction action;
+    };
+    const Case cases[] = {
+        {{"--help"}, CommandLineAction::Help},
+        {{"--version", "x"}, CommandLineAction::Version},
+        {{"a.bin", "--help"}, CommandLineAction::Help},
+        {{"--verbose"}, CommandLineAction::UsageError}, // not a file named "--verbose"
+        {{"--"}, CommandLineAction::UsageError},
+        {{"a.bin", "--s=x.qsc"}, CommandLineAction::UsageError},
+        {{"-help"}, CommandLineAction::Run}, // a single dash is a file name
+        {{}, CommandLineAction::Run},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(line.action, c.action) << (c.arguments.empty() ? "" : c.arguments[0]);
+        if (c.action == CommandLineAction::UsageError) {
+            EXPECT_FALSE(line.error.empty());
+        }
+    }
+}
+
+TEST(CommandLine, ScriptParametersStartWithTheSwitchAndPassOptionsThrough) {
+    const CommandLine line = ParseCommandLine({"a.bin", "-S=patch.qsc", "--x", "", "7"});
+    EXPECT_EQ(line.action, CommandLineAction::Run);
+    EXPECT_EQ(line.fileName, "a.bin");
+    EXPECT_TRUE(line.script.present);
+    EXPECT_EQ(line.script.scriptFile, "patch.qsc");
+    EXPECT_EQ(line.parameters, (std::vector<std::string>{"-S=patch.qsc", "--x", "", "7"}));
+    EXPECT_EQ(line.arguments.size(), 5u);
+
+    std::vector<std::string> many = {"a.bin", "/s=p.qsc"};
+    for (int i = 1; i <= 11; ++i)
+        many.push_back(std::to_string(i));
+    EXPECT_EQ(ParseCommandLine(many).parameters.size(), 10u); // %0 .. %9
+
+    EXPECT_FALSE(ParseCommandLine({"a.bin", "b.bin"}).script.present);
+    EXPECT_TRUE(ParseCommandLine({"a.bin", "b.bin"}).parameters.empty());
+}
+
+} // namespace
+} // namespace qhe
