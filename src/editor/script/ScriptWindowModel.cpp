@@ -1,14 +1,12 @@
 #include "editor/script/ScriptWindowModel.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "core/text/Ansi.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/FileCommands.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
+#include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
@@ -35,10 +33,9 @@ FileDialogRequest ScriptDialog(int titleId, const std::string& folder) {
 } // namespace
 
 bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
+    // Through the side-file reader: a folder, pipe or huge file is refused, never read.
+    std::string data;
+    if (platform::ReadSmallFile(name, platform::kSideFileMaxBytes, data) != 0) return false;
     lines.clear();
     size_t start = 0;
     while (start < data.size()) {

@@ -121,6 +121,9 @@ TEST_F(ScriptWindowModelTest, ScriptFilesAreAnsiTextWithCrLf) {
     EXPECT_FALSE(model.LoadScript(dir.File("none.qsc")));
     EXPECT_EQ(ui.messages.back().text, FormatMsg(2129, {"none.qsc"}));
     EXPECT_FALSE(model.SaveEnabled()); // the name is forgotten
+    // A folder is refused like a missing file (the stream reader used to abort on it).
+    EXPECT_FALSE(model.LoadScript(dir.Path()));
+    EXPECT_EQ(ui.messages.back().text, FormatMsg(2129, {FileNameOnly(dir.Path())}));
 }
 
 TEST_F(ScriptWindowModelTest, ButtonsReportSuccessOrSelectTheFailingLine) {
