@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <map>
 
@@ -259,6 +260,9 @@ void TFormScript::showEvent(QShowEvent* event) {
     if (!geometryRestored_) {
         RestoreFormGeometry(this);
         geometryRestored_ = true;
+        // Before the window is mapped its frame is unknown, and a move places the inside of the
+        // window at the saved frame corner: each run would drift by the title bar's height.
+        if (QWindow* window = windowHandle()) window->setFramePosition(pos());
     }
     execute_->setEnabled(model_.ExecuteEnabled());
     UpdateFileState();
