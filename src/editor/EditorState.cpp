@@ -83,7 +83,9 @@ bool CommandAvailable(const std::string& name) {
                                                     "QZBtnCopy",
                                                     "QZBtnPaste",
                                                     "Insert1",
-                                                    "Overwritestring1"};
+                                                    "Overwritestring1",
+                                                    "Editor1",
+                                                    "Executeactive1"};
     return available.count(name) != 0;
 }
 

@@ -128,6 +128,13 @@ MainCommands::MainCommands(Ui& ui)
     commands_["Pastefromhexstring1"] = [this] { clipboard_.Pastefromhexstring1Click(); };
     commands_["Insert1"] = [this] { strings_.Insert1Click(); };
     commands_["Overwritestring1"] = [this] { strings_.Overwritestring1Click(); };
+    commands_["Editor1"] = [this] {
+        if (showScript) showScript(false);
+    };
+    commands_["Executeactive1"] = [this] {
+        // The shortcut reaches here also when the menu was last opened in another state.
+        if (state_.doc.IsOpen && scriptHasLines && scriptHasLines() && showScript) showScript(true);
+    };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();
@@ -138,6 +145,10 @@ bool MainCommands::StartUp(const std::vector<std::string>& arguments) {
     if (!arguments.empty() && !arguments[0].empty())
         files_.OpenDocument(platform::FullPathName(arguments[0]), OpenSender::CommandLine, false);
     if (arguments.size() > 1) script_ = ParseScriptSwitch(arguments[1]);
+    // "%0" is the argument after the file name, "%1".."%9" the ones after it.
+    scriptParameters_.clear();
+    for (size_t i = 1; i < arguments.size() && i <= 10; ++i)
+        scriptParameters_.push_back(arguments[i]);
     return true;
 }
 
@@ -195,9 +206,14 @@ void MainCommands::MenuOpened(const std::string& menuName) {
     };
     // Bookmark captions show addresses in the active pane's base, which may have changed.
     if (menuName == "Bookmarks1") navigation_.RebuildBookmarkMenu();
+    if (menuName == "Script1") UpdateScriptItems();
     auto it = needBytes.find(menuName);
     if (it != needBytes.end())
         state_.actions.EnableItems(it->second, state_.doc.IsOpen && state_.doc.Size() > 0);
+}
+
+void MainCommands::UpdateScriptItems() {
+    state_.actions.EnableItems({"Executeactive1"}, state_.doc.IsOpen && scriptHasLines && scriptHasLines());
 }
 
 void MainCommands::DropFiles(const std::vector<std::string>& names) {

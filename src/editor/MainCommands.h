@@ -71,6 +71,9 @@ class MainCommands {
     bool StartUp(const std::vector<std::string>& arguments);
     const ScriptSwitch& Script() const { return script_; }
 
+    // The command-line arguments from the script switch on: the script's parameters %0..%9.
+    const std::vector<std::string>& ScriptParameters() const { return scriptParameters_; }
+
     // Runs the command of the menu item or tool button name; false for an unknown or
     // disabled one.
     bool Execute(const std::string& name);
@@ -104,6 +107,12 @@ class MainCommands {
     std::function<void(int)> showHelp;
     // Puts the window into "What's this" mode; set by the window.
     std::function<void()> enterWhatsThis;
+    // The script window, set by the window: whether its editor holds at least one line, and
+    // showing it (autoRun: it runs the script at once and closes afterwards).
+    std::function<bool()> scriptHasLines;
+    std::function<void(bool autoRun)> showScript;
+    // Executeactive1 (Ctrl+F9) is enabled only with an open Document and a script to run.
+    void UpdateScriptItems();
     // Shows (true) or destroys (false) the data inspector; set by the window.
     std::function<void(bool)> showInspector;
     // The options dialog's OK changed what only the window can redo; set by the window.
@@ -132,6 +141,7 @@ class MainCommands {
     ClipboardCommands clipboard_;
     StringCommands strings_;
     ScriptSwitch script_;
+    std::vector<std::string> scriptParameters_;
     std::map<std::string, std::function<void()>> commands_;
 };
 

@@ -34,6 +34,9 @@
 #include "gui/DataInspWindow.h"
 #include <QLocale>
 #include "gui/help/HelpWindow.h"
+#include "gui/script/TFormScript.h"
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QScreen>
 #include <QShortcut>
 
@@ -107,6 +110,30 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
         RefreshAction(name);
     const OptionsSettings defaults;
     ApplyGrid(QFont(Q(defaults.font), defaults.fontSize), defaults.cols, defaults.rows);
+
+    script_ = new TFormScript(
+        commands_.State(), [this](int context) { ShowHelp(context); }, this);
+    // Any text is at least one line; asked on every caption change, so without splitting it.
+    commands_.scriptHasLines = [this] { return !script_->Memo()->document()->isEmpty(); };
+    commands_.showScript = [this](bool autoRun) { ShowScript(autoRun); };
+    // Ctrl+F9 follows the script text too, not only the menu's last opening.
+    connect(script_, &QDialog::finished, this, [this] { commands_.UpdateScriptItems(); });
+    // The run saved a modified Document already; a failed save still gets the question.
+    connect(
+        script_, &TFormScript::endProgramRequested, this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+void TFormMain::ShowScript(bool autoRun) {
+    script_->Model().autoRun = autoRun;
+    script_->show();
+    script_->raise();
+    script_->activateWindow();
+}
+
+void TFormMain::RunCommandLineScript() {
+    if (!script_->LoadScript(commands_.Script().scriptFile)) return; // message 2129 shown
+    script_->Model().batchMode = true;
+    ShowScript(true);
 }
 
 void TFormMain::ApplyGrid(const QFont& font, int cols, int rows) {
@@ -255,8 +282,16 @@ void TFormMain::FormActivate() {
         move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
     }
     if (settings.displayMatches && settings.placement.windowState == 2) showMaximized();
-    if (!commands_.StartUp(arguments_)) QApplication::exit(1);
-    if (!commands_.Script().present && commands_.State().actions.Checked("DataInspector1"))
+    if (!commands_.StartUp(arguments_)) {
+        QApplication::exit(1);
+        return;
+    }
+    // Parameters %0..%9 come from the command line for every run, not only the unattended one.
+    script_->Model().parameters = commands_.ScriptParameters();
+    commands_.UpdateScriptItems();
+    if (commands_.Script().present)
+        RunCommandLineScript();
+    else if (commands_.State().actions.Checked("DataInspector1"))
         SetInspectorShown(true);
 }
 
@@ -332,6 +367,8 @@ void TFormMain::Refresh(unsigned what) {
         ShowHint(state.status[3]);
     }
     if (what & kChangedRecent) RebuildRecentFiles();
+    // A Document opened or closed: Ctrl+F9 follows.
+    if ((what & kChangedCaption) && script_) commands_.UpdateScriptItems();
     if (what & (kChangedView | kChangedStatus)) {
         view_->Refresh();
         RefreshInspector();

@@ -20,6 +20,7 @@ namespace qhe {
 class HelpWindow;
 class MainView;
 class TFormInspect;
+class TFormScript;
 } // namespace qhe
 
 namespace qhe {
@@ -41,6 +42,7 @@ class TFormMain : public QMainWindow {
     HelpWindow* Help() const { return help_; }
     MainView* View() const { return view_; }
     TFormInspect* Inspector() const { return inspector_; }
+    TFormScript* Script() const { return script_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -65,6 +67,10 @@ class TFormMain : public QMainWindow {
     void ShowAbout();
     // Creates and shows the data inspector, or destroys it.
     void SetInspectorShown(bool shown);
+    // Shows the script window modally; autoRun runs its script at once.
+    void ShowScript(bool autoRun);
+    // The script named on the command line: loaded, run at once, and the program ends after it.
+    void RunCommandLineScript();
     void RefreshInspector();
     void ShowHelp(int context);
     // Help for the focused part of the window (F1): a popup for the panes, else the contents.
@@ -87,6 +93,7 @@ class TFormMain : public QMainWindow {
     bool sizing_ = false;
     HelpWindow* help_ = nullptr;
     TFormInspect* inspector_ = nullptr;
+    TFormScript* script_ = nullptr; // lives for the whole run, so its text stays between uses
 };
 
 } // namespace qhe

@@ -49,6 +49,7 @@ TEST_F(MainCommandsTest, StartsWithoutADocumentAndOpensTheArgument) {
     EXPECT_TRUE(ui.messages.empty()); // no question at start
     EXPECT_TRUE(commands.Script().present);
     EXPECT_EQ(commands.Script().scriptFile, "job.qsc");
+    EXPECT_EQ(commands.ScriptParameters(), (std::vector<std::string>{"/s=job.qsc", "p1"}));
     EXPECT_EQ(commands.AboutText(), " 当前文件大小: 2 字节\n 内存已分配: 524,288 字节");
 }
 
@@ -61,6 +62,33 @@ TEST_F(MainCommandsTest, DisabledAndUnknownCommandsDoNothing) {
     EXPECT_FALSE(commands.Execute("NoSuchItem"));
     EXPECT_TRUE(commands.Execute("New1"));
     EXPECT_EQ(commands.State().caption, "QHE32 - NoName1");
+}
+
+// Executeactive1 (Ctrl+F9) needs an open Document and a script line; Editor1 always opens
+// the window without running it.
+TEST_F(MainCommandsTest, ScriptMenuRules) {
+    ASSERT_TRUE(commands.StartUp({}));
+    bool hasLines = true;
+    std::vector<bool> shown; // autoRun of each showing
+    commands.scriptHasLines = [&] { return hasLines; };
+    commands.showScript = [&](bool autoRun) { shown.push_back(autoRun); };
+    ActionRegistry& actions = commands.State().actions;
+
+    commands.MenuOpened("Script1");
+    EXPECT_FALSE(actions.Enabled("Executeactive1")); // no Document
+    EXPECT_TRUE(commands.Execute("Editor1"));
+    ASSERT_TRUE(commands.Execute("New1"));
+    hasLines = false;
+    commands.MenuOpened("Script1");
+    EXPECT_FALSE(actions.Enabled("Executeactive1"));
+    hasLines = true;
+    commands.MenuOpened("Script1");
+    EXPECT_TRUE(actions.Enabled("Executeactive1"));
+    EXPECT_TRUE(commands.Execute("Executeactive1"));
+    // The shortcut of an item enabled earlier checks again: no script, no run.
+    hasLines = false;
+    EXPECT_TRUE(commands.Execute("Executeactive1"));
+    EXPECT_EQ(shown, (std::vector<bool>{false, true}));
 }
 
 TEST_F(MainCommandsTest, DroppingTwoFilesOpensNothing) {

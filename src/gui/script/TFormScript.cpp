@@ -10,12 +10,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <map>
 
 #include "core/text/Messages.h"
 #include "editor/script/ScriptInsertMenu.h"
 #include "gui/FormGeometryQt.h"
+#include "gui/help/HelpTopics.h"
 
 namespace qhe {
 namespace {
@@ -28,6 +30,12 @@ QString Q(const std::string& text) {
 }
 QString Q(const char* text) {
     return QString::fromUtf8(text);
+}
+
+// The "What's this" popup of a help context, as the main window shows it.
+QString HelpPopup(int context) {
+    const HelpTopic& topic = HelpTopicFor(context);
+    return QStringLiteral("<b>%1</b><br>%2").arg(Q(topic.title), Q(topic.body));
 }
 
 } // namespace
@@ -74,10 +82,10 @@ TFormScript::TFormScript(EditorState& state, std::function<void(int)> help, QWid
     auto* buttons = new QHBoxLayout;
     auto* syntax = new QPushButton(Q("语法检查"), this);
     syntax->setObjectName(QStringLiteral("ButtonSyntax"));
-    syntax->setWhatsThis(QString::number(kHelpScriptButtons));
+    syntax->setWhatsThis(HelpPopup(kHelpScriptButtons));
     execute_ = new QPushButton(Q("执行"), this);
     execute_->setObjectName(QStringLiteral("ButtonExecute"));
-    execute_->setWhatsThis(QString::number(kHelpScriptButtons));
+    execute_->setWhatsThis(HelpPopup(kHelpScriptButtons));
     auto* close = new QPushButton(Q("关闭"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     auto* helpButton = new QPushButton(Q("帮助(&H)"), this);
@@ -259,6 +267,9 @@ void TFormScript::showEvent(QShowEvent* event) {
     if (!geometryRestored_) {
         RestoreFormGeometry(this);
         geometryRestored_ = true;
+        // Before the window is mapped its frame is unknown, and a move places the inside of the
+        // window at the saved frame corner: each run would drift by the title bar's height.
+        if (QWindow* window = windowHandle()) window->setFramePosition(pos());
     }
     execute_->setEnabled(model_.ExecuteEnabled());
     UpdateFileState();
