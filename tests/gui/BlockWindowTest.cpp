@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "gui/DialogDriver.h"
 #include "gui/MainView.h"
 #include "gui/grid/TQZStrGrid.h"
 
@@ -24,7 +25,7 @@ TEST(BlockWindow, ShortcutsMarkAndDeleteTheBlock) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QApplication::setActiveWindow(&window); // window shortcuts need the active window
     QApplication::processEvents();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     TQZStrGrid* grid = window.View()->HexGrid();
     grid->setFocus();
     if (QApplication::activeWindow() != &window)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "gui/DialogDriver.h"
 #include "core/settings/Profile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
@@ -27,7 +28,7 @@ TEST(InspectorWindow, FollowsTheCursorAndComesBackAtStart) {
     {
         TFormMain window({name});
         window.show();
-        QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+        WAIT_UNTIL(window.Commands().State().doc.IsOpen);
         ASSERT_EQ(window.Inspector(), nullptr);
         window.Action("DataInspector1")->trigger();
         ASSERT_NE(window.Inspector(), nullptr);
@@ -43,10 +44,10 @@ TEST(InspectorWindow, FollowsTheCursorAndComesBackAtStart) {
     EXPECT_TRUE(ProfileSession(SettingsFileName()).ReadBool(kOptionsSection, "ShowDataInsp", false));
     TFormMain again({});
     again.show();
-    QTRY_VERIFY(again.Inspector() != nullptr);
+    WAIT_UNTIL(again.Inspector() != nullptr);
     // Closing the tool window unchecks the menu item.
     again.Inspector()->close();
-    QTRY_VERIFY(again.Inspector() == nullptr);
+    WAIT_UNTIL(again.Inspector() == nullptr);
     EXPECT_FALSE(again.Action("DataInspector1")->isChecked());
 }
 
@@ -58,7 +59,7 @@ TEST(InspectorWindow, CtrlCCopiesTheSelectedValuesNotTheBlock) {
     test::WriteFileBytes(name, {0x12, 0x34, 0x56, 0x78, 0xFF});
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     BlockMarking(window.Commands().State()).SetBlock(1, 2);
     if (!window.Inspector()) window.Action("DataInspector1")->trigger();
     ASSERT_NE(window.Inspector(), nullptr);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "gui/DialogDriver.h"
 #include "gui/MainView.h"
 #include "gui/grid/TQZStrGrid.h"
 #include "core/settings/Profile.h"
@@ -29,7 +30,7 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     test::WriteFileBytes(name, {0x41, 0x42, 0x43});
     TFormMain window({name});
     window.show();
-    QTRY_COMPARE(window.windowTitle(), QString("QHE32 - sample.bin"));
+    WAIT_UNTIL(window.windowTitle() == QString("QHE32 - sample.bin"));
     EXPECT_EQ(window.Commands().State().doc.Size(), 3);
     ASSERT_NE(window.Action("Save1"), nullptr);
     EXPECT_TRUE(window.Action("Save1")->isEnabled());
@@ -53,7 +54,7 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
 
     TFormMain next({});
     next.show();
-    QTRY_VERIFY(next.Commands().State().doc.HasBuffer());
+    WAIT_UNTIL(next.Commands().State().doc.HasBuffer());
     EXPECT_TRUE(next.Commands().State().options.newEOF);
     EXPECT_EQ(next.Commands().State().recent.Files().front(), name);
     EXPECT_EQ(next.Commands().State().doc.CurrentDir, dir.Path());
@@ -72,18 +73,18 @@ TEST(FormMain, ResizeSnapsToWholeCellsAndAtLeastEight) {
     test::WriteFileBytes(name, std::vector<uint8_t>(5000, 7));
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     const ViewState& view = window.Commands().State().view;
     EXPECT_EQ(view.Cols, 17);
     EXPECT_EQ(view.Rows, 19);
     window.resize(120, 100);
-    QTRY_COMPARE(view.Cols, 8);
-    QTRY_COMPARE(view.Rows, 8);
+    WAIT_UNTIL(view.Cols == 8);
+    WAIT_UNTIL(view.Rows == 8);
     const QSize small = window.size();
     window.resize(small.width() + 200, small.height() + 150);
-    QTRY_VERIFY(view.Cols > 8 && view.Rows > 8);
+    WAIT_UNTIL(view.Cols > 8 && view.Rows > 8);
     // The window takes exactly the size of whole cells.
-    QTRY_VERIFY(window.View()->TextGrid()->width() == window.View()->TextGrid()->ColsWidth(view.Cols));
+    WAIT_UNTIL(window.View()->TextGrid()->width() == window.View()->TextGrid()->ColsWidth(view.Cols));
     window.Commands().State().doc.Modified = false;
 }
 
@@ -100,7 +101,7 @@ TEST(FormMain, WheelScrollsThreeRowsPerNotch) {
     test::WriteFileBytes(name, std::vector<uint8_t>(17 * 40, 1));
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     const ViewState& view = window.Commands().State().view;
     TQZStrGrid* grid = window.View()->TextGrid();
     auto turn = [&](int delta) {
@@ -135,7 +136,7 @@ TEST(FormMain, ScrollBarMovesTheViewWhenTheActionEnds) {
     test::WriteFileBytes(name, std::vector<uint8_t>(17 * 1000, 2));
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     const EditorState& state = window.Commands().State();
     QScrollBar* bar = window.View()->ScrollBar();
     ASSERT_TRUE(bar->isEnabled());

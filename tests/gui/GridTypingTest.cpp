@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
+#include "gui/DialogDriver.h"
 #include "gui/FormMain.h"
 #include "gui/MainView.h"
 
@@ -17,7 +18,7 @@ TEST(GridTyping, TextAndHexPanesWriteTheFile) {
     test::WriteFileBytes(name, std::vector<uint8_t>(40, 0));
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     MainView* view = window.View();
     window.Commands().State().view.Overwrite = true;
 

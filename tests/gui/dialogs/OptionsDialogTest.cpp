@@ -11,6 +11,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "gui/DialogDriver.h"
 #include "editor/SendToShortcut.h"
 #include "gui/FormMain.h"
 
@@ -50,7 +51,7 @@ TEST(OptionsDialog, FontSizeRelaysTheGridKeepingTheCursorByte) {
     test::WriteFileBytes(name, std::vector<uint8_t>(2000, 3));
     TFormMain window({name});
     window.show();
-    QTRY_VERIFY(window.Commands().State().doc.IsOpen);
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     EditorState& state = window.Commands().State();
     window.Commands().View().ShowAddress(500, true, false);
     const int64_t cursor = state.view.CursorPosition();
