@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,12 @@ std::string DumpColumnHeader(const DumpFormat& format);
 // the second hex digit of its byte (bytes below 32 as blanks). Every line ends with eol.
 void AppendDumpRow(std::string& out, const DumpFormat& format, uint64_t offset, const uint8_t* bytes,
                    int count, std::string_view eol);
+
+// The same written at dst, which must hold MaxDumpRowSize bytes; answers the end of the text.
+char* WriteDumpRow(char* dst, const DumpFormat& format, uint64_t offset, const uint8_t* bytes, int count,
+                   std::string_view eol);
+// The most WriteDumpRow writes for one row, with a little room to spare.
+size_t MaxDumpRowSize(const DumpFormat& format, size_t eolSize);
 
 // Which part of the Document the print dialog dumps.
 enum class DumpRangeKind { CurrentPage, Selection, All };
