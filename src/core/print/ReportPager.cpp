@@ -8,6 +8,7 @@ namespace qhe {
 ReportPager::ReportPager(ReportSetup setup, TextMeasure measure, std::function<void(ReportPage&&)> pageDone)
     : setup_(std::move(setup)), measure_(std::move(measure)), pageDone_(std::move(pageDone)) {
     setup_.lineHeight = std::max(1, setup_.lineHeight);
+    page_.number = setup_.firstPage - 1;
 }
 
 const char* ReportPager::BeginErrorText(BeginResult result) {

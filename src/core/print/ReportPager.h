@@ -42,6 +42,7 @@ struct ReportSetup {
     std::vector<std::string> tableHeaderLines;
     ReportLayout layout;
     PlaceholderValues values; // page and line are kept by the pager
+    int firstPage = 1;        // the number of the first page (a page laid out on its own)
 };
 
 // Lays text lines out on pages: header, footer and rules on each page, a new page when a line has no
