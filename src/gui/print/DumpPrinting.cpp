@@ -26,7 +26,7 @@ PlaceholderValues CurrentPlaceholderValues() {
 DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
                            const uint8_t* buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress) {
-    const ReportFonts fonts(settings.fontSize);
+    const ReportFonts fonts(settings.fontSize, printer.resolution());
     ReportSetup setup = MakeReportSetup(printer, settings, fonts);
     const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
     setup.header = texts.header;
@@ -37,7 +37,7 @@ DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings,
     QPainter painter;
     bool first = true;
     bool painting = true;
-    ReportPager pager(setup, MeasureOn(fonts.regular, &printer), [&](ReportPage&& page) {
+    ReportPager pager(setup, MeasureWith(fonts.regular), [&](ReportPage&& page) {
         if (!painting) return;
         if (first) {
             painting = painter.begin(&printer);

@@ -5,6 +5,8 @@
 #include <QPen>
 #include <QPrinter>
 
+#include <algorithm>
+
 #include "core/print/ReportGeometry.h"
 #include "core/text/Ansi.h"
 
@@ -20,21 +22,23 @@ QString ReportString(std::string_view ansi) {
     return text;
 }
 
-ReportFonts::ReportFonts(int pointSize) : regular("Courier New", pointSize), bold(regular) {
+ReportFonts::ReportFonts(int pointSize, int resolution) : regular("Courier New") {
+    regular.setPixelSize(std::max(1, (pointSize * resolution + 36) / 72));
     regular.setStyleHint(QFont::Monospace);
+    bold = regular;
     bold.setStyleHint(QFont::Monospace);
     bold.setBold(true);
 }
 
-TextMeasure MeasureOn(const QFont& font, QPaintDevice* device) {
-    return [metrics = QFontMetrics(font, device)](std::string_view text) {
+TextMeasure MeasureWith(const QFont& font) {
+    return [metrics = QFontMetrics(font)](std::string_view text) {
         return metrics.horizontalAdvance(ReportString(text));
     };
 }
 
 void PaintReportPage(QPainter& painter, const ReportPage& page, const ReportFonts& fonts) {
-    const QFontMetrics regular(fonts.regular, painter.device());
-    const QFontMetrics bold(fonts.bold, painter.device());
+    const QFontMetrics regular(fonts.regular);
+    const QFontMetrics bold(fonts.bold);
     for (const ReportItem& item : page.items) {
         if (item.kind == ReportItem::Kind::Rule) {
             painter.setPen(QPen(Qt::black, item.thickness));
@@ -71,7 +75,7 @@ ReportSetup MakeReportSetup(QPrinter& printer, const DumpPrintSettings& settings
     setup.marginRight = margin(settings.marginRight, page.offsetX);
     setup.marginTop = margin(settings.marginTop, page.offsetY);
     setup.marginBottom = margin(settings.marginBottom, page.offsetY);
-    setup.lineHeight = LineHeightFor(LineSpacing::Single, QFontMetrics(fonts.regular, &printer).height());
+    setup.lineHeight = LineHeightFor(LineSpacing::Single, QFontMetrics(fonts.regular).height());
     return setup;
 }
 

@@ -10,7 +10,6 @@
 
 class QPagedPaintDevice;
 class QPainter;
-class QPaintDevice;
 class QPrinter;
 
 namespace qhe {
@@ -18,14 +17,15 @@ namespace qhe {
 // Report texts are bytes of the program's single-byte code page.
 QString ReportString(std::string_view ansi);
 
-// The report font: "Courier New" at one of the dialog's sizes, plain and bold.
+// The report font: "Courier New" at one of the dialog's sizes, plain and bold, sized in the pixels of
+// a device of the resolution, so the preview (any scale) and the printer draw the same page.
 struct ReportFonts {
     QFont regular, bold;
-    explicit ReportFonts(int pointSize);
+    ReportFonts(int pointSize, int resolution);
 };
 
-// Widths of texts in the report font on device, in its pixels.
-TextMeasure MeasureOn(const QFont& font, QPaintDevice* device);
+// Widths of texts in the report font, in pixels.
+TextMeasure MeasureWith(const QFont& font);
 
 // Draws one laid-out page; item positions are device pixels from the printable area's corner.
 void PaintReportPage(QPainter& painter, const ReportPage& page, const ReportFonts& fonts);
