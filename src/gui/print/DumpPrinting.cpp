@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "core/print/DumpPages.h"
+#include "gui/print/FormPreview.h"
+
 namespace qhe {
 
 PlaceholderValues CurrentPlaceholderValues() {
@@ -61,6 +64,30 @@ DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings,
     pager.EndDoc();
     if (painter.isActive()) painter.end();
     return painting ? DumpPrintOutcome::Printed : DumpPrintOutcome::PageSetupFailed;
+}
+
+DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
+                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const DumpFormat& format, QWidget* parent,
+                                 std::unique_ptr<TFormPreview>& preview) {
+    const ReportFonts fonts(settings.fontSize, printer.resolution());
+    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
+    const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
+    setup.header = texts.header;
+    setup.footer = texts.footer;
+    setup.values = CurrentPlaceholderValues();
+    printer.setDocName(QString::fromStdString(texts.title));
+    auto pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
+    if (pages->Begin() != ReportPager::BeginResult::Ok) return DumpPrintOutcome::PageSetupFailed;
+    if (!pages->Fitted()) return DumpPrintOutcome::LineTooWide;
+    PreviewSource source;
+    source.count = pages->Count();
+    source.page = [pages](int n) { return pages->Page(n); };
+    const int resolution = printer.resolution();
+    source.paperSize = printer.pageLayout().fullRectPixels(resolution).size();
+    source.printableOffset = printer.pageLayout().paintRectPixels(resolution).topLeft();
+    preview = std::make_unique<TFormPreview>("Preview", std::move(source), fonts, printer, parent);
+    return DumpPrintOutcome::Printed;
 }
 
 } // namespace qhe

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/print/DumpReport.h"
 #include "gui/print/ReportPainter.h"
 
 class QPrinter;
+class QWidget;
 
 namespace qhe {
 
@@ -21,5 +23,14 @@ enum class DumpPrintOutcome { Printed, PageSetupFailed, LineTooWide, Cancelled }
 DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
                            const uint8_t* buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress = {});
+
+class TFormPreview;
+
+// The preview of a dump for printer, its pages laid out when shown. Answers the outcome of the
+// layout; preview is set only when it is Printed (ready to show).
+DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
+                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const DumpFormat& format, QWidget* parent,
+                                 std::unique_ptr<TFormPreview>& preview);
 
 } // namespace qhe

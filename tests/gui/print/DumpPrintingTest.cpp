@@ -3,6 +3,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include "gui/print/FormPreview.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +67,29 @@ TEST(DumpPrinting, TooWideRowsAndMarginsAreRefused) {
     EXPECT_EQ(PrintDump(PdfPrinter(printer2, dir.filePath("b.pdf")), settings, "x", data.data(), {1, 200},
                         {16, false, false}),
               DumpPrintOutcome::PageSetupFailed);
+}
+
+TEST(DumpPrinting, PreviewPagesThroughAndPrintsAllPagesToPdf) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("all.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 500, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    ASSERT_EQ(MakeDumpPreview(PdfPrinter(printer, file), {}, "a.bin", data.data(), {1, 8000},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Printed);
+    preview->show();
+    QTest::keyClick(preview.get(), Qt::Key_PageDown);
+    EXPECT_EQ(preview->CurrentPage(), 2);
+    QTest::keyClick(preview.get(), Qt::Key_PageUp);
+    QTest::keyClick(preview.get(), Qt::Key_PageUp);
+    EXPECT_EQ(preview->CurrentPage(), 1);
+    ASSERT_TRUE(preview->PrintPages(1, 3));
+    const QString text = PdfText(file);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    EXPECT_TRUE(text.contains("Page 3"));
+    EXPECT_FALSE(text.contains("Page 4"));
+    EXPECT_TRUE(text.contains("qqqqqqqqqqqqqqqq"));
 }
 
 } // namespace
