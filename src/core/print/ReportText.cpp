@@ -26,7 +26,8 @@ bool IsBreak(char c) {
 
 // The longest prefix of text no wider than width (measure grows with the length).
 size_t FittingLength(std::string_view text, int width, const TextMeasure& measure) {
-    size_t low = 0, high = text.size();
+    if (measure(text) <= width) return text.size(); // the usual case, one measure
+    size_t low = 0, high = text.size() - 1;
     while (low < high) {
         const size_t mid = (low + high + 1) / 2;
         if (measure(text.substr(0, mid)) <= width)

@@ -1,5 +1,6 @@
 #include "gui/print/ReportPainter.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -31,9 +32,13 @@ ReportFonts::ReportFonts(int pointSize, int resolution) : regular("Courier New")
 }
 
 TextMeasure MeasureWith(const QFont& font) {
-    return [metrics = QFontMetrics(font)](std::string_view text) {
-        return metrics.horizontalAdvance(ReportString(text));
-    };
+    const QFontMetrics metrics(font);
+    // A fixed-pitch font (the report's "Courier New" resolves to one) needs no shaping per line.
+    if (QFontInfo(font).fixedPitch()) {
+        const int advance = metrics.horizontalAdvance(QChar('X'));
+        return [advance](std::string_view text) { return advance * static_cast<int>(text.size()); };
+    }
+    return [metrics](std::string_view text) { return metrics.horizontalAdvance(ReportString(text)); };
 }
 
 void PaintReportPage(QPainter& painter, const ReportPage& page, const ReportFonts& fonts) {
