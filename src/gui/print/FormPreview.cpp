@@ -109,6 +109,7 @@ TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const R
     connect(printAll, &QToolButton::clicked, this, [this] { PrintPages(1, source_.count); });
     connect(exit, &QToolButton::clicked, this, &QDialog::reject);
     view_->onZoom = [this](QPoint point, double factor) { ZoomAt(point, factor); };
+    scroll_->viewport()->installEventFilter(this);
     setWindowState(Qt::WindowMaximized);
     FitScale();
     ShowPage(1);
@@ -211,10 +212,12 @@ void TFormPreview::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void TFormPreview::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    FitScale();
-    ShowPage(page_);
+bool TFormPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && !freeScale_) {
+        FitScale();
+        view_->Show(page_, scale_);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace qhe

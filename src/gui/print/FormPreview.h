@@ -38,7 +38,8 @@ class TFormPreview : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // The view's size decides the scale: refitted whenever the view is resized.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void UpdateControls();
