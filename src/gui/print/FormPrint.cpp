@@ -22,6 +22,7 @@
 #include "core/print/ReportGeometry.h"
 #include "core/text/Messages.h"
 #include "editor/print/DumpFileCommand.h"
+#include "gui/print/ReportPainter.h"
 
 namespace qhe {
 namespace {
@@ -128,6 +129,11 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     buttons->addButton("帮助(&H0", QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     connect(preview, &QPushButton::clicked, this, &TFormPrint::PreviewPrintClicked);
+    connect(printers_, &QComboBox::currentIndexChanged, this, &TFormPrint::PushMargins);
+    connect(landscape_, &QCheckBox::toggled, this, &TFormPrint::PushMargins);
+    for (QDoubleSpinBox* field : {left_, right_, top_, bottom_})
+        connect(field, &QDoubleSpinBox::editingFinished, this, &TFormPrint::PushMargins);
+    PushMargins();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -135,6 +141,21 @@ void TFormPrint::UnitChanged(int unit) {
     for (QDoubleSpinBox* field : {left_, right_, top_, bottom_})
         field->setValue(ConvertMargin(field->value(), UnitOf(shownUnit_), UnitOf(unit)));
     shownUnit_ = unit;
+    PushMargins();
+}
+
+void TFormPrint::PushMargins() {
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePrinter(printer);
+    const PrinterPage page = PageOf(printer);
+    const MeasureUnit unit = UnitOf(unit_->currentIndex());
+    const auto push = [&](QDoubleSpinBox* field, int offset) {
+        field->setValue(ApplyMargin(field->value(), unit, page.resolution, offset).margin);
+    };
+    push(left_, page.offsetX);
+    push(right_, page.offsetX);
+    push(top_, page.offsetY);
+    push(bottom_, page.offsetY);
 }
 
 PrintDialogValues TFormPrint::Values() const {

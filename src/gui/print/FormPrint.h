@@ -34,6 +34,10 @@ class TFormPrint : public QDialog {
     // Sets printer to the chosen printer (or the PDF writer), orientation included.
     void ConfigurePrinter(QPrinter& printer) const;
 
+    // Pushes the four margins against the chosen printer's unprintable border and reads them back:
+    // a margin inside the border becomes the border.
+    void PushMargins();
+
   private:
     void UnitChanged(int unit);
     void PreviewPrintClicked();

@@ -6,6 +6,11 @@
 #include <QTimer>
 #include <QMessageBox>
 #include <QApplication>
+#include <QPrinter>
+
+#include <cmath>
+
+#include "gui/print/ReportPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +56,17 @@ TEST(FormPrint, EmptyBytesPerRowKeepsTheDialogOpenWithoutRunningTheOutput) {
         if (button->text() == "预览/打印") button->click();
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(dialog.result(), 0);
+}
+
+TEST(FormPrint, MarginInsideThePrintersBorderBecomesTheBorder) {
+    PrintSettings settings;
+    settings.marginLeft = 0;
+    TFormPrint dialog(settings, false, nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    dialog.ConfigurePrinter(printer);
+    const PrinterPage page = PageOf(printer);
+    const double border = std::round(page.offsetX * 25.4 / page.resolution * 100) / 100;
+    EXPECT_DOUBLE_EQ(MarginFromSetting(dialog.Values().settings.marginLeft), border);
 }
 
 } // namespace
