@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/HeadlessRun.h"
+#include "core/print/DumpOutput.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
 
@@ -33,6 +34,12 @@ int main(int argc, char** argv) {
     case qhe::CommandLineAction::UsageError:
         std::fprintf(stderr, "qhe32: %s\nTry 'qhe32 --help'.\n", line.error.c_str());
         return 2;
+    case qhe::CommandLineAction::Dump: {
+        std::string error;
+        if (qhe::DumpFileToDescriptor(line.fileName, line.dump, 1, error) == 0) return 0;
+        std::fprintf(stderr, "qhe32: %s\n", error.c_str());
+        return 2;
+    }
     case qhe::CommandLineAction::Run:
         break;
     }

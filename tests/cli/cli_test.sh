@@ -95,5 +95,14 @@ STATUS=$?
 cmp -s d.orig d.bin || fail "SIGTERM: file written"
 [ "$(stat -c %Y d.bin)" = "$(date -d '2001-02-03 04:05:06' +%s)" ] || fail "SIGTERM: file written"
 
+# --dump: the text file's lines on standard output, 0-based offsets, bytes below 32 as ".".
+printf 'File: orig.bin\r\nOutput by QHE32\r\n\r\nOffset dec. 00 01 02 03 04 05 06 07 08 09 \r\n000000000:  4D 5A 90 00 41 42 43 44 78 41 MZ\x90.ABCDxA\r\n000000010:  42 43 44                      BCD\r\n' >want
+expect 0 "--dump" -- --dump orig.bin --bytes-per-row 10 --decimal
+cmp -s want out || fail "--dump: stdout '$(cat out)'"
+[ -s err ] && fail "--dump: stderr '$(cat err)'"
+expect 2 "--dump missing file" -- --dump none.bin
+grep -q "none.bin" err || fail "--dump missing file: stderr '$(cat err)'"
+expect 2 "--dump bad width" -- --dump orig.bin --bytes-per-row 0
+
 [ "$FAILED" = 0 ] && echo "all command-line checks passed"
 exit "$FAILED"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace qhe {
 namespace {
@@ -26,12 +27,47 @@ bool ReadOption(const std::string& argument, CommandLine& line) {
     return true;
 }
 
+// "--dump FILE [--bytes-per-row N] [--decimal] [--text-below]", the options in any order.
+CommandLine ParseDump(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    line.arguments = arguments;
+    line.action = CommandLineAction::Dump;
+    const auto fail = [&line](std::string error) {
+        line.action = CommandLineAction::UsageError;
+        line.error = std::move(error);
+        return line;
+    };
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--decimal") {
+            line.dump.decimal = true;
+        } else if (argument == "--text-below") {
+            line.dump.textBelow = true;
+        } else if (argument == "--bytes-per-row") {
+            // The print dialog's field: one or two digits, not 0.
+            const int n = i + 1 < arguments.size() ? ParseBytesPerRow(arguments[i + 1]) : 0;
+            if (n == 0) return fail("--bytes-per-row needs a number from 1 to 99");
+            line.dump.bytesPerRow = n;
+            ++i;
+        } else if (IsOption(argument)) {
+            return fail("unknown option " + argument);
+        } else if (!line.fileName.empty()) {
+            return fail("--dump takes one file");
+        } else {
+            line.fileName = argument;
+        }
+    }
+    if (line.fileName.empty()) return fail("--dump needs a file");
+    return line;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     line.arguments = arguments;
     if (arguments.empty()) return line;
+    if (arguments[0] == "--dump") return ParseDump(arguments);
     if (ReadOption(arguments[0], line)) return line;
     line.fileName = arguments[0];
     if (arguments.size() < 2) return line;
@@ -47,6 +83,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 std::string UsageText() {
     return "Usage: qhe32 [FILE]\n"
            "       qhe32 FILE /s=SCRIPT [ARG1 ... ARG9]\n"
+           "       qhe32 --dump FILE [--bytes-per-row N] [--decimal] [--text-below]\n"
            "       qhe32 --help | --version\n"
            "\n"
            "Opens FILE in the hex editor. With a script switch (/s, /S, -s or -S, with or\n"
@@ -59,6 +96,9 @@ std::string UsageText() {
            "  2  FILE or SCRIPT cannot be read, or the command line is malformed\n"
            "  3  saving FILE failed; the file on disk is unchanged\n"
            "  130, 143  interrupted by SIGINT or SIGTERM; FILE is not written\n"
+           "--dump writes the hex dump of FILE to standard output, as the print dialog writes\n"
+           "it to a text file: N bytes per row (1 to 99, default 16), decimal offsets, the\n"
+           "characters on a second line below the hex bytes.\n"
            "A file whose name starts with \"--\" is given as ./--name.\n";
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/print/DumpText.h"
 #include "editor/MainCommands.h"
 
 namespace qhe {
@@ -11,6 +12,7 @@ enum class CommandLineAction {
     Run,       // the editor: with a display the main window, without one a batch script run
     Help,      // --help: print the usage and end
     Version,   // --version: print the version and end
+    Dump,      // --dump FILE: write FILE's hex dump text to standard output and end
     UsageError // a malformed command line: print error and the usage hint, end with status 2
 };
 
@@ -23,6 +25,7 @@ struct CommandLine {
     // The script's run-time parameters: %0 is the switch as typed, %1.. the arguments after it.
     std::vector<std::string> parameters;
     std::string error; // UsageError: what is wrong, one line
+    DumpFormat dump;   // Dump: the layout asked for by its options (fileName is the file)
 };
 
 // Reads the arguments (without the program name). Options start with "--" and stand in

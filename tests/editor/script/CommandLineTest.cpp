@@ -47,5 +47,27 @@ TEST(CommandLine, ScriptParametersStartWithTheSwitchAndPassOptionsThrough) {
     EXPECT_TRUE(ParseCommandLine({"a.bin", "b.bin"}).parameters.empty());
 }
 
+TEST(CommandLine, DumpOptionsAndTheirRefusals) {
+    const CommandLine line =
+        ParseCommandLine({"--dump", "--text-below", "a.bin", "--bytes-per-row", "25", "--decimal"});
+    EXPECT_EQ(line.action, CommandLineAction::Dump);
+    EXPECT_EQ(line.fileName, "a.bin");
+    EXPECT_EQ(line.dump.bytesPerRow, 25);
+    EXPECT_TRUE(line.dump.decimal);
+    EXPECT_TRUE(line.dump.textBelow);
+    EXPECT_EQ(ParseCommandLine({"--dump", "a.bin"}).dump.bytesPerRow, 16);
+    const std::vector<std::vector<std::string>> bad = {{"--dump"},
+                                                       {"--dump", "a", "b"},
+                                                       {"--dump", "a", "--bytes-per-row"},
+                                                       {"--dump", "a", "--bytes-per-row", "0"},
+                                                       {"--dump", "a", "--bytes-per-row", "100"},
+                                                       {"--dump", "a", "--hex"}};
+    for (const auto& arguments : bad) {
+        const CommandLine refused = ParseCommandLine(arguments);
+        EXPECT_EQ(refused.action, CommandLineAction::UsageError) << arguments.size();
+        EXPECT_FALSE(refused.error.empty());
+    }
+}
+
 } // namespace
 } // namespace qhe

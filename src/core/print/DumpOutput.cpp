@@ -1,0 +1,117 @@
+#include "core/print/DumpOutput.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/text/Messages.h"
+#include "platform/FileIO.h"
+#include "platform/SafeReplace.h"
+
+namespace qhe {
+namespace {
+
+constexpr uint64_t kChunkText = 1 << 20; // bytes of text handed on at once
+
+// Rows per chunk so that one chunk's text stays near kChunkText.
+uint64_t RowsPerChunk(const DumpFormat& format) {
+    const uint64_t rowText = 16 + 4 * static_cast<uint64_t>(format.bytesPerRow) + (format.textBelow ? 16 : 0);
+    return std::max<uint64_t>(1, kChunkText / rowText);
+}
+
+int WriteText(int fd, std::string_view text) {
+    return platform::WriteFully(fd, reinterpret_cast<const uint8_t*>(text.data()),
+                                static_cast<int64_t>(text.size()));
+}
+
+} // namespace
+
+std::string DumpHeadLines(const std::string& fileName, const DumpFormat& format) {
+    std::string text = "File: " + fileName;
+    text += kDumpLineEnd;
+    text += "Output by QHE32";
+    text += kDumpLineEnd;
+    text += kDumpLineEnd;
+    text += DumpColumnHeader(format);
+    text += kDumpLineEnd;
+    return text;
+}
+
+bool FormatDumpRows(const uint8_t* bytes, uint64_t count, uint64_t firstOffset, const DumpFormat& format,
+                    const std::function<bool(std::string_view)>& sink) {
+    const uint64_t width = static_cast<uint64_t>(std::max(1, format.bytesPerRow));
+    const uint64_t chunkBytes = RowsPerChunk(format) * width;
+    const size_t rowSize = MaxDumpRowSize(format, kDumpLineEnd.size());
+    std::string text(RowsPerChunk(format) * rowSize + 8, '\0');
+    for (uint64_t done = 0; done < count;) {
+        const uint64_t end = std::min(count, done + chunkBytes);
+        char* dst = text.data();
+        for (uint64_t row = done; row < end; row += width)
+            dst = WriteDumpRow(dst, format, firstOffset + row, bytes + row,
+                               static_cast<int>(std::min(width, end - row)), kDumpLineEnd);
+        if (!sink(std::string_view(text.data(), static_cast<size_t>(dst - text.data())))) return false;
+        done = end;
+    }
+    return true;
+}
+
+int WriteDumpFile(const std::string& path, const std::string& fileName, const uint8_t* buffer,
+                  DumpRange range, const DumpFormat& format, const DumpProgress& progress) {
+    platform::SavePlan plan;
+    if (int code = platform::BeginSave(path, plan); code != 0) return code;
+    int code = WriteText(plan.fd, DumpHeadLines(fileName, format));
+    if (code == 0 && range.last >= range.first) {
+        const uint64_t count = static_cast<uint64_t>(range.last - range.first + 1);
+        uint64_t done = 0;
+        FormatDumpRows(buffer + range.first - 1, count, static_cast<uint64_t>(range.first - 1), format,
+                       [&](std::string_view text) {
+                           code = WriteText(plan.fd, text);
+                           if (code != 0) return false;
+                           done = std::min(count, done + RowsPerChunk(format) * format.bytesPerRow);
+                           if (progress && !progress(done)) code = kDumpCancelled;
+                           return code == 0;
+                       });
+    }
+    if (code != 0) {
+        platform::AbortSave(plan);
+        return code;
+    }
+    return platform::CommitSave(plan);
+}
+
+int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int out, std::string& error) {
+    const int fd = platform::OpenForReading(path, false);
+    if (fd < 0) {
+        error = path + ": " + ErrorText(-fd);
+        return -fd;
+    }
+    // A larger pipe buffer lets the reader take bigger pieces (fewer wake-ups); refused is harmless.
+    fcntl(out, F_SETPIPE_SZ, 1 << 20);
+    int code = WriteText(out, DumpHeadLines(path, format));
+    // Whole rows per read, so only the file's last row can be short.
+    const uint64_t width = static_cast<uint64_t>(format.bytesPerRow);
+    std::vector<uint8_t> data(std::max<uint64_t>(1, (4u << 20) / width) * width);
+    uint64_t offset = 0;
+    while (code == 0) {
+        const int64_t got = platform::ReadFully(fd, data.data(), static_cast<int64_t>(data.size()));
+        if (got < 0) {
+            error = path + ": " + ErrorText(static_cast<int>(-got));
+            code = static_cast<int>(-got);
+            break;
+        }
+        if (got == 0) break;
+        FormatDumpRows(data.data(), static_cast<uint64_t>(got), offset, format, [&](std::string_view text) {
+            code = WriteText(out, text);
+            return code == 0;
+        });
+        offset += static_cast<uint64_t>(got);
+        if (static_cast<uint64_t>(got) < data.size()) break;
+    }
+    platform::CloseFile(fd);
+    if (code != 0 && error.empty()) error = "standard output: " + ErrorText(code);
+    return code;
+}
+
+} // namespace qhe

@@ -1,0 +1,66 @@
+#include "editor/print/DumpFileCommand.h"
+
+#include "core/print/DumpOutput.h"
+#include "core/text/Format.h"
+#include "core/text/Messages.h"
+#include "editor/SideFileTexts.h"
+#include "platform/SmallFile.h"
+
+namespace qhe {
+namespace {
+
+constexpr int kMsgPrintCaption = 2086; // "正在创建预览..."
+constexpr int kMsgPrintPage = 2088;    // "页: %d"
+constexpr int kMsgSaveOutputTitle = 2091;
+
+} // namespace
+
+std::string CheckPrintRequest(const PrintRequest& request) {
+    return ParseBytesPerRow(request.bytesPerRow) == 0 ? kTextBadBytesPerRow : "";
+}
+
+bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, const PrintRequest& request) {
+    if (const std::string refusal = CheckPrintRequest(request); !refusal.empty()) {
+        ui.ShowError(refusal);
+        return false;
+    }
+    const DumpFormat format{ParseBytesPerRow(request.bytesPerRow), request.decimal, request.textBelow};
+    FileDialogRequest dialog;
+    dialog.title = Msg(kMsgSaveOutputTitle);
+    dialog.filters = {"*.txt"};
+    dialog.initialDir = doc.CurrentDir;
+    dialog.defaultExt = "txt";
+    const auto chosen = ui.ChooseSaveFile(dialog);
+    if (!chosen) return false;
+
+    DumpRangeInput input;
+    input.kind = request.range;
+    input.topAddress = view.topAddress;
+    input.lastVisible = view.lastVisible;
+    input.blockBegin = view.blockBegin;
+    input.blockEnd = view.blockEnd;
+    input.size = doc.Size();
+    input.toFile = true;
+    const DumpRange range = ComputeDumpRange(input, format);
+
+    int code = platform::CheckSideFileTarget(*chosen); // never into a pipe or a device
+    if (code == 0) {
+        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgPrintCaption));
+        const int64_t total = range.last - range.first + 1;
+        code = WriteDumpFile(*chosen, doc.FileName, doc.Buffer(), range, format, [&](uint64_t done) {
+            progress->SetProgress(static_cast<int64_t>(done), total, 2);
+            progress->SetText(
+                FormatMsg(kMsgPrintPage, {static_cast<int64_t>(done) / format.bytesPerRow / 50}), 1);
+            return !progress->Cancelled();
+        });
+    }
+    if (code == kDumpCancelled) return true;
+    if (code != 0) {
+        ui.ShowError(
+            SideFileMessage(code, *chosen, "Cannot create file " + *chosen + "\n" + ErrorText(code)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace qhe

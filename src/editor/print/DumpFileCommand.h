@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/document/Document.h"
+#include "core/print/DumpText.h"
+#include "editor/Ui.h"
+
+namespace qhe {
+
+// The print dialog's choices that the dump needs.
+struct PrintRequest {
+    DumpRangeKind range = DumpRangeKind::CurrentPage;
+    std::string bytesPerRow = "16"; // the field's text
+    bool decimal = false;
+    bool textBelow = false;
+};
+
+// Where the view and the block stand, for the current page and selection ranges (1-based).
+struct DumpViewFacts {
+    int64_t topAddress = 1, lastVisible = 0;
+    int64_t blockBegin = 0, blockEnd = 0;
+};
+
+// The bytes-per-row field must hold a number from 1 to 99: every row step divides by it.
+inline constexpr const char* kTextBadBytesPerRow = "每行字节数必须是 1 到 99 之间的数字";
+
+// The dialog's check before any output: the refusal text, or empty when the entry is good.
+std::string CheckPrintRequest(const PrintRequest& request);
+
+// Output to a text file (the Preview/Print button with output to a file): refuses a bad entry, asks
+// for the file, writes the dump with a progress box and reports a failure. Answers true when the
+// print dialog may close (written, or cancelled in the progress box); false keeps it open.
+bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, const PrintRequest& request);
+
+} // namespace qhe

@@ -1,0 +1,93 @@
+#include "gui/print/DumpPrinting.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+
+#include "core/print/DumpPages.h"
+#include "gui/print/FormPreview.h"
+
+namespace qhe {
+
+PlaceholderValues CurrentPlaceholderValues() {
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    const QDateTime built = program.lastModified();
+    PlaceholderValues values;
+    values.date = locale.toString(now.date(), QLocale::ShortFormat).toStdString();
+    values.time = locale.toString(now.time(), QLocale::ShortFormat).toStdString();
+    values.exeName = program.fileName().toStdString();
+    values.exeDate = locale.toString(built.date(), QLocale::ShortFormat).toStdString();
+    values.exeTime = locale.toString(built.time(), QLocale::ShortFormat).toStdString();
+    return values;
+}
+
+DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
+                           const uint8_t* buffer, DumpRange range, const DumpFormat& format,
+                           const DumpPrintProgress& progress) {
+    const ReportFonts fonts(settings.fontSize, printer.resolution());
+    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
+    const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
+    setup.header = texts.header;
+    setup.footer = texts.footer;
+    setup.values = CurrentPlaceholderValues();
+    if (printer.docName().isEmpty()) printer.setDocName(QString::fromStdString(texts.title));
+
+    QPainter painter;
+    bool first = true;
+    bool painting = true;
+    ReportPager pager(setup, MeasureWith(fonts.regular), [&](ReportPage&& page) {
+        if (!painting) return;
+        if (first) {
+            painting = painter.begin(&printer);
+            first = false;
+        } else {
+            painting = printer.newPage();
+        }
+        if (painting) PaintReportPage(painter, page, fonts);
+    });
+    AttachColumnHeader(pager, format);
+    if (pager.BeginDoc() != ReportPager::BeginResult::Ok) return DumpPrintOutcome::PageSetupFailed;
+    const DumpPrintResult result = PrintDumpRows(pager, buffer, range, format, progress);
+    if (!result.fitted || result.cancelled) {
+        // Nothing half printed: the pages painted so far are dropped with the job.
+        if (painter.isActive()) {
+            printer.abort();
+            painter.end();
+        }
+        return result.fitted ? DumpPrintOutcome::Cancelled : DumpPrintOutcome::LineTooWide;
+    }
+    pager.EndDoc();
+    if (painter.isActive()) painter.end();
+    return painting ? DumpPrintOutcome::Printed : DumpPrintOutcome::PageSetupFailed;
+}
+
+DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
+                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const DumpFormat& format, QWidget* parent,
+                                 std::unique_ptr<TFormPreview>& preview) {
+    const ReportFonts fonts(settings.fontSize, printer.resolution());
+    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
+    const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
+    setup.header = texts.header;
+    setup.footer = texts.footer;
+    setup.values = CurrentPlaceholderValues();
+    printer.setDocName(QString::fromStdString(texts.title));
+    auto pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
+    if (pages->Begin() != ReportPager::BeginResult::Ok) return DumpPrintOutcome::PageSetupFailed;
+    if (!pages->Fitted()) return DumpPrintOutcome::LineTooWide;
+    PreviewSource source;
+    source.count = pages->Count();
+    source.page = [pages](int n) { return pages->Page(n); };
+    const int resolution = printer.resolution();
+    source.paperSize = printer.pageLayout().fullRectPixels(resolution).size();
+    source.printableOffset = printer.pageLayout().paintRectPixels(resolution).topLeft();
+    preview = std::make_unique<TFormPreview>("Preview", std::move(source), fonts, printer, parent);
+    return DumpPrintOutcome::Printed;
+}
+
+} // namespace qhe

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/print/DumpReport.h"
+#include "gui/print/ReportPainter.h"
+
+class QPrinter;
+class QWidget;
+
+namespace qhe {
+
+// Placeholder values at the start of an output: the time now in the user's short formats and the
+// program file's name and time.
+PlaceholderValues CurrentPlaceholderValues();
+
+enum class DumpPrintOutcome { Printed, PageSetupFailed, LineTooWide, Cancelled };
+
+// Lays the dump of positions range.first .. range.last of buffer out for printer and paints each
+// page as soon as it is complete (so memory stays bounded whatever the size). The printer carries
+// the job's title; the page head names fileName.
+DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
+                           const uint8_t* buffer, DumpRange range, const DumpFormat& format,
+                           const DumpPrintProgress& progress = {});
+
+class TFormPreview;
+
+// The preview of a dump for printer, its pages laid out when shown. Answers the outcome of the
+// layout; preview is set only when it is Printed (ready to show).
+DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
+                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const DumpFormat& format, QWidget* parent,
+                                 std::unique_ptr<TFormPreview>& preview);
+
+} // namespace qhe

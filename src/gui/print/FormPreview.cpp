@@ -1,0 +1,223 @@
+#include "gui/print/FormPreview.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qhe {
+
+// The shown page: white paper with the page's drawing inset by the printable offset, at a scale.
+class PreviewPage : public QWidget {
+  public:
+    PreviewPage(const PreviewSource& source, const ReportFonts& fonts) : source_(source), fonts_(fonts) {}
+    std::function<void(QPoint, double)> onZoom;
+
+    void Show(int n, double scale) {
+        page_ = source_.page ? source_.page(n) : ReportPage{};
+        scale_ = scale;
+        resize((source_.paperSize * scale).toSize());
+        update();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale_, scale_);
+        painter.translate(source_.printableOffset);
+        PaintReportPage(painter, page_, fonts_);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (!onZoom) return;
+        if (event->button() == Qt::LeftButton) onZoom(event->pos(), 1.5);
+        if (event->button() == Qt::RightButton) onZoom(event->pos(), 1 / 1.5);
+    }
+
+  private:
+    const PreviewSource& source_;
+    const ReportFonts& fonts_;
+    ReportPage page_;
+    double scale_ = 1;
+};
+
+namespace {
+
+QToolButton* AddButton(QToolBar* bar, const QString& text, const QString& hint) {
+    auto* button = new QToolButton(bar);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    bar->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const ReportFonts& fonts,
+                           QPrinter& printer, QWidget* parent)
+    : QDialog(parent), source_(std::move(source)), fonts_(fonts), printer_(printer) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QToolBar(this);
+    first_ = AddButton(bar, "|<", "转到首页");
+    previous_ = AddButton(bar, "<", "转到前一页");
+    next_ = AddButton(bar, ">", "转到下一页");
+    last_ = AddButton(bar, ">|", "转到最后一页");
+    QToolButton* zoom = AddButton(bar, "Zoom", "快速调整页面宽度/页面高度");
+    QToolButton* print1 = AddButton(bar, "Print 1", "只打印此页");
+    QToolButton* printAll = AddButton(bar, "Print all", "打印全部页");
+    QToolButton* exit = AddButton(bar, "Exit", "没有打印，退出");
+    layout->addWidget(bar);
+    scroll_ = new QScrollArea(this);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    view_ = new PreviewPage(source_, fonts_);
+    scroll_->setWidget(view_);
+    layout->addWidget(scroll_, 1);
+    auto* status = new QStatusBar(this);
+    panel1_ = new QLabel(status);
+    panel2_ = new QLabel(status);
+    status->addWidget(panel1_, 1);
+    status->addWidget(panel2_, 1);
+    layout->addWidget(status);
+
+    connect(first_, &QToolButton::clicked, this, [this] { ShowPage(1); });
+    connect(previous_, &QToolButton::clicked, this, [this] { ShowPage(page_ - 1); });
+    connect(next_, &QToolButton::clicked, this, [this] { ShowPage(page_ + 1); });
+    connect(last_, &QToolButton::clicked, this, [this] { ShowPage(source_.count); });
+    connect(zoom, &QToolButton::clicked, this, [this] {
+        fitMode_ = freeScale_ ? fitMode_ : !fitMode_;
+        freeScale_ = false;
+        FitScale();
+        ShowPage(page_);
+    });
+    connect(print1, &QToolButton::clicked, this, [this] { PrintPages(page_, page_); });
+    connect(printAll, &QToolButton::clicked, this, [this] { PrintPages(1, source_.count); });
+    connect(exit, &QToolButton::clicked, this, &QDialog::reject);
+    view_->onZoom = [this](QPoint point, double factor) { ZoomAt(point, factor); };
+    scroll_->viewport()->installEventFilter(this);
+    setWindowState(Qt::WindowMaximized);
+    FitScale();
+    ShowPage(1);
+}
+
+void TFormPreview::FitScale() {
+    if (freeScale_ || source_.paperSize.isEmpty()) return;
+    const QSize area = scroll_->viewport()->size();
+    const double byWidth = area.width() * 0.95 / source_.paperSize.width();
+    const double byHeight = area.height() * 0.95 / source_.paperSize.height();
+    scale_ = fitMode_ ? std::max(byWidth, byHeight) : std::min(byWidth, byHeight);
+}
+
+void TFormPreview::ZoomAt(QPoint point, double factor) {
+    if ((factor > 1 && scale_ >= 1.5) || (factor < 1 && scale_ <= 0.03)) return;
+    freeScale_ = true;
+    const QPointF paper = QPointF(point) / scale_;
+    scale_ *= factor;
+    ShowPage(page_);
+    // The clicked point goes to the centre of the view.
+    const QPointF centre = paper * scale_;
+    scroll_->horizontalScrollBar()->setValue(
+        static_cast<int>(centre.x() - scroll_->viewport()->width() / 2.0));
+    scroll_->verticalScrollBar()->setValue(
+        static_cast<int>(centre.y() - scroll_->viewport()->height() / 2.0));
+}
+
+void TFormPreview::ShowPage(int n) {
+    page_ = std::clamp(n, 1, std::max(1, source_.count));
+    view_->Show(page_, scale_);
+    UpdateControls();
+}
+
+void TFormPreview::UpdateControls() {
+    panel1_->setText(QString("Page %1 of %2").arg(page_).arg(source_.count));
+    first_->setEnabled(page_ > 1);
+    previous_->setEnabled(page_ > 1);
+    next_->setEnabled(page_ < source_.count);
+    last_->setEnabled(page_ < source_.count);
+}
+
+bool TFormPreview::PrintPages(int first, int last) {
+    QPainter painter;
+    if (!painter.begin(&printer_)) return false;
+    QProgressDialog progress("Page: 1", "取消", first, last + 1, this);
+    progress.setWindowTitle("Printing...");
+    progress.setMinimumDuration(500);
+    for (int n = first; n <= last; ++n) {
+        panel2_->setText(QString("Printing Page %1 of %2").arg(n).arg(source_.count));
+        progress.setLabelText(QString("Page: %1").arg(n));
+        progress.setValue(n);
+        if (progress.wasCanceled()) {
+            printer_.abort();
+            break;
+        }
+        if (n > first && !printer_.newPage()) break;
+        PaintReportPage(painter, source_.page(n), fonts_);
+    }
+    painter.end();
+    panel2_->clear();
+    return true;
+}
+
+void TFormPreview::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* vertical = scroll_->verticalScrollBar();
+    QScrollBar* horizontal = scroll_->horizontalScrollBar();
+    const bool hasVertical = vertical->maximum() > 0;
+    const bool hasHorizontal = horizontal->maximum() > 0;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        reject();
+        return;
+    case Qt::Key_PageDown:
+        ShowPage(page_ + 1);
+        return;
+    case Qt::Key_PageUp:
+        ShowPage(page_ - 1);
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (hasVertical)
+            vertical->triggerAction(event->key() == Qt::Key_Down ? QAbstractSlider::SliderSingleStepAdd
+                                                                 : QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+        if (hasHorizontal)
+            horizontal->triggerAction(event->key() == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                                    : QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (hasHorizontal) {
+            const int step = static_cast<int>(scroll_->viewport()->width() * 0.95);
+            horizontal->setValue(horizontal->value() + (event->key() == Qt::Key_End ? step : -step));
+        }
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool TFormPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && !freeScale_) {
+        FitScale();
+        view_->Show(page_, scale_);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace qhe

@@ -1,0 +1,63 @@
+#pragma once
+#include <QDialog>
+
+#include <functional>
+
+#include "core/print/ReportPager.h"
+#include "gui/print/ReportPainter.h"
+
+class QLabel;
+class QPrinter;
+class QScrollArea;
+class QToolButton;
+
+namespace qhe {
+
+class PreviewPage;
+
+// Where the preview gets its pages: each laid out when shown or printed.
+struct PreviewSource {
+    int count = 0;
+    std::function<ReportPage(int)> page; // 1 .. count
+    QSizeF paperSize;                    // the physical page in printer pixels
+    QPointF printableOffset;             // the printable area's corner on the paper
+};
+
+// The preview window TFormPreview: pages through the laid-out pages, zooms, and prints the shown page
+// or all pages on printer.
+class TFormPreview : public QDialog {
+    Q_OBJECT
+  public:
+    TFormPreview(const QString& caption, PreviewSource source, const ReportFonts& fonts, QPrinter& printer,
+                 QWidget* parent = nullptr);
+
+    int CurrentPage() const { return page_; }
+    void ShowPage(int n);
+    // Prints pages first .. last on the printer as one job; answers success.
+    bool PrintPages(int first, int last);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // The view's size decides the scale: refitted whenever the view is resized.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void UpdateControls();
+    void FitScale();
+    void ZoomAt(QPoint point, double factor);
+
+    PreviewSource source_;
+    ReportFonts fonts_;
+    QPrinter& printer_;
+    PreviewPage* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QLabel* panel2_ = nullptr;
+    QToolButton *first_ = nullptr, *previous_ = nullptr, *next_ = nullptr, *last_ = nullptr;
+    int page_ = 1;
+    bool fitMode_ = false; // false: whole page; true: page width/height
+    bool freeScale_ = false;
+    double scale_ = 1;
+};
+
+} // namespace qhe
