@@ -13,6 +13,8 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
 
 # The fuzz targets are built with clang and its libFuzzer runtime.
 packages+=(clang libclang-rt-14-dev)
+# The printing tests read their PDF output back as text.
+packages+=(poppler-utils)
 
 install_missing() {
     local missing=()
