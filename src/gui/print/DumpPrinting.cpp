@@ -26,15 +26,27 @@ PlaceholderValues CurrentPlaceholderValues() {
     return values;
 }
 
+namespace {
+
+// The page setup of a dump report: the printer's page, the dialog's settings and the dump's
+// head and foot lines with today's placeholder values.
+ReportSetup MakeDumpSetup(QPrinter& printer, const DumpPrintSettings& settings, const ReportFonts& fonts,
+                          const DumpPrintTexts& texts) {
+    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
+    setup.header = texts.header;
+    setup.footer = texts.footer;
+    setup.values = CurrentPlaceholderValues();
+    return setup;
+}
+
+} // namespace
+
 DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
                            const uint8_t* buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress) {
     const ReportFonts fonts(settings.fontSize, printer.resolution());
-    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
     const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
-    setup.header = texts.header;
-    setup.footer = texts.footer;
-    setup.values = CurrentPlaceholderValues();
+    const ReportSetup setup = MakeDumpSetup(printer, settings, fonts, texts);
     if (printer.docName().isEmpty()) printer.setDocName(QString::fromStdString(texts.title));
 
     QPainter painter;
@@ -71,11 +83,8 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
                                  const DumpFormat& format, QWidget* parent,
                                  std::unique_ptr<TFormPreview>& preview) {
     const ReportFonts fonts(settings.fontSize, printer.resolution());
-    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
     const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
-    setup.header = texts.header;
-    setup.footer = texts.footer;
-    setup.values = CurrentPlaceholderValues();
+    const ReportSetup setup = MakeDumpSetup(printer, settings, fonts, texts);
     printer.setDocName(QString::fromStdString(texts.title));
     auto pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
     if (pages->Begin() != ReportPager::BeginResult::Ok) return DumpPrintOutcome::PageSetupFailed;
