@@ -10,22 +10,33 @@ namespace qhe::search_detail {
 
 namespace {
 
+int64_t GiveUp(ScanBudget* budget, int64_t resume) {
+    budget->resume = resume;
+    return kGaveUp;
+}
+
 inline bool Accepts(const PairFilter& f, const uint8_t* window) {
     const uint8_t a = window[f.offsetA], b = window[f.offsetB];
     return (a == f.a1 || a == f.a2) && (b == f.b1 || b == f.b2);
 }
 
 int64_t ScalarForward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
-                      const void* context) {
+                      const void* context, ScanBudget* budget) {
     for (; s <= last; ++s)
-        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+        if (Accepts(f, buffer + s)) {
+            if (verify(context, buffer + s)) return s;
+            if (budget && budget->Spend(s)) return GiveUp(budget, s + 1);
+        }
     return -1;
 }
 
 int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
-                       const void* context) {
+                       const void* context, ScanBudget* budget) {
     for (; s >= first; --s)
-        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+        if (Accepts(f, buffer + s)) {
+            if (verify(context, buffer + s)) return s;
+            if (budget && budget->Spend(s)) return GiveUp(budget, s - 1);
+        }
     return -1;
 }
 
@@ -46,7 +57,7 @@ Candidates32(const uint8_t* pa, const uint8_t* pb, __m256i a1, __m256i a2, __m25
 
 __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buffer, int64_t s, int64_t last,
                                                               const PairFilter& f, Verifier verify,
-                                                              const void* context) {
+                                                              const void* context, ScanBudget* budget) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
@@ -60,14 +71,16 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buf
         for (uint64_t mask = lo | (hi << 32); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctzll(mask);
             if (verify(context, buffer + start)) return start;
+            if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
         }
     }
-    return ScalarForward(buffer, s, last, f, verify, context);
+    return ScalarForward(buffer, s, last, f, verify, context, budget);
 }
 
 __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* buffer, int64_t first,
                                                                int64_t s, const PairFilter& f,
-                                                               Verifier verify, const void* context) {
+                                                               Verifier verify, const void* context,
+                                                               ScanBudget* budget) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
@@ -82,10 +95,11 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* bu
         for (uint64_t mask = lo | (hi << 32); mask != 0;) {
             const int bit = 63 - __builtin_clzll(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
+            if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
             mask &= ~(uint64_t{1} << bit);
         }
     }
-    return ScalarBackward(buffer, first, s, f, verify, context);
+    return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
 // SSE2 (every x86-64): 16 window starts per step.
@@ -99,7 +113,7 @@ inline uint32_t Candidates16(const uint8_t* pa, const uint8_t* pb, __m128i a1, _
 }
 
 int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
-                    const void* context) {
+                    const void* context, ScanBudget* budget) {
     const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
     const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
@@ -108,13 +122,14 @@ int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFi
         for (uint32_t mask = Candidates16(pa + s, pb + s, a1, a2, b1, b2); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctz(mask);
             if (verify(context, buffer + start)) return start;
+            if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
         }
     }
-    return ScalarForward(buffer, s, last, f, verify, context);
+    return ScalarForward(buffer, s, last, f, verify, context, budget);
 }
 
 int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
-                     const void* context) {
+                     const void* context, ScanBudget* budget) {
     const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
     const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
@@ -124,10 +139,11 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
         for (uint32_t mask = Candidates16(pa + base, pb + base, a1, a2, b1, b2); mask != 0;) {
             const int bit = 31 - __builtin_clz(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
+            if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
             mask &= ~(1u << bit);
         }
     }
-    return ScalarBackward(buffer, first, s, f, verify, context);
+    return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
 // LZCNT has no feature name that every compiler's __builtin_cpu_supports knows; CPUID tells.
@@ -143,23 +159,25 @@ const bool kHasAvx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("
 } // namespace
 
 int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                    Verifier verify, const void* context, ScanKernel kernel) {
+                    Verifier verify, const void* context, ScanKernel kernel, ScanBudget* budget) {
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Forward(buffer, first, last, filter, verify, context);
-    if (kernel != ScanKernel::Scalar) return Sse2Forward(buffer, first, last, filter, verify, context);
+        return Avx2Forward(buffer, first, last, filter, verify, context, budget);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2Forward(buffer, first, last, filter, verify, context, budget);
 #endif
-    return ScalarForward(buffer, first, last, filter, verify, context);
+    return ScalarForward(buffer, first, last, filter, verify, context, budget);
 }
 
 int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                     Verifier verify, const void* context, ScanKernel kernel) {
+                     Verifier verify, const void* context, ScanKernel kernel, ScanBudget* budget) {
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Backward(buffer, first, last, filter, verify, context);
-    if (kernel != ScanKernel::Scalar) return Sse2Backward(buffer, first, last, filter, verify, context);
+        return Avx2Backward(buffer, first, last, filter, verify, context, budget);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2Backward(buffer, first, last, filter, verify, context, budget);
 #endif
-    return ScalarBackward(buffer, first, last, filter, verify, context);
+    return ScalarBackward(buffer, first, last, filter, verify, context, budget);
 }
 
 } // namespace qhe::search_detail

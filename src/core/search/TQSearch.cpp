@@ -142,6 +142,10 @@ void TQSearch::BuildFilter() {
         const int score = Commonness(found[0]) + (count == 2 ? Commonness(v2) : 0);
         choices.push_back({static_cast<int64_t>(k), found[0], v2, score});
     }
+    accepted_.clear();
+    for (const Choice& c : choices)
+        accepted_.push_back({c.offset, c.v1, c.v2});
+    exact_ = FCaseSensitive && FLength > 0 && choices.size() == FPattern.size();
     allWildcards_ = FLength > 0 && choices.empty() &&
                     std::all_of(wildcard_.begin(), wildcard_.end(), [](uint8_t w) { return w != 0; });
     filterReady_ = !choices.empty();
@@ -204,18 +208,117 @@ search_detail::ScanKernel TQSearch::Kernel() const {
     }
 }
 
+// Picks the filter for the data at hand: the two pattern offsets whose accepted bytes are
+// rarest in the sample, or two neighbouring offsets whose byte pair is rarer still (a periodic
+// pattern in periodic data differs from the data only in such a pair).
+search_detail::PairFilter TQSearch::FilterForSample(const uint8_t* sample, int64_t size) const {
+    std::array<uint32_t, 256> histogram{};
+    for (int64_t k = 0; k < size; ++k)
+        ++histogram[sample[k]];
+    auto frequency = [&](const Accepted& a) {
+        return histogram[a.v1] + (a.v2 != a.v1 ? histogram[a.v2] : 0);
+    };
+    const Accepted* best = &accepted_.front();
+    for (const Accepted& a : accepted_)
+        if (frequency(a) < frequency(*best)) best = &a;
+    const Accepted* second = best;
+    for (const Accepted& a : accepted_)
+        if (&a != best && (second == best || frequency(a) < frequency(*second))) second = &a;
+    const double estimate =
+        second == best ? frequency(*best) : double(frequency(*best)) * frequency(*second) / double(size);
+    search_detail::PairFilter filter{best->offset, second->offset, best->v1,
+                                     best->v2,     second->v1,     second->v2};
+    if (estimate < 1 || accepted_.size() < 2 || size < 2) return filter;
+
+    bigrams_.assign(65536, 0);
+    for (int64_t k = 0; k + 1 < size; ++k)
+        ++bigrams_[sample[k] << 8 | sample[k + 1]];
+    double bestPair = estimate;
+    for (size_t k = 0; k + 1 < accepted_.size(); ++k) {
+        const Accepted& x = accepted_[k];
+        const Accepted& y = accepted_[k + 1];
+        if (y.offset != x.offset + 1) continue;
+        uint32_t joint = bigrams_[x.v1 << 8 | y.v1];
+        if (y.v2 != y.v1) joint += bigrams_[x.v1 << 8 | y.v2];
+        if (x.v2 != x.v1)
+            joint += bigrams_[x.v2 << 8 | y.v1] + (y.v2 != y.v1 ? bigrams_[x.v2 << 8 | y.v2] : 0);
+        if (joint < bestPair) {
+            bestPair = joint;
+            filter = {x.offset, y.offset, x.v1, x.v2, y.v1, y.v2};
+        }
+    }
+    return filter;
+}
+
+namespace {
+// Bytes looked at when the filter is chosen again from the data.
+constexpr int64_t kSampleSize = 4096;
+} // namespace
+
+// The windows first..last after the static filter stopped paying: a linear-time library search
+// for plain patterns, else a filter chosen from the data, and the quick-search loop when even
+// that passes too many windows.
+int64_t TQSearch::FallbackForward(const uint8_t* buffer, int64_t first, int64_t last,
+                                  int64_t rangeLast) const {
+    ++fallbackCount_;
+    if (first > last) return -1;
+    const int64_t n = FLength;
+    if (exact_) {
+        const void* hit = memmem(buffer + first, static_cast<size_t>(last - first + n), FPattern.data(),
+                                 static_cast<size_t>(n));
+        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
+    }
+    const int64_t sampleEnd = std::min(last + n, first + kSampleSize);
+    const auto filter = FilterForSample(buffer + first, sampleEnd - first);
+    search_detail::ScanBudget budget{first};
+    const int64_t hit =
+        search_detail::ScanForward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FindInChunkForward(buffer, budget.resume, last, rangeLast);
+}
+
+int64_t TQSearch::FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last,
+                                   int64_t rangeFirst) const {
+    ++fallbackCount_;
+    if (first > last) return -1;
+    const int64_t n = FLength;
+    const int64_t sampleFirst = std::max(first, last + n - kSampleSize);
+    const auto filter = FilterForSample(buffer + sampleFirst, last + n - sampleFirst);
+    search_detail::ScanBudget budget{last};
+    const int64_t hit =
+        search_detail::ScanBackward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FindInChunkBackward(buffer, first, budget.resume, rangeFirst);
+}
+
 int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last,
                                    int64_t rangeLast) const {
     if (method_ == Method::QuickSearch || !filterReady_)
         return FindInChunkForward(buffer, first, last, rangeLast);
-    return search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel());
+    if (exact_ && FLength == 1) {
+        const void* hit = std::memchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
+        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
+    }
+    search_detail::ScanBudget budget{first};
+    const int64_t hit =
+        search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FallbackForward(buffer, budget.resume, last, rangeLast);
 }
 
 int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last,
                                     int64_t rangeFirst) const {
     if (method_ == Method::QuickSearch || !filterReady_)
         return FindInChunkBackward(buffer, first, last, rangeFirst);
-    return search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel());
+    if (exact_ && FLength == 1) {
+        const void* hit = memrchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
+        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
+    }
+    search_detail::ScanBudget budget{last};
+    const int64_t hit =
+        search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FallbackBackward(buffer, first, budget.resume, rangeFirst);
 }
 
 int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,

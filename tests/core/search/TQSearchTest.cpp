@@ -280,6 +280,56 @@ TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
     }
 }
 
+// Data where the candidate filter passes most windows (runs, alternations, periods) make the scan
+// switch method part-way; the results must not change across the switch.
+TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
+    std::mt19937 rng(4711);
+    const std::vector<std::string> periods = {std::string(1, '\0'),    "AB", "aB", "ab.", "xyzw",
+                                              std::string("\xFF\0", 2)};
+    TQSearch engines[std::size(kMethods)];
+    for (size_t k = 0; k < std::size(kMethods); ++k)
+        engines[k].SetMethod(kMethods[k]);
+    for (int round = 0; round < 240; ++round) {
+        const std::string period = periods[round % periods.size()];
+        const int32_t size = 6000 + static_cast<int32_t>(rng() % 3000);
+        std::vector<uint8_t> text(size);
+        for (int32_t k = 0; k < size; ++k)
+            text[k] = static_cast<uint8_t>(period[k % period.size()]);
+        // Lengths 1, 2, 3 and longer periodic patterns, with one byte off now and then.
+        const int lengths[] = {1, 2, 3, 4, 8, 16, 65, 300};
+        std::vector<uint8_t> pattern(lengths[(round / periods.size()) % std::size(lengths)]);
+        const size_t phase = rng() % period.size();
+        for (size_t k = 0; k < pattern.size(); ++k)
+            pattern[k] = static_cast<uint8_t>(period[(phase + k) % period.size()]);
+        if (rng() % 2) pattern[rng() % pattern.size()] = static_cast<uint8_t>("AbB.\0Z"[rng() % 6]);
+        if (rng() % 2) { // plant a few hits
+            for (int k = 0; k < 3; ++k) {
+                const size_t at = rng() % (size - pattern.size() + 1);
+                std::copy(pattern.begin(), pattern.end(), text.begin() + at);
+            }
+        }
+        const int32_t low = 1 + static_cast<int32_t>(rng() % 100);
+        const int32_t high = size - static_cast<int32_t>(rng() % 100);
+        const bool caseSensitive = rng() % 2, jokerOn = rng() % 3 == 0;
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            for (TQSearch& engine : engines) {
+                bool cancel = false;
+                const int32_t got = dir == Dir::Forward
+                                        ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
+                                                               jokerOn, '.', nullptr, cancel)
+                                        : engine.SearchBackward(pattern, text.data(), low, high,
+                                                                caseSensitive, jokerOn, '.', nullptr, cancel);
+                ASSERT_EQ(got, expected)
+                    << "round " << round << " n " << pattern.size() << " cs " << caseSensitive << " joker "
+                    << jokerOn << " dir " << int(dir) << " method " << static_cast<int>(&engine - engines);
+            }
+        }
+    }
+    EXPECT_GT(engines[0].FallbackCount(), 20);
+    EXPECT_GT(engines[2].FallbackCount(), 20);
+}
+
 TEST(SearchPatternTest, WidenToUTF16) {
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 0), (std::vector<uint8_t>{0x41, 0, 0x42, 0}));
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 1), (std::vector<uint8_t>{0, 0x41, 0, 0x42}));
