@@ -375,4 +375,130 @@ int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t
     }
 }
 
+namespace {
+
+// Bytes in [first, last] equal to v1 or v2; a loop the compiler turns into vector compares.
+int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2) {
+    int64_t count = 0;
+    for (int64_t k = first; k <= last; ++k)
+        count += (buffer[k] == v1) | (buffer[k] == v2);
+    return count;
+}
+
+} // namespace
+
+// Counts the hits starting in [s, last]; s moves to the first window start after the last hit
+// (or after last). Hits do not overlap, so the next one starts at least n bytes further on.
+int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
+                                      int64_t& lastHit) const {
+    const int64_t n = FLength;
+    int64_t count = 0;
+    if (s > last) return 0;
+    if (allWildcards_) {
+        count = (last - s) / n + 1;
+        lastHit = s + (count - 1) * n;
+        s = lastHit + n;
+        return count;
+    }
+    if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
+        const Accepted& a = accepted_.front();
+        count = CountBytes(buffer, s, last, a.v1, a.v2);
+        if (count > 0)
+            for (int64_t k = last;; --k)
+                if (buffer[k] == a.v1 || buffer[k] == a.v2) {
+                    lastHit = k;
+                    break;
+                }
+        s = last + 1;
+        return count;
+    }
+    while (s <= last) {
+        const int64_t hit = ScanChunkForward(buffer, s, last, rangeLast);
+        if (hit < 0) {
+            s = last + 1;
+            break;
+        }
+        ++count;
+        lastHit = hit;
+        s = hit + n;
+    }
+    return count;
+}
+
+int64_t TQSearch::CountInChunkBackward(const uint8_t* buffer, int64_t first, int64_t& s, int64_t rangeFirst,
+                                       int64_t& lastHit) const {
+    const int64_t n = FLength;
+    int64_t count = 0;
+    if (s < first) return 0;
+    if (allWildcards_) {
+        count = (s - first) / n + 1;
+        lastHit = s - (count - 1) * n;
+        s = lastHit - n;
+        return count;
+    }
+    if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
+        const Accepted& a = accepted_.front();
+        count = CountBytes(buffer, first, s, a.v1, a.v2);
+        if (count > 0)
+            for (int64_t k = first;; ++k)
+                if (buffer[k] == a.v1 || buffer[k] == a.v2) {
+                    lastHit = k;
+                    break;
+                }
+        s = first - 1;
+        return count;
+    }
+    while (s >= first) {
+        const int64_t hit = ScanChunkBackward(buffer, first, s, rangeFirst);
+        if (hit < 0) {
+            s = first - 1;
+            break;
+        }
+        ++count;
+        lastHit = hit;
+        s = hit - n;
+    }
+    return count;
+}
+
+int64_t TQSearch::CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                               int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                               const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+    lastHit = 0;
+    int64_t first = 0, last = 0;
+    if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
+    int64_t count = 0, hit = -1;
+    for (int64_t s = first;;) {
+        const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
+        count += CountInChunkForward(buffer, s, chunkLast, last, hit);
+        if (s > last) break;
+        if (progress) {
+            progress(static_cast<int32_t>(s + FLength), cancel);
+            if (cancel) break;
+        }
+    }
+    lastHit = static_cast<int32_t>(hit + 1);
+    return count;
+}
+
+int64_t TQSearch::CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                                int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                                const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+    lastHit = 0;
+    int64_t first = 0, last = 0;
+    if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
+    int64_t count = 0, hit = -1;
+    for (int64_t s = last;;) {
+        const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);
+        count += CountInChunkBackward(buffer, chunkFirst, s, first, hit);
+        if (s < first) break;
+        if (progress) {
+            progress(static_cast<int32_t>(s + FLength), cancel);
+            if (cancel) break;
+        }
+    }
+    lastHit = static_cast<int32_t>(hit + 1);
+    return count;
+}
+
 } // namespace qhe

@@ -81,6 +81,10 @@ class TQSearch {
     int64_t FallbackForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
     search_detail::PairFilter FilterForSample(const uint8_t* sample, int64_t size) const;
+    int64_t CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
+                                int64_t& lastHit) const;
+    int64_t CountInChunkBackward(const uint8_t* buffer, int64_t first, int64_t& s, int64_t rangeFirst,
+                                 int64_t& lastHit) const;
     int64_t FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t FindInChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
 
