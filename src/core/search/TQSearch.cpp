@@ -255,25 +255,27 @@ namespace {
 constexpr int64_t kSampleSize = 4096;
 } // namespace
 
-// The windows first..last after the static filter stopped paying: a linear-time library search
-// for plain patterns, else a filter chosen from the data, and the quick-search loop when even
-// that passes too many windows.
+// The windows first..last after the static filter stopped paying: a filter chosen from the data
+// at hand, and when even that passes too many windows, a linear-time library search for plain
+// patterns or else the quick-search loop.
 int64_t TQSearch::FallbackForward(const uint8_t* buffer, int64_t first, int64_t last,
                                   int64_t rangeLast) const {
     ++fallbackCount_;
     if (first > last) return -1;
     const int64_t n = FLength;
-    if (exact_) {
-        const void* hit = memmem(buffer + first, static_cast<size_t>(last - first + n), FPattern.data(),
-                                 static_cast<size_t>(n));
-        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
-    }
     const int64_t sampleEnd = std::min(last + n, first + kSampleSize);
     const auto filter = FilterForSample(buffer + first, sampleEnd - first);
     search_detail::ScanBudget budget{first};
     const int64_t hit =
         search_detail::ScanForward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
     if (hit != search_detail::kGaveUp) return hit;
+    if (exact_) {
+        const int64_t from = budget.resume;
+        if (from > last) return -1;
+        const void* found = memmem(buffer + from, static_cast<size_t>(last - from + n), FPattern.data(),
+                                   static_cast<size_t>(n));
+        return found ? static_cast<const uint8_t*>(found) - buffer : -1;
+    }
     return FindInChunkForward(buffer, budget.resume, last, rangeLast);
 }
 

@@ -56,6 +56,8 @@ class TQSearch {
     int32_t ShiftBackward(uint8_t b) const { return FShiftBackward[b]; }
     // How often Prepare ran; lets callers and tests see that tables are reused.
     int PrepareCount() const { return prepareCount_; }
+    // The candidate filter chosen for the prepared pattern (benchmarks build data against it).
+    const search_detail::PairFilter& Filter() const { return filter_; }
     // How often a scan found the candidate filter passing too many windows and switched method.
     int FallbackCount() const { return fallbackCount_; }
     // How the range is scanned; every method gives the same results. The candidate filter is the
