@@ -1,5 +1,7 @@
 #include "core/search/CandidateScan.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #include <immintrin.h>
@@ -146,6 +148,70 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
     return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffer, int64_t s, int64_t last,
+                                                            int64_t n, const PairFilter& f, Verifier verify,
+                                                            const void* context, int64_t& lastHit,
+                                                            int64_t& next, ScanBudget* budget) {
+    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
+                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
+    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
+                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    int64_t count = 0;
+    next = s;
+    // Tries the window start; false when the budget is spent.
+    auto tryStart = [&](int64_t start) {
+        if (verify(context, buffer + start)) {
+            ++count;
+            lastHit = start;
+            next = start + n;
+        } else if (budget && budget->Spend(start)) {
+            next = budget->resume = start + 1;
+            return false;
+        }
+        return true;
+    };
+    for (; s + 63 <= last; s += 64) {
+        if (next - s >= 64) continue; // inside the last hit
+        const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
+        const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
+        uint64_t mask = lo | (hi << 32);
+        if (next > s) mask &= ~uint64_t{0} << (next - s);
+        while (mask != 0) {
+            if (!tryStart(s + __builtin_ctzll(mask))) return count;
+            mask &= mask - 1;
+            if (next - s >= 64) break;
+            if (next > s) mask &= ~uint64_t{0} << (next - s);
+        }
+    }
+    for (s = std::max(s, next); s <= last; ++s)
+        if (Accepts(f, buffer + s)) {
+            if (!tryStart(s)) return count;
+            s = std::max(s, next - 1);
+        }
+    next = std::max(next, last + 1);
+    return count;
+}
+
+__attribute__((target("avx2,popcnt"))) int64_t Avx2CountBytes(const uint8_t* buffer, int64_t k, int64_t last,
+                                                              uint8_t v1, uint8_t v2) {
+    const __m256i a = _mm256_set1_epi8(static_cast<char>(v1)), b = _mm256_set1_epi8(static_cast<char>(v2));
+    int64_t count = 0;
+    for (; k + 63 <= last; k += 64) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buffer + k));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buffer + k + 32));
+        const auto mx = static_cast<uint32_t>(
+            _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(x, b))));
+        const auto my = static_cast<uint32_t>(
+            _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpeq_epi8(y, a), _mm256_cmpeq_epi8(y, b))));
+        count += _mm_popcnt_u64(uint64_t{mx} | uint64_t{my} << 32);
+    }
+    for (; k <= last; ++k)
+        count += (buffer[k] == v1) | (buffer[k] == v2);
+    return count;
+}
+
 // LZCNT has no feature name that every compiler's __builtin_cpu_supports knows; CPUID tells.
 bool HasLzcnt() {
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
@@ -153,6 +219,7 @@ bool HasLzcnt() {
 }
 
 const bool kHasAvx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && HasLzcnt();
+const bool kHasPopcnt = __builtin_cpu_supports("popcnt");
 
 #endif
 
@@ -178,6 +245,30 @@ int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const P
         return Sse2Backward(buffer, first, last, filter, verify, context, budget);
 #endif
     return ScalarBackward(buffer, first, last, filter, verify, context, budget);
+}
+
+int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
+                     Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                     ScanBudget* budget) {
+#ifdef QHE_SCAN_X86
+    if (kHasAvx2) return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+#endif
+    (void)buffer, (void)first, (void)last, (void)n, (void)filter, (void)verify, (void)context, (void)lastHit,
+        (void)next, (void)budget;
+    return -1;
+}
+
+int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,
+                   ScanKernel kernel) {
+#ifdef QHE_SCAN_X86
+    if (kernel == ScanKernel::Widest && kHasAvx2 && kHasPopcnt)
+        return Avx2CountBytes(buffer, first, last, v1, v2);
+#endif
+    (void)kernel;
+    int64_t count = 0;
+    for (int64_t k = first; k <= last; ++k)
+        count += (buffer[k] == v1) | (buffer[k] == v2);
+    return count;
 }
 
 } // namespace qhe::search_detail

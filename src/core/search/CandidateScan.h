@@ -56,4 +56,17 @@ int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const P
                      Verifier verify, const void* context, ScanKernel kernel = ScanKernel::Widest,
                      ScanBudget* budget = nullptr);
 
+// Counts the hits with starts in [first, last] that do not overlap (each next hit starts at least
+// n bytes after the previous one) in one pass of the widest scan, so that dense hits cost little
+// more than the scan. Sets lastHit to the last hit's start and next to the first start the count
+// has not covered. Answers -1 (and nothing else) when this processor has no such scan; may stop
+// early when the budget is spent, with next = budget->resume.
+int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
+                     Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                     ScanBudget* budget);
+
+// Number of bytes in buffer[first..last] equal to v1 or v2.
+int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,
+                   ScanKernel kernel = ScanKernel::Widest);
+
 } // namespace qhe::search_detail

@@ -377,18 +377,6 @@ int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t
     }
 }
 
-namespace {
-
-// Bytes in [first, last] equal to v1 or v2; a loop the compiler turns into vector compares.
-int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2) {
-    int64_t count = 0;
-    for (int64_t k = first; k <= last; ++k)
-        count += (buffer[k] == v1) | (buffer[k] == v2);
-    return count;
-}
-
-} // namespace
-
 // Counts the hits starting in [s, last]; s moves to the first window start after the last hit
 // (or after last). Hits do not overlap, so the next one starts at least n bytes further on.
 int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
@@ -404,7 +392,7 @@ int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t
     }
     if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
         const Accepted& a = accepted_.front();
-        count = CountBytes(buffer, s, last, a.v1, a.v2);
+        count = search_detail::CountBytes(buffer, s, last, a.v1, a.v2, Kernel());
         if (count > 0)
             for (int64_t k = last;; --k)
                 if (buffer[k] == a.v1 || buffer[k] == a.v2) {
@@ -413,6 +401,16 @@ int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t
                 }
         s = last + 1;
         return count;
+    }
+    if (method_ == Method::CandidateFilter && filterReady_ && n > 1) {
+        search_detail::ScanBudget budget{s};
+        int64_t next = s;
+        const int64_t counted =
+            search_detail::CountForward(buffer, s, last, n, filter_, FCompare, this, lastHit, next, &budget);
+        if (counted >= 0) {
+            count = counted;
+            s = next; // past last, or where the filter stopped paying: the loop below goes on
+        }
     }
     while (s <= last) {
         const int64_t hit = ScanChunkForward(buffer, s, last, rangeLast);
@@ -440,7 +438,7 @@ int64_t TQSearch::CountInChunkBackward(const uint8_t* buffer, int64_t first, int
     }
     if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
         const Accepted& a = accepted_.front();
-        count = CountBytes(buffer, first, s, a.v1, a.v2);
+        count = search_detail::CountBytes(buffer, first, s, a.v1, a.v2, Kernel());
         if (count > 0)
             for (int64_t k = first;; ++k)
                 if (buffer[k] == a.v1 || buffer[k] == a.v2) {
