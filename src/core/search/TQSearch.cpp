@@ -51,6 +51,14 @@ template <int Selector> bool TQSearch::Compare(const void* self, const uint8_t* 
     }
 }
 
+template <typename Word> bool TQSearch::CompareEnds(const void* self, const uint8_t* window) {
+    const auto& s = *static_cast<const TQSearch*>(self);
+    Word head, tail;
+    std::memcpy(&head, window, sizeof(Word));
+    std::memcpy(&tail, window + s.FPattern.size() - sizeof(Word), sizeof(Word));
+    return head == static_cast<Word>(s.headWord_) && tail == static_cast<Word>(s.tailWord_);
+}
+
 void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uint8_t joker, bool jokerOn) {
     ++prepareCount_;
     FPattern.assign(pattern.begin(), pattern.end());
@@ -82,6 +90,21 @@ void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uin
     }
     BuildShiftTables();
     BuildFilter();
+    // Short exact patterns are compared as two words that overlap in the middle: no library call.
+    auto useEnds = [&]<typename Word>(Word) {
+        Word head, tail;
+        std::memcpy(&head, FPattern.data(), sizeof(Word));
+        std::memcpy(&tail, FPattern.data() + FPattern.size() - sizeof(Word), sizeof(Word));
+        headWord_ = head, tailWord_ = tail;
+        FCompare = &CompareEnds<Word>;
+    };
+    const size_t n = FPattern.size();
+    if (exact_ && n >= 2 && n <= 4)
+        useEnds(uint16_t{});
+    else if (exact_ && n >= 4 && n <= 8)
+        useEnds(uint32_t{});
+    else if (exact_ && n >= 8 && n <= 16)
+        useEnds(uint64_t{});
 }
 
 void TQSearch::BuildShiftTables() {

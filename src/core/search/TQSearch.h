@@ -76,6 +76,7 @@ class TQSearch {
     void BuildShiftTables();
     void BuildFilter();
     template <int Selector> static bool Compare(const void* self, const uint8_t* window);
+    template <typename Word> static bool CompareEnds(const void* self, const uint8_t* window);
     search_detail::ScanKernel Kernel() const;
     bool UsesQuickSearch() const;
     int64_t ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
@@ -110,7 +111,10 @@ class TQSearch {
         uint8_t v1, v2;
     };
     std::vector<Accepted> accepted_;
-    bool exact_ = false;                    // case-sensitive without wildcards: plain byte comparison
+    bool exact_ = false; // case-sensitive without wildcards: plain byte comparison
+    // For exact patterns of 2..16 bytes: the first and the last word of the pattern, which
+    // together cover it.
+    uint64_t headWord_ = 0, tailWord_ = 0;
     mutable std::vector<uint16_t> bigrams_; // scratch for choosing a filter from the data
     search_detail::PairFilter filter_;
     bool filterReady_ = false;
