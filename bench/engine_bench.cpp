@@ -16,6 +16,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -269,6 +272,228 @@ void BM_TQSearchCountRare(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
 }
 BENCHMARK(BM_TQSearchCountRare)->Arg(6)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------------------------------------
+// Inputs where a candidate filter can stop paying (one buffer per kind, built on first use), with
+// the baselines of each row measured beside the engine.
+
+// C headers of this system, repeated to the buffer size: real text with real byte frequencies.
+const std::vector<uint8_t>& HeaderText() {
+    static const std::vector<uint8_t> bytes = [] {
+        std::vector<uint8_t> b;
+        const auto size = static_cast<size_t>(BufferSize());
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(
+                 "/usr/include", std::filesystem::directory_options::skip_permission_denied)) {
+            if (b.size() >= size) break;
+            if (!entry.is_regular_file() || entry.path().extension() != ".h") continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            b.insert(b.end(), std::istreambuf_iterator<char>(in), {});
+        }
+        if (b.empty()) b.assign(size, 'e');
+        for (size_t k = 0; b.size() < size; ++k)
+            b.push_back(b[k]);
+        b.resize(size);
+        return b;
+    }();
+    return bytes;
+}
+
+const std::string& Absent16() {
+    return AbsentPatterns().exact16;
+}
+
+// The two bytes the engine's own filter watches for the absent 16-byte pattern, alternating.
+const std::vector<uint8_t>& FilterPairData() {
+    static const std::vector<uint8_t> bytes = [] {
+        TQSearch engine;
+        engine.Prepare(Bytes(Absent16()), true, '.', false);
+        const auto& f = engine.Filter();
+        std::vector<uint8_t> b(static_cast<size_t>(BufferSize()));
+        for (size_t k = 0; k < b.size(); ++k)
+            b[k] = (k + f.offsetA) % 2 ? f.b1 : f.a1;
+        return b;
+    }();
+    return bytes;
+}
+
+const std::vector<uint8_t>& Zeros() {
+    static const std::vector<uint8_t> bytes(static_cast<size_t>(BufferSize()), 0);
+    return bytes;
+}
+
+const std::vector<uint8_t>& Alternating() {
+    static const std::vector<uint8_t> bytes = [] {
+        std::vector<uint8_t> b(static_cast<size_t>(BufferSize()));
+        for (size_t k = 0; k < b.size(); ++k)
+            b[k] = k % 2 ? 'B' : 'A';
+        return b;
+    }();
+    return bytes;
+}
+
+// ABAB... of length n with one byte in the middle turned into the other letter.
+std::string PeriodicNearMiss(size_t n, bool lower) {
+    std::string p(n, 'A');
+    for (size_t k = 0; k < n; ++k)
+        p[k] = static_cast<char>((k % 2 ? 'B' : 'A') + (lower ? 32 : 0));
+    p[n / 2] = p[n / 2 + 1];
+    return p;
+}
+
+struct Row {
+    const std::vector<uint8_t>& (*data)();
+    std::string pattern;
+    bool caseSensitive;
+};
+
+// Arg of the rows: 0 filter pair, 1..2 periodic 256/1024 B, 3 periodic 64 B case-insensitive,
+// 4 "the then" case-insensitive in headers, 5 the same on random data.
+Row FindRow(int64_t row) {
+    switch (row) {
+    case 0:
+        return {&FilterPairData, Absent16(), true};
+    case 1:
+        return {&Alternating, PeriodicNearMiss(256, false), true};
+    case 2:
+        return {&Alternating, PeriodicNearMiss(1024, false), true};
+    case 3:
+        return {&Alternating, PeriodicNearMiss(64, true), false};
+    case 4:
+        return {&HeaderText, "the then", false};
+    default:
+        return {&Haystack, "the then", false};
+    }
+}
+
+void BM_CliffFind(benchmark::State& state) {
+    const Row row = FindRow(state.range(0));
+    const auto& hay = row.data();
+    const auto pattern = Bytes(row.pattern);
+    TQSearch engine;
+    GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
+    const auto progress = gauge.Callback();
+    for (auto _ : state) {
+        bool cancel = false;
+        const int32_t hit = engine.SearchForward(pattern, hay.data(), 1, static_cast<int32_t>(hay.size()),
+                                                 row.caseSensitive, false, '.', progress, cancel);
+        benchmark::DoNotOptimize(hit);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
+}
+BENCHMARK(BM_CliffFind)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+// Baselines of the find rows: 0 memmem, 1 std::boyer_moore_horspool_searcher, 2 plain Sunday.
+void BM_CliffFindBaseline(benchmark::State& state) {
+    const Row row = FindRow(state.range(0));
+    const auto& hay = row.data();
+    const auto size = static_cast<int64_t>(hay.size());
+    for (auto _ : state) {
+        int64_t hit = -1;
+        if (state.range(1) == 0) {
+            const void* p = memmem(hay.data(), hay.size(), row.pattern.data(), row.pattern.size());
+            hit = p ? static_cast<const uint8_t*>(p) - hay.data() : -1;
+        } else if (state.range(1) == 1) {
+            const auto it =
+                std::search(hay.begin(), hay.end(),
+                            std::boyer_moore_horspool_searcher(row.pattern.begin(), row.pattern.end()));
+            hit = it - hay.begin();
+        } else {
+            hit = row.caseSensitive ? PlainSunday<10>(hay.data(), size, row.pattern)
+                                    : PlainSunday<0>(hay.data(), size, row.pattern);
+        }
+        benchmark::DoNotOptimize(hit);
+    }
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_CliffFindBaseline)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+
+// Arg of the count rows: 0 four zero bytes in zeros, 1 sixteen zero bytes in zeros, 2 'e' in
+// headers, 3 line feeds in headers, 4 'A' in random data.
+Row CountRow(int64_t row) {
+    switch (row) {
+    case 0:
+        return {&Zeros, std::string(4, '\0'), true};
+    case 1:
+        return {&Zeros, std::string(16, '\0'), true};
+    case 2:
+        return {&HeaderText, "e", true};
+    case 3:
+        return {&HeaderText, "\n", true};
+    default:
+        return {&Haystack, "A", true};
+    }
+}
+
+// Second arg: 0 the engine's count, 1 repeated searches with a gauge update per hit (how the
+// count command counted before the engine could count).
+void BM_CliffCount(benchmark::State& state) {
+    const Row row = CountRow(state.range(0));
+    const auto& hay = row.data();
+    const auto pattern = Bytes(row.pattern);
+    const auto high = static_cast<int32_t>(hay.size());
+    TQSearch engine;
+    GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
+    const auto progress = gauge.Callback();
+    for (auto _ : state) {
+        int64_t count = 0;
+        bool cancel = false;
+        if (state.range(1) == 0) {
+            int32_t last = 0;
+            count =
+                engine.CountForward(pattern, hay.data(), 1, high, true, false, '.', progress, cancel, last);
+        } else {
+            for (int32_t pos = 1;;) {
+                const int32_t hit =
+                    engine.SearchForward(pattern, hay.data(), pos, high, true, false, '.', progress, cancel);
+                if (hit < 0) break;
+                ++count;
+                pos = hit + static_cast<int32_t>(pattern.size());
+                gauge.gauge.Update(pos, high, 5);
+            }
+        }
+        benchmark::DoNotOptimize(count);
+        state.counters["hits"] = static_cast<double>(count);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
+}
+BENCHMARK(BM_CliffCount)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// Baselines of the count rows: a memchr loop for one byte, a Horspool counting loop otherwise.
+void BM_CliffCountBaseline(benchmark::State& state) {
+    const Row row = CountRow(state.range(0));
+    const auto& hay = row.data();
+    const auto* text = hay.data();
+    const auto size = static_cast<int64_t>(hay.size());
+    const auto* p = reinterpret_cast<const uint8_t*>(row.pattern.data());
+    const auto n = static_cast<int64_t>(row.pattern.size());
+    int64_t shift[256];
+    std::fill(shift, shift + 256, n);
+    for (int64_t i = 0; i + 1 < n; ++i)
+        shift[p[i]] = n - 1 - i;
+    for (auto _ : state) {
+        int64_t count = 0;
+        if (n == 1) {
+            for (const uint8_t* q = text; (q = static_cast<const uint8_t*>(
+                                               std::memchr(q, p[0], static_cast<size_t>(text + size - q))));
+                 ++q)
+                ++count;
+        } else {
+            for (int64_t s = 0; s + n <= size;) {
+                if (text[s + n - 1] == p[n - 1] &&
+                    std::memcmp(text + s, p, static_cast<size_t>(n - 1)) == 0) {
+                    ++count;
+                    s += n;
+                } else {
+                    s += shift[text[s + n - 1]];
+                }
+            }
+        }
+        benchmark::DoNotOptimize(count);
+        state.counters["hits"] = static_cast<double>(count);
+    }
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_CliffCountBaseline)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 // ---------------------------------------------------------------------------------------------
 // Checksums

@@ -1,5 +1,6 @@
 // The search engine against a brute-force search: every scan method, both directions, the case
-// and joker options and arbitrary ranges must give the same hit as trying every window start.
+// and joker options and arbitrary ranges must give the same hit as trying every window start,
+// and the same count as searching again after every hit.
 #include "FuzzCheck.h"
 #include "core/search/TQSearch.h"
 #include "core/text/Ansi.h"
@@ -104,6 +105,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::fprintf(stderr, "forward=%d low=%d high=%d n=%zu size=%zu: got %d, brute force %d\n",
                              forward, low, high, pattern.size(), buffer.size(), got, expected);
             FUZZ_CHECK(got == expected);
+        }
+        // Counting: the same as searching again after each hit, forward or backward.
+        int64_t expectedCount = 0;
+        int32_t expectedLast = 0;
+        for (int32_t lo = low, hi = high;;) {
+            const int32_t hit = BruteForce(buffer, pattern, lo, hi, caseSensitive, jokerOn, joker, forward);
+            if (hit < 0) break;
+            ++expectedCount, expectedLast = hit;
+            if (forward)
+                lo = hit + static_cast<int32_t>(pattern.size());
+            else
+                hi = hit - 1;
+        }
+        for (auto& engine : engines) {
+            bool cancel = false;
+            int32_t last = 0;
+            const int64_t count = forward
+                                      ? engine.CountForward(pattern, buffer.data(), low, high, caseSensitive,
+                                                            jokerOn, joker, {}, cancel, last)
+                                      : engine.CountBackward(pattern, buffer.data(), low, high, caseSensitive,
+                                                             jokerOn, joker, {}, cancel, last);
+            FUZZ_CHECK(count == expectedCount && last == expectedLast);
         }
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "core/search/CandidateScan.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #include <immintrin.h>
@@ -10,22 +12,33 @@ namespace qhe::search_detail {
 
 namespace {
 
+int64_t GiveUp(ScanBudget* budget, int64_t resume) {
+    budget->resume = resume;
+    return kGaveUp;
+}
+
 inline bool Accepts(const PairFilter& f, const uint8_t* window) {
     const uint8_t a = window[f.offsetA], b = window[f.offsetB];
     return (a == f.a1 || a == f.a2) && (b == f.b1 || b == f.b2);
 }
 
 int64_t ScalarForward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
-                      const void* context) {
+                      const void* context, ScanBudget* budget) {
     for (; s <= last; ++s)
-        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+        if (Accepts(f, buffer + s)) {
+            if (verify(context, buffer + s)) return s;
+            if (budget && budget->Spend(s)) return GiveUp(budget, s + 1);
+        }
     return -1;
 }
 
 int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
-                       const void* context) {
+                       const void* context, ScanBudget* budget) {
     for (; s >= first; --s)
-        if (Accepts(f, buffer + s) && verify(context, buffer + s)) return s;
+        if (Accepts(f, buffer + s)) {
+            if (verify(context, buffer + s)) return s;
+            if (budget && budget->Spend(s)) return GiveUp(budget, s - 1);
+        }
     return -1;
 }
 
@@ -46,7 +59,7 @@ Candidates32(const uint8_t* pa, const uint8_t* pb, __m256i a1, __m256i a2, __m25
 
 __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buffer, int64_t s, int64_t last,
                                                               const PairFilter& f, Verifier verify,
-                                                              const void* context) {
+                                                              const void* context, ScanBudget* budget) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
@@ -60,14 +73,16 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buf
         for (uint64_t mask = lo | (hi << 32); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctzll(mask);
             if (verify(context, buffer + start)) return start;
+            if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
         }
     }
-    return ScalarForward(buffer, s, last, f, verify, context);
+    return ScalarForward(buffer, s, last, f, verify, context, budget);
 }
 
 __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* buffer, int64_t first,
                                                                int64_t s, const PairFilter& f,
-                                                               Verifier verify, const void* context) {
+                                                               Verifier verify, const void* context,
+                                                               ScanBudget* budget) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
@@ -82,10 +97,11 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* bu
         for (uint64_t mask = lo | (hi << 32); mask != 0;) {
             const int bit = 63 - __builtin_clzll(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
+            if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
             mask &= ~(uint64_t{1} << bit);
         }
     }
-    return ScalarBackward(buffer, first, s, f, verify, context);
+    return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
 // SSE2 (every x86-64): 16 window starts per step.
@@ -99,7 +115,7 @@ inline uint32_t Candidates16(const uint8_t* pa, const uint8_t* pb, __m128i a1, _
 }
 
 int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
-                    const void* context) {
+                    const void* context, ScanBudget* budget) {
     const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
     const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
@@ -108,13 +124,14 @@ int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFi
         for (uint32_t mask = Candidates16(pa + s, pb + s, a1, a2, b1, b2); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctz(mask);
             if (verify(context, buffer + start)) return start;
+            if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
         }
     }
-    return ScalarForward(buffer, s, last, f, verify, context);
+    return ScalarForward(buffer, s, last, f, verify, context, budget);
 }
 
 int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
-                     const void* context) {
+                     const void* context, ScanBudget* budget) {
     const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
     const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
@@ -124,10 +141,75 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
         for (uint32_t mask = Candidates16(pa + base, pb + base, a1, a2, b1, b2); mask != 0;) {
             const int bit = 31 - __builtin_clz(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
+            if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
             mask &= ~(1u << bit);
         }
     }
-    return ScalarBackward(buffer, first, s, f, verify, context);
+    return ScalarBackward(buffer, first, s, f, verify, context, budget);
+}
+
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffer, int64_t s, int64_t last,
+                                                            int64_t n, const PairFilter& f, Verifier verify,
+                                                            const void* context, int64_t& lastHit,
+                                                            int64_t& next, ScanBudget* budget) {
+    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
+                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
+    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
+                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    int64_t count = 0;
+    next = s;
+    // Tries the window start; false when the budget is spent.
+    auto tryStart = [&](int64_t start) {
+        if (verify(context, buffer + start)) {
+            ++count;
+            lastHit = start;
+            next = start + n;
+        } else if (budget && budget->Spend(start)) {
+            next = budget->resume = start + 1;
+            return false;
+        }
+        return true;
+    };
+    for (; s + 63 <= last; s += 64) {
+        if (next - s >= 64) continue; // inside the last hit
+        const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
+        const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
+        uint64_t mask = lo | (hi << 32);
+        if (next > s) mask &= ~uint64_t{0} << (next - s);
+        while (mask != 0) {
+            if (!tryStart(s + __builtin_ctzll(mask))) return count;
+            mask &= mask - 1;
+            if (next - s >= 64) break;
+            if (next > s) mask &= ~uint64_t{0} << (next - s);
+        }
+    }
+    for (s = std::max(s, next); s <= last; ++s)
+        if (Accepts(f, buffer + s)) {
+            if (!tryStart(s)) return count;
+            s = std::max(s, next - 1);
+        }
+    next = std::max(next, last + 1);
+    return count;
+}
+
+__attribute__((target("avx2,popcnt"))) int64_t Avx2CountBytes(const uint8_t* buffer, int64_t k, int64_t last,
+                                                              uint8_t v1, uint8_t v2) {
+    const __m256i a = _mm256_set1_epi8(static_cast<char>(v1)), b = _mm256_set1_epi8(static_cast<char>(v2));
+    int64_t count = 0;
+    for (; k + 63 <= last; k += 64) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buffer + k));
+        const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(buffer + k + 32));
+        const auto mx = static_cast<uint32_t>(
+            _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpeq_epi8(x, a), _mm256_cmpeq_epi8(x, b))));
+        const auto my = static_cast<uint32_t>(
+            _mm256_movemask_epi8(_mm256_or_si256(_mm256_cmpeq_epi8(y, a), _mm256_cmpeq_epi8(y, b))));
+        count += _mm_popcnt_u64(uint64_t{mx} | uint64_t{my} << 32);
+    }
+    for (; k <= last; ++k)
+        count += (buffer[k] == v1) | (buffer[k] == v2);
+    return count;
 }
 
 // LZCNT has no feature name that every compiler's __builtin_cpu_supports knows; CPUID tells.
@@ -137,29 +219,56 @@ bool HasLzcnt() {
 }
 
 const bool kHasAvx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && HasLzcnt();
+const bool kHasPopcnt = __builtin_cpu_supports("popcnt");
 
 #endif
 
 } // namespace
 
 int64_t ScanForward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                    Verifier verify, const void* context, ScanKernel kernel) {
+                    Verifier verify, const void* context, ScanKernel kernel, ScanBudget* budget) {
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Forward(buffer, first, last, filter, verify, context);
-    if (kernel != ScanKernel::Scalar) return Sse2Forward(buffer, first, last, filter, verify, context);
+        return Avx2Forward(buffer, first, last, filter, verify, context, budget);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2Forward(buffer, first, last, filter, verify, context, budget);
 #endif
-    return ScalarForward(buffer, first, last, filter, verify, context);
+    return ScalarForward(buffer, first, last, filter, verify, context, budget);
 }
 
 int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const PairFilter& filter,
-                     Verifier verify, const void* context, ScanKernel kernel) {
+                     Verifier verify, const void* context, ScanKernel kernel, ScanBudget* budget) {
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Backward(buffer, first, last, filter, verify, context);
-    if (kernel != ScanKernel::Scalar) return Sse2Backward(buffer, first, last, filter, verify, context);
+        return Avx2Backward(buffer, first, last, filter, verify, context, budget);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2Backward(buffer, first, last, filter, verify, context, budget);
 #endif
-    return ScalarBackward(buffer, first, last, filter, verify, context);
+    return ScalarBackward(buffer, first, last, filter, verify, context, budget);
+}
+
+int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
+                     Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                     ScanBudget* budget) {
+#ifdef QHE_SCAN_X86
+    if (kHasAvx2) return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+#endif
+    (void)buffer, (void)first, (void)last, (void)n, (void)filter, (void)verify, (void)context, (void)lastHit,
+        (void)next, (void)budget;
+    return -1;
+}
+
+int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,
+                   ScanKernel kernel) {
+#ifdef QHE_SCAN_X86
+    if (kernel == ScanKernel::Widest && kHasAvx2 && kHasPopcnt)
+        return Avx2CountBytes(buffer, first, last, v1, v2);
+#endif
+    (void)kernel;
+    int64_t count = 0;
+    for (int64_t k = first; k <= last; ++k)
+        count += (buffer[k] == v1) | (buffer[k] == v2);
+    return count;
 }
 
 } // namespace qhe::search_detail

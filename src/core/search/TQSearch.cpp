@@ -51,6 +51,14 @@ template <int Selector> bool TQSearch::Compare(const void* self, const uint8_t* 
     }
 }
 
+template <typename Word> bool TQSearch::CompareEnds(const void* self, const uint8_t* window) {
+    const auto& s = *static_cast<const TQSearch*>(self);
+    Word head, tail;
+    std::memcpy(&head, window, sizeof(Word));
+    std::memcpy(&tail, window + s.FPattern.size() - sizeof(Word), sizeof(Word));
+    return head == static_cast<Word>(s.headWord_) && tail == static_cast<Word>(s.tailWord_);
+}
+
 void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uint8_t joker, bool jokerOn) {
     ++prepareCount_;
     FPattern.assign(pattern.begin(), pattern.end());
@@ -82,6 +90,21 @@ void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uin
     }
     BuildShiftTables();
     BuildFilter();
+    // Short exact patterns are compared as two words that overlap in the middle: no library call.
+    auto useEnds = [&]<typename Word>(Word) {
+        Word head, tail;
+        std::memcpy(&head, FPattern.data(), sizeof(Word));
+        std::memcpy(&tail, FPattern.data() + FPattern.size() - sizeof(Word), sizeof(Word));
+        headWord_ = head, tailWord_ = tail;
+        FCompare = &CompareEnds<Word>;
+    };
+    const size_t n = FPattern.size();
+    if (exact_ && n >= 2 && n <= 4)
+        useEnds(uint16_t{});
+    else if (exact_ && n >= 4 && n <= 8)
+        useEnds(uint32_t{});
+    else if (exact_ && n >= 8 && n <= 16)
+        useEnds(uint64_t{});
 }
 
 void TQSearch::BuildShiftTables() {
@@ -142,6 +165,10 @@ void TQSearch::BuildFilter() {
         const int score = Commonness(found[0]) + (count == 2 ? Commonness(v2) : 0);
         choices.push_back({static_cast<int64_t>(k), found[0], v2, score});
     }
+    accepted_.clear();
+    for (const Choice& c : choices)
+        accepted_.push_back({c.offset, c.v1, c.v2});
+    exact_ = FCaseSensitive && FLength > 0 && choices.size() == FPattern.size();
     allWildcards_ = FLength > 0 && choices.empty() &&
                     std::all_of(wildcard_.begin(), wildcard_.end(), [](uint8_t w) { return w != 0; });
     filterReady_ = !choices.empty();
@@ -204,18 +231,119 @@ search_detail::ScanKernel TQSearch::Kernel() const {
     }
 }
 
+// Picks the filter for the data at hand: the two pattern offsets whose accepted bytes are
+// rarest in the sample, or two neighbouring offsets whose byte pair is rarer still (a periodic
+// pattern in periodic data differs from the data only in such a pair).
+search_detail::PairFilter TQSearch::FilterForSample(const uint8_t* sample, int64_t size) const {
+    std::array<uint32_t, 256> histogram{};
+    for (int64_t k = 0; k < size; ++k)
+        ++histogram[sample[k]];
+    auto frequency = [&](const Accepted& a) {
+        return histogram[a.v1] + (a.v2 != a.v1 ? histogram[a.v2] : 0);
+    };
+    const Accepted* best = &accepted_.front();
+    for (const Accepted& a : accepted_)
+        if (frequency(a) < frequency(*best)) best = &a;
+    const Accepted* second = best;
+    for (const Accepted& a : accepted_)
+        if (&a != best && (second == best || frequency(a) < frequency(*second))) second = &a;
+    const double estimate =
+        second == best ? frequency(*best) : double(frequency(*best)) * frequency(*second) / double(size);
+    search_detail::PairFilter filter{best->offset, second->offset, best->v1,
+                                     best->v2,     second->v1,     second->v2};
+    if (estimate < 1 || accepted_.size() < 2 || size < 2) return filter;
+
+    bigrams_.assign(65536, 0);
+    for (int64_t k = 0; k + 1 < size; ++k)
+        ++bigrams_[sample[k] << 8 | sample[k + 1]];
+    double bestPair = estimate;
+    for (size_t k = 0; k + 1 < accepted_.size(); ++k) {
+        const Accepted& x = accepted_[k];
+        const Accepted& y = accepted_[k + 1];
+        if (y.offset != x.offset + 1) continue;
+        uint32_t joint = bigrams_[x.v1 << 8 | y.v1];
+        if (y.v2 != y.v1) joint += bigrams_[x.v1 << 8 | y.v2];
+        if (x.v2 != x.v1)
+            joint += bigrams_[x.v2 << 8 | y.v1] + (y.v2 != y.v1 ? bigrams_[x.v2 << 8 | y.v2] : 0);
+        if (joint < bestPair) {
+            bestPair = joint;
+            filter = {x.offset, y.offset, x.v1, x.v2, y.v1, y.v2};
+        }
+    }
+    return filter;
+}
+
+namespace {
+// Bytes looked at when the filter is chosen again from the data.
+constexpr int64_t kSampleSize = 4096;
+} // namespace
+
+// The windows first..last after the static filter stopped paying: a filter chosen from the data
+// at hand, and when even that passes too many windows, a linear-time library search for plain
+// patterns or else the quick-search loop.
+int64_t TQSearch::FallbackForward(const uint8_t* buffer, int64_t first, int64_t last,
+                                  int64_t rangeLast) const {
+    ++fallbackCount_;
+    if (first > last) return -1;
+    const int64_t n = FLength;
+    const int64_t sampleEnd = std::min(last + n, first + kSampleSize);
+    const auto filter = FilterForSample(buffer + first, sampleEnd - first);
+    search_detail::ScanBudget budget{first};
+    const int64_t hit =
+        search_detail::ScanForward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    if (exact_) {
+        const int64_t from = budget.resume;
+        if (from > last) return -1;
+        const void* found = memmem(buffer + from, static_cast<size_t>(last - from + n), FPattern.data(),
+                                   static_cast<size_t>(n));
+        return found ? static_cast<const uint8_t*>(found) - buffer : -1;
+    }
+    return FindInChunkForward(buffer, budget.resume, last, rangeLast);
+}
+
+int64_t TQSearch::FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last,
+                                   int64_t rangeFirst) const {
+    ++fallbackCount_;
+    if (first > last) return -1;
+    const int64_t n = FLength;
+    const int64_t sampleFirst = std::max(first, last + n - kSampleSize);
+    const auto filter = FilterForSample(buffer + sampleFirst, last + n - sampleFirst);
+    search_detail::ScanBudget budget{last};
+    const int64_t hit =
+        search_detail::ScanBackward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FindInChunkBackward(buffer, first, budget.resume, rangeFirst);
+}
+
 int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last,
                                    int64_t rangeLast) const {
     if (method_ == Method::QuickSearch || !filterReady_)
         return FindInChunkForward(buffer, first, last, rangeLast);
-    return search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel());
+    if (exact_ && FLength == 1) {
+        const void* hit = std::memchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
+        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
+    }
+    search_detail::ScanBudget budget{first};
+    const int64_t hit =
+        search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FallbackForward(buffer, budget.resume, last, rangeLast);
 }
 
 int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last,
                                     int64_t rangeFirst) const {
     if (method_ == Method::QuickSearch || !filterReady_)
         return FindInChunkBackward(buffer, first, last, rangeFirst);
-    return search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel());
+    if (exact_ && FLength == 1) {
+        const void* hit = memrchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
+        return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
+    }
+    search_detail::ScanBudget budget{last};
+    const int64_t hit =
+        search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
+    if (hit != search_detail::kGaveUp) return hit;
+    return FallbackBackward(buffer, first, budget.resume, rangeFirst);
 }
 
 int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
@@ -270,6 +398,130 @@ int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t
             if (cancel) return -1;
         }
     }
+}
+
+// Counts the hits starting in [s, last]; s moves to the first window start after the last hit
+// (or after last). Hits do not overlap, so the next one starts at least n bytes further on.
+int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
+                                      int64_t& lastHit) const {
+    const int64_t n = FLength;
+    int64_t count = 0;
+    if (s > last) return 0;
+    if (allWildcards_) {
+        count = (last - s) / n + 1;
+        lastHit = s + (count - 1) * n;
+        s = lastHit + n;
+        return count;
+    }
+    if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
+        const Accepted& a = accepted_.front();
+        count = search_detail::CountBytes(buffer, s, last, a.v1, a.v2, Kernel());
+        if (count > 0)
+            for (int64_t k = last;; --k)
+                if (buffer[k] == a.v1 || buffer[k] == a.v2) {
+                    lastHit = k;
+                    break;
+                }
+        s = last + 1;
+        return count;
+    }
+    if (method_ == Method::CandidateFilter && filterReady_ && n > 1) {
+        search_detail::ScanBudget budget{s};
+        int64_t next = s;
+        const int64_t counted =
+            search_detail::CountForward(buffer, s, last, n, filter_, FCompare, this, lastHit, next, &budget);
+        if (counted >= 0) {
+            count = counted;
+            s = next; // past last, or where the filter stopped paying: the loop below goes on
+        }
+    }
+    while (s <= last) {
+        const int64_t hit = ScanChunkForward(buffer, s, last, rangeLast);
+        if (hit < 0) {
+            s = last + 1;
+            break;
+        }
+        ++count;
+        lastHit = hit;
+        s = hit + n;
+    }
+    return count;
+}
+
+int64_t TQSearch::CountInChunkBackward(const uint8_t* buffer, int64_t first, int64_t& s, int64_t rangeFirst,
+                                       int64_t& lastHit) const {
+    const int64_t n = FLength;
+    int64_t count = 0;
+    if (s < first) return 0;
+    if (allWildcards_) {
+        count = (s - first) / n + 1;
+        lastHit = s - (count - 1) * n;
+        s = lastHit - n;
+        return count;
+    }
+    if (n == 1 && accepted_.size() == 1 && method_ != Method::QuickSearch) {
+        const Accepted& a = accepted_.front();
+        count = search_detail::CountBytes(buffer, first, s, a.v1, a.v2, Kernel());
+        if (count > 0)
+            for (int64_t k = first;; ++k)
+                if (buffer[k] == a.v1 || buffer[k] == a.v2) {
+                    lastHit = k;
+                    break;
+                }
+        s = first - 1;
+        return count;
+    }
+    while (s >= first) {
+        const int64_t hit = ScanChunkBackward(buffer, first, s, rangeFirst);
+        if (hit < 0) {
+            s = first - 1;
+            break;
+        }
+        ++count;
+        lastHit = hit;
+        s = hit - n;
+    }
+    return count;
+}
+
+int64_t TQSearch::CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                               int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                               const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+    lastHit = 0;
+    int64_t first = 0, last = 0;
+    if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
+    int64_t count = 0, hit = -1;
+    for (int64_t s = first;;) {
+        const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
+        count += CountInChunkForward(buffer, s, chunkLast, last, hit);
+        if (s > last) break;
+        if (progress) {
+            progress(static_cast<int32_t>(s + FLength), cancel);
+            if (cancel) break;
+        }
+    }
+    lastHit = static_cast<int32_t>(hit + 1);
+    return count;
+}
+
+int64_t TQSearch::CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
+                                int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                                const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+    lastHit = 0;
+    int64_t first = 0, last = 0;
+    if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
+    int64_t count = 0, hit = -1;
+    for (int64_t s = last;;) {
+        const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);
+        count += CountInChunkBackward(buffer, chunkFirst, s, first, hit);
+        if (s < first) break;
+        if (progress) {
+            progress(static_cast<int32_t>(s + FLength), cancel);
+            if (cancel) break;
+        }
+    }
+    lastHit = static_cast<int32_t>(hit + 1);
+    return count;
 }
 
 } // namespace qhe

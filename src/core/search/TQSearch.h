@@ -39,12 +39,27 @@ class TQSearch {
                            bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
                            bool& cancel);
 
+    // Counts the hits that do not overlap one another, taken from low upward (forward) or from
+    // high downward (backward), inside [low, high]. lastHit gets the position of the last hit
+    // counted (0 when none). Progress is called per stride as for a search; a cancel stops the
+    // count with the hits counted so far. An empty pattern counts nothing.
+    int64_t CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+                         bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
+                         bool& cancel, int32_t& lastHit);
+    int64_t CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+                          bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
+                          bool& cancel, int32_t& lastHit);
+
     // Quick-search shift distances of the prepared pattern, by the byte after (forward) or before
     // (backward) the window.
     int32_t ShiftForward(uint8_t b) const { return FShiftForward[b]; }
     int32_t ShiftBackward(uint8_t b) const { return FShiftBackward[b]; }
     // How often Prepare ran; lets callers and tests see that tables are reused.
     int PrepareCount() const { return prepareCount_; }
+    // The candidate filter chosen for the prepared pattern (benchmarks build data against it).
+    const search_detail::PairFilter& Filter() const { return filter_; }
+    // How often a scan found the candidate filter passing too many windows and switched method.
+    int FallbackCount() const { return fallbackCount_; }
     // How the range is scanned; every method gives the same results. The candidate filter is the
     // default (the quick-search loop where the build has no vector scan); the quick-search loop
     // follows the shift tables window by window.
@@ -61,10 +76,18 @@ class TQSearch {
     void BuildShiftTables();
     void BuildFilter();
     template <int Selector> static bool Compare(const void* self, const uint8_t* window);
+    template <typename Word> static bool CompareEnds(const void* self, const uint8_t* window);
     search_detail::ScanKernel Kernel() const;
     bool UsesQuickSearch() const;
     int64_t ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
+    int64_t FallbackForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
+    int64_t FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
+    search_detail::PairFilter FilterForSample(const uint8_t* sample, int64_t size) const;
+    int64_t CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
+                                int64_t& lastHit) const;
+    int64_t CountInChunkBackward(const uint8_t* buffer, int64_t first, int64_t& s, int64_t rangeFirst,
+                                 int64_t& lastHit) const;
     int64_t FindInChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t FindInChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
 
@@ -82,10 +105,22 @@ class TQSearch {
 
     std::vector<uint8_t> wildcard_; // 1 where the pattern byte is the active joker
     bool allWildcards_ = false;
+    // Every non-wildcard pattern offset with the (at most two) text bytes it accepts.
+    struct Accepted {
+        int64_t offset;
+        uint8_t v1, v2;
+    };
+    std::vector<Accepted> accepted_;
+    bool exact_ = false; // case-sensitive without wildcards: plain byte comparison
+    // For exact patterns of 2..16 bytes: the first and the last word of the pattern, which
+    // together cover it.
+    uint64_t headWord_ = 0, tailWord_ = 0;
+    mutable std::vector<uint16_t> bigrams_; // scratch for choosing a filter from the data
     search_detail::PairFilter filter_;
     bool filterReady_ = false;
     Method method_ = Method::CandidateFilter;
     int prepareCount_ = 0;
+    mutable int fallbackCount_ = 0;
 };
 
 } // namespace qhe

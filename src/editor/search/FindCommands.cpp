@@ -77,25 +77,33 @@ void FindCommands::FindPrevious(int64_t& position, bool& found, bool& cancelled,
 }
 
 bool FindCommands::CountMatches(bool down, int64_t start, int64_t& count, Progress& progress) {
-    count = 0;
-    int64_t position = start;
-    bool found = false, cancelled = false;
-    do {
-        int64_t hit = position;
-        if (down)
-            FindNext(hit, found, cancelled, false, false, progress);
-        else
-            FindPrevious(hit, found, cancelled, progress);
-        if (found) {
-            ++count;
-            position = down ? hit + PatternLength() : hit - 1;
-            // Hits side by side never move the engine's window, so the gauge and the Cancel
-            // button follow the hits here too.
-            const int64_t size = s_.doc.Size();
-            progress.SetProgress(down ? position : size - position, size, kProgressStep);
-            cancelled = progress.Cancelled();
-        }
-    } while (found && !cancelled);
+    // The engine counts in one pass: the gauge and the Cancel button follow its progress calls,
+    // so hits side by side cost no bookkeeping each.
+    const int64_t size = s_.doc.Size();
+    const SearchProgress callback = [&](int32_t e, bool& cancel) {
+        progress.SetProgress(down ? e : size - e, size, kProgressStep);
+        cancel = progress.Cancelled();
+    };
+    const OptionsSettings& o = s_.options;
+    const auto pattern = BytesOf(s_.search.findString);
+    bool cancelled = false;
+    int32_t lastHit = 0;
+    if (down) {
+        count = s_.search.engine.CountForward(pattern, s_.doc.Buffer(), ToEngine(std::max<int64_t>(start, 1)),
+                                              ToEngine(size), o.caseSensitive, o.jokerFind, o.jokerByte,
+                                              callback, cancelled, lastHit);
+    } else {
+        int64_t p = start;
+        if (s_.lastFoundAddress > 0 && p == s_.lastFoundAddress) --p;
+        p = std::min(p, size);
+        count = s_.search.engine.CountBackward(pattern, s_.doc.Buffer(), 1, ToEngine(p), o.caseSensitive,
+                                               o.jokerFind, o.jokerByte, callback, cancelled, lastHit);
+    }
+    if (lastHit > 0) s_.lastFoundAddress = lastHit;
+    if (!cancelled) { // the gauge ends full; a Cancel seen there still counts
+        progress.SetProgress(size, size, kProgressStep);
+        cancelled = progress.Cancelled();
+    }
     return !cancelled;
 }
 

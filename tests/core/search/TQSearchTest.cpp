@@ -280,6 +280,122 @@ TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
     }
 }
 
+// Data where the candidate filter passes most windows (runs, alternations, periods) make the scan
+// switch method part-way; the results must not change across the switch.
+TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
+    std::mt19937 rng(4711);
+    const std::vector<std::string> periods = {std::string(1, '\0'),    "AB", "aB", "ab.", "xyzw",
+                                              std::string("\xFF\0", 2)};
+    TQSearch engines[std::size(kMethods)];
+    for (size_t k = 0; k < std::size(kMethods); ++k)
+        engines[k].SetMethod(kMethods[k]);
+    for (int round = 0; round < 240; ++round) {
+        const std::string period = periods[round % periods.size()];
+        const int32_t size = 6000 + static_cast<int32_t>(rng() % 3000);
+        std::vector<uint8_t> text(size);
+        for (int32_t k = 0; k < size; ++k)
+            text[k] = static_cast<uint8_t>(period[k % period.size()]);
+        // Lengths 1, 2, 3 and longer periodic patterns, with one byte off now and then.
+        const int lengths[] = {1, 2, 3, 4, 8, 16, 65, 300};
+        std::vector<uint8_t> pattern(lengths[(round / periods.size()) % std::size(lengths)]);
+        const size_t phase = rng() % period.size();
+        for (size_t k = 0; k < pattern.size(); ++k)
+            pattern[k] = static_cast<uint8_t>(period[(phase + k) % period.size()]);
+        if (rng() % 2) pattern[rng() % pattern.size()] = static_cast<uint8_t>("AbB.\0Z"[rng() % 6]);
+        if (rng() % 2) { // plant a few hits
+            for (int k = 0; k < 3; ++k) {
+                const size_t at = rng() % (size - pattern.size() + 1);
+                std::copy(pattern.begin(), pattern.end(), text.begin() + at);
+            }
+        }
+        const int32_t low = 1 + static_cast<int32_t>(rng() % 100);
+        const int32_t high = size - static_cast<int32_t>(rng() % 100);
+        const bool caseSensitive = rng() % 2, jokerOn = rng() % 3 == 0;
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            for (TQSearch& engine : engines) {
+                bool cancel = false;
+                const int32_t got = dir == Dir::Forward
+                                        ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
+                                                               jokerOn, '.', nullptr, cancel)
+                                        : engine.SearchBackward(pattern, text.data(), low, high,
+                                                                caseSensitive, jokerOn, '.', nullptr, cancel);
+                ASSERT_EQ(got, expected)
+                    << "round " << round << " n " << pattern.size() << " cs " << caseSensitive << " joker "
+                    << jokerOn << " dir " << int(dir) << " method " << static_cast<int>(&engine - engines);
+            }
+        }
+    }
+    EXPECT_GT(engines[0].FallbackCount(), 20);
+    EXPECT_GT(engines[2].FallbackCount(), 20);
+}
+
+// Counting equals repeated searches, each starting behind the previous hit (forward) or ending
+// before it (backward), whatever the density of hits and across progress chunks.
+TEST(TQSearchTest, CountAgreesWithRepeatedBruteForceSearches) {
+    std::mt19937 rng(31337);
+    const int32_t big = static_cast<int32_t>(2 * TQSearch::kProgressStride + 999);
+    TQSearch engines[std::size(kMethods)];
+    for (size_t k = 0; k < std::size(kMethods); ++k)
+        engines[k].SetMethod(kMethods[k]);
+    for (int round = 0; round < 60; ++round) {
+        const bool large = round % 10 == 0;
+        const int32_t size = large ? big : 50 + static_cast<int32_t>(rng() % 5000);
+        const std::string alphabet = round % 3 == 0 ? std::string(1, '\0') : round % 3 == 1 ? "aA" : "aAbB.";
+        std::vector<uint8_t> text(size);
+        for (auto& b : text)
+            b = static_cast<uint8_t>(alphabet[rng() % alphabet.size()]);
+        std::vector<uint8_t> pattern(1 + rng() % (round % 2 ? 3 : 17));
+        for (auto& b : pattern)
+            b = static_cast<uint8_t>(alphabet[rng() % alphabet.size()]);
+        const int32_t low = 1 + static_cast<int32_t>(rng() % 50);
+        const int32_t high = size - static_cast<int32_t>(rng() % 50);
+        const bool caseSensitive = rng() % 2, jokerOn = rng() % 3 == 0;
+        const int32_t n = static_cast<int32_t>(pattern.size());
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            int64_t expected = 0;
+            int32_t expectedLast = 0;
+            for (int32_t lo = low, hi = high;;) {
+                const int32_t hit = BruteForce(text, pattern, lo, hi, caseSensitive, jokerOn, '.', dir);
+                if (hit < 0) break;
+                ++expected, expectedLast = hit;
+                (dir == Dir::Forward ? lo : hi) = dir == Dir::Forward ? hit + n : hit - 1;
+            }
+            for (TQSearch& engine : engines) {
+                bool cancel = false;
+                int32_t lastHit = -5;
+                const int64_t got = dir == Dir::Forward
+                                        ? engine.CountForward(pattern, text.data(), low, high, caseSensitive,
+                                                              jokerOn, '.', nullptr, cancel, lastHit)
+                                        : engine.CountBackward(pattern, text.data(), low, high, caseSensitive,
+                                                               jokerOn, '.', nullptr, cancel, lastHit);
+                ASSERT_EQ(got, expected)
+                    << "round " << round << " n " << n << " cs " << caseSensitive << " joker " << jokerOn
+                    << " dir " << int(dir) << " method " << static_cast<int>(&engine - engines);
+                ASSERT_EQ(lastHit, expectedLast) << round;
+            }
+        }
+    }
+}
+
+TEST(TQSearchTest, CountReportsProgressPerStrideAndStopsOnCancel) {
+    const int32_t size = static_cast<int32_t>(3 * TQSearch::kProgressStride);
+    const std::vector<uint8_t> text(size, 'x');
+    const auto pattern = Bytes("xx");
+    TQSearch engine;
+    int calls = 0;
+    SearchProgress progress = [&](int32_t, bool& cancel) { cancel = ++calls == 2; };
+    bool cancel = false;
+    int32_t lastHit = 0;
+    const int64_t count =
+        engine.CountForward(pattern, text.data(), 1, size, true, false, '.', progress, cancel, lastHit);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(count, TQSearch::kProgressStride); // two strides of window starts, a hit every 2
+    EXPECT_EQ(lastHit, 2 * TQSearch::kProgressStride - 1);
+    EXPECT_EQ(engine.CountForward({}, text.data(), 1, size, true, false, '.', nullptr, cancel, lastHit), 0);
+}
+
 TEST(SearchPatternTest, WidenToUTF16) {
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 0), (std::vector<uint8_t>{0x41, 0, 0x42, 0}));
     EXPECT_EQ(WidenToUTF16(Bytes("AB"), 1), (std::vector<uint8_t>{0, 0x41, 0, 0x42}));
