@@ -135,6 +135,12 @@ MainCommands::MainCommands(Ui& ui)
         // The shortcut reaches here also when the menu was last opened in another state.
         if (state_.doc.IsOpen && scriptHasLines && scriptHasLines() && showScript) showScript(true);
     };
+    // Printing lives with the window's print dialog, so the editor state alone does not offer it.
+    state_.actions.SetTag("Print1", 1);
+    commands_["Print1"] = [this] {
+        // Ctrl+P reaches here also after the Document became empty since the menu was opened.
+        if (PrintAvailable() && showPrint) showPrint();
+    };
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();
@@ -210,6 +216,17 @@ void MainCommands::MenuOpened(const std::string& menuName) {
     auto it = needBytes.find(menuName);
     if (it != needBytes.end())
         state_.actions.EnableItems(it->second, state_.doc.IsOpen && state_.doc.Size() > 0);
+}
+
+DumpViewFacts MainCommands::PrintViewFacts() const {
+    DumpViewFacts facts;
+    facts.topAddress = state_.view.TopAddress;
+    facts.lastVisible = state_.view.LastVisible;
+    if (state_.block.Complete()) {
+        facts.blockBegin = state_.block.begin;
+        facts.blockEnd = state_.block.end;
+    }
+    return facts;
 }
 
 void MainCommands::UpdateScriptItems() {

@@ -16,6 +16,7 @@
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/StringCommands.h"
 #include "editor/search/FindCommands.h"
+#include "editor/print/DumpFileCommand.h"
 #include "editor/search/ReplaceCommands.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/ViewCommands.h"
@@ -113,6 +114,17 @@ class MainCommands {
     std::function<void(bool autoRun)> showScript;
     // Executeactive1 (Ctrl+F9) is enabled only with an open Document and a script to run.
     void UpdateScriptItems();
+    // Print1 (Ctrl+P): the print dialog, shown by the window; offered only for a non-empty Document.
+    std::function<void()> showPrint;
+    bool PrintAvailable() const { return state_.doc.IsOpen && state_.doc.Size() > 0; }
+    // Print1 follows the Document's size, also for its shortcut between menu openings.
+    void UpdatePrintItem() { state_.actions.EnableItems({"Print1"}, PrintAvailable()); }
+    // Where the view and the block stand, for the current page and selection ranges.
+    DumpViewFacts PrintViewFacts() const;
+    // The print dialog's output to a text file; true when the dialog may close.
+    bool OutputDump(const PrintRequest& request) {
+        return OutputDumpToFile(state_.ui, state_.doc, PrintViewFacts(), request);
+    }
     // Shows (true) or destroys (false) the data inspector; set by the window.
     std::function<void(bool)> showInspector;
     // The options dialog's OK changed what only the window can redo; set by the window.

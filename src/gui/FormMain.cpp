@@ -1,6 +1,7 @@
 #include "gui/FormMain.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,8 +21,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <QFileDialog>
+#include <QPrinter>
 #include <QWhatsThis>
 
+#include "core/print/ReportGeometry.h"
+#include "core/settings/Profile.h"
+#include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
@@ -34,6 +40,9 @@
 #include "gui/DataInspWindow.h"
 #include <QLocale>
 #include "gui/help/HelpWindow.h"
+#include "gui/print/DumpPrinting.h"
+#include "gui/print/FormPreview.h"
+#include "gui/print/FormPrint.h"
 #include "gui/script/TFormScript.h"
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -48,6 +57,22 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+constexpr int kMsgPageTooSmall = 2089;
+constexpr int kMsgSettingsWriteFailed = 2073;
+
+// The dialog's page choices in the report's terms.
+DumpPrintSettings PrintLayoutOf(const PrintSettings& s) {
+    static const int kFontSizes[] = {8, 10, 12};
+    DumpPrintSettings layout;
+    layout.unit = s.unit == 1 ? MeasureUnit::Inch : MeasureUnit::Millimetre;
+    layout.marginLeft = MarginFromSetting(s.marginLeft);
+    layout.marginRight = MarginFromSetting(s.marginRight);
+    layout.marginTop = MarginFromSetting(s.marginTop);
+    layout.marginBottom = MarginFromSetting(s.marginBottom);
+    layout.fontSize = kFontSizes[std::clamp(s.fontSizeIndex, 0, 2)];
+    return layout;
 }
 
 } // namespace
@@ -78,6 +103,7 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     commands_.showHelp = [this](int context) { ShowHelp(context); };
     commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
     commands_.showInspector = [this](bool shown) { SetInspectorShown(shown); };
+    commands_.showPrint = [this] { ShowPrint(); };
     const QString point = QLocale().decimalPoint();
     if (point.size() == 1 && point[0].unicode() < 128)
         commands_.State().decimalSeparator = static_cast<char>(point[0].unicode());
@@ -326,6 +352,61 @@ void TFormMain::RefreshInspector() {
     inspector_->RefreshValues(InspectorValues(commands_.State(), commands_.State().decimalSeparator));
 }
 
+void TFormMain::ShowPrint() {
+    const std::string settingsFile = SettingsFileName();
+    const PrintSettings settings = ReadPrintSettings(ProfileSession(settingsFile));
+    const DumpViewFacts facts = commands_.PrintViewFacts();
+    TFormPrint dialog(settings, facts.blockEnd != 0, this);
+    dialog.onPreviewPrint = [this, &dialog](const PrintDialogValues& values) {
+        return PrintFromDialog(dialog, values);
+    };
+    if (dialog.exec() != QDialog::Accepted) return;
+    try {
+        ProfileSession profile(settingsFile);
+        WritePrintSettings(profile, dialog.Values().settings);
+        profile.Commit();
+    } catch (const ProfileWriteError&) {
+        ui_.ShowError(Msg(kMsgSettingsWriteFailed));
+    }
+}
+
+bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValues& values) {
+    const PrintSettings& s = values.settings;
+    if (s.outputToFile)
+        return commands_.OutputDump({values.range, s.bytesPerRow, s.offsetDecimal, s.textBelow});
+    const DumpFormat format{ParseBytesPerRow(s.bytesPerRow), s.offsetDecimal, s.textBelow};
+    const DumpPrintSettings layout = PrintLayoutOf(s);
+    QPrinter printer(QPrinter::HighResolution);
+    dialog.ConfigurePrinter(printer);
+    const Document& doc = commands_.State().doc;
+    const DumpViewFacts facts = commands_.PrintViewFacts();
+    DumpRangeInput input;
+    input.kind = values.range;
+    input.topAddress = facts.topAddress;
+    input.lastVisible = facts.lastVisible;
+    input.blockBegin = facts.blockBegin;
+    input.blockEnd = facts.blockEnd;
+    input.size = doc.Size();
+    input.linesPerPage = DumpRowsPerPage(printer, layout, format);
+    std::unique_ptr<TFormPreview> preview;
+    const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, doc.Buffer(),
+                                                     ComputeDumpRange(input, format), format, this, preview);
+    if (outcome != DumpPrintOutcome::Printed) {
+        ui_.ShowError(Msg(kMsgPageTooSmall));
+        return false;
+    }
+    if (values.pdfEntry)
+        preview->beforePrint = [&printer, owner = preview.get()] {
+            QString name = QFileDialog::getSaveFileName(owner, QString(), QString(), "PDF (*.pdf)");
+            if (name.isEmpty()) return false;
+            if (!name.endsWith(".pdf", Qt::CaseInsensitive)) name += ".pdf";
+            printer.setOutputFileName(name);
+            return true;
+        };
+    preview->exec();
+    return true;
+}
+
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (!commands_.CloseQuery()) {
         event->ignore();
@@ -369,6 +450,8 @@ void TFormMain::Refresh(unsigned what) {
     if (what & kChangedRecent) RebuildRecentFiles();
     // A Document opened or closed: Ctrl+F9 follows.
     if ((what & kChangedCaption) && script_) commands_.UpdateScriptItems();
+    // Edits change the size, and every edit updates the status: Print1 follows it.
+    if (what & (kChangedCaption | kChangedStatus)) commands_.UpdatePrintItem();
     if (what & (kChangedView | kChangedStatus)) {
         view_->Refresh();
         RefreshInspector();

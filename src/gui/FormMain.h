@@ -20,7 +20,9 @@ namespace qhe {
 class HelpWindow;
 class MainView;
 class TFormInspect;
+class TFormPrint;
 class TFormScript;
+struct PrintDialogValues;
 } // namespace qhe
 
 namespace qhe {
@@ -72,6 +74,10 @@ class TFormMain : public QMainWindow {
     // The script named on the command line: loaded, run at once, and the program ends after it.
     void RunCommandLineScript();
     void RefreshInspector();
+    // Print1: the print dialog with the settings of section Printing, written back on OK.
+    void ShowPrint();
+    // The dialog's Preview/Print: the text file, or the preview for the chosen printer. True closes it.
+    bool PrintFromDialog(const TFormPrint& dialog, const PrintDialogValues& values);
     void ShowHelp(int context);
     // Help for the focused part of the window (F1): a popup for the panes, else the contents.
     void ShowContextHelp();

@@ -56,12 +56,41 @@ TEST_F(MainCommandsTest, StartsWithoutADocumentAndOpensTheArgument) {
 TEST_F(MainCommandsTest, DisabledAndUnknownCommandsDoNothing) {
     ASSERT_TRUE(commands.StartUp({}));
     EXPECT_FALSE(commands.Execute("Save1"));  // no Document
-    EXPECT_FALSE(commands.Execute("Print1")); // not in this build: Tag 2
-    commands.State().actions.EnableItems({"Print1"}, true);
-    EXPECT_FALSE(commands.State().actions.Enabled("Print1"));
+    EXPECT_FALSE(commands.Execute("Print1")); // no Document
     EXPECT_FALSE(commands.Execute("NoSuchItem"));
     EXPECT_TRUE(commands.Execute("New1"));
     EXPECT_EQ(commands.State().caption, "QHE32 - NoName1");
+}
+
+// Print1 (Ctrl+P) needs a non-empty Document: the menu, the item after every change and the command
+// itself (its shortcut may come before the item is updated) all check it.
+TEST_F(MainCommandsTest, PrintOnlyForANonEmptyDocument) {
+    ASSERT_TRUE(commands.StartUp({}));
+    int shown = 0;
+    commands.showPrint = [&] { ++shown; };
+    ASSERT_TRUE(commands.Execute("New1"));
+    commands.Execute("Print1");
+    commands.MenuOpened("File1");
+    EXPECT_FALSE(commands.State().actions.Enabled("Print1"));
+    EXPECT_EQ(shown, 0);
+
+    const std::string name = dir.File("two.bin");
+    test::WriteFileBytes(name, {1, 2});
+    commands.Files().OpenDocument(name, OpenSender::CommandLine, false);
+    commands.UpdatePrintItem();
+    EXPECT_TRUE(commands.State().actions.Enabled("Print1"));
+    EXPECT_TRUE(commands.Execute("Print1"));
+    EXPECT_EQ(shown, 1);
+    const DumpViewFacts facts = commands.PrintViewFacts();
+    EXPECT_EQ(facts.topAddress, 1);
+    EXPECT_EQ(facts.lastVisible, 2);
+
+    ASSERT_TRUE(commands.State().doc.DeleteRange(1, 2)); // emptied by an edit
+    commands.UpdatePrintItem();
+    EXPECT_FALSE(commands.State().actions.Enabled("Print1"));
+    commands.State().actions.SetEnabled("Print1", true); // a stale item still prints nothing
+    commands.Execute("Print1");
+    EXPECT_EQ(shown, 1);
 }
 
 // Executeactive1 (Ctrl+F9) needs an open Document and a script line; Editor1 always opens

@@ -78,6 +78,16 @@ DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings,
     return painting ? DumpPrintOutcome::Printed : DumpPrintOutcome::PageSetupFailed;
 }
 
+int DumpRowsPerPage(QPrinter& printer, const DumpPrintSettings& settings, const DumpFormat& format) {
+    const ReportFonts fonts(settings.fontSize, printer.resolution());
+    ReportSetup setup = MakeReportSetup(printer, settings, fonts);
+    // The head takes the same room whatever the file's name and the time.
+    const DumpPrintTexts texts = MakeDumpPrintTexts("");
+    setup.header = texts.header;
+    setup.footer = texts.footer;
+    return DumpPages(setup, MeasureWith(fonts.regular), nullptr, {1, 0}, format).RowsPerPage();
+}
+
 DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
                                  const std::string& fileName, const uint8_t* buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,

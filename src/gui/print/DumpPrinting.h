@@ -24,6 +24,10 @@ DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings,
                            const uint8_t* buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress = {});
 
+// The dump rows on each page of printer (0 when not even the first page can be laid out): the range
+// rules widen a page or a selection to whole pages with it.
+int DumpRowsPerPage(QPrinter& printer, const DumpPrintSettings& settings, const DumpFormat& format);
+
 class TFormPreview;
 
 // The preview of a dump for printer, its pages laid out when shown. Answers the outcome of the

@@ -152,6 +152,7 @@ void TFormPreview::UpdateControls() {
 }
 
 bool TFormPreview::PrintPages(int first, int last) {
+    if (beforePrint && !beforePrint()) return false;
     QPainter painter;
     if (!painter.begin(&printer_)) return false;
     QProgressDialog progress("Page: 1", "取消", first, last + 1, this);

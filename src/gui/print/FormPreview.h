@@ -33,6 +33,8 @@ class TFormPreview : public QDialog {
 
     int CurrentPage() const { return page_; }
     void ShowPage(int n);
+    // Asked before each print job; false drops it (the PDF entry asks for its file name here).
+    std::function<bool()> beforePrint;
     // Prints pages first .. last on the printer as one job; answers success.
     bool PrintPages(int first, int last);
 
