@@ -9,6 +9,7 @@
 
 #include "app/HeadlessRun.h"
 #include "core/print/DumpOutput.h"
+#include "editor/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
 
@@ -36,7 +37,9 @@ int main(int argc, char** argv) {
         return 2;
     case qhe::CommandLineAction::Dump: {
         std::string error;
-        if (qhe::DumpFileToDescriptor(line.fileName, line.dump, 1, error) == 0) return 0;
+        const int code = qhe::DumpFileToDescriptor(line.fileName, line.dump, 1, error);
+        if (code == 0) return 0;
+        if (error.empty()) error = qhe::FileErrorMessage(qhe::kErrOpen, code, line.fileName);
         std::fprintf(stderr, "qhe32: %s\n", error.c_str());
         return 2;
     }

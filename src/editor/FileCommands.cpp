@@ -43,8 +43,8 @@ bool BeforeDosEpoch(const platform::FileTime& time) {
     return parts.tm_year + 1900 < 1980;
 }
 
-// The catalogue text of a failed transfer: the operation's message with the file name, and
-// for an operating-system code a line break and its error text.
+} // namespace
+
 std::string FileErrorMessage(int operationId, int code, const std::string& name) {
     const std::string shortName = FileNameOnly(name);
     if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
@@ -53,8 +53,6 @@ std::string FileErrorMessage(int operationId, int code, const std::string& name)
     if (code >= 250) return FormatMsg(code, {shortName});
     return FormatMsg(operationId, {shortName}) + "\n" + ErrorText(code);
 }
-
-} // namespace
 
 const std::vector<std::string>& FileCommands::FileFilters() {
     static const std::vector<std::string> filters = {"*.*", "*.exe"};

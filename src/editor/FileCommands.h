@@ -12,6 +12,10 @@ enum class OpenSender { OpenDialog, Reload, Recent, Drop, CommandLine };
 
 // The commands that create, load, reload, save and close the Document, the save question
 // that guards them, and the file transfers with their progress boxes and messages.
+// The text of a failed file transfer: the operation's catalogue message (kErrOpen, kErrRead,
+// kErrWrite ...) with the file name, and for an operating-system code its error text below.
+std::string FileErrorMessage(int operationId, int code, const std::string& name);
+
 class FileCommands {
   public:
     explicit FileCommands(EditorState& state) : s_(state) {}

@@ -102,6 +102,8 @@ cmp -s want out || fail "--dump: stdout '$(cat out)'"
 [ -s err ] && fail "--dump: stderr '$(cat err)'"
 expect 2 "--dump missing file" -- --dump none.bin
 grep -q "none.bin" err || fail "--dump missing file: stderr '$(cat err)'"
+expect 2 "--dump folder" -- --dump "$PWD"
+grep -q "不是普通文件" err || fail "--dump folder: stderr '$(cat err)'"
 expect 2 "--dump bad width" -- --dump orig.bin --bytes-per-row 0
 
 [ "$FAILED" = 0 ] && echo "all command-line checks passed"

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/document/Document.h"
+#include "core/document/FileTransfer.h"
 #include "core/text/Messages.h"
 #include "platform/FileIO.h"
 #include "platform/SafeReplace.h"
@@ -83,9 +85,11 @@ int WriteDumpFile(const std::string& path, const std::string& fileName, const ui
 
 int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int out, std::string& error) {
     const int fd = platform::OpenForReading(path, false);
-    if (fd < 0) {
-        error = path + ": " + ErrorText(-fd);
-        return -fd;
+    if (fd < 0) return -fd;
+    // The same limit as for opening the file in the editor: the dump is the whole Document's.
+    if (platform::StatFile(path).size > kMaxDocumentSize) {
+        platform::CloseFile(fd);
+        return kErrFileTooLarge;
     }
     // A larger pipe buffer lets the reader take bigger pieces (fewer wake-ups); refused is harmless.
     fcntl(out, F_SETPIPE_SZ, 1 << 20);

@@ -31,7 +31,9 @@ int WriteDumpFile(const std::string& path, const std::string& fileName, const ui
                   DumpRange range, const DumpFormat& format, const DumpProgress& progress = {});
 
 // The whole of the file at path as the text file would hold it, written to the descriptor out.
-// Answers 0, or fills error with a one-line reason and answers the error code.
+// Answers 0 or the error code. A file that cannot be opened, is no plain file or is too large
+// for a Document leaves error empty (the caller words the code as for opening it in the
+// editor); a failed read or write fills error with a one-line reason.
 int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int out, std::string& error);
 
 } // namespace qhe
