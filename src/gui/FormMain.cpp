@@ -380,13 +380,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     dialog.ConfigurePrinter(printer);
     const Document& doc = commands_.State().doc;
     const DumpViewFacts facts = commands_.PrintViewFacts();
-    DumpRangeInput input;
-    input.kind = values.range;
-    input.topAddress = facts.topAddress;
-    input.lastVisible = facts.lastVisible;
-    input.blockBegin = facts.blockBegin;
-    input.blockEnd = facts.blockEnd;
-    input.size = doc.Size();
+    DumpRangeInput input = DumpRangeInputOf(values.range, facts, doc.Size());
     input.linesPerPage = DumpRowsPerPage(printer, layout, format);
     std::unique_ptr<TFormPreview> preview;
     const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, doc.Buffer(),

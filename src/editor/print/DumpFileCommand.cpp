@@ -19,6 +19,17 @@ std::string CheckPrintRequest(const PrintRequest& request) {
     return ParseBytesPerRow(request.bytesPerRow) == 0 ? kTextBadBytesPerRow : "";
 }
 
+DumpRangeInput DumpRangeInputOf(DumpRangeKind kind, const DumpViewFacts& view, int64_t size) {
+    DumpRangeInput input;
+    input.kind = kind;
+    input.topAddress = view.topAddress;
+    input.lastVisible = view.lastVisible;
+    input.blockBegin = view.blockBegin;
+    input.blockEnd = view.blockEnd;
+    input.size = size;
+    return input;
+}
+
 bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, const PrintRequest& request) {
     if (const std::string refusal = CheckPrintRequest(request); !refusal.empty()) {
         ui.ShowError(refusal);
@@ -33,13 +44,7 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
     const auto chosen = ui.ChooseSaveFile(dialog);
     if (!chosen) return false;
 
-    DumpRangeInput input;
-    input.kind = request.range;
-    input.topAddress = view.topAddress;
-    input.lastVisible = view.lastVisible;
-    input.blockBegin = view.blockBegin;
-    input.blockEnd = view.blockEnd;
-    input.size = doc.Size();
+    DumpRangeInput input = DumpRangeInputOf(request.range, view, doc.Size());
     input.toFile = true;
     const DumpRange range = ComputeDumpRange(input, format);
 

@@ -22,6 +22,9 @@ struct DumpViewFacts {
     int64_t blockBegin = 0, blockEnd = 0;
 };
 
+// The range rule's input for the chosen range, the view and the Document's size.
+DumpRangeInput DumpRangeInputOf(DumpRangeKind kind, const DumpViewFacts& view, int64_t size);
+
 // The bytes-per-row field must hold a number from 1 to 99: every row step divides by it.
 inline constexpr const char* kTextBadBytesPerRow = "每行字节数必须是 1 到 99 之间的数字";
 
