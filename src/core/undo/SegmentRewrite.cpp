@@ -1,0 +1,54 @@
+#include "core/undo/SegmentRewrite.h"
+
+#include <cstring>
+
+namespace qhe {
+
+bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shift, int64_t fromLength,
+                     int64_t toLength, const uint8_t* contents, int64_t contentStride) {
+    const int64_t k = static_cast<int64_t>(at.size());
+    if (k == 0) return true;
+    const int64_t size = doc.Size();
+    const int64_t growth = k * (toLength - fromLength);
+    auto offset = [&](int64_t i) { return at[static_cast<size_t>(i)] + i * shift; };
+    auto content = [&](int64_t i) { return contents + i * contentStride; };
+    if (growth == 0) {
+        uint8_t* buffer = doc.Buffer();
+        for (int64_t i = 0; i < k; ++i)
+            std::memcpy(buffer + offset(i), content(i), static_cast<size_t>(toLength));
+        return true;
+    }
+    if (growth < 0) {
+        // Front to back: everything before the write position is final.
+        uint8_t* buffer = doc.Buffer();
+        int64_t w = offset(0), u = offset(0);
+        for (int64_t i = 0; i < k; ++i) {
+            const int64_t hit = offset(i);
+            std::memmove(buffer + w, buffer + u, static_cast<size_t>(hit - u));
+            w += hit - u;
+            std::memcpy(buffer + w, content(i), static_cast<size_t>(toLength));
+            w += toLength;
+            u = hit + fromLength;
+        }
+        std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
+        doc.EnsureRoom(growth); // the bytes are in place; handing memory back may fail
+        doc.SetSize(static_cast<int32_t>(size + growth));
+        return true;
+    }
+    if (!doc.EnsureRoom(growth)) return false;
+    doc.SetSize(static_cast<int32_t>(size + growth));
+    // Back to front: everything behind the write end is final, the read end stays below it.
+    uint8_t* buffer = doc.Buffer();
+    int64_t w = size + growth, u = size;
+    for (int64_t i = k - 1; i >= 0; --i) {
+        const int64_t tail = offset(i) + fromLength;
+        w -= u - tail;
+        std::memmove(buffer + w, buffer + tail, static_cast<size_t>(u - tail));
+        w -= toLength;
+        std::memcpy(buffer + w, content(i), static_cast<size_t>(toLength));
+        u = offset(i);
+    }
+    return true;
+}
+
+} // namespace qhe
