@@ -29,9 +29,8 @@ set(CPACK_PACKAGE_NAME qhe32)
 set(CPACK_PACKAGE_VENDOR "The QHE32 developers")
 set(CPACK_PACKAGE_CONTACT "The QHE32 developers <qhe32@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "hex editor for whole files held in memory")
-set(CPACK_PACKAGE_DESCRIPTION
-    "QHE32 shows a file as address column, hex pane and text pane and edits it in memory;\n"
-    "find and replace, bookmarks, data tools, scripts (also as a batch tool) and printing.")
+set(CPACK_PACKAGE_DESCRIPTION "QHE32 shows a file as address column, hex pane and text pane and \
+edits it in memory: find and replace, bookmarks, data tools, scripts (also as a batch tool) and printing.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -4,6 +4,7 @@
 
 #include "core/text/Messages.h"
 #include "platform/FileIO.h"
+#include "platform/Paths.h"
 #include "platform/Shortcuts.h"
 
 namespace qhe {
@@ -52,6 +53,8 @@ bool SendToShortcut::CreateSendToShortcut(const std::string& defaultName) {
     properties.target = program_;
     properties.workingDir = platform::FolderOf(program_);
     properties.name = name;
+    // The installed icon's name: the entry shows the program's icon in "Open with" menus.
+    properties.iconFile = kDesktopId;
     if (!platform::CreateShortcut(name + platform::kShortcutExtension, key_, properties)) {
         ui_.ShowError("Error creating shell link file.\r\nPlease create link manually.");
         return false;

@@ -4,6 +4,7 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "platform/Paths.h"
 #include "platform/Shortcuts.h"
 
 namespace qhe {
@@ -30,6 +31,7 @@ TEST_F(SendToTest, CreateFindsAndRemoves) {
     EXPECT_EQ(read.target, "/opt/qhe32/qhe32");
     EXPECT_EQ(read.workingDir, "/opt/qhe32");
     EXPECT_EQ(read.name, "Hex");
+    EXPECT_EQ(read.iconFile, kDesktopId);
     page.RemoveClick();
     EXPECT_TRUE(page.CreateEnabled());
 }
