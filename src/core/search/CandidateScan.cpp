@@ -52,11 +52,15 @@ struct Counter {
     ScanBudget* budget;
     int64_t& lastHit;
     int64_t& next;
+    const ExactWords* words;
     int64_t count = 0;
 
+    bool Verify(int64_t start) const {
+        return words ? words->Matches(buffer + start) : verify(context, buffer + start);
+    }
     // False when the budget is spent (next is then where the scan stopped).
     bool TryStart(int64_t start) {
-        if (verify(context, buffer + start)) {
+        if (Verify(start)) {
             ++count;
             lastHit = start;
             next = start + n;
@@ -72,6 +76,12 @@ struct Counter {
         if (next > s) mask &= ~uint64_t{0} << (next - s);
         while (mask != 0) {
             if (!TryStart(s + __builtin_ctzll(mask))) return false;
+            // Hits side by side (runs, periodic data) are taken without going back to the mask.
+            while (next == lastHit + n && next - s < width && Verify(next)) {
+                ++count;
+                lastHit = next;
+                next += n;
+            }
             mask &= mask - 1;
             if (next - s >= width) break;
             if (next > s) mask &= ~uint64_t{0} << (next - s);
@@ -91,10 +101,10 @@ struct Counter {
 };
 
 int64_t ScalarCount(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
-                    Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
-                    ScanBudget* budget) {
+                    Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
+                    const ExactWords* words) {
     next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next};
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
     return counter.Tail(s, last, f);
 }
 
@@ -204,10 +214,9 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
     return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
-__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffer, int64_t s, int64_t last,
-                                                            int64_t n, const PairFilter& f, Verifier verify,
-                                                            const void* context, int64_t& lastHit,
-                                                            int64_t& next, ScanBudget* budget) {
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t
+Avx2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f, Verifier verify,
+          const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget, const ExactWords* words) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
@@ -215,7 +224,7 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffe
     const uint8_t* pa = buffer + f.offsetA;
     const uint8_t* pb = buffer + f.offsetB;
     next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next};
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
     for (; s + 63 <= last; s += 64) {
         if (next - s >= 64) continue; // inside the last hit
         const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
@@ -226,13 +235,14 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffe
 }
 
 int64_t Sse2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
-                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget) {
+                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
+                  const ExactWords* words) {
     const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
     const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
     const uint8_t* pb = buffer + f.offsetB;
     next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next};
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
     for (; s + 15 <= last; s += 16) {
         if (next - s >= 16) continue;
         if (!counter.Block(s, Candidates16(pa + s, pb + s, a1, a2, b1, b2), 16)) return counter.count;
@@ -295,15 +305,15 @@ int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const P
 
 int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
                      Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
-                     ScanBudget* budget, ScanKernel kernel) {
+                     ScanBudget* budget, ScanKernel kernel, const ExactWords* words) {
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+        return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
     if (kernel != ScanKernel::Scalar)
-        return Sse2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+        return Sse2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
 #endif
     (void)kernel;
-    return ScalarCount(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+    return ScalarCount(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
 }
 
 int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,

@@ -103,8 +103,12 @@ void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uin
         std::memcpy(&tail, FPattern.data() + FPattern.size() - sizeof(Word), sizeof(Word));
         headWord_ = head, tailWord_ = tail;
         FCompare = &CompareEnds<Word>;
+        words_.n = static_cast<int64_t>(FPattern.size());
+        std::memcpy(&words_.head, &head, sizeof(Word));
+        std::memcpy(&words_.tail, &tail, sizeof(Word));
     };
     const size_t n = FPattern.size();
+    words_ = {};
     if (exact_ && n >= 2 && n <= 4)
         useEnds(uint16_t{});
     else if (exact_ && n >= 4 && n <= 8)
@@ -496,7 +500,7 @@ int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t
             search_detail::ScanBudget budget{s, 0, 0, FilterRatio()};
             int64_t next = s;
             count += search_detail::CountForward(buffer, s, last, n, active_, FCompare, this, lastHit, next,
-                                                 &budget, Kernel());
+                                                 &budget, Kernel(), words_.n ? &words_ : nullptr);
             s = next;
             if (s <= last) Escalate(buffer, s, 1, s, rangeLast);
             continue;

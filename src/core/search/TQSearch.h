@@ -120,6 +120,7 @@ class TQSearch {
     // For exact patterns of 2..16 bytes: the first and the last word of the pattern, which
     // together cover it.
     uint64_t headWord_ = 0, tailWord_ = 0;
+    search_detail::ExactWords words_;       // the same for the count kernels
     mutable std::vector<uint16_t> bigrams_; // scratch for choosing a filter from the data
     search_detail::PairFilter filter_;      // chosen from the pattern alone
     // How the running scan finds candidates: the static filter, one chosen from the data, or a
