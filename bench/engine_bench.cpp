@@ -18,6 +18,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -297,6 +298,12 @@ const std::vector<uint8_t>& HeaderText() {
         for (size_t k = 0; b.size() < size; ++k)
             b.push_back(b[k]);
         b.resize(size);
+        // The "the then" rows search the whole buffer: break every occurrence, any case.
+        const std::string absent = "the then";
+        auto sameLetter = [](uint8_t x, char y) { return std::tolower(x) == y; };
+        for (auto it = b.begin();
+             (it = std::search(it, b.end(), absent.begin(), absent.end(), sameLetter)) != b.end();)
+            it[3] = '_';
         return b;
     }();
     return bytes;

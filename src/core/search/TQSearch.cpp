@@ -296,6 +296,9 @@ constexpr int64_t kDataFilterRatio = 32;
 // Window starts scanned by a linear-time method before a filter chosen from the data is tried
 // again (the data may have changed).
 constexpr int64_t kLinearSpan = 256 * 1024;
+// Longest joker pattern matched bit-parallel (tables of 256 x n bits per direction); longer ones,
+// rare in practice, keep the quick-search loop.
+constexpr int64_t kShiftAndMaxLength = 4096;
 } // namespace
 
 void TQSearch::ResetScan() const {
@@ -328,6 +331,7 @@ void TQSearch::PrepareLinear() const {
     if (linearReady_) return;
     linearReady_ = true;
     usesShiftAnd_ = std::find(wildcard_.begin(), wildcard_.end(), 1) != wildcard_.end();
+    if (usesShiftAnd_ && FLength > kShiftAndMaxLength) return; // the quick-search loop instead
     if (!usesShiftAnd_) {
         twoWay_.Prepare(FCaseSensitive ? FPattern : FUpperPattern, FCaseSensitive ? nullptr : &FUpperMap);
         return;
@@ -352,6 +356,7 @@ int64_t TQSearch::LinearForward(const uint8_t* buffer, int64_t first, int64_t la
 
 int64_t TQSearch::LinearBackward(const uint8_t* buffer, int64_t first, int64_t last) const {
     PrepareLinear();
+    if (usesShiftAnd_ && FLength > kShiftAndMaxLength) return FindInChunkBackward(buffer, first, last, first);
     return usesShiftAnd_ ? shiftAnd_.FindBackward(buffer, first, last)
                          : twoWay_.FindBackward(buffer, first, last);
 }
