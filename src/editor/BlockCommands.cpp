@@ -1,7 +1,6 @@
 #include "editor/BlockCommands.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/document/FileTransfer.h"
 #include "core/text/Format.h"
@@ -30,16 +29,9 @@ constexpr int kMsgSamePlace = 2076;
 
 } // namespace
 
-void BlockCommands::SetModified() {
-    s_.doc.Modified = true;
-    s_.Changed(kChangedStatus | kChangedCaption);
-}
-
 void BlockCommands::DeleteEverything() {
     // A replacement that could be undone lay in the bytes that are gone now.
-    DisableReplaceUndo();
-    FileCommands(s_).MakeEmpty();
-    SetModified();
+    s_.editor.DeleteAll(ReplaceUndoRule::Always);
 }
 
 void BlockCommands::Blockmark1Click() {
@@ -77,11 +69,9 @@ bool BlockCommands::DeleteBlock() {
         s_.ui.ShowError(Msg(kMsgNoBlock));
         return false;
     }
-    DisableReplaceUndo();
     view_.BeginBusy(Msg(kMsgDeleting));
     const int64_t begin = block.begin;
-    s_.doc.DeleteRange(begin, block.Length()); // false only when the buffer could not shrink
-    SetModified();
+    s_.editor.Delete(begin, block.Length(), true, ReplaceUndoRule::Always);
     BlockMarking(s_).Unmark(true);
     view_.ShowAddress(begin, true, true);
     view_.EndBusy();
@@ -111,7 +101,6 @@ void BlockCommands::Blockcopy1Click(BlockCopyKind kind) {
         return;
     }
     if (!CopyBlockTo(a, kind != BlockCopyKind::CopyOverwrite)) return;
-    DisableReplaceUndo();
     if (kind == BlockCopyKind::Move) {
         FinishMove(a, begin, end);
         return;
@@ -124,20 +113,10 @@ void BlockCommands::Blockcopy1Click(BlockCopyKind kind) {
 bool BlockCommands::CopyBlockTo(int64_t a, bool insert) {
     const int64_t n = s_.block.Length();
     view_.BeginBusy(Msg(kMsgCopying));
-    if (insert && !s_.doc.InsertGap(a, n)) {
-        view_.EndBusy();
-        s_.ui.ShowError(Msg(kMsgNoMemory));
-        return false;
-    }
-    // A gap at or before the block moved the block's bytes up by n.
-    const int64_t source = insert && s_.block.begin >= a ? s_.block.begin + n : s_.block.begin;
-    // memmove gives the block's old bytes at the target for every overlap, also when the
-    // target of copy-overwrite lies just below the source.
-    uint8_t* bytes = s_.doc.Buffer();
-    std::memmove(bytes + a - 1, bytes + source - 1, static_cast<size_t>(n));
-    SetModified();
+    const bool copied = s_.editor.CopyWithin(a, s_.block.begin, n, insert, ReplaceUndoRule::Always);
     view_.EndBusy();
-    return true;
+    if (!copied) s_.ui.ShowError(Msg(kMsgNoMemory));
+    return copied;
 }
 
 void BlockCommands::FinishMove(int64_t a, int64_t oldBegin, int64_t oldEnd) {
@@ -145,7 +124,7 @@ void BlockCommands::FinishMove(int64_t a, int64_t oldBegin, int64_t oldEnd) {
     // Moving toward the start put the copy before the block, which now lies n bytes further up.
     const int64_t begin = a < oldBegin ? oldEnd + 1 : oldBegin;
     view_.BeginBusy(Msg(kMsgDeleting));
-    s_.doc.DeleteRange(begin, n); // false only when the buffer could not shrink
+    s_.editor.Delete(begin, n, true, ReplaceUndoRule::Keep);
     view_.EndBusy();
     if (a < begin)
         BlockMarking(s_).SetBlock(a, a + n - 1);
@@ -165,12 +144,9 @@ void BlockCommands::Deletefromcursor1Click() {
         KeyboardEditing(s_).DeleteByteAtCursor();
         return;
     }
-    if (s_.actions.Enabled("Replaceundo1") && s_.lastReplaceAddress + s_.lastReplaceLength - 1 >= cur)
-        DisableReplaceUndo();
-    s_.doc.SetSize(static_cast<int32_t>(cur - 1)); // the buffer keeps its capacity
-    SetModified();
+    s_.editor.Truncate(cur - 1, ReplaceUndoRule::Reached);
     view_.GotoEnd();
-    BlockMarking(s_).InvalidateBlockFrom(cur);
+    s_.editor.DropBlockFrom(cur);
 }
 
 void BlockCommands::Deletetocursor1Click() {
@@ -180,13 +156,11 @@ void BlockCommands::Deletetocursor1Click() {
         DeleteEverything();
         return;
     }
-    DisableReplaceUndo();
     view_.BeginBusy(Msg(kMsgDeleting));
-    s_.doc.RemoveBytes(1, cur); // one move of the rest; the buffer keeps its capacity
-    SetModified();
+    s_.editor.Delete(1, cur, false, ReplaceUndoRule::Always); // one move of the rest
     view_.GotoStart();
     // Every remaining byte moved, so no block still marks the bytes it was made for.
-    BlockMarking(s_).InvalidateBlockFrom(1);
+    s_.editor.DropBlockFrom(1);
     view_.EndBusy();
 }
 
@@ -235,17 +209,21 @@ bool BlockCommands::InsertFile(const std::string& name) {
     FileCommands files(s_);
     const int64_t cur = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(std::string());
-    bool inserted = false;
-    if (!s_.doc.InsertGap(cur, n)) {
+    bool gapOpened = false;
+    int code = 0;
+    const bool inserted = s_.editor.InsertFilled(
+        cur, n,
+        [&](uint8_t* gap) {
+            gapOpened = true;
+            code = files.LoadFileIntoGap(name, gap, n);
+            return code == 0;
+        },
+        ReplaceUndoRule::Keep);
+    // The gap is closed before the message, so the Document is as before while it shows.
+    if (!gapOpened)
         s_.ui.ShowError(Msg(kMsgNoMemory));
-    } else if (const int code = files.LoadFileIntoGap(name, cur, n); code != 0) {
-        // The gap closes before the message, so the Document is as before while it shows.
-        s_.doc.DeleteRange(cur, n);
+    else if (!inserted)
         files.ShowFileError(kErrRead, code, name);
-    } else {
-        inserted = true;
-        SetModified();
-    }
     // A failed insert leaves the view and the cursor where they were.
     if (inserted) view_.ShowAddress(std::min<int64_t>(cur + n, s_.doc.Size()), true, false);
     view_.UpdateStatus();

@@ -48,8 +48,6 @@ class BlockCommands {
     void FinishMove(int64_t a, int64_t oldBegin, int64_t oldEnd);
     // Empties the Document as a deletion that removed every byte.
     void DeleteEverything();
-    void SetModified();
-    void DisableReplaceUndo() { s_.actions.SetEnabled("Replaceundo1", false); }
     bool HasBytes() const { return s_.doc.IsOpen && s_.doc.Size() > 0; }
 
     EditorState& s_;

@@ -1,5 +1,7 @@
 #include "editor/CharConversion.h"
 
+#include <algorithm>
+
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/SideFileTexts.h"
@@ -117,13 +119,19 @@ bool CharTableDialogModel::AcceptsKey(const std::string& text, bool allSelected,
 }
 
 int64_t ConversionCommands::Convert(int64_t start, bool& completed) {
-    Document& doc = s_.doc;
+    const Document& doc = s_.doc;
     const std::unique_ptr<Progress> progress =
         s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgReplacing));
-    const CharConversionResult result = ConvertWithCharTable(s_.charTable, doc.Buffer(), doc.Size(),
-                                                             static_cast<int32_t>(start), progress.get());
+    CharConversionResult result;
+    s_.editor.Rewrite(
+        start, std::max<int64_t>(doc.Size() - start + 1, 0),
+        [&](uint8_t* buffer) {
+            result = ConvertWithCharTable(s_.charTable, buffer, doc.Size(), static_cast<int32_t>(start),
+                                          progress.get());
+            return result.changed;
+        },
+        ReplaceUndoRule::Keep);
     completed = result.completed;
-    if (result.changed > 0) doc.Modified = true;
     ViewCommands(s_).RefreshFromCursor();
     s_.Changed(kChangedView | kChangedStatus);
     return result.changed;

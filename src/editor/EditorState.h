@@ -10,6 +10,7 @@
 #include "editor/Actions.h"
 #include "editor/BlockState.h"
 #include "editor/RecentFiles.h"
+#include "editor/edit/DocumentEditor.h"
 #include "editor/Ui.h"
 #include "editor/view/Keys.h"
 #include "editor/search/SearchState.h"
@@ -34,6 +35,7 @@ struct EditorState {
 
     Ui& ui;
     Document doc;
+    DocumentEditor editor{*this}; // every change of doc's bytes goes through it
     ActionRegistry actions;
     TMRUFiles recent;
     OptionsSettings options; // the preferences, read at start and written at close

@@ -23,7 +23,7 @@ constexpr int kMsgFileIsReadOnly = 2098;
 constexpr int kMsgNetwork = 2135;
 constexpr int kMsgOpenTitle = 319;
 constexpr int kMsgSaveAsTitle = 321;
-constexpr uint8_t kEofChar = 0x1A;
+constexpr char kEofChar = 0x1A;
 
 // The commands that need an open Document, enabled by AfterOpen.
 const std::vector<std::string> kOpenDocumentItems = {
@@ -97,7 +97,7 @@ int FileCommands::LoadFile(const std::string& name) {
         return code;
     }
     // Only a complete load replaces the Document, so a failure never touches the open one.
-    s_.doc.Adopt(std::move(loaded.buffer), loaded.size);
+    s_.editor.Load(std::move(loaded.buffer), loaded.size);
     s_.doc.FileTime = loaded.time;
     s_.doc.DiskSize = loaded.size;
     s_.doc.DiskTime = loaded.time;
@@ -110,8 +110,8 @@ int FileCommands::LoadFile(const std::string& name) {
     return 0;
 }
 
-int FileCommands::LoadFileIntoGap(const std::string& name, int64_t pos, int64_t n) {
-    return ReadFileInto(name, s_.doc.Buffer() + pos - 1, n, ProgressFor(kMsgReading, name));
+int FileCommands::LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t n) {
+    return ReadFileInto(name, gap, n, ProgressFor(kMsgReading, name));
 }
 
 bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from, int64_t count) {
@@ -187,14 +187,6 @@ bool FileCommands::SaveAsDialog() {
     return true;
 }
 
-void FileCommands::MakeEmpty() {
-    s_.doc.SetSize(0);
-    BlockMarking(s_).Unmark(true);
-    s_.actions.SetEnabled("Add1", false);
-    ViewCommands(s_).ShowAddress(1, true, false);
-    s_.Changed(kChangedView | kChangedStatus);
-}
-
 void FileCommands::New1Click() {
     if (!AskSaveChanges()) return;
     s_.doc.Untitled = true;
@@ -204,13 +196,7 @@ void FileCommands::New1Click() {
     s_.doc.DiskSize = -1;
     s_.doc.DiskTime = {};
     s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
-    if (s_.options.newEOF) {
-        s_.doc.SetSize(1);
-        s_.doc.SetByte(1, kEofChar);
-    } else {
-        MakeEmpty();
-    }
-    s_.doc.Reallocate(Document::CapacityFor(1));
+    s_.editor.StartFresh(s_.options.newEOF ? std::string(1, kEofChar) : std::string());
     AfterOpen();
 }
 
@@ -258,7 +244,7 @@ void FileCommands::Close1Click() {
     s_.caption = "QHE32";
     s_.actions.DisableFileItems();
     s_.doc.IsOpen = false;
-    s_.doc.SetSize(0);
+    s_.editor.Discard();
     BlockMarking(s_).Unmark(false);
     ViewCommands(s_).ClearView();
     s_.Changed(kChangedCaption | kChangedView | kChangedStatus);

@@ -46,10 +46,10 @@ class FileCommands {
 
     // Reads the whole file as the new Document (mode 0); answers 0 or the code it reported.
     int LoadFile(const std::string& name);
-    // Reads the whole file into the n-byte gap at pos (mode 1, no sharing restriction) under
-    // the progress box; answers 0 or the code, which the caller reports with ShowFileError
-    // once it has closed the gap again.
-    int LoadFileIntoGap(const std::string& name, int64_t pos, int64_t n);
+    // Reads the whole file into the n-byte gap the editing service opened (mode 1, no sharing
+    // restriction) under the progress box; answers 0 or the code, which the caller reports
+    // with ShowFileError once the gap is closed again.
+    int LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t n);
     // Writes the whole Document (partial false) or count bytes from position from. Reports
     // its own failures; answers success.
     bool WriteFile(const std::string& name, bool partial, int64_t from, int64_t count);
@@ -57,9 +57,6 @@ class FileCommands {
     // Shows the message of a failed transfer: the operation's message (kErrRead, kErrWrite)
     // with the file name, or the message the code itself names.
     void ShowFileError(int messageId, int code, const std::string& name);
-
-    // Empties the Document (Size 0, block unmarked, view at position 1).
-    void MakeEmpty();
 
     // The file dialogs' file types.
     static const std::vector<std::string>& FileFilters();

@@ -5,7 +5,6 @@
 #include "core/text/Ansi.h"
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
-#include "editor/FileCommands.h"
 #include "core/text/HexDigit.h"
 
 namespace qhe {
@@ -250,17 +249,15 @@ void KeyboardEditing::TypeByte(uint8_t b) {
     v.HexCell(v.CursorCol, v.CursorRow) = ViewCommands::HexText(b);
     s_.Changed(kChangedView);
     if (s_.doc.Size() == 0) {
-        if (!s_.doc.EnsureRoom(1)) {
+        if (!s_.doc.EnsureRoom(1) || !s_.editor.Insert(1, &b, 1, ReplaceUndoRule::Keep)) {
             s_.ui.ShowError(Msg(kMsgNoMemory));
             view_.RefreshFromCursor();
             return;
         }
-        s_.doc.SetSize(1);
-        s_.doc.SetByte(1, b);
         // The first byte also gives the row its address and the view its end.
         view_.RefreshFromCursor();
     } else if (v.Overwrite) {
-        s_.doc.SetByte(pos, b);
+        s_.editor.Overwrite(pos, &b, 1, ReplaceUndoRule::Keep);
         view_.UpdateStatus();
     } else {
         // A failed insert leaves the Document as it was: the cells show it again and the
@@ -270,9 +267,7 @@ void KeyboardEditing::TypeByte(uint8_t b) {
         if (!inserted) return;
     }
     PostKey(Key::Right);
-    s_.doc.Modified = true;
-    s_.Changed(kChangedStatus | kChangedCaption);
-    if (!v.Overwrite) BlockMarking(s_).InvalidateBlockFrom(pos);
+    if (!v.Overwrite) s_.editor.DropBlockFrom(pos);
 }
 
 bool KeyboardEditing::InsertByteAtCursor(uint8_t b) {
@@ -282,8 +277,7 @@ bool KeyboardEditing::InsertByteAtCursor(uint8_t b) {
     }
     view_.BeginBusy(Msg(kMsgInserting));
     const int64_t pos = s_.view.CursorPosition();
-    const bool inserted = s_.doc.InsertGap(pos, 1);
-    if (inserted) s_.doc.SetByte(pos, b);
+    const bool inserted = s_.editor.Insert(pos, &b, 1, ReplaceUndoRule::Keep);
     ViewState& v = s_.view;
     v.LastVisible = std::min<int64_t>(s_.doc.Size(), v.TopAddress + v.VisibleCells - 1);
     view_.EndBusy();
@@ -295,19 +289,14 @@ void KeyboardEditing::DeleteByteAtCursor() {
     const int64_t size = s_.doc.Size();
     if (!s_.doc.IsOpen || size == 0) return;
     if (size == 1) {
-        FileCommands(s_).MakeEmpty();
-        s_.doc.Modified = true;
-        s_.Changed(kChangedStatus | kChangedCaption);
+        s_.editor.DeleteAll(ReplaceUndoRule::Keep);
         return;
     }
     ViewState& v = s_.view;
     view_.BeginBusy(Msg(kMsgDeleting));
     const int64_t a = v.CursorPosition();
-    if (s_.actions.Enabled("Replaceundo1") && s_.lastReplaceAddress + s_.lastReplaceLength - 1 >= a)
-        s_.actions.SetEnabled("Replaceundo1", false);
-    s_.doc.RemoveBytes(a, 1); // one move of the tail; the capacity stays as it is
+    s_.editor.Delete(a, 1, false, ReplaceUndoRule::Reached); // one move of the tail
     v.LastVisible = std::min<int64_t>(s_.doc.Size(), v.TopAddress + v.VisibleCells - 1);
-    s_.doc.Modified = true;
     view_.RefreshFromCursor();
     if (a > s_.doc.Size()) {
         // The last byte went: the cursor goes onto the new last byte, scrolling when it is
@@ -317,8 +306,7 @@ void KeyboardEditing::DeleteByteAtCursor() {
         else
             view_.ShowAddress(s_.doc.Size(), true, false);
     }
-    s_.Changed(kChangedStatus | kChangedCaption);
-    BlockMarking(s_).InvalidateBlockFrom(a);
+    s_.editor.DropBlockFrom(a);
     view_.EndBusy();
 }
 

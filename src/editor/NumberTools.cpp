@@ -7,7 +7,6 @@
 #include "core/text/Messages.h"
 #include "core/tools/DecodeNumbers.h"
 #include "core/tools/EncodeNumber.h"
-#include "editor/BlockMarking.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
@@ -77,8 +76,7 @@ void BitDialogModel::Set() {
     if (value == opening) return;
     const int64_t pos = s_.view.CursorPosition();
     if (pos < 1 || pos > s_.doc.Size()) return;
-    s_.doc.SetByte(pos, value);
-    s_.doc.Modified = true;
+    s_.editor.Overwrite(pos, &value, 1, ReplaceUndoRule::Keep);
     ViewCommands(s_).RefreshFromCursor();
     s_.Changed(kChangedView | kChangedStatus | kChangedCaption);
 }
@@ -119,34 +117,30 @@ void NumberToolCommands::Encode1Click(const std::string& prefill) {
 
 void NumberToolCommands::WriteEncoded(const std::vector<uint8_t>& bytes, bool overwrite) {
     BusyScope busy(&s_.ui, kTextWritingNumber);
-    Document& doc = s_.doc;
+    const Document& doc = s_.doc;
     const auto length = static_cast<int64_t>(bytes.size());
     ViewCommands view(s_);
     if (doc.Size() == 0) {
         // An empty Document becomes exactly the encoded bytes, whatever the output choice.
-        if (!doc.InsertGap(1, length)) {
+        if (!s_.editor.Insert(1, bytes.data(), length, ReplaceUndoRule::Keep)) {
             s_.ui.ShowError(Msg(kMsgNoMemory));
             return;
         }
-        doc.WriteBytes(1, bytes.data(), length);
-        doc.Modified = true;
         view.ShowAddress(1, true, false);
     } else {
         const int64_t pos = s_.view.CursorPosition();
         if (overwrite) {
-            if (!doc.WriteBytes(pos, bytes.data(), length)) {
+            if (!s_.editor.Overwrite(pos, bytes.data(), length, ReplaceUndoRule::Keep)) {
                 s_.ui.ShowError(Msg(kMsgPastEnd));
                 return;
             }
         } else {
-            if (!doc.InsertGap(pos, length)) {
+            if (!s_.editor.Insert(pos, bytes.data(), length, ReplaceUndoRule::Keep)) {
                 s_.ui.ShowError(Msg(kMsgNoMemory));
                 return;
             }
-            doc.WriteBytes(pos, bytes.data(), length);
-            BlockMarking(s_).InvalidateBlockFrom(pos);
+            s_.editor.DropBlockFrom(pos);
         }
-        doc.Modified = true;
         view.ShowAddress(std::min(pos + length, static_cast<int64_t>(doc.Size())), true, true);
     }
     view.RefreshFromCursor();

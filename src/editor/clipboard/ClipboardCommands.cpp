@@ -1,12 +1,10 @@
 #include "editor/clipboard/ClipboardCommands.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
-#include "editor/BlockMarking.h"
 #include "editor/clipboard/ClipboardFormat.h"
 
 namespace qhe {
@@ -31,11 +29,6 @@ std::string UpToZero(std::string text) {
 }
 
 } // namespace
-
-void ClipboardCommands::SetModified() {
-    s_.doc.Modified = true;
-    s_.Changed(kChangedStatus | kChangedCaption);
-}
 
 void ClipboardCommands::Cut1Click(bool cut) {
     if (!HasBlock()) {
@@ -82,19 +75,18 @@ void ClipboardCommands::Paste1Click() {
         return;
     }
     const auto n = static_cast<int64_t>(bytes->size());
-    // InsertGap also refuses a Document that would pass 2 GiB.
-    if (n > kMaxDocumentSize || !s_.doc.InsertGap(a, n)) {
-        view_.EndBusy();
+    // The insert also refuses a Document that would pass 2 GiB.
+    view_.BeginBusy(Msg(kMsgPasting));
+    const bool inserted =
+        n <= kMaxDocumentSize &&
+        s_.editor.Insert(a, reinterpret_cast<const uint8_t*>(bytes->data()), n, ReplaceUndoRule::Reached);
+    view_.EndBusy();
+    view_.EndBusy();
+    if (!inserted) {
         s_.ui.ShowError(Msg(kMsgNoRoom));
         return;
     }
-    view_.BeginBusy(Msg(kMsgPasting));
-    std::memcpy(s_.doc.Buffer() + a - 1, bytes->data(), static_cast<size_t>(n));
-    view_.EndBusy();
-    view_.EndBusy();
-    SetModified();
-    DisableReplaceUndoFrom(s_, a);
-    BlockMarking(s_).InvalidateBlockFrom(a);
+    s_.editor.DropBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
 }
@@ -154,7 +146,7 @@ void ClipboardCommands::Pastefromhexstring1Click() {
     view_.EndBusy();
     if (!inserted) return;
     // The bytes from a moved up, so a block reaching a no longer marks what it was made for.
-    BlockMarking(s_).InvalidateBlockFrom(a);
+    s_.editor.DropBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
 }

@@ -33,7 +33,6 @@ class ClipboardCommands {
 
   private:
     bool HasBlock() const { return s_.block.Complete() && s_.block.end <= s_.doc.Size(); }
-    void SetModified();
 
     EditorState& s_;
     BlockCommands& blocks_;
