@@ -4,6 +4,7 @@
 
 #include "core/document/FileTransfer.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/BlockLength.h"
 #include "editor/BlockMarking.h"
@@ -14,21 +15,6 @@
 #include "platform/FileIO.h"
 
 namespace qhe {
-namespace {
-
-constexpr int kMsgOpenTitle = 319;
-constexpr int kMsgSaveAsTitle = 321;
-constexpr int kMsgFileEmpty = 2002;
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgNoBlock = 2023;
-constexpr int kMsgInsideBlock = 2026;
-constexpr int kMsgPastEnd = 2028;
-constexpr int kMsgDeleting = 2031;
-constexpr int kMsgCopying = 2032;
-constexpr int kMsgSamePlace = 2076;
-
-} // namespace
-
 void BlockCommands::DeleteEverything() {
     // A replacement that could be undone lay in the bytes that are gone now.
     s_.editor.DeleteAll(ReplaceUndoRule::Always);

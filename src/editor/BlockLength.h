@@ -3,14 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "core/text/MessageIds.h"
+
 namespace qhe {
 
 // Texts of the mark-n-bytes dialog (TFormBlockN).
 inline constexpr const char* kTextBlockNCaption = "标记块所包含的字符个数";
 inline constexpr const char* kTextBlockNPrompt = "输入要标记的字符个数<n>";
 inline constexpr int kHelpBlockN = 56;
-// "块尺寸无效": the length is not a number or does not fit the Document after the cursor.
-inline constexpr int kMsgBadBlockLength = 2024;
 
 // The number field's text read as a signed 32-bit integer: decimal with an optional "-", or
 // hexadecimal digits after a leading "$". Blanks around the number are ignored; nullopt when

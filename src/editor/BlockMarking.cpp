@@ -1,11 +1,10 @@
 #include "editor/BlockMarking.h"
 
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgBlockInvalid = 2021;
 
 const std::vector<std::string> kBlockGroup = {"Blockdelete1", "QZBtnDel",       "QZBtnCut",   "QZBtnCopy",
                                               "Blockcopy1",   "Blockcopyovwr1", "Blockmove1", "Writeblock1",

@@ -3,24 +3,15 @@
 #include <algorithm>
 
 #include "core/text/Format.h"
+#include "core/text/HexDigit.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/Paths.h"
-#include "core/text/HexDigit.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgReading = 2005;   // "读取错误\n%s"
-constexpr int kMsgWriting = 2007;   // "写入错误\n%s"
-constexpr int kMsgPosition = 2047;  // "当前文件位置"
-constexpr int kMsgReplacing = 2059; // "正在替换..."
-constexpr int kMsgReplaced = 2063;  // "当前的已替换: %.0n"
-constexpr int kMsgTableCaption = 2079;
-constexpr int kMsgSaveTitle = 2081;
-constexpr int kMsgLoadTitle = 2082;
-constexpr int kMsgAskSaveTable = 2083;
 
 FileDialogRequest TableDialog(int titleId) {
     FileDialogRequest request;
@@ -74,11 +65,11 @@ void CharTableDialogModel::Clear() {
 
 bool CharTableDialogModel::Save() {
     GridToTable();
-    const auto chosen = s_.ui.ChooseSaveFile(TableDialog(kMsgSaveTitle));
+    const auto chosen = s_.ui.ChooseSaveFile(TableDialog(kMsgSaveTableTitle));
     if (!chosen) return false;
     if (const int code = WriteCharTableFile(s_.charTable, *chosen); code != 0) {
         s_.options.convTable.clear();
-        s_.ui.ShowError(SideFileMessage(code, *chosen, FormatMsg(kMsgWriting, {FileNameOnly(*chosen)})));
+        s_.ui.ShowError(SideFileMessage(code, *chosen, FormatMsg(kMsgWriteFailed, {FileNameOnly(*chosen)})));
         return false;
     }
     s_.options.convTable = *chosen;
@@ -88,14 +79,14 @@ bool CharTableDialogModel::Save() {
 
 void CharTableDialogModel::Load() {
     if (!AskDiscard()) return;
-    const auto chosen = s_.ui.ChooseOpenFile(TableDialog(kMsgLoadTitle));
+    const auto chosen = s_.ui.ChooseOpenFile(TableDialog(kMsgLoadTableTitle));
     if (!chosen) return;
     const std::string& file = chosen->fileName;
     if (const int code = ReadCharTableFile(s_.charTable, file); code != 0) {
         // The grid keeps what it showed; the program's table is identity again.
         s_.options.convTable.clear();
         ResetCharTable(s_.charTable);
-        s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReading, {FileNameOnly(file)})));
+        s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReadFailed, {FileNameOnly(file)})));
         return;
     }
     s_.options.convTable = chosen->fileName;
@@ -121,7 +112,7 @@ bool CharTableDialogModel::AcceptsKey(const std::string& text, bool allSelected,
 int64_t ConversionCommands::Convert(int64_t start, bool& completed) {
     const Document& doc = s_.doc;
     const std::unique_ptr<Progress> progress =
-        s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgReplacing));
+        s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgReplacingCaption));
     CharConversionResult result;
     s_.editor.Rewrite(
         start, std::max<int64_t>(doc.Size() - start + 1, 0),
@@ -144,7 +135,7 @@ void ConversionCommands::Charconversion1Click() {
     const int64_t start = model.fromCursor ? s_.view.CursorPosition() : 1;
     bool completed = true;
     const int64_t changed = s_.doc.Size() > 0 ? Convert(start, completed) : 0;
-    s_.ui.ShowInfo(FormatMsg(kMsgReplaced, {changed}));
+    s_.ui.ShowInfo(FormatMsg(kMsgReplacedCount, {changed}));
 }
 
 void ConversionCommands::LoadTableAtStart() {
@@ -153,7 +144,7 @@ void ConversionCommands::LoadTableAtStart() {
     if (file.empty()) return;
     const int code = ReadCharTableFile(s_.charTable, file);
     if (code == 0) return;
-    s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReading, {FileNameOnly(file)})));
+    s_.ui.ShowError(SideFileMessage(code, file, FormatMsg(kMsgReadFailed, {FileNameOnly(file)})));
     s_.options.convTable.clear();
     ResetCharTable(s_.charTable);
 }

@@ -1,13 +1,12 @@
 #include "editor/ChecksumCommands.h"
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "core/tools/Checksum.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgPosition = 2047; // "当前文件位置"
 constexpr const char* kCaption = "CRC16/32";
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
 #include "editor/OwnTexts.h"
@@ -12,17 +13,6 @@
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgSharedOpenReadOnly = 2000;
-constexpr int kMsgAskSave = 2009;
-constexpr int kMsgReading = 2020;
-constexpr int kMsgAllocFailed = 2037;
-constexpr int kMsgWriting = 2057;
-constexpr int kMsgOpenedReadOnly = 2097;
-constexpr int kMsgFileIsReadOnly = 2098;
-constexpr int kMsgNetwork = 2135;
-constexpr int kMsgOpenTitle = 319;
-constexpr int kMsgSaveAsTitle = 321;
 constexpr char kEofChar = 0x1A;
 
 // The commands that need an open Document, enabled by AfterOpen.

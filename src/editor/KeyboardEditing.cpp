@@ -3,16 +3,13 @@
 #include <algorithm>
 
 #include "core/text/Ansi.h"
+#include "core/text/HexDigit.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
-#include "core/text/HexDigit.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgInserting = 2030;
-constexpr int kMsgDeleting = 2031;
 
 bool IsNavigationKey(Key key) {
     switch (key) {

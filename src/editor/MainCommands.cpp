@@ -1,6 +1,7 @@
 #include "editor/MainCommands.h"
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/DataInspModel.h"
 #include "editor/SendToShortcut.h"
@@ -9,10 +10,6 @@
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgAboutCaption = 313;
-constexpr int kMsgAboutText = 2010;
-constexpr int kMsgDropOneFile = 2069;
 
 // The first two lines of a text.
 std::string FirstTwoLines(const std::string& text) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/SideFileTexts.h"
 #include "editor/view/ViewCommands.h"
@@ -14,18 +15,6 @@
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgJumpInvalid = 2033;
-constexpr int kMsgAddressInvalid = 2034;
-constexpr int kMsgDifferenceDec = 2035;
-constexpr int kMsgDifferenceHex = 2036;
-constexpr int kMsgBookmarkInvalid = 2100;
-constexpr int kMsgAddBookmark = 2101;
-constexpr int kMsgRemoveBookmark = 2102;
-constexpr int kMsgTooManyBookmarks = 2103;
-constexpr int kMsgSaveBookmarks = 2104;
-constexpr int kMsgLoadBookmarks = 2105;
-constexpr int kMsgInformation = 2134;
 // The save dialog's title where the catalogue has no text for it.
 constexpr const char* kSaveBookmarksTitle = "保存书签";
 

@@ -4,6 +4,7 @@
 
 #include "core/text/Format.h"
 #include "core/text/HexBytes.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "core/tools/DecodeNumbers.h"
 #include "core/tools/EncodeNumber.h"
@@ -11,12 +12,6 @@
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgPastEnd = 2028;
-constexpr int kMsgLittleEndian = 2051;
-constexpr int kMsgBigEndian = 2052;
-constexpr int kMsgBitValue = 2093;
 constexpr const char* kTextWritingNumber = "Writing encoded number...";
 
 std::string HexText(const std::vector<uint8_t>& bytes) {

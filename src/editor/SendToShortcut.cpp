@@ -2,17 +2,12 @@
 
 #include <filesystem>
 
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "platform/FileIO.h"
 #include "platform/Shortcuts.h"
 
 namespace qhe {
-namespace {
-
-constexpr int kMsgScanning = 2092; // "正在扫描快捷连接..."
-
-} // namespace
-
 void SendToShortcut::Scan() {
     BusyScope busy(&ui_, Msg(kMsgScanning));
     found_ = platform::FindShortcutTo(program_, key_);

@@ -1,17 +1,12 @@
 #include "editor/SettingsStore.h"
 
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/CharConversion.h"
 #include "editor/KeyboardEditing.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
-namespace {
-
-constexpr int kMsgSettingsWriteFailed = 2073;
-
-} // namespace
-
 MainSettings ReadSettingsInto(EditorState& state, const std::string& fileName, const ScreenInfo& screen,
                               const std::string& programFolder) {
     const ProfileSession profile(fileName);

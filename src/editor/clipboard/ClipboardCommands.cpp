@@ -4,22 +4,12 @@
 #include <new>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/clipboard/ClipboardFormat.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgLargeClipboard = 2019;
-constexpr int kMsgNoBlock = 2023;
-constexpr int kMsgPasting = 2027;
-constexpr int kMsgCopying = 2029;
-constexpr int kMsgNoRoom = 2044;
-constexpr int kMsgFilePosition = 2047;
-constexpr int kMsgCopyFailed = 2060;
-constexpr int kMsgAskHexCopy = 2084;
-constexpr int kMsgNotHex = 2099;
 
 // Plain text ends at its first zero byte.
 std::string UpToZero(std::string text) {
@@ -35,7 +25,7 @@ void ClipboardCommands::Cut1Click(bool cut) {
         s_.ui.ShowError(Msg(kMsgNoBlock));
         return;
     }
-    view_.BeginBusy(Msg(kMsgCopying));
+    view_.BeginBusy(Msg(kMsgCopyingToClipboard));
     const int64_t a = s_.view.CursorPosition();
     bool placed = false;
     try {
@@ -114,7 +104,7 @@ void ClipboardCommands::Copyhex1Click() {
         return;
     }
     static const char kDigits[] = "0123456789ABCDEF";
-    auto progress = s_.ui.CreateProgress(true, true, Msg(kMsgFilePosition), Msg(kMsgCopying));
+    auto progress = s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgCopyingToClipboard));
     for (int64_t p = begin; p <= end; ++p) {
         const uint8_t b = s_.doc.GetByte(p);
         text += kDigits[b >> 4];

@@ -2,17 +2,10 @@
 
 #include <algorithm>
 
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
-namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgPastEnd = 2028;
-constexpr int kMsgInserting = 2030;
-
-} // namespace
-
 bool StringCommands::InsertRepeated(int64_t pos, int64_t count, const std::string& bytes) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (length == 0 || count <= 0) return true;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "core/tools/CharTable.h"
 #include "core/tools/DecodeNumbers.h"
@@ -17,23 +18,6 @@
 namespace qhe {
 
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgSearching = 2045;
-constexpr int kMsgPosition = 2047;
-constexpr int kMsgReplacing = 2059;
-constexpr int kMsgLineHeader = 2106;
-constexpr int kMsgBadCommand = 2110;
-constexpr int kMsgVerifyFailed = 2113;
-constexpr int kMsgDeletePastEnd = 2114;
-constexpr int kMsgWritePastEnd = 2115;
-constexpr int kMsgBadAddress = 2116;
-constexpr int kMsgNotChanged = 2119;
-constexpr int kMsgCancelled = 2125;
-constexpr int kMsgNotFound = 2126;
-constexpr int kMsgTableError = 2130;
-constexpr int kMsgInformation = 2134;
-constexpr int kMsgBitwise = 2139;
 constexpr int kBitChunk = 64 * 1024;
 constexpr int64_t kBitBoxThreshold = 200;
 
@@ -290,7 +274,7 @@ bool ScriptInterpreter::Execute(const ScriptCommand& c) {
 
 void ScriptInterpreter::MoveTo(int64_t address) {
     address_ = address;
-    if (address < 1 || address > Size()) FailAt(kMsgBadAddress, address);
+    if (address < 1 || address > Size()) FailAt(kMsgCannotGoTo, address);
 }
 
 void ScriptInterpreter::Delete(int64_t n) {
@@ -333,7 +317,7 @@ void ScriptInterpreter::Find(const std::string& bytes) {
         RestoreBox();
     }
     if (cancelled) Cancelled();
-    if (!found) FailAt(kMsgNotFound, address_);
+    if (!found) FailAt(kMsgScriptNotFound, address_);
     address_ = position;
 }
 
@@ -342,7 +326,7 @@ void ScriptInterpreter::Replace(const ScriptCommand& c) {
     bool found = false, replaced = false, cancelled = false;
     {
         const SearchOptionsScope scope(s_, jokerOn_, jokerByte_, c.bytes, c.replacement);
-        progress_.Box().SetCaption(Msg(kMsgReplacing));
+        progress_.Box().SetCaption(Msg(kMsgReplacingCaption));
         progress_.Box().SetText(Msg(kMsgSearching), 1);
         ReplaceCommands(s_).ReplaceNext(position, found, replaced, false, cancelled, progress_.Box());
         RestoreBox();
@@ -365,7 +349,7 @@ void ScriptInterpreter::ReplaceAll(const ScriptCommand& c) {
     s_.lastFoundAddress = 0;
     {
         const SearchOptionsScope scope(s_, jokerOn_, jokerByte_, c.bytes, c.replacement);
-        progress_.Box().SetCaption(Msg(kMsgReplacing));
+        progress_.Box().SetCaption(Msg(kMsgReplacingCaption));
         progress_.Box().SetText(Msg(kMsgSearching), 1);
         ReplaceCommands replace(s_);
         if (freeMemory) replace.freeMemory = freeMemory;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/search/ReplaceDialogModel.h"
 #include "editor/view/ViewCommands.h"
@@ -12,20 +13,6 @@
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgSearching = 2045;
-constexpr int kMsgNotFound = 2046;
-constexpr int kMsgReplacingCaption = 2059;
-constexpr int kMsgTooManyReplacements = 2062;
-constexpr int kMsgReplacedCount = 2063;
-constexpr int kMsgReplacing = 2064;
-constexpr int kMsgSearchReplace = 2065;
-constexpr int kMsgStepCount = 2066;
-constexpr int kMsgStepReplace = 2067;
-constexpr int kMsgNotPascalExe = 2071;
-constexpr int kMsgPatched = 2072;
-constexpr int kMsgInformation = 2134;
 constexpr int kProgressStep = 5;
 
 // The Borland Pascal 7.0 run-time's delay calibration and its patched form.
