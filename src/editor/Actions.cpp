@@ -6,27 +6,30 @@ namespace qhe {
 namespace {
 
 void Collect(const std::vector<MenuEntry>& entries, std::map<std::string, ActionRegistry::State>& states,
-             const std::function<bool(const std::string&)>& available) {
+             std::map<std::string, int>& commandTags) {
     for (const auto& entry : entries) {
         ActionRegistry::State state;
         state.tag = entry.tag;
         state.visible = !entry.hidden;
-        // Submenus are available when any of their items is.
-        const bool isMenu = !entry.children.empty();
-        if (!isMenu && !available(entry.name)) {
-            state.tag = 2;
-            state.enabled = false;
-        }
         states[entry.name] = state;
-        Collect(entry.children, states, available);
+        if (!entry.submenu) commandTags[entry.name] = entry.tag;
+        Collect(entry.children, states, commandTags);
     }
 }
 
 } // namespace
 
-ActionRegistry::ActionRegistry(const std::function<bool(const std::string&)>& available) {
-    Collect(MainMenu(), states_, available);
-    Collect(ToolButtons(), states_, available);
+ActionRegistry::ActionRegistry() {
+    Collect(MainMenu(), states_, menuTags_);
+    Collect(ToolButtons(), states_, menuTags_);
+}
+
+void ActionRegistry::SetAvailable(const std::function<bool(const std::string&)>& available) {
+    for (const auto& [name, tag] : menuTags_) {
+        const bool on = available(name);
+        states_[name].tag = on ? tag : 2;
+        if (!on) Set(name, &State::enabled, false);
+    }
 }
 
 void ActionRegistry::Set(const std::string& name, bool State::*field, bool on) {

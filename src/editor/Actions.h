@@ -20,9 +20,12 @@ class ActionRegistry {
         std::string caption; // set only for items whose caption changes at run time
     };
 
-    // All menu items and tool buttons of the main window. Items whose command is not
-    // available in this build (available(name) false) get Tag 2 and start disabled.
-    explicit ActionRegistry(const std::function<bool(const std::string&)>& available);
+    // All menu items and tool buttons of the main window with their Tags, enabled.
+    ActionRegistry();
+
+    // Items whose command is not available (available(name) false) get Tag 2 and are
+    // disabled; the available ones get back the Tag of their menu entry. Menus are left alone.
+    void SetAvailable(const std::function<bool(const std::string&)>& available);
 
     // For each item whose Tag is not 2: enabled := on.
     void EnableItems(std::initializer_list<const char*> names, bool on);
@@ -48,6 +51,7 @@ class ActionRegistry {
     void Set(const std::string& name, bool State::*field, bool on);
 
     std::map<std::string, State> states_;
+    std::map<std::string, int> menuTags_; // each command's Tag as its menu entry gives it
 };
 
 } // namespace qhe

@@ -67,7 +67,4 @@ struct EditorState {
     }
 };
 
-// True for commands this build provides; the others stay disabled (Tag 2).
-bool CommandAvailable(const std::string& name);
-
 } // namespace qhe

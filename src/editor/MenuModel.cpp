@@ -14,7 +14,8 @@ MenuEntry Sep(MenuEntry entry) {
 
 MenuEntry Menu(std::string name, std::string caption, int help, std::vector<MenuEntry> children,
                int tag = 0) {
-    return MenuEntry{std::move(name), std::move(caption), {}, tag, help, std::move(children), false, false};
+    return MenuEntry{
+        std::move(name), std::move(caption), {}, tag, help, std::move(children), false, false, true};
 }
 
 std::vector<MenuEntry> BuildMainMenu() {

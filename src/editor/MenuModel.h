@@ -16,6 +16,7 @@ struct MenuEntry {
     std::vector<MenuEntry> children;
     bool separatorBefore = false;
     bool hidden = false;
+    bool submenu = false; // a menu (possibly filled at run time) rather than a command
 };
 
 // The main menu, top menus in order, as the window shows them.
