@@ -7,13 +7,13 @@
 #include "core/document/Document.h"
 #include "core/settings/Settings.h"
 #include "core/tools/CharTable.h"
-#include "editor/Actions.h"
-#include "editor/BlockState.h"
-#include "editor/RecentFiles.h"
-#include "editor/edit/DocumentEditor.h"
 #include "editor/Ui.h"
-#include "editor/view/Keys.h"
+#include "editor/blocks/BlockState.h"
+#include "editor/edit/DocumentEditor.h"
+#include "editor/file/RecentFiles.h"
+#include "editor/menu/Actions.h"
 #include "editor/search/SearchState.h"
+#include "editor/view/Keys.h"
 #include "editor/view/ViewState.h"
 
 namespace qhe {

@@ -3,8 +3,8 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/DataInspModel.h"
-#include "editor/SendToShortcut.h"
+#include "editor/file/SendToShortcut.h"
+#include "editor/tools/DataInspModel.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 

@@ -32,7 +32,7 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/SettingsStore.h"
+#include "editor/settings/SettingsStore.h"
 #include "gui/DataInspWindow.h"
 #include "gui/FormGeometryQt.h"
 #include "gui/Icons.h"

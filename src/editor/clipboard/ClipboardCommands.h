@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "editor/BlockCommands.h"
 #include "editor/EditorState.h"
+#include "editor/blocks/BlockCommands.h"
 #include "editor/clipboard/StringCommands.h"
 #include "editor/view/ViewCommands.h"
 

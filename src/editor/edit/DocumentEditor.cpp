@@ -4,8 +4,8 @@
 #include <cstring>
 #include <limits>
 
-#include "editor/BlockMarking.h"
 #include "editor/EditorState.h"
+#include "editor/blocks/BlockMarking.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {

@@ -10,9 +10,9 @@
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/HeadlessUi.h"
-#include "editor/SettingsStore.h"
 #include "editor/script/ScriptRun.h"
 #include "editor/script/ScriptWindowModel.h"
+#include "editor/settings/SettingsStore.h"
 #include "platform/Paths.h"
 
 namespace qhe {

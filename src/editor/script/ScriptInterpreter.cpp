@@ -8,11 +8,11 @@
 #include "core/text/Messages.h"
 #include "core/tools/CharTable.h"
 #include "core/tools/DecodeNumbers.h"
-#include "editor/BlockCommands.h"
-#include "editor/BlockMarking.h"
-#include "editor/CharConversion.h"
+#include "editor/blocks/BlockCommands.h"
+#include "editor/blocks/BlockMarking.h"
 #include "editor/search/FindCommands.h"
 #include "editor/search/ReplaceCommands.h"
+#include "editor/tools/CharConversion.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {

@@ -4,7 +4,7 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/FileCommands.h"
+#include "editor/file/FileCommands.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SmallFile.h"

@@ -1,4 +1,4 @@
-#include "editor/BlockTestFixture.h"
+#include "editor/blocks/BlockTestFixture.h"
 
 namespace qhe::test {
 namespace {
