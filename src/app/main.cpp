@@ -10,7 +10,7 @@
 
 #include "app/HeadlessRun.h"
 #include "core/print/DumpOutput.h"
-#include "editor/FileCommands.h"
+#include "editor/file/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
 #include "platform/Paths.h"
