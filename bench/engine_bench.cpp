@@ -1,6 +1,10 @@
 // Engine throughput against baselines measured in the same run: memcpy, glibc memmem, a plain
 // quick-search (Sunday) loop, zlib crc32. The buffer is QHE32_BENCH_MB MiB of random bytes
 // (default 1024).
+// The plain Sunday and std::boyer_moore_horspool_searcher baselines are quadratic on the
+// periodic rows (seconds to minutes per run); a quick run leaves them out with
+//   --benchmark_filter='BM_Cliff|BM_Typical' then '-baseline:[12]' as a second filter run, or
+//   --benchmark_filter='BM_CliffFindBaseline/row:[0-9]/baseline:0'.
 #include "core/search/TQSearch.h"
 #include "core/text/Ansi.h"
 #include "core/tools/CharTable.h"
@@ -14,6 +18,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -293,6 +298,12 @@ const std::vector<uint8_t>& HeaderText() {
         for (size_t k = 0; b.size() < size; ++k)
             b.push_back(b[k]);
         b.resize(size);
+        // The "the then" rows search the whole buffer: break every occurrence, any case.
+        const std::string absent = "the then";
+        auto sameLetter = [](uint8_t x, char y) { return std::tolower(x) == y; };
+        for (auto it = b.begin();
+             (it = std::search(it, b.end(), absent.begin(), absent.end(), sameLetter)) != b.end();)
+            it[3] = '_';
         return b;
     }();
     return bytes;
@@ -340,14 +351,45 @@ std::string PeriodicNearMiss(size_t n, bool lower) {
     return p;
 }
 
+// Copies of a 64-byte letter pattern, each with one byte changed at a random place: every pair of
+// pattern bytes is common, so no candidate filter pays and the linear-time methods run.
+const std::string& NearCopiesPattern() {
+    static const std::string p = "Linear-time search: copies of this pattern, one byte off in each.";
+    return p;
+}
+
+const std::vector<uint8_t>& NearCopies() {
+    static const std::vector<uint8_t> bytes = [] {
+        const std::string& p = NearCopiesPattern();
+        std::vector<uint8_t> b(static_cast<size_t>(BufferSize()));
+        uint64_t x = 12345;
+        for (size_t at = 0; at < b.size(); at += p.size()) {
+            const size_t n = std::min(p.size(), b.size() - at);
+            std::memcpy(b.data() + at, p.data(), n);
+            x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+            b[at + x % n] = '#';
+        }
+        return b;
+    }();
+    return bytes;
+}
+
 struct Row {
     const std::vector<uint8_t>& (*data)();
     std::string pattern;
     bool caseSensitive;
+    bool jokerOn = false;
 };
 
+std::string WithJoker(std::string p) {
+    p[1] = '.';
+    return p;
+}
+
 // Arg of the rows: 0 filter pair, 1..2 periodic 256/1024 B, 3 periodic 64 B case-insensitive,
-// 4 "the then" case-insensitive in headers, 5 the same on random data.
+// 4 "the then" case-insensitive in headers, 5 the same on random data, 6 periodic 64 B with a
+// joker (only the engine and plain Sunday search with jokers), 7 near copies (exact), 8 near
+// copies case-insensitive.
 Row FindRow(int64_t row) {
     switch (row) {
     case 0:
@@ -360,27 +402,40 @@ Row FindRow(int64_t row) {
         return {&Alternating, PeriodicNearMiss(64, true), false};
     case 4:
         return {&HeaderText, "the then", false};
-    default:
+    case 5:
         return {&Haystack, "the then", false};
+    case 7:
+        return {&NearCopies, NearCopiesPattern(), true};
+    case 8:
+        return {&NearCopies, NearCopiesPattern(), false};
+    default:
+        return {&Alternating, WithJoker(PeriodicNearMiss(64, false)), true, true};
     }
 }
 
 void BM_CliffFind(benchmark::State& state) {
     const Row row = FindRow(state.range(0));
+    const bool backward = state.range(1) != 0;
     const auto& hay = row.data();
     const auto pattern = Bytes(row.pattern);
+    const auto high = static_cast<int32_t>(hay.size());
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
     for (auto _ : state) {
         bool cancel = false;
-        const int32_t hit = engine.SearchForward(pattern, hay.data(), 1, static_cast<int32_t>(hay.size()),
-                                                 row.caseSensitive, false, '.', progress, cancel);
+        const int32_t hit = backward ? engine.SearchBackward(pattern, hay.data(), 1, high, row.caseSensitive,
+                                                             row.jokerOn, '.', progress, cancel)
+                                     : engine.SearchForward(pattern, hay.data(), 1, high, row.caseSensitive,
+                                                            row.jokerOn, '.', progress, cancel);
         benchmark::DoNotOptimize(hit);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
 }
-BENCHMARK(BM_CliffFind)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliffFind)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1}})
+    ->ArgNames({"row", "back"})
+    ->Unit(benchmark::kMillisecond);
 
 // Baselines of the find rows: 0 memmem, 1 std::boyer_moore_horspool_searcher, 2 plain Sunday.
 void BM_CliffFindBaseline(benchmark::State& state) {
@@ -389,7 +444,13 @@ void BM_CliffFindBaseline(benchmark::State& state) {
     const auto size = static_cast<int64_t>(hay.size());
     for (auto _ : state) {
         int64_t hit = -1;
-        if (state.range(1) == 0) {
+        if (row.jokerOn) {
+            if (state.range(1) != 2) {
+                state.SkipWithError("no joker search");
+                break;
+            }
+            hit = PlainSunday<11>(hay.data(), size, row.pattern);
+        } else if (state.range(1) == 0) {
             const void* p = memmem(hay.data(), hay.size(), row.pattern.data(), row.pattern.size());
             hit = p ? static_cast<const uint8_t*>(p) - hay.data() : -1;
         } else if (state.range(1) == 1) {
@@ -405,7 +466,10 @@ void BM_CliffFindBaseline(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * size);
 }
-BENCHMARK(BM_CliffFindBaseline)->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliffFindBaseline)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1, 2}})
+    ->ArgNames({"row", "baseline"})
+    ->Unit(benchmark::kMillisecond);
 
 // Arg of the count rows: 0 four zero bytes in zeros, 1 sixteen zero bytes in zeros, 2 'e' in
 // headers, 3 line feeds in headers, 4 'A' in random data.
@@ -456,7 +520,10 @@ void BM_CliffCount(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
 }
-BENCHMARK(BM_CliffCount)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliffCount)
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
+    ->ArgNames({"row", "searches"})
+    ->Unit(benchmark::kMillisecond);
 
 // Baselines of the count rows: a memchr loop for one byte, a Horspool counting loop otherwise.
 void BM_CliffCountBaseline(benchmark::State& state) {
@@ -493,7 +560,56 @@ void BM_CliffCountBaseline(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * size);
 }
-BENCHMARK(BM_CliffCountBaseline)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliffCountBaseline)->DenseRange(0, 4)->ArgName("row")->Unit(benchmark::kMillisecond);
+
+// ---------------------------------------------------------------------------------------------
+// Typical searches, to compare builds: random, zero and text data; absent 6 and 16 B patterns
+// found, and planted ones (a hit every 4 KiB) counted; exact and case-insensitive.
+
+const std::vector<uint8_t>& TypicalData(int64_t kind) {
+    return kind == 0 ? Haystack() : kind == 1 ? Zeros() : HeaderText();
+}
+
+// A copy of the data with the 6 and 16 B rare patterns planted every 4 KiB (built on first use).
+const std::vector<uint8_t>& Planted(int64_t kind) {
+    static std::vector<uint8_t> copies[3];
+    auto& b = copies[kind];
+    if (b.empty()) {
+        b = TypicalData(kind);
+        for (size_t at = 1000; at + 2048 < b.size(); at += 4096) {
+            std::memcpy(b.data() + at, kRare6.data(), 6);
+            std::memcpy(b.data() + at + 2048, kRare16.data(), 16);
+        }
+    }
+    return b;
+}
+
+// Args: data (0 random, 1 zeros, 2 headers), pattern length, case-insensitive, count.
+void BM_Typical(benchmark::State& state) {
+    const bool count = state.range(3) != 0, caseSensitive = state.range(2) == 0;
+    const auto& hay = count ? Planted(state.range(0)) : TypicalData(state.range(0));
+    const int length = static_cast<int>(state.range(1));
+    const auto pattern = Bytes(count ? PatternFor(3, length) : PatternFor(0, length));
+    const auto high = static_cast<int32_t>(hay.size());
+    TQSearch engine;
+    GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
+    const auto progress = gauge.Callback();
+    for (auto _ : state) {
+        bool cancel = false;
+        int32_t last = 0;
+        const int64_t result = count ? engine.CountForward(pattern, hay.data(), 1, high, caseSensitive, false,
+                                                           '.', progress, cancel, last)
+                                     : engine.SearchForward(pattern, hay.data(), 1, high, caseSensitive,
+                                                            false, '.', progress, cancel);
+        benchmark::DoNotOptimize(result);
+        state.counters["result"] = static_cast<double>(result);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
+}
+BENCHMARK(BM_Typical)
+    ->ArgsProduct({{0, 1, 2}, {6, 16}, {0, 1}, {0, 1}})
+    ->ArgNames({"data", "n", "ci", "count"})
+    ->Unit(benchmark::kMillisecond);
 
 // ---------------------------------------------------------------------------------------------
 // Checksums

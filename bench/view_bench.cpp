@@ -7,9 +7,9 @@
 #include <cstring>
 #include <memory>
 
-#include "editor/FileCommands.h"
+#include "editor/file/FileCommands.h"
 #include "editor/HeadlessUi.h"
-#include "editor/KeyboardEditing.h"
+#include "editor/view/KeyboardEditing.h"
 #include "editor/view/ViewCommands.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "FakeUi.h"
 #include "FuzzCheck.h"
 #include "editor/EditorState.h"
-#include "editor/NavigationCommands.h"
+#include "editor/navigation/NavigationCommands.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds QHE32 and then starts it ("run [FILE]"), runs every test ("test"), or runs the fuzz
-# targets for a while ("fuzz [SECONDS]", SECONDS per target, default 60).
+# Builds QHE32 and then starts it ("run [FILE]"), runs every test ("test"), runs the fuzz
+# targets for a while ("fuzz [SECONDS]", SECONDS per target, default 60), installs it under a
+# prefix ("install [PREFIX]", default /usr/local) or makes the Debian package ("package").
 # Installs the Debian packages it needs when they are missing (needs root or sudo).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +16,9 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
 packages+=(clang libclang-rt-14-dev)
 # The printing tests read their PDF output back as text.
 packages+=(poppler-utils)
+# The install test checks the installed tree with these; the Debian package's dependencies are
+# computed by dpkg-shlibdeps (dpkg-dev), which CPack finds the program for with file.
+packages+=(desktop-file-utils appstream man-db dpkg-dev file)
 
 install_missing() {
     local missing=()
@@ -92,13 +96,26 @@ test)
         LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0" \
         ctest --output-on-failure -j "$jobs")
     ;;
+install)
+    prefix=${1:-/usr/local}
+    build "$here/build"
+    sudo=""
+    mkdir -p "$prefix" 2>/dev/null || true
+    [ -w "$prefix" ] || sudo=sudo
+    $sudo cmake --install "$here/build" --prefix "$prefix"
+    ;;
+package)
+    build "$here/build"
+    (cd "$here/build" && cpack -G DEB)
+    ls "$here"/build/qhe32_*.deb
+    ;;
 fuzz)
     seconds=${1:-60}
     build_fuzzers
     run_fuzzers -max_total_time="$seconds" "$here/build-fuzz/corpus"
     ;;
 *)
-    echo "usage: $0 run [FILE] | test | fuzz [SECONDS]" >&2
+    echo "usage: $0 run [FILE] | test | fuzz [SECONDS] | install [PREFIX] | package" >&2
     exit 2
     ;;
 esac

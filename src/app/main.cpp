@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -9,9 +10,10 @@
 
 #include "app/HeadlessRun.h"
 #include "core/print/DumpOutput.h"
-#include "editor/FileCommands.h"
+#include "editor/file/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -57,6 +59,12 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("QHE32");
+    // The installed desktop entry's id lets window managers and docks match the window to the
+    // menu entry; the icon is embedded so a program run from its build folder shows it too.
+    QGuiApplication::setDesktopFileName(qhe::kDesktopId);
+    QIcon icon(":/app/icon-48.png");
+    icon.addFile(":/app/icon-256.png");
+    QApplication::setWindowIcon(icon);
     // The program speaks Chinese; Qt's own dialogs (file dialogs) follow when the translation is installed.
     QTranslator qtTexts;
     if (qtTexts.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -7,12 +7,13 @@
 #include "core/document/Document.h"
 #include "core/settings/Settings.h"
 #include "core/tools/CharTable.h"
-#include "editor/Actions.h"
-#include "editor/BlockState.h"
-#include "editor/RecentFiles.h"
 #include "editor/Ui.h"
-#include "editor/view/Keys.h"
+#include "editor/blocks/BlockState.h"
+#include "editor/edit/DocumentEditor.h"
+#include "editor/file/RecentFiles.h"
+#include "editor/menu/Actions.h"
 #include "editor/search/SearchState.h"
+#include "editor/view/Keys.h"
 #include "editor/view/ViewState.h"
 
 namespace qhe {
@@ -34,6 +35,7 @@ struct EditorState {
 
     Ui& ui;
     Document doc;
+    DocumentEditor editor{*this}; // every change of doc's bytes goes through it
     ActionRegistry actions;
     TMRUFiles recent;
     OptionsSettings options; // the preferences, read at start and written at close
@@ -64,8 +66,5 @@ struct EditorState {
         Changed(kChangedStatus);
     }
 };
-
-// True for commands this build provides; the others stay disabled (Tag 2).
-bool CommandAvailable(const std::string& name);
 
 } // namespace qhe

@@ -1,13 +1,13 @@
 #include "editor/HeadlessUi.h"
 
-#include "editor/CharConversion.h"
-#include "editor/OptionsModel.h"
 #include "editor/clipboard/InsertDialogModel.h"
 #include "editor/search/FindDialogModel.h"
 #include "editor/search/ReplaceDialogModel.h"
+#include "editor/settings/OptionsModel.h"
+#include "editor/tools/CharConversion.h"
 
 #include "core/text/Messages.h"
-#include "editor/BlockLength.h"
+#include "editor/blocks/BlockLength.h"
 
 #include <array>
 #include <string_view>

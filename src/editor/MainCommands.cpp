@@ -1,18 +1,15 @@
 #include "editor/MainCommands.h"
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/DataInspModel.h"
-#include "editor/SendToShortcut.h"
+#include "editor/file/SendToShortcut.h"
+#include "editor/tools/DataInspModel.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgAboutCaption = 313;
-constexpr int kMsgAboutText = 2010;
-constexpr int kMsgDropOneFile = 2069;
 
 // The first two lines of a text.
 std::string FirstTwoLines(const std::string& text) {
@@ -135,12 +132,12 @@ MainCommands::MainCommands(Ui& ui)
         // The shortcut reaches here also when the menu was last opened in another state.
         if (state_.doc.IsOpen && scriptHasLines && scriptHasLines() && showScript) showScript(true);
     };
-    // Printing lives with the window's print dialog, so the editor state alone does not offer it.
-    state_.actions.SetTag("Print1", 1);
     commands_["Print1"] = [this] {
         // Ctrl+P reaches here also after the Document became empty since the menu was opened.
         if (PrintAvailable() && showPrint) showPrint();
     };
+    // A menu item or tool button is available exactly when the map holds its command.
+    state_.actions.SetAvailable([this](const std::string& name) { return commands_.count(name) != 0; });
     state_.doc.CurrentDir = platform::FolderOf(platform::AbsolutePath("qhe32"));
     files_.Close1Click(); // the window starts without a Document
     navigation_.RebuildBookmarkMenu();

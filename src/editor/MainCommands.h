@@ -4,21 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "editor/BlockCommands.h"
-#include "editor/CharConversion.h"
-#include "editor/ChecksumCommands.h"
 #include "editor/EditorState.h"
-#include "editor/FileCommands.h"
-#include "editor/KeyboardEditing.h"
-#include "editor/NavigationCommands.h"
-#include "editor/NumberTools.h"
-#include "editor/OptionsModel.h"
+#include "editor/blocks/BlockCommands.h"
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/StringCommands.h"
-#include "editor/search/FindCommands.h"
+#include "editor/file/FileCommands.h"
+#include "editor/navigation/NavigationCommands.h"
 #include "editor/print/DumpFileCommand.h"
+#include "editor/search/FindCommands.h"
 #include "editor/search/ReplaceCommands.h"
+#include "editor/settings/OptionsModel.h"
+#include "editor/tools/CharConversion.h"
+#include "editor/tools/ChecksumCommands.h"
+#include "editor/tools/NumberTools.h"
 #include "editor/view/GridGeometry.h"
+#include "editor/view/KeyboardEditing.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {

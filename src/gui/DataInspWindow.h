@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "editor/DataInspModel.h"
+#include "editor/tools/DataInspModel.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -30,14 +30,15 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/SettingsStore.h"
+#include "editor/settings/SettingsStore.h"
+#include "gui/DataInspWindow.h"
 #include "gui/FormGeometryQt.h"
 #include "gui/Icons.h"
-#include "platform/Paths.h"
-#include "gui/help/HelpTopics.h"
 #include "gui/MainView.h"
-#include "gui/DataInspWindow.h"
+#include "gui/help/HelpTopics.h"
+#include "platform/Paths.h"
 #include <QLocale>
 #include "gui/help/HelpWindow.h"
 #include "gui/print/DumpPrinting.h"
@@ -58,9 +59,6 @@ namespace {
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-constexpr int kMsgPageTooSmall = 2089;
-constexpr int kMsgSettingsWriteFailed = 2073;
 
 // The dialog's page choices in the report's terms.
 DumpPrintSettings PrintLayoutOf(const PrintSettings& s) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/MainCommands.h"
-#include "editor/MenuModel.h"
+#include "editor/menu/MenuModel.h"
 #include "gui/QtUi.h"
 
 class QAction;

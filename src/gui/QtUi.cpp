@@ -3,11 +3,11 @@
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/NavigationDialogs.h"
 #include "gui/dialogs/TFormCharTable.h"
-#include "gui/dialogs/ToolDialogs.h"
 #include "gui/dialogs/TFormFind.h"
-#include "gui/dialogs/TFormReplace.h"
 #include "gui/dialogs/TFormIns.h"
 #include "gui/dialogs/TFormOpt.h"
+#include "gui/dialogs/TFormReplace.h"
+#include "gui/dialogs/ToolDialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,7 +18,7 @@
 
 #include "core/text/Ansi.h"
 #include "core/text/Messages.h"
-#include "editor/BlockLength.h"
+#include "editor/blocks/BlockLength.h"
 #include "editor/clipboard/ClipboardFormat.h"
 #include "gui/dialogs/DialogPlacement.h"
 #include "gui/dialogs/InputTextDialog.h"

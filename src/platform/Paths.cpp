@@ -40,6 +40,12 @@ std::string ProgramFolder() {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+bool IsInstalledProgramFolder(const std::string& folder) {
+    struct stat info {};
+    const std::string entry = folder + "/../share/applications/" + kDesktopId + ".desktop";
+    return !folder.empty() && stat(entry.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool IsFolderWritable(const std::string& path) {
     struct stat info {};
     if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;

@@ -9,6 +9,13 @@ std::string ExecutablePath();
 // Folder of the running program, without a trailing "/"; empty if unknown.
 std::string ProgramFolder();
 
+// The program's desktop entry id; also the name of its installed icon and metainfo files.
+inline constexpr const char* kDesktopId = "org.qhe32.QHE32";
+
+// True when folder is PREFIX/bin of an installed tree, told by the desktop entry that the
+// install rules put into PREFIX/share/applications.
+bool IsInstalledProgramFolder(const std::string& folder);
+
 // True when path is an existing folder in which this process may create files.
 bool IsFolderWritable(const std::string& path);
 

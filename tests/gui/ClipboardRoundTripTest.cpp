@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "editor/BlockMarking.h"
 #include "editor/MainCommands.h"
+#include "editor/blocks/BlockMarking.h"
 #include "gui/QtUi.h"
 
 namespace qhe {

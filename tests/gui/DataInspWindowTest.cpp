@@ -8,14 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "gui/DialogDriver.h"
 #include "core/settings/Profile.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
-#include "editor/BlockMarking.h"
+#include "editor/blocks/BlockMarking.h"
+#include "gui/DataInspWindow.h"
+#include "gui/DialogDriver.h"
 #include "gui/FormMain.h"
 #include "gui/MainView.h"
-#include "gui/DataInspWindow.h"
 
 namespace qhe {
 namespace {

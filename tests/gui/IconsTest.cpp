@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/MenuModel.h"
+#include "editor/menu/MenuModel.h"
 #include "gui/FormMain.h"
 
 namespace qhe {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/BlockLength.h"
+#include "editor/blocks/BlockLength.h"
 #include "gui/DialogDriver.h"
 #include "gui/QtUi.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/OptionsModel.h"
+#include "editor/Ui.h"
 #include "editor/clipboard/InsertDialogModel.h"
 #include "editor/search/FindDialogModel.h"
 #include "editor/search/ReplaceDialogModel.h"
-#include "editor/Ui.h"
+#include "editor/settings/OptionsModel.h"
 
 namespace qhe::test {
 

@@ -4,14 +4,11 @@
 #include <cstring>
 
 #include "core/document/BufferPoison.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgAllocating = 2074;
-constexpr int kMsgReleasing = 2075;
-constexpr int kMsgDeleting = 2031;
 
 // The 128 KiB step above n (n >= 0).
 int64_t StepAbove(int64_t n) {

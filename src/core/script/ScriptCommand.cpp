@@ -6,21 +6,11 @@
 #include "core/script/ScriptError.h"
 #include "core/text/Ansi.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgBadAddress = 2107;
-constexpr int kMsgBadCount = 2108;
-constexpr int kMsgBadHex = 2109;
-constexpr int kMsgBadCommand = 2110;
-constexpr int kMsgBadReplace = 2111;
-constexpr int kMsgBadVerify = 2112;
-constexpr int kMsgBadJoker = 2118;
-constexpr int kMsgNoArguments = 2136;
-constexpr int kMsgNotHexByte = 2137;
-constexpr int kMsgBadBitCount = 2138;
 
 constexpr std::array<std::pair<std::string_view, ScriptOp>, 25> kCommands{{
     {"ADR", ScriptOp::Adr},

@@ -2,12 +2,10 @@
 
 #include "core/script/ScriptError.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgBadParameter = 2127;
-constexpr int kMsgMissingParameter = 2128;
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

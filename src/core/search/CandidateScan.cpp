@@ -42,6 +42,72 @@ int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const Pa
     return -1;
 }
 
+// Counting state shared by the count kernels: tries the candidates of one block of window starts
+// in order, skipping those inside the last hit counted.
+struct Counter {
+    const uint8_t* buffer;
+    int64_t n;
+    Verifier verify;
+    const void* context;
+    ScanBudget* budget;
+    int64_t& lastHit;
+    int64_t& next;
+    const ExactWords* words;
+    int64_t count = 0;
+
+    bool Verify(int64_t start) const {
+        return words ? words->Matches(buffer + start) : verify(context, buffer + start);
+    }
+    // False when the budget is spent (next is then where the scan stopped).
+    bool TryStart(int64_t start) {
+        if (Verify(start)) {
+            ++count;
+            lastHit = start;
+            next = start + n;
+        } else if (budget && budget->Spend(start)) {
+            next = budget->resume = start + 1;
+            return false;
+        }
+        return true;
+    }
+    // Bit k of mask stands for window start s + k, k < width.
+    bool Block(int64_t s, uint64_t mask, int64_t width) {
+        if (next - s >= width) return true; // inside the last hit
+        if (next > s) mask &= ~uint64_t{0} << (next - s);
+        while (mask != 0) {
+            if (!TryStart(s + __builtin_ctzll(mask))) return false;
+            // Hits side by side (runs, periodic data) are taken without going back to the mask.
+            while (next == lastHit + n && next - s < width && Verify(next)) {
+                ++count;
+                lastHit = next;
+                next += n;
+            }
+            mask &= mask - 1;
+            if (next - s >= width) break;
+            if (next > s) mask &= ~uint64_t{0} << (next - s);
+        }
+        return true;
+    }
+    // The window starts s..last one by one.
+    int64_t Tail(int64_t s, int64_t last, const PairFilter& f) {
+        for (s = std::max(s, next); s <= last; ++s)
+            if (Accepts(f, buffer + s)) {
+                if (!TryStart(s)) return count;
+                s = std::max(s, next - 1);
+            }
+        next = std::max(next, last + 1);
+        return count;
+    }
+};
+
+int64_t ScalarCount(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
+                    Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
+                    const ExactWords* words) {
+    next = s;
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
+    return counter.Tail(s, last, f);
+}
+
 #ifdef QHE_SCAN_X86
 
 // Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
@@ -148,50 +214,40 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
     return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
-__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffer, int64_t s, int64_t last,
-                                                            int64_t n, const PairFilter& f, Verifier verify,
-                                                            const void* context, int64_t& lastHit,
-                                                            int64_t& next, ScanBudget* budget) {
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t
+Avx2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f, Verifier verify,
+          const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget, const ExactWords* words) {
     const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
                   a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
     const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
                   b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
     const uint8_t* pa = buffer + f.offsetA;
     const uint8_t* pb = buffer + f.offsetB;
-    int64_t count = 0;
     next = s;
-    // Tries the window start; false when the budget is spent.
-    auto tryStart = [&](int64_t start) {
-        if (verify(context, buffer + start)) {
-            ++count;
-            lastHit = start;
-            next = start + n;
-        } else if (budget && budget->Spend(start)) {
-            next = budget->resume = start + 1;
-            return false;
-        }
-        return true;
-    };
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
     for (; s + 63 <= last; s += 64) {
         if (next - s >= 64) continue; // inside the last hit
         const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
         const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
-        uint64_t mask = lo | (hi << 32);
-        if (next > s) mask &= ~uint64_t{0} << (next - s);
-        while (mask != 0) {
-            if (!tryStart(s + __builtin_ctzll(mask))) return count;
-            mask &= mask - 1;
-            if (next - s >= 64) break;
-            if (next > s) mask &= ~uint64_t{0} << (next - s);
-        }
+        if (!counter.Block(s, lo | (hi << 32), 64)) return counter.count;
     }
-    for (s = std::max(s, next); s <= last; ++s)
-        if (Accepts(f, buffer + s)) {
-            if (!tryStart(s)) return count;
-            s = std::max(s, next - 1);
-        }
-    next = std::max(next, last + 1);
-    return count;
+    return counter.Tail(s, last, f);
+}
+
+int64_t Sse2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
+                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
+                  const ExactWords* words) {
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    next = s;
+    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
+    for (; s + 15 <= last; s += 16) {
+        if (next - s >= 16) continue;
+        if (!counter.Block(s, Candidates16(pa + s, pb + s, a1, a2, b1, b2), 16)) return counter.count;
+    }
+    return counter.Tail(s, last, f);
 }
 
 __attribute__((target("avx2,popcnt"))) int64_t Avx2CountBytes(const uint8_t* buffer, int64_t k, int64_t last,
@@ -249,13 +305,15 @@ int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const P
 
 int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
                      Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
-                     ScanBudget* budget) {
+                     ScanBudget* budget, ScanKernel kernel, const ExactWords* words) {
 #ifdef QHE_SCAN_X86
-    if (kHasAvx2) return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget);
+    if (kernel == ScanKernel::Widest && kHasAvx2)
+        return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
 #endif
-    (void)buffer, (void)first, (void)last, (void)n, (void)filter, (void)verify, (void)context, (void)lastHit,
-        (void)next, (void)budget;
-    return -1;
+    (void)kernel;
+    return ScalarCount(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
 }
 
 int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,

@@ -8,20 +8,25 @@ namespace qhe {
 
 namespace {
 
-// Rough commonness of a byte value in typical files (higher = more common). The candidate filter
-// watches the rarest pattern bytes so that few windows need a full comparison.
+// Rough share of a byte value in typical files, per mille (text, source code, binaries mixed).
+// The candidate filter watches the rarest pattern bytes so that few windows need a full
+// comparison; a case-insensitive position accepts two bytes, so their shares add up.
 int Commonness(uint8_t b) {
-    if (b == 0x00) return 100;
-    if (b == 0x20) return 95;
-    if (b == 0xFF) return 80;
-    if (std::strchr("etaoinsrhld", b)) return 75; // b is not 0 here
-    if (b >= 'a' && b <= 'z') return 60;
-    if (b >= '0' && b <= '9') return 55;
-    if (b == '\r' || b == '\n' || b == '\t') return 55;
-    if (b >= 'A' && b <= 'Z') return 50;
-    if (b < 0x80 && b >= 0x20) return 40;
-    if (b < 0x20) return 30;
-    return 20;
+    if (b == 0x00) return 150;
+    if (b == ' ') return 120;
+    if (b == 'e') return 60;
+    if (b == 't') return 45;
+    if (b == 0xFF) return 30;
+    if (b != 0 && std::strchr("aoinsr", b)) return 35;
+    if (b != 0 && std::strchr("lcdhu", b)) return 22;
+    if (b == '\n') return 25;
+    if (b >= 'a' && b <= 'z') return 10;
+    if (b == '\r' || b == '\t') return 10;
+    if (b >= '0' && b <= '9') return 8;
+    if (b >= 'A' && b <= 'Z') return 6;
+    if (b < 0x80 && b >= 0x20) return 6;
+    if (b < 0x20) return 4;
+    return 2;
 }
 
 } // namespace
@@ -90,6 +95,7 @@ void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uin
     }
     BuildShiftTables();
     BuildFilter();
+    linearReady_ = false;
     // Short exact patterns are compared as two words that overlap in the middle: no library call.
     auto useEnds = [&]<typename Word>(Word) {
         Word head, tail;
@@ -97,8 +103,12 @@ void TQSearch::Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uin
         std::memcpy(&tail, FPattern.data() + FPattern.size() - sizeof(Word), sizeof(Word));
         headWord_ = head, tailWord_ = tail;
         FCompare = &CompareEnds<Word>;
+        words_.n = static_cast<int64_t>(FPattern.size());
+        std::memcpy(&words_.head, &head, sizeof(Word));
+        std::memcpy(&words_.tail, &tail, sizeof(Word));
     };
     const size_t n = FPattern.size();
+    words_ = {};
     if (exact_ && n >= 2 && n <= 4)
         useEnds(uint16_t{});
     else if (exact_ && n >= 4 && n <= 8)
@@ -253,7 +263,7 @@ search_detail::PairFilter TQSearch::FilterForSample(const uint8_t* sample, int64
                                      best->v2,     second->v1,     second->v2};
     if (estimate < 1 || accepted_.size() < 2 || size < 2) return filter;
 
-    bigrams_.assign(65536, 0);
+    if (bigrams_.empty()) bigrams_.assign(65536, 0); // kept zero between uses
     for (int64_t k = 0; k + 1 < size; ++k)
         ++bigrams_[sample[k] << 8 | sample[k + 1]];
     double bestPair = estimate;
@@ -270,50 +280,85 @@ search_detail::PairFilter TQSearch::FilterForSample(const uint8_t* sample, int64
             filter = {x.offset, y.offset, x.v1, x.v2, y.v1, y.v2};
         }
     }
+    for (int64_t k = 0; k + 1 < size; ++k)
+        bigrams_[sample[k] << 8 | sample[k + 1]] = 0;
     return filter;
 }
 
 namespace {
 // Bytes looked at when the filter is chosen again from the data.
 constexpr int64_t kSampleSize = 4096;
+// Failed verifications allowed per window scanned before the filter is replaced: the static
+// filter is replaced early (a filter chosen from the data is cheap to get and rarely worse);
+// a filter chosen from the data is kept while it costs less than the linear-time methods.
+constexpr int64_t kStaticFilterRatio = 256;
+constexpr int64_t kDataFilterRatio = 32;
+// Window starts scanned by a linear-time method before a filter chosen from the data is tried
+// again (the data may have changed).
+constexpr int64_t kLinearSpan = 256 * 1024;
+// Longest joker pattern matched bit-parallel (tables of 256 x n bits per direction); longer ones,
+// rare in practice, keep the quick-search loop.
+constexpr int64_t kShiftAndMaxLength = 4096;
 } // namespace
 
-// The windows first..last after the static filter stopped paying: a filter chosen from the data
-// at hand, and when even that passes too many windows, a linear-time library search for plain
-// patterns or else the quick-search loop.
-int64_t TQSearch::FallbackForward(const uint8_t* buffer, int64_t first, int64_t last,
-                                  int64_t rangeLast) const {
-    ++fallbackCount_;
-    if (first > last) return -1;
-    const int64_t n = FLength;
-    const int64_t sampleEnd = std::min(last + n, first + kSampleSize);
-    const auto filter = FilterForSample(buffer + first, sampleEnd - first);
-    search_detail::ScanBudget budget{first};
-    const int64_t hit =
-        search_detail::ScanForward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
-    if (hit != search_detail::kGaveUp) return hit;
-    if (exact_) {
-        const int64_t from = budget.resume;
-        if (from > last) return -1;
-        const void* found = memmem(buffer + from, static_cast<size_t>(last - from + n), FPattern.data(),
-                                   static_cast<size_t>(n));
-        return found ? static_cast<const uint8_t*>(found) - buffer : -1;
-    }
-    return FindInChunkForward(buffer, budget.resume, last, rangeLast);
+void TQSearch::ResetScan() const {
+    active_ = filter_;
+    stage_ = Stage::StaticFilter;
 }
 
-int64_t TQSearch::FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last,
-                                   int64_t rangeFirst) const {
+int64_t TQSearch::FilterRatio() const {
+    return stage_ == Stage::StaticFilter ? kStaticFilterRatio : kDataFilterRatio;
+}
+
+// The active filter stopped paying at window start `at` (scanning in direction `step`): the
+// static filter gives way to one chosen from the data there, which in turn gives way to a
+// linear-time method for the next kLinearSpan window starts.
+void TQSearch::Escalate(const uint8_t* buffer, int64_t at, int64_t step, int64_t first, int64_t last) const {
     ++fallbackCount_;
+    if (stage_ == Stage::StaticFilter) {
+        const int64_t n = FLength;
+        const int64_t from = step > 0 ? at : std::max(first, at + n - kSampleSize);
+        const int64_t to = step > 0 ? std::min(last + n, at + kSampleSize) : at + n;
+        active_ = FilterForSample(buffer + from, to - from);
+        stage_ = Stage::DataFilter;
+    } else {
+        stage_ = Stage::Linear;
+        linearUntil_ = at + step * kLinearSpan;
+    }
+}
+
+void TQSearch::PrepareLinear() const {
+    if (linearReady_) return;
+    linearReady_ = true;
+    usesShiftAnd_ = std::find(wildcard_.begin(), wildcard_.end(), 1) != wildcard_.end();
+    if (usesShiftAnd_ && FLength > kShiftAndMaxLength) return; // the quick-search loop instead
+    if (!usesShiftAnd_) {
+        twoWay_.Prepare(FCaseSensitive ? FPattern : FUpperPattern, FCaseSensitive ? nullptr : &FUpperMap);
+        return;
+    }
+    shiftAnd_.Prepare(FLength, [this](int64_t i, uint8_t c) {
+        if (wildcard_[i]) return true;
+        return FCaseSensitive ? c == FPattern[i] : FUpperMap[c] == FUpperPattern[i];
+    });
+}
+
+int64_t TQSearch::LinearForward(const uint8_t* buffer, int64_t first, int64_t last) const {
     if (first > last) return -1;
-    const int64_t n = FLength;
-    const int64_t sampleFirst = std::max(first, last + n - kSampleSize);
-    const auto filter = FilterForSample(buffer + sampleFirst, last + n - sampleFirst);
-    search_detail::ScanBudget budget{last};
-    const int64_t hit =
-        search_detail::ScanBackward(buffer, first, last, filter, FCompare, this, Kernel(), &budget);
-    if (hit != search_detail::kGaveUp) return hit;
-    return FindInChunkBackward(buffer, first, budget.resume, rangeFirst);
+    if (exact_) {
+        const auto n = static_cast<size_t>(FLength);
+        const void* found = memmem(buffer + first, static_cast<size_t>(last - first) + n, FPattern.data(), n);
+        return found ? static_cast<const uint8_t*>(found) - buffer : -1;
+    }
+    PrepareLinear();
+    return usesShiftAnd_ ? shiftAnd_.FindForward(buffer, first, last)
+                         : twoWay_.FindForward(buffer, first, last);
+}
+
+int64_t TQSearch::LinearBackward(const uint8_t* buffer, int64_t first, int64_t last) const {
+    PrepareLinear();
+    if (usesShiftAnd_ && FLength > kShiftAndMaxLength) return FindInChunkBackward(buffer, first, last, first);
+    return usesShiftAnd_ ? shiftAnd_.FindBackward(buffer, first, last)
+                         : twoWay_.FindBackward(buffer, first, last);
 }
 
 int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last,
@@ -324,11 +369,24 @@ int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t
         const void* hit = std::memchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
         return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
     }
-    search_detail::ScanBudget budget{first};
-    const int64_t hit =
-        search_detail::ScanForward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
-    if (hit != search_detail::kGaveUp) return hit;
-    return FallbackForward(buffer, budget.resume, last, rangeLast);
+    for (int64_t s = first; s <= last;) {
+        if (stage_ == Stage::Linear) {
+            const int64_t end = std::min(last, linearUntil_);
+            const int64_t hit = LinearForward(buffer, s, end);
+            if (hit >= 0 || end == last) return hit;
+            s = end + 1;
+            stage_ = Stage::StaticFilter; // the next step chooses a filter from the data again
+            Escalate(buffer, s, 1, s, rangeLast);
+            continue;
+        }
+        search_detail::ScanBudget budget{s, 0, 0, FilterRatio()};
+        const int64_t hit =
+            search_detail::ScanForward(buffer, s, last, active_, FCompare, this, Kernel(), &budget);
+        if (hit != search_detail::kGaveUp) return hit;
+        s = budget.resume;
+        Escalate(buffer, s, 1, s, rangeLast);
+    }
+    return -1;
 }
 
 int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last,
@@ -339,17 +397,31 @@ int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_
         const void* hit = memrchr(buffer + first, FPattern[0], static_cast<size_t>(last - first + 1));
         return hit ? static_cast<const uint8_t*>(hit) - buffer : -1;
     }
-    search_detail::ScanBudget budget{last};
-    const int64_t hit =
-        search_detail::ScanBackward(buffer, first, last, filter_, FCompare, this, Kernel(), &budget);
-    if (hit != search_detail::kGaveUp) return hit;
-    return FallbackBackward(buffer, first, budget.resume, rangeFirst);
+    for (int64_t s = last; s >= first;) {
+        if (stage_ == Stage::Linear) {
+            const int64_t end = std::max(first, linearUntil_);
+            const int64_t hit = LinearBackward(buffer, end, s);
+            if (hit >= 0 || end == first) return hit;
+            s = end - 1;
+            stage_ = Stage::StaticFilter;
+            Escalate(buffer, s, -1, rangeFirst, s);
+            continue;
+        }
+        search_detail::ScanBudget budget{s, 0, 0, FilterRatio()};
+        const int64_t hit =
+            search_detail::ScanBackward(buffer, first, s, active_, FCompare, this, Kernel(), &budget);
+        if (hit != search_detail::kGaveUp) return hit;
+        s = budget.resume;
+        Escalate(buffer, s, -1, rangeFirst, s);
+    }
+    return -1;
 }
 
 int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
                               bool jokerOn, uint8_t joker, int64_t& first, int64_t& last) {
     if (pattern.empty()) return -2;
     if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
+    ResetScan();
     // Window starts as 0-based buffer indexes: the window s covers s .. s+n-1.
     first = std::max<int64_t>(low, 1) - 1;
     last = static_cast<int64_t>(high) - FLength;
@@ -425,17 +497,19 @@ int64_t TQSearch::CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t
         s = last + 1;
         return count;
     }
-    if (method_ == Method::CandidateFilter && filterReady_ && n > 1) {
-        search_detail::ScanBudget budget{s};
-        int64_t next = s;
-        const int64_t counted =
-            search_detail::CountForward(buffer, s, last, n, filter_, FCompare, this, lastHit, next, &budget);
-        if (counted >= 0) {
-            count = counted;
-            s = next; // past last, or where the filter stopped paying: the loop below goes on
-        }
-    }
+    // One vector pass counts the hits while the active filter pays; where it stops paying the
+    // next filter (or, per hit, the linear-time method) goes on from there.
+    const bool vectorCount = method_ != Method::QuickSearch && filterReady_ && n > 1;
     while (s <= last) {
+        if (vectorCount && stage_ != Stage::Linear) {
+            search_detail::ScanBudget budget{s, 0, 0, FilterRatio()};
+            int64_t next = s;
+            count += search_detail::CountForward(buffer, s, last, n, active_, FCompare, this, lastHit, next,
+                                                 &budget, Kernel(), words_.n ? &words_ : nullptr);
+            s = next;
+            if (s <= last) Escalate(buffer, s, 1, s, rangeLast);
+            continue;
+        }
         const int64_t hit = ScanChunkForward(buffer, s, last, rangeLast);
         if (hit < 0) {
             s = last + 1;

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/search/CandidateScan.h"
+#include "core/search/LinearScan.h"
 
 #include <array>
 #include <cstdint>
@@ -58,7 +59,7 @@ class TQSearch {
     int PrepareCount() const { return prepareCount_; }
     // The candidate filter chosen for the prepared pattern (benchmarks build data against it).
     const search_detail::PairFilter& Filter() const { return filter_; }
-    // How often a scan found the candidate filter passing too many windows and switched method.
+    // How often a scan found its candidate filter passing too many windows and switched method.
     int FallbackCount() const { return fallbackCount_; }
     // How the range is scanned; every method gives the same results. The candidate filter is the
     // default (the quick-search loop where the build has no vector scan); the quick-search loop
@@ -81,8 +82,12 @@ class TQSearch {
     bool UsesQuickSearch() const;
     int64_t ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
     int64_t ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
-    int64_t FallbackForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeLast) const;
-    int64_t FallbackBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t rangeFirst) const;
+    void ResetScan() const;
+    int64_t FilterRatio() const;
+    void Escalate(const uint8_t* buffer, int64_t at, int64_t step, int64_t first, int64_t last) const;
+    void PrepareLinear() const;
+    int64_t LinearForward(const uint8_t* buffer, int64_t first, int64_t last) const;
+    int64_t LinearBackward(const uint8_t* buffer, int64_t first, int64_t last) const;
     search_detail::PairFilter FilterForSample(const uint8_t* sample, int64_t size) const;
     int64_t CountInChunkForward(const uint8_t* buffer, int64_t& s, int64_t last, int64_t rangeLast,
                                 int64_t& lastHit) const;
@@ -115,8 +120,20 @@ class TQSearch {
     // For exact patterns of 2..16 bytes: the first and the last word of the pattern, which
     // together cover it.
     uint64_t headWord_ = 0, tailWord_ = 0;
+    search_detail::ExactWords words_;       // the same for the count kernels
     mutable std::vector<uint16_t> bigrams_; // scratch for choosing a filter from the data
-    search_detail::PairFilter filter_;
+    search_detail::PairFilter filter_;      // chosen from the pattern alone
+    // How the running scan finds candidates: the static filter, one chosen from the data, or a
+    // linear-time method up to window start linearUntil_. Each search or count starts afresh.
+    enum class Stage { StaticFilter, DataFilter, Linear };
+    mutable Stage stage_ = Stage::StaticFilter;
+    mutable search_detail::PairFilter active_;
+    mutable int64_t linearUntil_ = 0;
+    // The linear-time methods, prepared when first needed.
+    mutable bool linearReady_ = false;
+    mutable bool usesShiftAnd_ = false; // wildcards: two-way matching does not apply
+    mutable search_detail::TwoWay twoWay_;
+    mutable search_detail::ShiftAnd shiftAnd_;
     bool filterReady_ = false;
     Method method_ = Method::CandidateFilter;
     int prepareCount_ = 0;

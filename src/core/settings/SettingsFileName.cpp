@@ -11,11 +11,14 @@ constexpr const char* kFileName = "QHE32.INI";
 }
 
 std::string SettingsFileName() {
+    return SettingsFileNameFor(ProgramFolder());
+}
+
+std::string SettingsFileNameFor(const std::string& programFolder) {
     if (const char* fromEnvironment = std::getenv("QHE32_INI"); fromEnvironment && *fromEnvironment) {
         return fromEnvironment;
     }
-    std::string programFolder = ProgramFolder();
-    if (IsFolderWritable(programFolder)) {
+    if (IsFolderWritable(programFolder) && !IsInstalledProgramFolder(programFolder)) {
         return programFolder == "/" ? std::string("/") + kFileName : programFolder + "/" + kFileName;
     }
     return XdgConfigHome() + "/qhe32/" + kFileName;

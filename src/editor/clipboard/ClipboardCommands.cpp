@@ -1,27 +1,15 @@
 #include "editor/clipboard/ClipboardCommands.h"
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/BlockMarking.h"
 #include "editor/clipboard/ClipboardFormat.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgLargeClipboard = 2019;
-constexpr int kMsgNoBlock = 2023;
-constexpr int kMsgPasting = 2027;
-constexpr int kMsgCopying = 2029;
-constexpr int kMsgNoRoom = 2044;
-constexpr int kMsgFilePosition = 2047;
-constexpr int kMsgCopyFailed = 2060;
-constexpr int kMsgAskHexCopy = 2084;
-constexpr int kMsgNotHex = 2099;
 
 // Plain text ends at its first zero byte.
 std::string UpToZero(std::string text) {
@@ -32,17 +20,12 @@ std::string UpToZero(std::string text) {
 
 } // namespace
 
-void ClipboardCommands::SetModified() {
-    s_.doc.Modified = true;
-    s_.Changed(kChangedStatus | kChangedCaption);
-}
-
 void ClipboardCommands::Cut1Click(bool cut) {
     if (!HasBlock()) {
         s_.ui.ShowError(Msg(kMsgNoBlock));
         return;
     }
-    view_.BeginBusy(Msg(kMsgCopying));
+    view_.BeginBusy(Msg(kMsgCopyingToClipboard));
     const int64_t a = s_.view.CursorPosition();
     bool placed = false;
     try {
@@ -82,19 +65,18 @@ void ClipboardCommands::Paste1Click() {
         return;
     }
     const auto n = static_cast<int64_t>(bytes->size());
-    // InsertGap also refuses a Document that would pass 2 GiB.
-    if (n > kMaxDocumentSize || !s_.doc.InsertGap(a, n)) {
-        view_.EndBusy();
+    // The insert also refuses a Document that would pass 2 GiB.
+    view_.BeginBusy(Msg(kMsgPasting));
+    const bool inserted =
+        n <= kMaxDocumentSize &&
+        s_.editor.Insert(a, reinterpret_cast<const uint8_t*>(bytes->data()), n, ReplaceUndoRule::Reached);
+    view_.EndBusy();
+    view_.EndBusy();
+    if (!inserted) {
         s_.ui.ShowError(Msg(kMsgNoRoom));
         return;
     }
-    view_.BeginBusy(Msg(kMsgPasting));
-    std::memcpy(s_.doc.Buffer() + a - 1, bytes->data(), static_cast<size_t>(n));
-    view_.EndBusy();
-    view_.EndBusy();
-    SetModified();
-    DisableReplaceUndoFrom(s_, a);
-    BlockMarking(s_).InvalidateBlockFrom(a);
+    s_.editor.DropBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
 }
@@ -122,7 +104,7 @@ void ClipboardCommands::Copyhex1Click() {
         return;
     }
     static const char kDigits[] = "0123456789ABCDEF";
-    auto progress = s_.ui.CreateProgress(true, true, Msg(kMsgFilePosition), Msg(kMsgCopying));
+    auto progress = s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgCopyingToClipboard));
     for (int64_t p = begin; p <= end; ++p) {
         const uint8_t b = s_.doc.GetByte(p);
         text += kDigits[b >> 4];
@@ -154,7 +136,7 @@ void ClipboardCommands::Pastefromhexstring1Click() {
     view_.EndBusy();
     if (!inserted) return;
     // The bytes from a moved up, so a block reaching a no longer marks what it was made for.
-    BlockMarking(s_).InvalidateBlockFrom(a);
+    s_.editor.DropBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "editor/BlockCommands.h"
 #include "editor/EditorState.h"
+#include "editor/blocks/BlockCommands.h"
 #include "editor/clipboard/StringCommands.h"
 #include "editor/view/ViewCommands.h"
 
@@ -33,7 +33,6 @@ class ClipboardCommands {
 
   private:
     bool HasBlock() const { return s_.block.Complete() && s_.block.end <= s_.doc.Size(); }
-    void SetModified();
 
     EditorState& s_;
     BlockCommands& blocks_;

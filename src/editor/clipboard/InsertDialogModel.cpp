@@ -18,7 +18,7 @@ InsertCheck CheckInsertEntries(const InsertEntries& entries) {
     } else {
         const auto bytes = HexToBytes(entries.hexText);
         if (!bytes) {
-            check.messageId = kMsgInsertHexInvalid;
+            check.messageId = kMsgHexInvalid;
             check.focus = InsertField::Hex;
             return check;
         }
@@ -39,7 +39,7 @@ InsertCheck CheckInsertEntries(const InsertEntries& entries) {
 }
 
 std::string InsertDialogCaption(bool overwrite) {
-    return overwrite ? Msg(kMsgOverwriteCaption) : std::string("插入");
+    return overwrite ? Msg(kMsgOverwriteMode) : std::string("插入");
 }
 
 int InsertDialogHelpContext(bool overwrite) {

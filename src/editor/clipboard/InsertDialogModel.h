@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/text/HexBytes.h"
+#include "core/text/MessageIds.h"
 
 namespace qhe {
 
@@ -24,10 +25,7 @@ struct InsertDialogResult {
     bool utf16 = false;
 };
 
-// Message ids and help contexts of the dialog.
-inline constexpr int kMsgOverwriteCaption = 2016;
-inline constexpr int kMsgInsertEmpty = 2070;
-inline constexpr int kMsgInsertHexInvalid = 2054;
+// Help contexts of the dialog (its message ids are in core/text/MessageIds.h).
 inline constexpr int kHelpInsertString = 50;
 inline constexpr int kHelpOverwriteString = 72;
 // The count field's range.

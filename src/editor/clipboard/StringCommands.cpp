@@ -1,44 +1,19 @@
 #include "editor/clipboard/StringCommands.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/BlockMarking.h"
 
 namespace qhe {
-namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgPastEnd = 2028;
-constexpr int kMsgInserting = 2030;
-
-} // namespace
-
-void DisableReplaceUndoFrom(EditorState& state, int64_t a) {
-    if (state.actions.Enabled("Replaceundo1") && state.lastReplaceAddress + state.lastReplaceLength - 1 >= a)
-        state.actions.SetEnabled("Replaceundo1", false);
-}
-
-void StringCommands::SetModified() {
-    s_.doc.Modified = true;
-    s_.Changed(kChangedStatus | kChangedCaption);
-}
-
 bool StringCommands::InsertRepeated(int64_t pos, int64_t count, const std::string& bytes) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (length == 0 || count <= 0) return true;
-    // Checked by division so that no product can overflow.
-    if (count > (kMaxDocumentSize - s_.doc.Size()) / length || !s_.doc.InsertGap(pos, length * count)) {
+    if (!s_.editor.InsertRepeated(pos, bytes, count, ReplaceUndoRule::Reached)) {
         s_.ui.ShowError(Msg(kMsgNoMemory));
         return false;
     }
     const int64_t total = length * count;
-    uint8_t* target = s_.doc.Buffer() + pos - 1;
-    for (int64_t i = 0; i < count; ++i)
-        std::memcpy(target + i * length, bytes.data(), static_cast<size_t>(length));
-    SetModified();
-    DisableReplaceUndoFrom(s_, pos);
     view_.ShowAddress(std::min<int64_t>(pos + total, s_.doc.Size()), true, true);
     return true;
 }
@@ -49,10 +24,9 @@ bool StringCommands::OverwriteBytes(int64_t pos, const std::string& bytes, bool 
         s_.ui.ShowError(Msg(kMsgPastEnd));
         return false;
     }
-    s_.doc.WriteBytes(pos, reinterpret_cast<const uint8_t*>(bytes.data()), length);
-    SetModified();
     // The replaced bytes may have been written over, so the undo no longer knows them.
-    if (s_.lastReplaceAddress <= pos + length - 1) DisableReplaceUndoFrom(s_, pos);
+    s_.editor.Overwrite(pos, reinterpret_cast<const uint8_t*>(bytes.data()), length,
+                        ReplaceUndoRule::Reached);
     if (moveView) view_.ShowAddress(std::min<int64_t>(pos + length, s_.doc.Size()), true, true);
     return true;
 }
@@ -86,7 +60,7 @@ void StringCommands::Insert1Click() {
     const int64_t cur = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(Msg(kMsgInserting));
     // The bytes from cur moved up, so a block reaching cur no longer marks what it was made for.
-    if (InsertRepeated(cur, result->count, result->bytes)) BlockMarking(s_).InvalidateBlockFrom(cur);
+    if (InsertRepeated(cur, result->count, result->bytes)) s_.editor.DropBlockFrom(cur);
     view_.EndBusy();
 }
 

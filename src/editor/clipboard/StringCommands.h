@@ -32,14 +32,9 @@ class StringCommands {
   private:
     InsertDialogRequest DialogRequest(bool overwrite) const;
     void Remember(const InsertDialogResult& result);
-    void SetModified();
 
     EditorState& s_;
     ViewCommands view_;
 };
-
-// Disables Replaceundo1 when an edit at position a reaches the last replacement (its bytes
-// would no longer stand where the undo looks for them).
-void DisableReplaceUndoFrom(EditorState& state, int64_t a);
 
 } // namespace qhe

@@ -7,17 +7,16 @@
 
 #include "core/settings/SettingsFileName.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/HeadlessUi.h"
-#include "editor/SettingsStore.h"
 #include "editor/script/ScriptRun.h"
 #include "editor/script/ScriptWindowModel.h"
+#include "editor/settings/SettingsStore.h"
 #include "platform/Paths.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgScriptReadError = 2129;
 constexpr const char* kEraseLine = "\r\x1b[K";
 
 // The one-line status of a run on a terminal: caption and percentage, rewritten in place.

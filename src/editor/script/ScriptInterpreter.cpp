@@ -4,37 +4,20 @@
 #include <optional>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "core/tools/CharTable.h"
 #include "core/tools/DecodeNumbers.h"
-#include "editor/BlockCommands.h"
-#include "editor/BlockMarking.h"
-#include "editor/CharConversion.h"
-#include "editor/FileCommands.h"
-#include "editor/clipboard/StringCommands.h"
+#include "editor/blocks/BlockCommands.h"
+#include "editor/blocks/BlockMarking.h"
 #include "editor/search/FindCommands.h"
 #include "editor/search/ReplaceCommands.h"
+#include "editor/tools/CharConversion.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
 
 namespace {
-
-constexpr int kMsgSearching = 2045;
-constexpr int kMsgPosition = 2047;
-constexpr int kMsgReplacing = 2059;
-constexpr int kMsgLineHeader = 2106;
-constexpr int kMsgBadCommand = 2110;
-constexpr int kMsgVerifyFailed = 2113;
-constexpr int kMsgDeletePastEnd = 2114;
-constexpr int kMsgWritePastEnd = 2115;
-constexpr int kMsgBadAddress = 2116;
-constexpr int kMsgNotChanged = 2119;
-constexpr int kMsgCancelled = 2125;
-constexpr int kMsgNotFound = 2126;
-constexpr int kMsgTableError = 2130;
-constexpr int kMsgInformation = 2134;
-constexpr int kMsgBitwise = 2139;
 constexpr int kBitChunk = 64 * 1024;
 constexpr int64_t kBitBoxThreshold = 200;
 
@@ -59,6 +42,36 @@ void ReplaceAllOf(std::string& text, std::string_view what, std::string_view by)
 template <typename Op> void ApplyBytes(uint8_t* bytes, int64_t n, Op op) {
     for (int64_t i = 0; i < n; ++i)
         bytes[i] = static_cast<uint8_t>(op(bytes[i]));
+}
+
+// Applies the bitwise operation letter to count bytes in chunks, the box (when shown) following.
+void ApplyBitwise(uint8_t* bytes, int64_t count, char letter, uint8_t operand, int shift, Progress* box) {
+    for (int64_t done = 0; done < count;) {
+        const int64_t n = std::min<int64_t>(kBitChunk, count - done);
+        uint8_t* chunk = bytes + done;
+        switch (letter) {
+        case 'A':
+            ApplyBytes(chunk, n, [operand](uint8_t b) { return b & operand; });
+            break;
+        case 'O':
+            ApplyBytes(chunk, n, [operand](uint8_t b) { return b | operand; });
+            break;
+        case 'X':
+            ApplyBytes(chunk, n, [operand](uint8_t b) { return b ^ operand; });
+            break;
+        case 'L':
+            ApplyBytes(chunk, n, [shift](uint8_t b) { return (b << shift) & 0xFF; });
+            break;
+        case 'R':
+            ApplyBytes(chunk, n, [shift](uint8_t b) { return b >> shift; });
+            break;
+        default:
+            ApplyBytes(chunk, n, [](uint8_t b) { return ~b & 0xFF; });
+            break;
+        }
+        done += n;
+        if (box) box->SetProgress(done, count, 5);
+    }
 }
 
 // For one script search: case-sensitive, from the cursor, the script's joker and strings;
@@ -261,14 +274,7 @@ bool ScriptInterpreter::Execute(const ScriptCommand& c) {
 
 void ScriptInterpreter::MoveTo(int64_t address) {
     address_ = address;
-    if (address < 1 || address > Size()) FailAt(kMsgBadAddress, address);
-}
-
-// Bookkeeping of an edit the script makes itself (the bitwise operations).
-void ScriptInterpreter::Edited(int64_t from) {
-    s_.doc.Modified = true;
-    DisableReplaceUndoFrom(s_, from);
-    s_.Changed(kChangedView | kChangedStatus | kChangedCaption);
+    if (address < 1 || address > Size()) FailAt(kMsgCannotGoTo, address);
 }
 
 void ScriptInterpreter::Delete(int64_t n) {
@@ -282,16 +288,22 @@ void ScriptInterpreter::Overwrite(const std::string& bytes) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (address_ < 1 || address_ + length - 1 > Size()) Fail(kMsgWritePastEnd);
     if (length == 0) return;
-    StringCommands(s_).OverwriteBytes(address_, bytes, false);
+    s_.editor.Overwrite(address_, reinterpret_cast<const uint8_t*>(bytes.data()), length,
+                        ReplaceUndoRule::Reached);
     address_ = std::min(address_ + length, Size());
 }
 
 void ScriptInterpreter::Insert(const std::string& bytes) {
     if (bytes.empty()) return;
     const int64_t at = std::clamp<int64_t>(address_, 1, Size() + 1);
-    // The Document has shown message 2004 already; the line header follows it.
-    if (!StringCommands(s_).InsertRepeated(at, 1, bytes)) throw ScriptError("", ScriptErrorForm::HeaderAlone);
-    address_ = std::min(at + static_cast<int64_t>(bytes.size()), Size());
+    const auto length = static_cast<int64_t>(bytes.size());
+    if (!s_.editor.InsertRepeated(at, bytes, 1, ReplaceUndoRule::Reached)) {
+        // The line header follows message 2004.
+        s_.ui.ShowError(Msg(kMsgNoMemory));
+        throw ScriptError("", ScriptErrorForm::HeaderAlone);
+    }
+    ViewCommands(s_).ShowAddress(std::min(at + length, Size()), true, true);
+    address_ = std::min(at + length, Size());
 }
 
 void ScriptInterpreter::Find(const std::string& bytes) {
@@ -305,7 +317,7 @@ void ScriptInterpreter::Find(const std::string& bytes) {
         RestoreBox();
     }
     if (cancelled) Cancelled();
-    if (!found) FailAt(kMsgNotFound, address_);
+    if (!found) FailAt(kMsgScriptNotFound, address_);
     address_ = position;
 }
 
@@ -314,7 +326,7 @@ void ScriptInterpreter::Replace(const ScriptCommand& c) {
     bool found = false, replaced = false, cancelled = false;
     {
         const SearchOptionsScope scope(s_, jokerOn_, jokerByte_, c.bytes, c.replacement);
-        progress_.Box().SetCaption(Msg(kMsgReplacing));
+        progress_.Box().SetCaption(Msg(kMsgReplacingCaption));
         progress_.Box().SetText(Msg(kMsgSearching), 1);
         ReplaceCommands(s_).ReplaceNext(position, found, replaced, false, cancelled, progress_.Box());
         RestoreBox();
@@ -337,17 +349,18 @@ void ScriptInterpreter::ReplaceAll(const ScriptCommand& c) {
     s_.lastFoundAddress = 0;
     {
         const SearchOptionsScope scope(s_, jokerOn_, jokerByte_, c.bytes, c.replacement);
-        progress_.Box().SetCaption(Msg(kMsgReplacing));
+        progress_.Box().SetCaption(Msg(kMsgReplacingCaption));
         progress_.Box().SetText(Msg(kMsgSearching), 1);
         ReplaceCommands replace(s_);
         if (freeMemory) replace.freeMemory = freeMemory;
+        s_.editor.BeginBulkRewrite();
         replace.ReplaceAll(address_, first, count, cancelled, progress_.Box());
         RestoreBox();
     }
     const bool refused = count == 0 && !cancelled && s_.lastFoundAddress != 0;
+    // The user's replacement string is back, so an undo could not find these replacements.
+    s_.editor.EndBulkRewrite(first, count, ReplaceUndoRule::Always, false);
     if (count > 0) {
-        s_.actions.SetEnabled("Replaceundo1", false);
-        if (Size() == 0) FileCommands(s_).MakeEmpty();
         const auto r = static_cast<int64_t>(c.replacement.size());
         address_ =
             std::min(r > 0 ? s_.lastFoundAddress + r - 1 : s_.lastFoundAddress, std::max<int64_t>(Size(), 1));
@@ -379,41 +392,20 @@ void ScriptInterpreter::Bitwise(const ScriptCommand& c) {
     }
     const uint8_t operand = c.bytes.empty() ? 0 : static_cast<uint8_t>(c.bytes[0]);
     const int shift = static_cast<int>(c.number);
-    uint8_t* bytes = s_.doc.Buffer() + address_ - 1;
-    for (int64_t done = 0; done < count;) {
-        const int64_t n = std::min<int64_t>(kBitChunk, count - done);
-        uint8_t* chunk = bytes + done;
-        switch (letter) {
-        case 'A':
-            ApplyBytes(chunk, n, [operand](uint8_t b) { return b & operand; });
-            break;
-        case 'O':
-            ApplyBytes(chunk, n, [operand](uint8_t b) { return b | operand; });
-            break;
-        case 'X':
-            ApplyBytes(chunk, n, [operand](uint8_t b) { return b ^ operand; });
-            break;
-        case 'L':
-            ApplyBytes(chunk, n, [shift](uint8_t b) { return (b << shift) & 0xFF; });
-            break;
-        case 'R':
-            ApplyBytes(chunk, n, [shift](uint8_t b) { return b >> shift; });
-            break;
-        default:
-            ApplyBytes(chunk, n, [](uint8_t b) { return ~b & 0xFF; });
-            break;
-        }
-        done += n;
-        if (showBox) box.SetProgress(done, count, 5);
-    }
-    Edited(address_);
+    s_.editor.Rewrite(
+        address_, count,
+        [&](uint8_t* buffer) {
+            ApplyBitwise(buffer + address_ - 1, count, letter, operand, shift, showBox ? &box : nullptr);
+            return count;
+        },
+        ReplaceUndoRule::Reached);
+    s_.Changed(kChangedView);
     address_ = std::min(address_ + count, Size());
     if (!showBox) return;
     const bool cancelled = box.Cancelled();
     RestoreBox();
     if (cancelled) Cancelled();
 }
-
 void ScriptInterpreter::ConvertChars(const std::string& tableFile) {
     CharTable table;
     if (ReadCharTableFile(table, tableFile) != 0)

@@ -57,7 +57,6 @@ class ScriptInterpreter {
     void Bitwise(const ScriptCommand& c);
     void ConvertChars(const std::string& tableFile);
     void ShowMessage(const std::string& text);
-    void Edited(int64_t from);
     int64_t Size() const { return s_.doc.Size(); }
 
     EditorState& s_;

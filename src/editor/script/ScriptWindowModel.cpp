@@ -2,24 +2,15 @@
 
 #include "core/text/Ansi.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/FileCommands.h"
+#include "editor/file/FileCommands.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SmallFile.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgWriting = 2007;
-constexpr int kMsgAskSaveNamed = 2025;
-constexpr int kMsgSyntaxPassed = 2120;
-constexpr int kMsgWindowCaption = 2121;
-constexpr int kMsgAskSave = 2122;
-constexpr int kMsgSaveTitle = 2123;
-constexpr int kMsgLoadTitle = 2124;
-constexpr int kMsgReadError = 2129;
-constexpr int kMsgSucceeded = 2131;
 
 FileDialogRequest ScriptDialog(int titleId, const std::string& folder) {
     FileDialogRequest request;
@@ -94,7 +85,7 @@ bool ScriptWindowModel::LoadScript(const std::string& name) {
     std::vector<std::string> lines;
     if (!ReadScriptFile(name, lines)) {
         scriptFileName.clear();
-        s_.ui.ShowError(FormatMsg(kMsgReadError, {FileNameOnly(name)}));
+        s_.ui.ShowError(FormatMsg(kMsgScriptReadError, {FileNameOnly(name)}));
         return false;
     }
     editor_.SetLines(lines);
@@ -108,7 +99,7 @@ bool ScriptWindowModel::SaveScript() {
     for (const std::string& line : editor_.Lines())
         data += Utf8ToAnsi(line) + "\r\n";
     if (WriteFileSafely(scriptFileName, data) != 0) {
-        s_.ui.ShowError(FormatMsg(kMsgWriting, {FileNameOnly(scriptFileName)}));
+        s_.ui.ShowError(FormatMsg(kMsgWriteFailed, {FileNameOnly(scriptFileName)}));
         return false;
     }
     editor_.SetModified(false);
@@ -116,7 +107,7 @@ bool ScriptWindowModel::SaveScript() {
 }
 
 bool ScriptWindowModel::SaveScriptAs() {
-    const auto chosen = s_.ui.ChooseSaveFile(ScriptDialog(kMsgSaveTitle, s_.doc.CurrentDir));
+    const auto chosen = s_.ui.ChooseSaveFile(ScriptDialog(kMsgSaveScriptTitle, s_.doc.CurrentDir));
     if (!chosen) return false;
     scriptFileName = *chosen;
     SaveScript();
@@ -126,7 +117,7 @@ bool ScriptWindowModel::SaveScriptAs() {
 bool ScriptWindowModel::AskSaveScript() {
     if (!editor_.Modified()) return true;
     const std::string question = scriptFileName.empty()
-                                     ? Msg(kMsgAskSave)
+                                     ? Msg(kMsgAskSaveScript)
                                      : FormatMsg(kMsgAskSaveNamed, {FileNameOnly(scriptFileName)});
     const int answer = s_.ui.AskYesNoCancel(question);
     if (answer == mrNo) return true;
@@ -140,7 +131,7 @@ bool ScriptWindowModel::AskSaveScript() {
 
 void ScriptWindowModel::Open() {
     if (!AskSaveScript()) return;
-    const auto chosen = s_.ui.ChooseOpenFile(ScriptDialog(kMsgLoadTitle, ProgramFolder()));
+    const auto chosen = s_.ui.ChooseOpenFile(ScriptDialog(kMsgLoadScriptTitle, ProgramFolder()));
     if (chosen) LoadScript(chosen->fileName);
 }
 

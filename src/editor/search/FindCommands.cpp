@@ -4,18 +4,13 @@
 #include <span>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/search/FindDialogModel.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgSearching = 2045;
-constexpr int kMsgNotFound = 2046;
-constexpr int kMsgPosition = 2047;
-constexpr int kMsgCountResult = 2050;
-constexpr int kMsgInformation = 2134;
 constexpr int kProgressStep = 5;
 
 std::span<const uint8_t> BytesOf(const std::string& bytes) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/text/HexBytes.h"
+#include "core/text/MessageIds.h"
 
 namespace qhe {
 
@@ -40,17 +41,7 @@ struct FindDialogResult {
     std::string pattern;
 };
 
-// Message ids and help contexts of the dialog.
-inline constexpr int kMsgFindCaption = 2048;
-inline constexpr int kMsgCountCaption = 2049;
-inline constexpr int kMsgJokerInvalid = 2053;
-inline constexpr int kMsgHexInvalid = 2054;
-inline constexpr int kMsgEmptyText = 2055;
-inline constexpr int kMsgCaseLetters = 2094;
-inline constexpr int kMsgScopeBegin = 2077;
-inline constexpr int kMsgScopeEnd = 2078;
-inline constexpr int kMsgUtf16Little = 2140;
-inline constexpr int kMsgUtf16Big = 2141;
+// Help contexts of the dialog (its message ids are in core/text/MessageIds.h).
 inline constexpr int kHelpFind = 51;
 inline constexpr int kHelpCount = 52;
 

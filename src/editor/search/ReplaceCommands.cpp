@@ -5,29 +5,14 @@
 #include <memory>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
-#include "editor/BlockMarking.h"
-#include "editor/FileCommands.h"
 #include "editor/search/ReplaceDialogModel.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/FreeMemory.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgNoMemory = 2004;
-constexpr int kMsgSearching = 2045;
-constexpr int kMsgNotFound = 2046;
-constexpr int kMsgReplacingCaption = 2059;
-constexpr int kMsgTooManyReplacements = 2062;
-constexpr int kMsgReplacedCount = 2063;
-constexpr int kMsgReplacing = 2064;
-constexpr int kMsgSearchReplace = 2065;
-constexpr int kMsgStepCount = 2066;
-constexpr int kMsgStepReplace = 2067;
-constexpr int kMsgNotPascalExe = 2071;
-constexpr int kMsgPatched = 2072;
-constexpr int kMsgInformation = 2134;
 constexpr int kProgressStep = 5;
 
 // The Borland Pascal 7.0 run-time's delay calibration and its patched form.
@@ -48,20 +33,9 @@ uint64_t ReplaceCommands::FreeMemory() const {
 }
 
 bool ReplaceCommands::ReplaceAt(int64_t position, int64_t oldLength, const std::string& bytes) {
-    Document& doc = s_.doc;
-    const int64_t newLength = static_cast<int64_t>(bytes.size());
-    if (newLength > oldLength) {
-        if (!doc.InsertGap(position, newLength - oldLength)) {
-            s_.ui.ShowError(Msg(kMsgNoMemory));
-            return false;
-        }
-    } else if (newLength < oldLength) {
-        // Keeps the capacity: removing bytes cannot fail half-way, so the replacement that
-        // follows always completes the edit.
-        doc.RemoveBytes(position, oldLength - newLength);
-    }
-    doc.WriteBytes(position, reinterpret_cast<const uint8_t*>(bytes.data()), newLength);
-    return true;
+    if (s_.editor.Replace(position, oldLength, bytes, ReplaceUndoRule::Keep)) return true;
+    s_.ui.ShowError(Msg(kMsgNoMemory));
+    return false;
 }
 
 void ReplaceCommands::ReplaceNext(int64_t& position, bool& found, bool& replaced, bool afterHit,
@@ -81,7 +55,6 @@ void ReplaceCommands::ReplaceNext(int64_t& position, bool& found, bool& replaced
     s_.search.replaceUndoBytes = undoBytes;
     s_.lastFoundAddress = s_.lastReplaceAddress = position;
     s_.lastReplaceLength = static_cast<int64_t>(replacement.size());
-    s_.doc.Modified = true;
     replaced = true;
     if (!replacement.empty()) position += static_cast<int64_t>(replacement.size()) - 1;
 }
@@ -102,7 +75,7 @@ void ReplaceCommands::ReplaceOnce(Invoker invoker, int64_t start, bool moveCurso
     }
     if (!replaced) return;
     if (s_.search.findString.size() != s_.search.replaceString.size())
-        BlockMarking(s_).InvalidateBlockFrom(s_.lastReplaceAddress);
+        s_.editor.DropBlockFrom(s_.lastReplaceAddress);
     s_.actions.SetEnabled("Replaceundo1", true);
     if (moveCursor)
         ViewCommands(s_).ShowAddress(position, true, true);
@@ -156,20 +129,17 @@ void ReplaceCommands::ReplaceAllCommand() {
     }
     int64_t first = 0, count = 0;
     bool cancelled = false;
-    const int64_t sizeBefore = s_.doc.Size();
     {
         const std::unique_ptr<Progress> progress =
             s_.ui.CreateProgress(true, true, Msg(kMsgSearching), Msg(kMsgReplacingCaption));
         BusyScope busy(&s_.ui, Msg(kMsgSearching));
+        s_.editor.BeginBulkRewrite();
         ReplaceAll(start, first, count, cancelled, *progress);
     }
+    // A length change drops the block like a single replacement does.
+    s_.editor.EndBulkRewrite(first, count, ReplaceUndoRule::Keep, true);
     if (count > 0) {
-        // The block is kept on positions, so one behind a length change points at other
-        // bytes (or past the end): it is dropped like after a single replacement.
-        if (s_.doc.Size() != sizeBefore) BlockMarking(s_).InvalidateBlockFrom(first);
-        if (s_.doc.Size() == 0)
-            FileCommands(s_).MakeEmpty();
-        else
+        if (s_.doc.Size() > 0)
             ViewCommands(s_).ShowAddress(r > 0 ? s_.lastFoundAddress + r - 1 : s_.lastFoundAddress, true,
                                          true);
         s_.Changed(kChangedView | kChangedStatus | kChangedCaption);
@@ -345,7 +315,6 @@ bool ReplaceCommands::UndoReplace() {
     s_.search.replaceUndoBytes = replacement;
     s_.lastFoundAddress = at;
     s_.lastReplaceAddress = 0;
-    s_.doc.Modified = true;
     return true;
 }
 
@@ -365,7 +334,7 @@ void ReplaceCommands::Replaceundo1Click() {
         undone = UndoReplace();
     }
     if (!undone) return;
-    if (s_.doc.Size() != sizeBefore) BlockMarking(s_).InvalidateBlockFrom(at);
+    if (s_.doc.Size() != sizeBefore) s_.editor.DropBlockFrom(at);
     ViewCommands(s_).ShowAddress(at, true, true);
     s_.Changed(kChangedView | kChangedStatus | kChangedCaption);
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "core/text/MessageIds.h"
 #include "editor/search/FindDialogModel.h"
 
 namespace qhe {
@@ -53,9 +54,7 @@ std::optional<std::string> CheckReplacement(const ReplacementEntries& entries);
 
 inline constexpr int kHelpReplace = 53;
 inline constexpr const char* kTextReplaceCaption = "替换";
-// The UTF-16 captions of the replacement text.
-inline constexpr int kMsgReplUtf16Little = 2142;
-inline constexpr int kMsgReplUtf16Big = 2143;
+// The id of the replacement text's UTF-16 caption for byteOrder.
 int ReplUtf16CaptionId(int byteOrder);
 
 } // namespace qhe

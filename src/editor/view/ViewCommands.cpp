@@ -5,16 +5,11 @@
 
 #include "core/text/Ansi.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
 namespace {
-
-constexpr int kMsgAddressHex = 2012;
-constexpr int kMsgAddressDec = 2013;
-constexpr int kMsgByteValue = 2014;
-constexpr int kMsgInsertMode = 2015;
-constexpr int kMsgOverwriteMode = 2016;
 
 const std::array<std::string, 256>& HexTable() {
     static const std::array<std::string, 256> table = [] {

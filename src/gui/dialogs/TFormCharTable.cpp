@@ -21,7 +21,7 @@
 #include "core/text/Ansi.h"
 #include "core/text/Messages.h"
 #include "core/text/Oem.h"
-#include "editor/CharConversion.h"
+#include "editor/tools/CharConversion.h"
 #include "gui/FormGeometryQt.h"
 
 namespace qhe {

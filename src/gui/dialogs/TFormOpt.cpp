@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "editor/SendToShortcut.h"
+#include "editor/file/SendToShortcut.h"
 
 namespace qhe {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "editor/OptionsModel.h"
+#include "editor/settings/OptionsModel.h"
 
 class QCheckBox;
 class QComboBox;

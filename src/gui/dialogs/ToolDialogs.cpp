@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "editor/NumberTools.h"
+#include "editor/tools/NumberTools.h"
 #include "gui/controls/TQZHistoryBtn.h"
 
 namespace qhe {

@@ -2,7 +2,7 @@
 #include <map>
 
 #include "core/text/Format.h"
-#include "editor/BlockTestFixture.h"
+#include "editor/blocks/BlockTestFixture.h"
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/ClipboardFormat.h"
 

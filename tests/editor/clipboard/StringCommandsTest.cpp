@@ -1,4 +1,4 @@
-#include "editor/BlockTestFixture.h"
+#include "editor/blocks/BlockTestFixture.h"
 #include "editor/clipboard/StringCommands.h"
 
 namespace qhe::test {

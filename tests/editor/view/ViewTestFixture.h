@@ -8,8 +8,8 @@
 #include "FakeUi.h"
 #include "core/text/Messages.h"
 #include "editor/EditorState.h"
-#include "editor/FileCommands.h"
-#include "editor/KeyboardEditing.h"
+#include "editor/file/FileCommands.h"
+#include "editor/view/KeyboardEditing.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe::test {

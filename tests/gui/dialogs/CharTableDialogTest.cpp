@@ -10,7 +10,7 @@
 
 #include "FakeUi.h"
 #include "core/text/Messages.h"
-#include "editor/CharConversion.h"
+#include "editor/tools/CharConversion.h"
 
 namespace qhe {
 namespace {

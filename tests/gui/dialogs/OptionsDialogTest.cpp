@@ -11,8 +11,8 @@
 
 #include "FakeUi.h"
 #include "TempDir.h"
+#include "editor/file/SendToShortcut.h"
 #include "gui/DialogDriver.h"
-#include "editor/SendToShortcut.h"
 #include "gui/FormMain.h"
 
 namespace qhe {

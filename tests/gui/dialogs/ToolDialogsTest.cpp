@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeUi.h"
-#include "editor/NumberTools.h"
+#include "editor/tools/NumberTools.h"
 
 namespace qhe {
 namespace {

@@ -1,0 +1,165 @@
+#include "editor/edit/DocumentEditor.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "editor/EditorState.h"
+#include "editor/blocks/BlockMarking.h"
+#include "editor/view/ViewCommands.h"
+
+namespace qhe {
+namespace {
+
+constexpr int64_t kToTheEnd = std::numeric_limits<int64_t>::max();
+
+} // namespace
+
+void DocumentEditor::Edited(int64_t from, int64_t to, ReplaceUndoRule rule) {
+    s_.doc.Modified = true;
+    s_.Changed(kChangedStatus | kChangedCaption);
+    if (rule == ReplaceUndoRule::Keep || !s_.actions.Enabled("Replaceundo1")) return;
+    const int64_t begin = s_.lastReplaceAddress;
+    const int64_t end = begin + s_.lastReplaceLength - 1;
+    if (rule == ReplaceUndoRule::Always || (end >= from && begin <= to))
+        s_.actions.SetEnabled("Replaceundo1", false);
+}
+
+bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bool(uint8_t* gap)>& fill,
+                                  ReplaceUndoRule rule) {
+    if (!s_.doc.InsertGap(pos, n)) return false;
+    if (!fill(s_.doc.Buffer() + pos - 1)) {
+        s_.doc.DeleteRange(pos, n);
+        return false;
+    }
+    Edited(pos, kToTheEnd, rule);
+    return true;
+}
+
+bool DocumentEditor::Insert(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
+    if (!s_.doc.InsertGap(pos, n)) return false;
+    if (n > 0) std::memcpy(s_.doc.Buffer() + pos - 1, bytes, static_cast<size_t>(n));
+    Edited(pos, kToTheEnd, rule);
+    return true;
+}
+
+bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64_t count,
+                                    ReplaceUndoRule rule) {
+    const auto length = static_cast<int64_t>(bytes.size());
+    if (length == 0 || count <= 0) return true;
+    // Checked by division so that no product can overflow.
+    if (count > (kMaxDocumentSize - s_.doc.Size()) / length || !s_.doc.InsertGap(pos, length * count))
+        return false;
+    uint8_t* target = s_.doc.Buffer() + pos - 1;
+    for (int64_t i = 0; i < count; ++i)
+        std::memcpy(target + i * length, bytes.data(), static_cast<size_t>(length));
+    Edited(pos, kToTheEnd, rule);
+    return true;
+}
+
+bool DocumentEditor::Overwrite(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
+    if (!s_.doc.WriteBytes(pos, bytes, n)) return false;
+    Edited(pos, pos + n - 1, rule);
+    return true;
+}
+
+bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool insert,
+                                ReplaceUndoRule rule) {
+    if (insert && !s_.doc.InsertGap(target, n)) return false;
+    // A gap at or before the source moved the source's bytes up by n.
+    const int64_t from = insert && source >= target ? source + n : source;
+    // memmove gives the source's old bytes at the target for every overlap, also when the
+    // target of an overwriting copy lies just below the source.
+    uint8_t* bytes = s_.doc.Buffer();
+    std::memmove(bytes + target - 1, bytes + from - 1, static_cast<size_t>(n));
+    Edited(target, insert ? kToTheEnd : target + n - 1, rule);
+    return true;
+}
+
+void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule rule) {
+    // DeleteRange is false only when the buffer could not shrink; the bytes are gone anyway.
+    if (shrink)
+        s_.doc.DeleteRange(pos, n);
+    else
+        s_.doc.RemoveBytes(pos, n);
+    Edited(pos, kToTheEnd, rule);
+    if (s_.doc.Size() == 0) MakeEmpty();
+}
+
+void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
+    s_.doc.SetSize(static_cast<int32_t>(newSize)); // the buffer keeps its capacity
+    Edited(newSize + 1, kToTheEnd, rule);
+    if (newSize == 0) MakeEmpty();
+}
+
+void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
+    MakeEmpty();
+    Edited(1, kToTheEnd, rule);
+}
+
+bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule) {
+    const auto newLength = static_cast<int64_t>(bytes.size());
+    if (newLength > oldLength) {
+        if (!s_.doc.InsertGap(pos, newLength - oldLength)) return false;
+    } else if (newLength < oldLength) {
+        s_.doc.RemoveBytes(pos, oldLength - newLength);
+    }
+    s_.doc.WriteBytes(pos, reinterpret_cast<const uint8_t*>(bytes.data()), newLength);
+    Edited(pos, newLength == oldLength ? pos + newLength - 1 : kToTheEnd, rule);
+    return true;
+}
+
+int64_t DocumentEditor::Rewrite(int64_t pos, int64_t /*n, the range a journal keeps*/,
+                                const std::function<int64_t(uint8_t* buffer)>& rewrite,
+                                ReplaceUndoRule rule) {
+    const int64_t changed = rewrite(s_.doc.Buffer());
+    if (changed > 0) Edited(pos, kToTheEnd, rule);
+    return changed;
+}
+
+void DocumentEditor::BeginBulkRewrite() {
+    bulkSizeBefore_ = s_.doc.Size();
+}
+
+void DocumentEditor::EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRule rule, bool dropBlock) {
+    if (count <= 0) return;
+    Edited(first, kToTheEnd, rule);
+    // The block is kept on positions, so one behind a length change points at other bytes
+    // (or past the end).
+    if (s_.doc.Size() == bulkSizeBefore_) return;
+    if (dropBlock) DropBlockFrom(first);
+    if (s_.doc.Size() == 0) MakeEmpty();
+}
+
+void DocumentEditor::DropBlockFrom(int64_t p) {
+    BlockMarking(s_).InvalidateBlockFrom(p);
+}
+
+void DocumentEditor::MakeEmpty() {
+    s_.doc.SetSize(0);
+    BlockMarking(s_).Unmark(true);
+    s_.actions.SetEnabled("Add1", false);
+    ViewCommands(s_).ShowAddress(1, true, false);
+    s_.Changed(kChangedView | kChangedStatus);
+}
+
+void DocumentEditor::Load(TQZDynArray&& buffer, int32_t size) {
+    s_.doc.Adopt(std::move(buffer), size);
+}
+
+void DocumentEditor::StartFresh(const std::string& bytes) {
+    const auto n = static_cast<int64_t>(bytes.size());
+    if (n == 0) {
+        MakeEmpty();
+    } else {
+        s_.doc.SetSize(static_cast<int32_t>(n));
+        s_.doc.WriteBytes(1, reinterpret_cast<const uint8_t*>(bytes.data()), n);
+    }
+    s_.doc.Reallocate(Document::CapacityFor(std::max<int64_t>(n, 1)));
+}
+
+void DocumentEditor::Discard() {
+    s_.doc.SetSize(0);
+}
+
+} // namespace qhe

@@ -1,0 +1,94 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "core/document/DynArray.h"
+
+namespace qhe {
+
+struct EditorState;
+
+// How an edit treats the undo of the last replacement (Replaceundo1).
+enum class ReplaceUndoRule {
+    Keep,    // left alone: the undo looks whether the replacement still stands at its place
+    Reached, // given up when the edit reaches the replacement's bytes: an insert or delete from
+             // its start on, an overwrite over the bytes it writes
+    Always,  // given up whatever the edit touched
+};
+
+// The one place where the Document's bytes change. Every edit sets Modified, tells the window,
+// applies its ReplaceUndoRule and, when the Document became empty, the empty-Document rule
+// (MakeEmpty). An edit never shows a message and never moves the view: the calling command
+// keeps its own messages (2004, 2028, 2044 ...), its cursor and its busy texts. A refused edit
+// changes nothing. Opening, creating and closing a Document also pass through here, so what
+// follows every edit (Modified, and later a journal of the edits) is kept in one place.
+class DocumentEditor {
+  public:
+    explicit DocumentEditor(EditorState& state) : s_(state) {}
+    DocumentEditor(const DocumentEditor&) = delete;
+    DocumentEditor& operator=(const DocumentEditor&) = delete;
+
+    // Opens an n-byte gap at pos (1 <= pos <= Size + 1) and lets fill write it. False when
+    // memory or the 2 GiB limit refuses the gap, or when fill answers false: the gap is then
+    // closed again and the Document is as before.
+    bool InsertFilled(int64_t pos, int64_t n, const std::function<bool(uint8_t* gap)>& fill,
+                      ReplaceUndoRule rule);
+    // Inserts n bytes before pos; false when memory or the size limit refuses them.
+    bool Insert(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule);
+    // Inserts bytes count times before pos; false also when the total would pass 2 GiB
+    // (checked without overflow).
+    bool InsertRepeated(int64_t pos, const std::string& bytes, int64_t count, ReplaceUndoRule rule);
+    // Writes n bytes over pos..pos+n-1; false (nothing written) when they pass the end.
+    bool Overwrite(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule);
+    // Copies the n bytes at source (a position before the gap) to target, into a new gap when
+    // insert, otherwise over the bytes there; overlaps copy the old bytes. False when the gap
+    // cannot be had.
+    bool CopyWithin(int64_t target, int64_t source, int64_t n, bool insert, ReplaceUndoRule rule);
+    // Removes n bytes from pos. shrink hands memory back (block deletes); otherwise the
+    // capacity stays (the keyboard's deletes). Cut to 0 bytes, the Document is made empty.
+    void Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule rule);
+    // Cuts the Document to its first newSize bytes; the capacity stays.
+    void Truncate(int64_t newSize, ReplaceUndoRule rule);
+    // Deletes every byte: the Document is made empty (MakeEmpty) and Modified.
+    void DeleteAll(ReplaceUndoRule rule);
+    // Replaces the oldLength bytes at pos by bytes, growing or shrinking the Document there;
+    // false when it cannot grow. Shrinking keeps the capacity, so it cannot fail half-way.
+    bool Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule);
+    // Changes bytes pos..pos+n-1 in place: rewrite gets the Document's buffer (position 1 at
+    // index 0), may touch only that range, and answers how many bytes it changed. Modified
+    // when that is above 0. Answers rewrite's count.
+    int64_t Rewrite(int64_t pos, int64_t n, const std::function<int64_t(uint8_t* buffer)>& rewrite,
+                    ReplaceUndoRule rule);
+
+    // A rewrite of many places that may change the size (replace all): the caller works on
+    // the buffer itself between the two calls, each hit at its final position being the one
+    // place a journal of the edit records. count is the number of hits rewritten; with any,
+    // the Document is Modified, the rule applied and, when the size changed, a block reaching
+    // first is dropped (dropBlock) and an emptied Document made empty.
+    void BeginBulkRewrite();
+    void EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRule rule, bool dropBlock);
+
+    // A complete block ending at or after p no longer marks the bytes it was made for: it is
+    // dropped with message 2021. Commands call it where the message belongs in their flow.
+    void DropBlockFrom(int64_t p);
+
+    // The empty-Document rule: Size 0 (capacity kept), block unmarked, bookmark adding off,
+    // view at position 1. Not an edit by itself (New1 uses it for a fresh Document).
+    void MakeEmpty();
+
+    // The Document's lifecycle, which is not an edit: a loaded file's buffer taken over, a
+    // fresh Document holding a few bytes (at most its capacity), the Document emptied on close.
+    void Load(TQZDynArray&& buffer, int32_t size);
+    void StartFresh(const std::string& bytes);
+    void Discard();
+
+  private:
+    // Modified, the window's notice and the replace-undo rule for an edit of from..to.
+    void Edited(int64_t from, int64_t to, ReplaceUndoRule rule);
+
+    EditorState& s_;
+    int64_t bulkSizeBefore_ = 0;
+};
+
+} // namespace qhe

@@ -1,0 +1,301 @@
+#include "editor/file/FileCommands.h"
+
+#include <ctime>
+
+#include "core/text/Format.h"
+#include "core/text/MessageIds.h"
+#include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
+#include "editor/blocks/BlockMarking.h"
+#include "editor/view/ViewCommands.h"
+#include "platform/ErrorCodes.h"
+#include "platform/FileIO.h"
+
+namespace qhe {
+namespace {
+constexpr char kEofChar = 0x1A;
+
+// The commands that need an open Document, enabled by AfterOpen.
+const std::vector<std::string> kOpenDocumentItems = {
+    "Save1",           "QZBtnSave",        "SaveAs1",    "Close1",           "Print1",
+    "Insert1",         "Insertfile1",      "Blockmark1", "Blocknchars1",     "Deletefromcursor1",
+    "Deletetocursor1", "QZBtnPaste",       "QZBtnFind",  "QZBtnReplace",     "Goto1",
+    "Jumpwidth1",      "Rememberaddress1", "Decode1",    "Encode1",          "Bitmanipulation1",
+    "CalculateCRC321", "Patch1",           "Find1",      "Count1",           "Replace1",
+    "Charconversion1", "Clipboard1",       "Paste1",     "Overwritestring1", "Pastefromhexstring1",
+    "Bookmarks1"};
+
+// True when the file time lies before 1980-01-01, which a file's time cannot be set back to.
+bool BeforeDosEpoch(const platform::FileTime& time) {
+    std::tm parts{};
+    const time_t seconds = static_cast<time_t>(time.seconds);
+    if (!localtime_r(&seconds, &parts)) return true;
+    return parts.tm_year + 1900 < 1980;
+}
+
+} // namespace
+
+std::string FileErrorMessage(int operationId, int code, const std::string& name) {
+    const std::string shortName = FileNameOnly(name);
+    if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
+    if (code == kNotRegularFile)
+        return Format(operationId == kErrWrite ? kTextNotRegularWrite : kTextNotRegularRead, {shortName});
+    if (code >= 250) return FormatMsg(code, {shortName});
+    return FormatMsg(operationId, {shortName}) + "\n" + ErrorText(code);
+}
+
+const std::vector<std::string>& FileCommands::FileFilters() {
+    static const std::vector<std::string> filters = {"*.*", "*.exe"};
+    return filters;
+}
+
+ProgressSource FileCommands::ProgressFor(int captionId, const std::string& name) {
+    return [this, captionId, name] {
+        return s_.ui.CreateProgress(true, true, FileNameOnly(name), Msg(captionId));
+    };
+}
+
+void FileCommands::ShowFileError(int messageId, int code, const std::string& name) {
+    s_.ui.ShowError(FileErrorMessage(messageId, code, name));
+}
+
+void FileCommands::ShowNetworkHint(const std::string& path) {
+    if (platform::IsNetworkPath(path)) s_.SetHint(Msg(kMsgNetwork));
+}
+
+void FileCommands::SetCaptionFromFileName() {
+    s_.caption = "QHE32 - " + FileNameOnly(s_.doc.FileName);
+    s_.Changed(kChangedCaption);
+}
+
+bool FileCommands::AllocateDocument() {
+    if (s_.doc.HasBuffer()) return true;
+    if (s_.doc.Allocate()) return true;
+    s_.ui.ShowError(Msg(kMsgAllocFailed));
+    return false;
+}
+
+void FileCommands::ReleaseDocument() {
+    if (s_.doc.HasBuffer()) s_.doc.Release();
+}
+
+int FileCommands::LoadFile(const std::string& name) {
+    LoadedFile loaded;
+    const int code = LoadWholeFile(name, !s_.doc.ReadOnly, ProgressFor(kMsgReading, name), loaded);
+    if (code != 0) {
+        ShowFileError(kErrRead, code, name);
+        return code;
+    }
+    // Only a complete load replaces the Document, so a failure never touches the open one.
+    s_.editor.Load(std::move(loaded.buffer), loaded.size);
+    s_.doc.FileTime = loaded.time;
+    s_.doc.DiskSize = loaded.size;
+    s_.doc.DiskTime = loaded.time;
+    // Another program changed the file while it was read: what was read is kept, and the
+    // user learns that it is not the whole file.
+    if (loaded.sizeAfter >= 0 && loaded.sizeAfter != loaded.size)
+        s_.ui.MessageBox(
+            Format(kTextChangedWhileLoading, {FileNameOnly(name), loaded.size, loaded.sizeAfter}),
+            MsgKind::Warning, mbOK, mrOk, 0, true);
+    return 0;
+}
+
+int FileCommands::LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t n) {
+    return ReadFileInto(name, gap, n, ProgressFor(kMsgReading, name));
+}
+
+bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from, int64_t count) {
+    if (!partial) {
+        from = 1;
+        count = s_.doc.Size();
+    }
+    const WriteOutcome outcome =
+        WriteBytesToFile(name, s_.doc.Buffer() + from - 1, count, ProgressFor(kMsgWriting, name));
+    if (outcome.code != 0) {
+        ShowFileError(kErrWrite, outcome.code, name);
+        return false;
+    }
+    if (outcome.inPlace) s_.SetHint(Format(kTextSavedInPlace, {FileNameOnly(name)}));
+    if (!partial) {
+        s_.doc.Modified = false;
+        if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
+            platform::SetModificationTime(name, s_.doc.FileTime);
+        const platform::FileInfo written = platform::StatFile(name);
+        s_.doc.DiskSize = written.exists ? written.size : -1;
+        s_.doc.DiskTime = written.modified;
+        s_.Changed(kChangedStatus);
+    }
+    return true;
+}
+
+bool FileCommands::ConfirmOverwriteIfChanged() {
+    const Document& doc = s_.doc;
+    if (doc.DiskSize < 0 || !doc.DiskTime.valid) return true;
+    // A file deleted meanwhile is simply written again.
+    const platform::FileInfo now = platform::StatFile(doc.FileName);
+    if (!now.exists) return true;
+    if (now.size == doc.DiskSize && now.modified.seconds == doc.DiskTime.seconds &&
+        now.modified.nanoseconds == doc.DiskTime.nanoseconds)
+        return true;
+    return s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(doc.FileName)}));
+}
+
+bool FileCommands::SaveUnderItsName() {
+    return ConfirmOverwriteIfChanged() && WriteFile(s_.doc.FileName, false, 1, 0);
+}
+
+bool FileCommands::AskSaveChanges(bool& saved) {
+    saved = false;
+    if (!s_.doc.Modified || !s_.doc.IsOpen) return true;
+    const int answer = s_.ui.AskYesNoCancel(FormatMsg(kMsgAskSave, {FileNameOnly(s_.doc.FileName)}));
+    if (answer == mrYes) {
+        saved = (s_.doc.Untitled || s_.doc.ReadOnly) ? SaveAsDialog() : SaveUnderItsName();
+        return saved;
+    }
+    return answer == mrNo;
+}
+
+bool FileCommands::SaveAsDialog() {
+    FileDialogRequest request;
+    request.title = Msg(kMsgSaveAsTitle);
+    request.filters = FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    const auto chosen = s_.ui.ChooseSaveFile(request);
+    if (!chosen) return false;
+    // A failed write keeps the old name and Modified, and stops a pending close.
+    if (!WriteFile(*chosen, false, 1, 0)) return false;
+    s_.doc.FileName = *chosen;
+    s_.recent.Add(*chosen);
+    s_.Changed(kChangedRecent);
+    SetCaptionFromFileName();
+    s_.doc.Untitled = false;
+    if (s_.doc.ReadOnly) {
+        s_.doc.ReadOnly = false;
+        s_.actions.EnableItems({"Save1", "QZBtnSave"}, true);
+    }
+    s_.actions.EnableItems({"Reload1"}, true);
+    return true;
+}
+
+void FileCommands::New1Click() {
+    if (!AskSaveChanges()) return;
+    s_.doc.Untitled = true;
+    // A new Document has no file that could be read-only.
+    s_.doc.ReadOnly = false;
+    ++s_.doc.UntitledCounter;
+    s_.doc.DiskSize = -1;
+    s_.doc.DiskTime = {};
+    s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
+    s_.editor.StartFresh(s_.options.newEOF ? std::string(1, kEofChar) : std::string());
+    AfterOpen();
+}
+
+void FileCommands::Open1Click() {
+    if (!AskSaveChanges()) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    FileDialogRequest request;
+    request.title = Msg(kMsgOpenTitle);
+    request.filters = FileFilters();
+    request.initialDir = s_.doc.CurrentDir;
+    request.readOnlyBox = true;
+    const auto chosen = s_.ui.ChooseOpenFile(request);
+    if (chosen) OpenDocument(chosen->fileName, OpenSender::OpenDialog, chosen->readOnly);
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::Reload1Click() {
+    if (s_.doc.Untitled || !s_.doc.IsOpen) return;
+    bool saved = false;
+    if (AskSaveChanges(saved) && !saved) OpenDocument(s_.doc.FileName, OpenSender::Reload, s_.doc.ReadOnly);
+}
+
+void FileCommands::Save1Click() {
+    if (!s_.doc.IsOpen || s_.doc.ReadOnly) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    if (s_.doc.Untitled)
+        SaveAs1Click();
+    else
+        SaveUnderItsName();
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::SaveAs1Click() {
+    if (!s_.doc.IsOpen) return;
+    ShowNetworkHint(s_.doc.CurrentDir);
+    s_.ui.SetWaitCursor(true);
+    SaveAsDialog();
+    s_.ui.SetWaitCursor(false);
+}
+
+void FileCommands::Close1Click() {
+    if (!AskSaveChanges()) return;
+    s_.caption = "QHE32";
+    s_.actions.DisableFileItems();
+    s_.doc.IsOpen = false;
+    s_.editor.Discard();
+    BlockMarking(s_).Unmark(false);
+    ViewCommands(s_).ClearView();
+    s_.Changed(kChangedCaption | kChangedView | kChangedStatus);
+}
+
+bool FileCommands::OpenDocument(const std::string& name, OpenSender sender, bool readOnly) {
+    // Replacing a modified Document from the recent files or by a drop asks first, so a
+    // dropped file never discards unsaved changes.
+    if ((sender == OpenSender::Recent || sender == OpenSender::Drop) && !AskSaveChanges()) return false;
+    ShowNetworkHint(name);
+    if (sender == OpenSender::Recent || sender == OpenSender::Drop || sender == OpenSender::CommandLine)
+        readOnly = false;
+    // The sharing mode follows the wanted state; the open Document keeps its own on failure.
+    const bool previousReadOnly = s_.doc.ReadOnly;
+    s_.doc.ReadOnly = readOnly;
+    int code = LoadFile(name);
+    if (code == kSharingViolation && !s_.doc.ReadOnly &&
+        s_.ui.AskYesNo(FormatMsg(kMsgSharedOpenReadOnly, {FileNameOnly(name)}))) {
+        s_.doc.ReadOnly = true;
+        code = LoadFile(name);
+    }
+    if (code != 0) {
+        s_.doc.ReadOnly = previousReadOnly;
+        return false;
+    }
+    if (sender != OpenSender::Recent) {
+        s_.recent.Add(name);
+        s_.Changed(kChangedRecent);
+    }
+    // Whatever asked, the Document now has a file.
+    s_.doc.Untitled = false;
+    s_.doc.FileName = name;
+    s_.doc.CurrentDir = platform::FolderOf(name);
+    if (s_.doc.ReadOnly) {
+        s_.SetHint(Msg(kMsgOpenedReadOnly));
+    } else if (platform::IsReadOnlyFile(name)) {
+        s_.doc.ReadOnly = true;
+        s_.SetHint(Msg(kMsgFileIsReadOnly));
+    }
+    AfterOpen();
+    return true;
+}
+
+void FileCommands::AfterOpen() {
+    s_.doc.IsOpen = true;
+    // The read-only hint of the previous file does not stay over a file opened read-write.
+    if (!s_.doc.ReadOnly &&
+        (s_.status[3] == Msg(kMsgOpenedReadOnly) || s_.status[3] == Msg(kMsgFileIsReadOnly)))
+        s_.SetHint(std::string());
+    s_.actions.EnableItems(kOpenDocumentItems, true);
+    if (s_.doc.ReadOnly) s_.actions.EnableItems({"Save1", "QZBtnSave"}, false);
+    s_.actions.EnableItems({"Replaceundo1"}, false);
+    s_.actions.EnableItems({"Reload1"}, !s_.doc.Untitled);
+    BlockMarking(s_).Unmark(false);
+    s_.doc.Modified = false;
+    s_.rememberedAddress = 1;
+    s_.lastFoundAddress = 0;
+    s_.lastReplaceAddress = 0;
+    SetCaptionFromFileName();
+    ViewCommands(s_).ShowStart();
+    s_.Changed(kChangedView | kChangedStatus);
+}
+
+} // namespace qhe

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/document/FileTransfer.h"
+#include "editor/EditorState.h"
+
+namespace qhe {
+
+// Who asked OpenDocument to open a file; recent-files entries ask the save question themselves.
+enum class OpenSender { OpenDialog, Reload, Recent, Drop, CommandLine };
+
+// The commands that create, load, reload, save and close the Document, the save question
+// that guards them, and the file transfers with their progress boxes and messages.
+// The text of a failed file transfer: the operation's catalogue message (kErrOpen, kErrRead,
+// kErrWrite ...) with the file name, and for an operating-system code its error text below.
+std::string FileErrorMessage(int operationId, int code, const std::string& name);
+
+class FileCommands {
+  public:
+    explicit FileCommands(EditorState& state) : s_(state) {}
+
+    void New1Click();
+    void Open1Click();
+    void Reload1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Close1Click();
+
+    // False when the user cancelled; saved tells whether the Document was written.
+    bool AskSaveChanges(bool& saved);
+    bool AskSaveChanges() {
+        bool saved = false;
+        return AskSaveChanges(saved);
+    }
+    // Save as: false when cancelled or when the write failed (the Document keeps its name).
+    bool SaveAsDialog();
+    // Opens name; readOnly is the sharing the caller wants. A failed load leaves the open
+    // Document exactly as it was. Answers success.
+    bool OpenDocument(const std::string& name, OpenSender sender, bool readOnly);
+    void AfterOpen();
+
+    // First allocation at start-up; false when even 512 KiB cannot be had (message 2037 shown).
+    bool AllocateDocument();
+    void ReleaseDocument();
+
+    // Reads the whole file as the new Document (mode 0); answers 0 or the code it reported.
+    int LoadFile(const std::string& name);
+    // Reads the whole file into the n-byte gap the editing service opened (mode 1, no sharing
+    // restriction) under the progress box; answers 0 or the code, which the caller reports
+    // with ShowFileError once the gap is closed again.
+    int LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t n);
+    // Writes the whole Document (partial false) or count bytes from position from. Reports
+    // its own failures; answers success.
+    bool WriteFile(const std::string& name, bool partial, int64_t from, int64_t count);
+
+    // Shows the message of a failed transfer: the operation's message (kErrRead, kErrWrite)
+    // with the file name, or the message the code itself names.
+    void ShowFileError(int messageId, int code, const std::string& name);
+
+    // The file dialogs' file types.
+    static const std::vector<std::string>& FileFilters();
+
+  private:
+    // Save of the Document to its own file: asks first when another program changed the file
+    // since it was loaded or saved here (default No). Answers whether it was written.
+    bool SaveUnderItsName();
+    bool ConfirmOverwriteIfChanged();
+    void ShowNetworkHint(const std::string& path);
+    ProgressSource ProgressFor(int captionId, const std::string& name);
+    void SetCaptionFromFileName();
+
+    EditorState& s_;
+};
+
+} // namespace qhe

@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace qhe {
+
+// One entry of the main window's menus or tool bar: the component name the commands use,
+// its caption (or hint for a tool button), shortcut and Tag (1 = needs an open Document,
+// 2 = never enabled by EnableItems).
+struct MenuEntry {
+    std::string name;
+    std::string caption;
+    std::string shortcut; // in Qt's portable text form, e.g. "Ctrl+N"; empty for none
+    int tag = 0;
+    int helpContext = 0;
+    std::vector<MenuEntry> children;
+    bool separatorBefore = false;
+    bool hidden = false;
+    bool submenu = false; // a menu (possibly filled at run time) rather than a command
+};
+
+// The main menu, top menus in order, as the window shows them.
+const std::vector<MenuEntry>& MainMenu();
+
+// The twelve tool buttons in order (caption = hint).
+const std::vector<MenuEntry>& ToolButtons();
+
+} // namespace qhe
