@@ -35,6 +35,7 @@ struct EditorState {
 
     Ui& ui;
     Document doc;
+    EditJournal journal;          // the undo history, recorded by editor
     DocumentEditor editor{*this}; // every change of doc's bytes goes through it
     ActionRegistry actions;
     TMRUFiles recent;

@@ -3,12 +3,40 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 #include "editor/file/SendToShortcut.h"
+#include "editor/menu/MenuModel.h"
 #include "editor/tools/DataInspModel.h"
 #include "platform/FileIO.h"
 #include "platform/Paths.h"
 
 namespace qhe {
+namespace {
+
+// The caption of a command's menu item or tool button without its accelerator and dots:
+// "替换(&R)..." names the step "替换".
+std::string StepName(const std::string& command) {
+    std::function<const MenuEntry*(const std::vector<MenuEntry>&)> find =
+        [&](const std::vector<MenuEntry>& entries) -> const MenuEntry* {
+        for (const MenuEntry& entry : entries) {
+            if (entry.name == command) return &entry;
+            if (const MenuEntry* inner = find(entry.children)) return inner;
+        }
+        return nullptr;
+    };
+    const MenuEntry* entry = find(MainMenu());
+    if (!entry) entry = find(ToolButtons());
+    if (!entry) return kTextEditStep;
+    std::string name = entry->caption;
+    if (const size_t open = name.find("(&"); open != std::string::npos) name.erase(open, name.find(')', open) - open + 1);
+    std::string plain;
+    for (char c : name)
+        if (c != '&') plain += c;
+    while (!plain.empty() && (plain.back() == ' ' || plain.back() == '.')) plain.pop_back();
+    return plain.empty() ? std::string(kTextEditStep) : plain;
+}
+
+} // namespace
 namespace {
 
 // The first two lines of a text.
@@ -132,6 +160,10 @@ MainCommands::MainCommands(Ui& ui)
         // The shortcut reaches here also when the menu was last opened in another state.
         if (state_.doc.IsOpen && scriptHasLines && scriptHasLines() && showScript) showScript(true);
     };
+    commands_["Undo1"] = [this] { undo_.Undo1Click(); };
+    commands_["QZBtnUndo"] = commands_["Undo1"];
+    commands_["Redo1"] = [this] { undo_.Redo1Click(); };
+    commands_["QZBtnRedo"] = commands_["Redo1"];
     commands_["Print1"] = [this] {
         // Ctrl+P reaches here also after the Document became empty since the menu was opened.
         if (PrintAvailable() && showPrint) showPrint();
@@ -158,8 +190,34 @@ bool MainCommands::StartUp(const std::vector<std::string>& arguments) {
 bool MainCommands::Execute(const std::string& name) {
     auto it = commands_.find(name);
     if (it == commands_.end() || !state_.actions.Enabled(name)) return false;
+    state_.journal.BreakTyping();
+    // Undo and redo work on the journal itself; every other command's edits form one step.
+    const bool isStep = name != "Undo1" && name != "Redo1" && name != "QZBtnUndo" && name != "QZBtnRedo";
+    if (isStep) state_.editor.BeginStep(StepName(name));
     it->second();
+    if (isStep) state_.editor.EndStep();
     return true;
+}
+
+void MainCommands::KeyDown(Key key, unsigned modifiers) {
+    // Character keys arrive here too, before their KeyPress; only the pane's own keys move
+    // the cursor or edit.
+    if (key != Key::None && key != Key::Other && key != Key::Shift) state_.journal.BreakTyping();
+    state_.editor.BeginStep(kTextDeleteStep);
+    keyboard_.KeyDown(key, modifiers);
+    state_.editor.EndStep();
+}
+
+void MainCommands::KeyPress(char32_t ch) {
+    const ViewState& v = state_.view;
+    state_.editor.BeginStep(kTextTypingStep, 1 + (v.TextMode ? 1 : 0) + (v.Overwrite ? 2 : 0));
+    keyboard_.KeyPress(ch);
+    state_.editor.EndStep();
+}
+
+void MainCommands::DrainPostedKeys(unsigned modifiers) {
+    keyboard_.DrainPostedKeys(modifiers);
+    state_.journal.MoveTypingEnd(state_.editor.Place());
 }
 
 GridLayout MainCommands::FormResize(const WindowMetrics& window, const CellMetrics& cells, int width,

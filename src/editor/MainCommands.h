@@ -8,6 +8,7 @@
 #include "editor/blocks/BlockCommands.h"
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/StringCommands.h"
+#include "editor/edit/UndoCommands.h"
 #include "editor/file/FileCommands.h"
 #include "editor/navigation/NavigationCommands.h"
 #include "editor/print/DumpFileCommand.h"
@@ -51,12 +52,16 @@ class MainCommands {
 
     // Keys and characters of the active data pane. After each key event the window calls
     // DrainPostedKeys with the modifiers held then, which runs the cursor advance of a typed byte.
-    void KeyDown(Key key, unsigned modifiers) { keyboard_.KeyDown(key, modifiers); }
+    // Typed bytes of one pane and mode form one undo step until the cursor is moved otherwise.
+    void KeyDown(Key key, unsigned modifiers);
     void KeyUp(Key key, unsigned modifiers) { keyboard_.KeyUp(key, modifiers); }
-    void KeyPress(char32_t ch) { keyboard_.KeyPress(ch); }
-    void DrainPostedKeys(unsigned modifiers) { keyboard_.DrainPostedKeys(modifiers); }
+    void KeyPress(char32_t ch);
+    void DrainPostedKeys(unsigned modifiers);
     // A press on a cell of a data pane.
-    void MouseDown(Pane pane, int col, int row) { view_.FormMouseDown(pane, col, row); }
+    void MouseDown(Pane pane, int col, int row) {
+        state_.journal.BreakTyping();
+        view_.FormMouseDown(pane, col, row);
+    }
     // An action of the vertical scroll bar; trackPosition is the thumb's position.
     void ScrollBarAction(ScrollCode code, int64_t trackPosition) {
         view_.ScrollBar1Scroll(code, trackPosition);
@@ -152,6 +157,7 @@ class MainCommands {
     NumberToolCommands numberTools_;
     ClipboardCommands clipboard_;
     StringCommands strings_;
+    UndoCommands undo_{state_};
     ScriptSwitch script_;
     std::vector<std::string> scriptParameters_;
     std::map<std::string, std::function<void()>> commands_;

@@ -16,4 +16,15 @@ inline constexpr const char* kTextChangedWhileLoading =
 inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
 inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";
 
+// Undo and redo: the steps' names and the hints of the two commands.
+inline constexpr const char* kTextEditStep = "编辑";
+inline constexpr const char* kTextTypingStep = "输入";
+inline constexpr const char* kTextDeleteStep = "删除";
+inline constexpr const char* kTextScriptStep = "QHE 脚本";
+inline constexpr const char* kTextReplaceAllStep = "替换全部 (%s)";
+inline constexpr const char* kTextUndoHint = "撤销: %s";
+inline constexpr const char* kTextRedoHint = "重做: %s";
+inline constexpr const char* kTextStepTooBig = "这一步超出撤销的内存上限, 不能撤销";
+inline constexpr const char* kTextUndoNoMemory = "内存不足, 不能撤销或重做这一步";
+
 } // namespace qhe

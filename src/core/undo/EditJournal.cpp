@@ -89,8 +89,7 @@ void EditJournal::Begin(const std::string& name, const EditPlace& before, int ty
     overflow_ = false;
     if (limit_ == 0) return;
     const bool joins = typingKey != 0 && !typingBroken_ && done_ == steps_.size() && done_ > 0 &&
-                       savePoint_ != static_cast<int64_t>(done_) && steps_.back().typingKey == typingKey &&
-                       steps_.back().after == before;
+                       savePoint_ != static_cast<int64_t>(done_) && steps_.back().typingKey == typingKey;
     typingBroken_ = false;
     if (joins) {
         current_ = std::move(steps_.back());
@@ -126,6 +125,11 @@ bool EditJournal::End(const EditPlace& after) {
 
 void EditJournal::BreakTyping() {
     typingBroken_ = true;
+}
+
+void EditJournal::MoveTypingEnd(const EditPlace& after) {
+    if (!typingBroken_ && open_ == 0 && done_ == steps_.size() && done_ > 0 && steps_.back().typingKey != 0)
+        steps_.back().after = after;
 }
 
 void EditJournal::DropRedo() {
@@ -239,8 +243,19 @@ void EditJournal::RecordOverwrite(const Document& doc, int64_t pos, int64_t leng
 }
 
 void EditJournal::RecordSegments(std::vector<int32_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
-                                 const std::vector<uint8_t>& replacement) {
+                                 const std::vector<uint8_t>& replacement, bool continuesLast) {
     if (!Recording() || at.empty()) return;
+    if (continuesLast && !current_.changes.empty()) {
+        // A replace all hands its hits over chunk by chunk: they extend one change.
+        EditChange& last = current_.changes.back();
+        if (last.kind == EditChange::Kind::Segments && last.oldLength == oldLength &&
+            last.replacement == replacement) {
+            const int64_t before = last.Footprint();
+            last.at.insert(last.at.end(), at.begin(), at.end());
+            last.bytes.insert(last.bytes.end(), oldBytes.begin(), oldBytes.end());
+            return Account(last.Footprint() - before);
+        }
+    }
     EditChange& c = NewChange(EditChange::Kind::Segments);
     c.at = std::move(at);
     c.oldLength = oldLength;

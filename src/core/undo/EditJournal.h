@@ -57,21 +57,28 @@ class EditJournal {
 
     // Opens a step; steps opened inside an open step join it (a script run is one step).
     // A typing key other than 0 lets the bytes typed next join the last step instead, as long
-    // as it was typed with the same key and the cursor is still where it ended.
+    // as it was typed with the same key and nothing broke the typing since (BreakTyping).
     void Begin(const std::string& name, const EditPlace& before, int typingKey = 0);
     // Closes the step; a step without changes leaves no trace. Answers false when the step had
     // to be forgotten because it alone was bigger than the limit (the history went with it).
     bool End(const EditPlace& after);
     // Ends typing joins: the cursor moved by other means.
     void BreakTyping();
+    bool IsOpen() const { return open_ > 0; }
+    // Names the open step (a command knows its result only at the end: "替换全部 (1,024)").
+    void RenameOpenStep(const std::string& name) { current_.name = name; }
+    // Where a still joinable typing step ends now (the cursor advance of a typed byte comes
+    // after the step closed).
+    void MoveTypingEnd(const EditPlace& after);
 
     // Recording, before the Document changes (Insert after it: the extent is enough).
     void RecordInsert(int64_t pos, int64_t length);
     void RecordDelete(const Document& doc, int64_t pos, int64_t length);
     void RecordOverwrite(const Document& doc, int64_t pos, int64_t length);
     // Replace all: the hits' offsets in the Document before the change, their old contents.
+    // continuesLast appends them to the last change (the next chunk of the same replace all).
     void RecordSegments(std::vector<int32_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
-                        const std::vector<uint8_t>& replacement);
+                        const std::vector<uint8_t>& replacement, bool continuesLast = false);
     // Bytes a command is about to record, so it can skip copying what will not fit.
     bool Fits(int64_t bytes) const { return limit_ > 0 && bytes <= limit_; }
 

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include "core/text/Format.h"
 #include "editor/EditorState.h"
+#include "editor/OwnTexts.h"
 #include "editor/blocks/BlockMarking.h"
 #include "editor/view/ViewCommands.h"
 
@@ -14,6 +16,55 @@ namespace {
 constexpr int64_t kToTheEnd = std::numeric_limits<int64_t>::max();
 
 } // namespace
+
+// An edit outside any command's step (a dialog acting on its own) still makes a step.
+class DocumentEditor::StepScope {
+  public:
+    explicit StepScope(EditorState& s) : s_(s), opened_(!s.journal.IsOpen()) {
+        if (opened_) s_.journal.Begin(kTextEditStep, s_.editor.Place());
+    }
+    ~StepScope() {
+        if (opened_) s_.editor.EndStep();
+    }
+    StepScope(const StepScope&) = delete;
+    StepScope& operator=(const StepScope&) = delete;
+
+  private:
+    EditorState& s_;
+    bool opened_;
+};
+
+EditPlace DocumentEditor::Place() const {
+    return {s_.view.CursorPosition(), s_.view.TopAddress};
+}
+
+void DocumentEditor::BeginStep(const std::string& name, int typingKey) {
+    s_.journal.Begin(name, Place(), typingKey);
+}
+
+void DocumentEditor::EndStep() {
+    if (!s_.journal.End(Place())) s_.SetHint(kTextStepTooBig);
+    UpdateUndoItems();
+}
+
+void DocumentEditor::UpdateUndoItems() {
+    const bool open = s_.doc.IsOpen;
+    const bool canUndo = open && s_.journal.CanUndo(), canRedo = open && s_.journal.CanRedo();
+    for (const char* name : {"Undo1", "QZBtnUndo"}) {
+        s_.actions.SetEnabled(name, canUndo);
+        s_.actions.SetHint(name, canUndo ? Format(kTextUndoHint, {s_.journal.UndoName()}) : "");
+    }
+    for (const char* name : {"Redo1", "QZBtnRedo"}) {
+        s_.actions.SetEnabled(name, canRedo);
+        s_.actions.SetHint(name, canRedo ? Format(kTextRedoHint, {s_.journal.RedoName()}) : "");
+    }
+}
+
+void DocumentEditor::ForgetHistory() {
+    s_.journal.Clear();
+    s_.journal.MarkSaved();
+    UpdateUndoItems();
+}
 
 void DocumentEditor::Edited(int64_t from, int64_t to, ReplaceUndoRule rule) {
     s_.doc.Modified = true;
@@ -27,18 +78,22 @@ void DocumentEditor::Edited(int64_t from, int64_t to, ReplaceUndoRule rule) {
 
 bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bool(uint8_t* gap)>& fill,
                                   ReplaceUndoRule rule) {
+    StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
     if (!fill(s_.doc.Buffer() + pos - 1)) {
         s_.doc.DeleteRange(pos, n);
         return false;
     }
+    s_.journal.RecordInsert(pos, n);
     Edited(pos, kToTheEnd, rule);
     return true;
 }
 
 bool DocumentEditor::Insert(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
+    StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
     if (n > 0) std::memcpy(s_.doc.Buffer() + pos - 1, bytes, static_cast<size_t>(n));
+    s_.journal.RecordInsert(pos, n);
     Edited(pos, kToTheEnd, rule);
     return true;
 }
@@ -50,22 +105,32 @@ bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64
     // Checked by division so that no product can overflow.
     if (count > (kMaxDocumentSize - s_.doc.Size()) / length || !s_.doc.InsertGap(pos, length * count))
         return false;
+    StepScope step(s_);
     uint8_t* target = s_.doc.Buffer() + pos - 1;
     for (int64_t i = 0; i < count; ++i)
         std::memcpy(target + i * length, bytes.data(), static_cast<size_t>(length));
+    s_.journal.RecordInsert(pos, length * count);
     Edited(pos, kToTheEnd, rule);
     return true;
 }
 
 bool DocumentEditor::Overwrite(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
-    if (!s_.doc.WriteBytes(pos, bytes, n)) return false;
+    if (pos < 1 || n < 0 || pos + n - 1 > s_.doc.Size()) return false;
+    StepScope step(s_);
+    s_.journal.RecordOverwrite(s_.doc, pos, n);
+    s_.doc.WriteBytes(pos, bytes, n);
     Edited(pos, pos + n - 1, rule);
     return true;
 }
 
 bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool insert,
                                 ReplaceUndoRule rule) {
+    StepScope step(s_);
     if (insert && !s_.doc.InsertGap(target, n)) return false;
+    if (insert)
+        s_.journal.RecordInsert(target, n);
+    else
+        s_.journal.RecordOverwrite(s_.doc, target, n);
     // A gap at or before the source moved the source's bytes up by n.
     const int64_t from = insert && source >= target ? source + n : source;
     // memmove gives the source's old bytes at the target for every overlap, also when the
@@ -77,6 +142,8 @@ bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool 
 }
 
 void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule rule) {
+    StepScope step(s_);
+    s_.journal.RecordDelete(s_.doc, pos, n);
     // DeleteRange is false only when the buffer could not shrink; the bytes are gone anyway.
     if (shrink)
         s_.doc.DeleteRange(pos, n);
@@ -87,20 +154,35 @@ void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule
 }
 
 void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
+    StepScope step(s_);
+    s_.journal.RecordDelete(s_.doc, newSize + 1, s_.doc.Size() - newSize);
     s_.doc.SetSize(static_cast<int32_t>(newSize)); // the buffer keeps its capacity
     Edited(newSize + 1, kToTheEnd, rule);
     if (newSize == 0) MakeEmpty();
 }
 
 void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
+    StepScope step(s_);
+    s_.journal.RecordDelete(s_.doc, 1, s_.doc.Size());
     MakeEmpty();
     Edited(1, kToTheEnd, rule);
 }
 
 bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule) {
     const auto newLength = static_cast<int64_t>(bytes.size());
+    StepScope step(s_);
     if (newLength > oldLength) {
-        if (!s_.doc.InsertGap(pos, newLength - oldLength)) return false;
+        if (!s_.doc.EnsureRoom(newLength - oldLength)) return false;
+    }
+    // Kept as the old bytes going and the new ones coming, whatever moves in between.
+    if (newLength == oldLength) {
+        s_.journal.RecordOverwrite(s_.doc, pos, oldLength);
+    } else {
+        s_.journal.RecordDelete(s_.doc, pos, oldLength);
+        s_.journal.RecordInsert(pos, newLength);
+    }
+    if (newLength > oldLength) {
+        s_.doc.InsertGap(pos, newLength - oldLength); // room was made above
     } else if (newLength < oldLength) {
         s_.doc.RemoveBytes(pos, oldLength - newLength);
     }
@@ -109,9 +191,10 @@ bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& 
     return true;
 }
 
-int64_t DocumentEditor::Rewrite(int64_t pos, int64_t /*n, the range a journal keeps*/,
-                                const std::function<int64_t(uint8_t* buffer)>& rewrite,
+int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n, const std::function<int64_t(uint8_t* buffer)>& rewrite,
                                 ReplaceUndoRule rule) {
+    StepScope step(s_);
+    s_.journal.RecordOverwrite(s_.doc, pos, n);
     const int64_t changed = rewrite(s_.doc.Buffer());
     if (changed > 0) Edited(pos, kToTheEnd, rule);
     return changed;
@@ -145,9 +228,11 @@ void DocumentEditor::MakeEmpty() {
 
 void DocumentEditor::Load(TQZDynArray&& buffer, int32_t size) {
     s_.doc.Adopt(std::move(buffer), size);
+    ForgetHistory();
 }
 
 void DocumentEditor::StartFresh(const std::string& bytes) {
+    ForgetHistory();
     const auto n = static_cast<int64_t>(bytes.size());
     if (n == 0) {
         MakeEmpty();
@@ -160,6 +245,7 @@ void DocumentEditor::StartFresh(const std::string& bytes) {
 
 void DocumentEditor::Discard() {
     s_.doc.SetSize(0);
+    ForgetHistory();
 }
 
 } // namespace qhe

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/document/DynArray.h"
+#include "core/undo/EditJournal.h"
 
 namespace qhe {
 
@@ -77,6 +78,15 @@ class DocumentEditor {
     // view at position 1. Not an edit by itself (New1 uses it for a fresh Document).
     void MakeEmpty();
 
+    // Undo steps: every edit between BeginStep and EndStep is undone as one; an edit outside
+    // any step makes its own. typingKey lets typed bytes join the step before (EditJournal).
+    void BeginStep(const std::string& name, int typingKey = 0);
+    void EndStep();
+    // Where the cursor and the view stand now.
+    EditPlace Place() const;
+    // Enables Undo1/Redo1 and their buttons and names the steps in their hints.
+    void UpdateUndoItems();
+
     // The Document's lifecycle, which is not an edit: a loaded file's buffer taken over, a
     // fresh Document holding a few bytes (at most its capacity), the Document emptied on close.
     void Load(TQZDynArray&& buffer, int32_t size);
@@ -84,6 +94,8 @@ class DocumentEditor {
     void Discard();
 
   private:
+    class StepScope;
+    void ForgetHistory();
     // Modified, the window's notice and the replace-undo rule for an edit of from..to.
     void Edited(int64_t from, int64_t to, ReplaceUndoRule rule);
 

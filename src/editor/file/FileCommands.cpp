@@ -118,6 +118,7 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
     if (outcome.inPlace) s_.SetHint(Format(kTextSavedInPlace, {FileNameOnly(name)}));
     if (!partial) {
         s_.doc.Modified = false;
+        s_.journal.MarkSaved();
         if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
             platform::SetModificationTime(name, s_.doc.FileTime);
         const platform::FileInfo written = platform::StatFile(name);

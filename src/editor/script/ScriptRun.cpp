@@ -1,5 +1,6 @@
 #include "editor/script/ScriptRun.h"
 
+#include "editor/OwnTexts.h"
 #include "editor/script/ScriptInterpreter.h"
 
 namespace qhe {
@@ -38,7 +39,14 @@ ScriptRunResult ExecuteScript(EditorState& state, const std::vector<std::string>
     const ScriptRunResult check = Pass(interpreter, lines);
     if (check.outcome != ScriptOutcome::Completed) return check;
     interpreter.checkOnly = interpreter.preCheck = false;
-    return Pass(interpreter, lines);
+    // Nobody can undo a command-line run: its edits are not kept.
+    if (options.batchMode) state.journal.SetLimit(0);
+    // The whole run is one step, however many lines changed bytes.
+    state.editor.BeginStep(kTextScriptStep);
+    state.journal.RenameOpenStep(kTextScriptStep);
+    const ScriptRunResult run = Pass(interpreter, lines);
+    state.editor.EndStep();
+    return run;
 }
 
 } // namespace qhe

@@ -21,6 +21,9 @@ class ViewCommands {
     void ShowAddress(int64_t pos, bool moveCursor, bool keepIfVisible);
     // Recomputes LastVisible and refills from the cursor cell to the end of the window.
     void RefreshFromCursor();
+    // Shows the view from top (moved to its row's start) with the cursor on cursor; when the
+    // cursor falls outside, the view follows it as ShowAddress does.
+    void ShowPlace(int64_t top, int64_t cursor);
     // Refills the data cells from (col, row) to the last cell of the window.
     void FillCells(int col, int row);
     void GotoStart();
