@@ -75,6 +75,13 @@ void ActionRegistry::SetCaption(const std::string& name, const std::string& capt
     if (onChange) onChange(name);
 }
 
+void ActionRegistry::SetHint(const std::string& name, const std::string& hint) {
+    auto it = states_.find(name);
+    if (it == states_.end() || it->second.hint == hint) return;
+    it->second.hint = hint;
+    if (onChange) onChange(name);
+}
+
 void ActionRegistry::SetTag(const std::string& name, int tag) {
     auto it = states_.find(name);
     if (it != states_.end()) it->second.tag = tag;

@@ -18,6 +18,7 @@ class ActionRegistry {
         bool checked = false;
         bool visible = true;
         std::string caption; // set only for items whose caption changes at run time
+        std::string hint;    // likewise for the status bar hint (and a tool button's tip)
     };
 
     // All menu items and tool buttons of the main window with their Tags, enabled.
@@ -37,6 +38,7 @@ class ActionRegistry {
     void SetChecked(const std::string& name, bool on);
     void SetVisible(const std::string& name, bool on);
     void SetCaption(const std::string& name, const std::string& caption);
+    void SetHint(const std::string& name, const std::string& hint);
     void SetTag(const std::string& name, int tag);
 
     bool Enabled(const std::string& name) const;
