@@ -221,7 +221,11 @@ void TFormMain::AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entrie
         }
         QAction* action = menu->addAction(Q(entry.caption));
         action->setObjectName(Q(entry.name));
-        if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
+        // Several keys are separated by ';'; the first one is shown in the menu.
+        QList<QKeySequence> keys;
+        for (const QString& key : Q(entry.shortcut).split(';', Qt::SkipEmptyParts))
+            if (!key.trimmed().isEmpty()) keys.append(QKeySequence(key.trimmed()));
+        action->setShortcuts(keys);
         const std::string name = entry.name;
         connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
         actions_[name] = action;
@@ -457,6 +461,11 @@ void TFormMain::RefreshAction(const std::string& name) {
     action->setEnabled(state->enabled);
     action->setVisible(state->visible);
     if (!state->caption.empty()) action->setText(Q(state->caption));
+    // A hint that names the step at hand (undo / redo) replaces the fixed one.
+    if (!state->hint.empty()) {
+        action->setStatusTip(Q(state->hint));
+        if (name.starts_with("QZBtn")) action->setToolTip(Q(state->hint));
+    }
     if (state->checked) action->setCheckable(true);
     action->setChecked(state->checked);
 }

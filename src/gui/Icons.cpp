@@ -17,10 +17,11 @@ namespace {
 // Resource file of each tool button's drawing.
 const std::map<std::string, QString>& IconFiles() {
     static const std::map<std::string, QString> files = {
-        {"QZBtnNew", "new"},         {"QZBtnOpen", "open"}, {"QZBtnSave", "save"},
-        {"QZBtnDel", "delete"},      {"QZBtnCut", "cut"},   {"QZBtnCopy", "copy"},
-        {"QZBtnPaste", "paste"},     {"QZBtnFind", "find"}, {"QZBtnReplace", "replace"},
-        {"QZBtnOptions", "options"}, {"QZBtnInfo", "info"}, {"QZBtnWhats", "whats"},
+        {"QZBtnNew", "new"},     {"QZBtnOpen", "open"},       {"QZBtnSave", "save"},
+        {"QZBtnDel", "delete"},  {"QZBtnCut", "cut"},         {"QZBtnCopy", "copy"},
+        {"QZBtnPaste", "paste"}, {"QZBtnUndo", "undo"},       {"QZBtnRedo", "redo"},
+        {"QZBtnFind", "find"},   {"QZBtnReplace", "replace"}, {"QZBtnOptions", "options"},
+        {"QZBtnInfo", "info"},   {"QZBtnWhats", "whats"},
     };
     return files;
 }

@@ -225,5 +225,24 @@ TEST(FormMain, LongHintIsShortenedToThePanel) {
     EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
 }
 
+// Redo answers to two keys; a hint set at run time reaches the status bar on hover and, for a
+// tool button, its tip.
+TEST(FormMain, RedoHasTwoKeysAndRunTimeHintsReachTheStatusBar) {
+    TFormMain window({});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().doc.HasBuffer(); }));
+    EXPECT_EQ(window.Action("Redo1")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    EXPECT_EQ(window.Action("Undo1")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
+
+    QAction* button = window.Action("QZBtnUndo");
+    EXPECT_EQ(button->toolTip(), QString("撤销"));
+    window.Commands().State().actions.SetHint("QZBtnUndo", "撤销: 替换全部 (1,024)");
+    window.Commands().State().actions.SetHint("Undo1", "撤销: 替换全部 (1,024)");
+    EXPECT_EQ(button->toolTip(), QString("撤销: 替换全部 (1,024)"));
+    window.Action("Undo1")->showStatusText(&window);
+    EXPECT_EQ(window.findChild<QLabel*>("StatusPanel3")->text(), QString("撤销: 替换全部 (1,024)"));
+}
+
 } // namespace
 } // namespace qhe

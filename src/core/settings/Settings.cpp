@@ -84,6 +84,7 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     o.scope = profile.ReadBool(kOptions, "Scope", true);
     o.convTable = profile.ReadString(kOptions, "ConvTable", "");
     o.showDataInsp = profile.ReadBool(kOptions, "ShowDataInsp", false);
+    o.undoLimitMB = ReadChoice(profile, kOptions, "UndoLimitMB", 256, 0, 4096);
     return o;
 }
 
@@ -122,6 +123,7 @@ void WriteOptions(ProfileSession& profile, const OptionsSettings& o) {
     profile.WriteBool(kOptions, "ShowGrids", o.showGrids);
     profile.WriteBool(kOptions, "BlankForCC", o.blankForCC);
     profile.WriteBool(kOptions, "ShowDataInsp", o.showDataInsp);
+    profile.WriteInt(kOptions, "UndoLimitMB", o.undoLimitMB);
 }
 
 DataInspSettings ReadDataInsp(const ProfileSession& profile) {

@@ -73,6 +73,7 @@ struct OptionsSettings {
     bool scope = true;
     std::string convTable;
     bool showDataInsp = false;
+    int undoLimitMB = 256; // memory the undo journal may hold; 0 turns undo off
 };
 
 // Section "DataInsp": which rows the data inspector shows.

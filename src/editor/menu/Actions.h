@@ -18,7 +18,7 @@ class ActionRegistry {
         bool checked = false;
         bool visible = true;
         std::string caption; // set only for items whose caption changes at run time
-        std::string hint;    // set only for items whose hint changes at run time
+        std::string hint;    // likewise for the status bar hint (and a tool button's tip)
     };
 
     // All menu items and tool buttons of the main window with their Tags, enabled.

@@ -39,7 +39,9 @@ std::vector<MenuEntry> BuildMainMenu() {
               Item("Writeblock1", "写入块(&W)..."), Sep(Item("Print1", "打印(&P)...", "Ctrl+P", 1, 64)),
               Sep(Item("Exit1", "退出(&E)", {}, 0))}),
         Menu("Edit1", "编辑(&E)", 12,
-             {Item("Insert1", "插入字符串(&I)...", {}, 1, 50), Item("Overwritestring1", "覆盖字符串(&W)..."),
+             {Item("Undo1", "撤销(&Z)", "Ctrl+Z"), Item("Redo1", "重做(&Y)", "Ctrl+Y; Ctrl+Shift+Z"),
+              Sep(Item("Insert1", "插入字符串(&I)...", {}, 1, 50)),
+              Item("Overwritestring1", "覆盖字符串(&W)..."),
               Sep(Item("Blockmark1", "块标记(&M)", "Ctrl+B", 1, 56)),
               Item("Blocknchars1", "标记块所包含的字符个数(&N) ", {}, 1, 56),
               Item("Blockunmark1", "撤消块标记(&U)", "Ctrl+U"), Item("Blockdelete1", "块删除(&D)", "Ctrl+D"),
@@ -82,7 +84,8 @@ std::vector<MenuEntry> BuildToolButtons() {
     return {Item("QZBtnNew", "新建文件", {}, 0), Item("QZBtnOpen", "打开", {}, 0),
             Item("QZBtnSave", "保存"),           Item("QZBtnDel", "删除块"),
             Item("QZBtnCut", "剪切到剪贴板"),    Item("QZBtnCopy", "复制到剪贴板"),
-            Item("QZBtnPaste", "从剪贴板粘贴"),  Item("QZBtnFind", "查找"),
+            Item("QZBtnPaste", "从剪贴板粘贴"),  Item("QZBtnUndo", "撤销"),
+            Item("QZBtnRedo", "重做"),           Item("QZBtnFind", "查找"),
             Item("QZBtnReplace", "替换"),        Item("QZBtnOptions", "选项", {}, 0),
             Item("QZBtnInfo", "关于", {}, 0),    Item("QZBtnWhats", "这是'什么?", {}, 0)};
 }

@@ -10,7 +10,9 @@ namespace qhe {
 struct MenuEntry {
     std::string name;
     std::string caption;
-    std::string shortcut; // in Qt's portable text form, e.g. "Ctrl+N"; empty for none
+    // In Qt's portable text form, e.g. "Ctrl+N"; several keys separated by ';' (the first is the
+    // one the menu shows); empty for none.
+    std::string shortcut;
     int tag = 0;
     int helpContext = 0;
     std::vector<MenuEntry> children;
@@ -22,7 +24,7 @@ struct MenuEntry {
 // The main menu, top menus in order, as the window shows them.
 const std::vector<MenuEntry>& MainMenu();
 
-// The twelve tool buttons in order (caption = hint).
+// The tool buttons in order (caption = hint).
 const std::vector<MenuEntry>& ToolButtons();
 
 } // namespace qhe

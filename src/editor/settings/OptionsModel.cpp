@@ -42,6 +42,7 @@ OptionsValues CurrentOptions(const EditorState& state) {
     v.oldFileTime = o.oldFileTime;
     v.mru = state.recent.FileCount();
     v.newEOF = o.newEOF;
+    v.undoLimitMB = o.undoLimitMB;
     v.font = o.font;
     v.fontSize = o.fontSize;
     v.rows = state.view.Rows;
@@ -88,6 +89,9 @@ OptionsChange ApplyOptions(EditorState& state, const OptionsValues& chosen) {
     view.HideAddressRange = o.hideAddressRange = chosen.hideAddressRange;
     view.HideToolBar = o.hideToolBar = chosen.hideToolBar;
     o.newEOF = chosen.newEOF;
+    o.undoLimitMB = std::clamp(chosen.undoLimitMB, 0, 4096);
+    state.journal.SetLimit(int64_t{o.undoLimitMB} << 20);
+    state.editor.UpdateUndoItems();
     view.TextGridLeft = o.textGridLeft = chosen.textGridLeft;
     view.ShowGrids = o.showGrids = chosen.showGrids;
     o.colorBlock = chosen.colorBlock;

@@ -14,6 +14,7 @@ struct OptionsValues {
     bool oldFileTime = false;
     int mru = 5;
     bool newEOF = false;
+    int undoLimitMB = 256; // 0 turns undo off
     std::string font = "Courier New";
     int fontSize = 8;
     int rows = 19;

@@ -12,6 +12,7 @@ MainSettings ReadSettingsInto(EditorState& state, const std::string& fileName, c
     const ProfileSession profile(fileName);
     MainSettings settings = ReadMainSettings(profile, screen, programFolder);
     state.options = settings.options;
+    state.journal.SetLimit(int64_t{settings.options.undoLimitMB} << 20);
     state.dataInsp = settings.dataInsp;
     state.doc.CurrentDir = settings.options.currentDir;
     state.recent.SetFileCount(settings.options.mru);

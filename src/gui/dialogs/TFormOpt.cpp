@@ -75,11 +75,13 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
     oldFileTime_ = check("CheckBoxOldFileTime", "用旧数据/时间来保存文件(&S)  ");
     mru_ = spin("SpinEditMRU", 1, 9);
     newEof_ = check("CheckBoxNewEOF", "用 EOF 字符来创建新的文件(&E)");
+    undoLimit_ = spin("SpinEditUndoLimit", 0, 4096);
     auto* generalLayout = new QFormLayout(general);
     generalLayout->addRow(baseGroup);
     generalLayout->addRow(oldFileTime_);
     generalLayout->addRow("重新打开历史记录(&O):     ", mru_);
     generalLayout->addRow(newEof_);
+    generalLayout->addRow("撤销内存上限 (MB, 0 = 关闭):", undoLimit_);
     pages_->addTab(general, "常规");
 
     // "外观"
@@ -188,6 +190,7 @@ void TFormOpt::Load(const OptionsValues& v) {
     oldFileTime_->setChecked(v.oldFileTime);
     mru_->setValue(v.mru);
     newEof_->setChecked(v.newEOF);
+    undoLimit_->setValue(v.undoLimitMB);
     font_->setCurrentFont(QFont(QString::fromStdString(v.font)));
     fontSize_->setValue(v.fontSize);
     rows_->setValue(v.rows);
@@ -209,6 +212,7 @@ OptionsValues TFormOpt::Values() const {
     v.oldFileTime = oldFileTime_->isChecked();
     v.mru = mru_->value();
     v.newEOF = newEof_->isChecked();
+    v.undoLimitMB = undoLimit_->value();
     // The font is kept by its name as the settings hold it, unless another one was chosen.
     const QString family = font_->currentFont().family();
     if (QFont(QString::fromStdString(base_.font)).family() != family) v.font = family.toStdString();

@@ -41,6 +41,7 @@ class TFormOpt : public QDialog {
     QCheckBox* oldFileTime_;
     QSpinBox* mru_;
     QCheckBox* newEof_;
+    QSpinBox* undoLimit_;
     QFontComboBox* font_;
     QSpinBox* fontSize_;
     QSpinBox* rows_;

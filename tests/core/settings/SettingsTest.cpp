@@ -106,6 +106,7 @@ TEST(Settings, UnusableValuesReadAsDefaults) {
     EXPECT_TRUE(s.options.findDown); // any non-zero value is true
     EXPECT_FALSE(s.options.caseSensitive);
     EXPECT_EQ(ReadFrom("[Options]\nMRU=12\n").options.mru, 9);
+    EXPECT_EQ(ReadFrom("[Options]\nUndoLimitMB=4097\n").options.undoLimitMB, 256);
 }
 
 TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
@@ -119,6 +120,7 @@ TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
     options.currentDir = "/home/user/data";
     options.convTable = "/home/user/t.qct";
     options.overwrite = false;
+    options.undoLimitMB = 0;
     DataInspSettings inspector;
     inspector.doubleFloat = true;
     SaveMainSettings(file, kScreen, 30, 60, 2, options, inspector);
@@ -132,7 +134,7 @@ TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
             "UnicodeIns", "UnicodeFind", "UnicodeRepl",  "CaseSensitive", "JokerFind",   "FindDown",
             "GotoMode",   "BaseAdress",  "EncodeAs",     "EncodeWhere",   "OldFileTime", "NewEOF",
             "CurrentDir", "Overwrite",   "ModusText",    "Scope",         "ConvTable",   "HideAddressRange",
-            "MRU",        "ShowGrids",   "BlankForCC",   "ShowDataInsp"}));
+            "MRU",        "ShowGrids",   "BlankForCC",   "ShowDataInsp",  "UndoLimitMB"}));
     EXPECT_EQ(written.ReadString("Options", "JokerHex", ""), "0A");
     EXPECT_EQ(written.ReadString("Options", "Overwrite", ""), "0");
     EXPECT_EQ(ReadText(file).substr(0, 64),
@@ -148,6 +150,7 @@ TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
     EXPECT_EQ(back.options.baseAddress, 1);
     EXPECT_EQ(back.options.currentDir, "/home/user/data");
     EXPECT_EQ(back.options.convTable, "/home/user/t.qct");
+    EXPECT_EQ(back.options.undoLimitMB, 0);
     EXPECT_FALSE(back.options.overwrite);
     EXPECT_TRUE(back.dataInsp.doubleFloat);
 }

@@ -58,6 +58,7 @@ TEST_F(OptionsTest, OkAppliesAtOnceAndReportsWhatTheWindowMustRedo) {
         OptionsValues v = current;
         v.baseAddress = 1;
         v.mru = 2;
+        v.undoLimitMB = 0;
         v.fontSize = 12;
         v.blankForCC = true;
         v.dataInsp.doubleFloat = true;
@@ -68,6 +69,8 @@ TEST_F(OptionsTest, OkAppliesAtOnceAndReportsWhatTheWindowMustRedo) {
     EXPECT_EQ(s.view.BaseAddress, 1);
     EXPECT_EQ(s.view.addressCells[0], "       1"); // the address column counts from 1 at once
     EXPECT_EQ(s.recent.Files().size(), 2u);
+    EXPECT_EQ(s.options.undoLimitMB, 0); // undo off
+    EXPECT_EQ(CurrentOptions(s).undoLimitMB, 0);
     EXPECT_TRUE(s.view.BlankForCC);
     EXPECT_EQ(s.view.TextCell(0, 0), " ");
     EXPECT_TRUE(seen.grid);

@@ -24,6 +24,7 @@ TEST(OptionsDialog, LoadsEditsAndRestoresDefaults) {
     SendToShortcut sendTo(ui, "/opt/qhe32/qhe32", dir.Path());
     OptionsValues current;
     current.cols = 40;
+    current.undoLimitMB = 1024;
     current.colorBlock = 0xFF0000; // clBlue
     current.dataInsp.doubleFloat = true;
     TFormOpt dialog(current, 2, sendTo, QSize(60, 40), nullptr);
@@ -41,6 +42,7 @@ TEST(OptionsDialog, LoadsEditsAndRestoresDefaults) {
     EXPECT_EQ(values.colorBlock, 255);
     EXPECT_TRUE(values.showGrids);
     EXPECT_TRUE(values.dataInsp.doubleFloat); // not touched by the defaults
+    EXPECT_EQ(values.undoLimitMB, 1024);      // a general setting, not the appearance
 }
 
 // The font size changes through the dialog: the panes are laid out again, the cursor stays
