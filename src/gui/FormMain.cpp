@@ -357,6 +357,7 @@ void TFormMain::ShowPrint() {
     const PrintSettings settings = ReadPrintSettings(ProfileSession(settingsFile));
     const DumpViewFacts facts = commands_.PrintViewFacts();
     TFormPrint dialog(settings, facts.blockEnd != 0, this);
+    dialog.help = [this](int context) { ShowHelp(context); };
     dialog.onPreviewPrint = [this, &dialog](const PrintDialogValues& values) {
         return PrintFromDialog(dialog, values);
     };
@@ -385,10 +386,12 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     std::unique_ptr<TFormPreview> preview;
     const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, doc.Buffer(),
                                                      ComputeDumpRange(input, format), format, this, preview);
+    if (outcome == DumpPrintOutcome::Cancelled) return false;
     if (outcome != DumpPrintOutcome::Printed) {
         ui_.ShowError(Msg(kMsgPageTooSmall));
         return false;
     }
+    preview->help = [this](int context) { ShowHelp(context); };
     if (values.pdfEntry)
         preview->beforePrint = [&printer, owner = preview.get()] {
             QString name = QFileDialog::getSaveFileName(owner, QString(), QString(), "PDF (*.pdf)");

@@ -30,8 +30,9 @@ int DumpRowsPerPage(QPrinter& printer, const DumpPrintSettings& settings, const 
 
 class TFormPreview;
 
-// The preview of a dump for printer, its pages laid out when shown. Answers the outcome of the
-// layout; preview is set only when it is Printed (ready to show).
+// The preview of a dump for printer, its pages laid out when shown, built under the progress box
+// "正在创建预览...". Answers the outcome of the layout (Cancelled after Cancel in the box); preview is
+// set only when it is Printed (ready to show).
 DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
                                  const std::string& fileName, const uint8_t* buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,
