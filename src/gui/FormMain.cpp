@@ -21,7 +21,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <QFileDialog>
 #include <QPrinter>
 #include <QWhatsThis>
 
@@ -392,14 +391,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
         return false;
     }
     preview->help = [this](int context) { ShowHelp(context); };
-    if (values.pdfEntry)
-        preview->beforePrint = [&printer, owner = preview.get()] {
-            QString name = QFileDialog::getSaveFileName(owner, QString(), QString(), "PDF (*.pdf)");
-            if (name.isEmpty()) return false;
-            if (!name.endsWith(".pdf", Qt::CaseInsensitive)) name += ".pdf";
-            printer.setOutputFileName(name);
-            return true;
-        };
+    if (values.pdfEntry) AskPdfFileBeforePrinting(*preview, printer, ui_, doc.CurrentDir);
     preview->exec();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include "core/print/DumpPages.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
+#include "editor/print/DumpFileCommand.h"
 #include "gui/dialogs/ProgressBox.h"
 #include "gui/print/FormPreview.h"
 
@@ -126,6 +128,15 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
     preview =
         std::make_unique<TFormPreview>("Preview", std::move(source), fonts, printer, kPreviewHelp, parent);
     return DumpPrintOutcome::Printed;
+}
+
+void AskPdfFileBeforePrinting(TFormPreview& preview, QPrinter& printer, Ui& ui,
+                              const std::string& initialDir) {
+    preview.beforePrint = [&printer, &ui, initialDir] {
+        const std::optional<std::string> name = ChoosePdfFile(ui, initialDir);
+        if (name) printer.setOutputFileName(QFile::decodeName(name->c_str()));
+        return name.has_value();
+    };
 }
 
 } // namespace qhe

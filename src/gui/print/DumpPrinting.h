@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/print/DumpReport.h"
+#include "editor/Ui.h"
 #include "gui/print/ReportPainter.h"
 
 class QPrinter;
@@ -37,5 +38,10 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
                                  const std::string& fileName, const uint8_t* buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,
                                  std::unique_ptr<TFormPreview>& preview);
+
+// For the "PDF 文件" entry: each print job from preview first asks ui for the .pdf file (starting in
+// initialDir) and writes there; Cancel drops the job.
+void AskPdfFileBeforePrinting(TFormPreview& preview, QPrinter& printer, Ui& ui,
+                              const std::string& initialDir);
 
 } // namespace qhe

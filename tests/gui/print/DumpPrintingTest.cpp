@@ -1,6 +1,7 @@
 #include "gui/print/DumpPrinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FakeUi.h"
 #include "gui/dialogs/ProgressBox.h"
 #include "gui/print/FormPreview.h"
 
@@ -183,6 +185,29 @@ TEST(DumpPrinting, CancelledPreviewAndCancelledPrintLeaveNothing) {
     EXPECT_FALSE(preview->PrintPages(1, 8));
     EXPECT_EQ(box, "Printing...|Page: 1");
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// Printing from the preview with the PDF entry asks for the file first: the name gets ".pdf" and
+// the pages go there; Cancel in the file dialog prints nothing.
+TEST(DumpPrinting, PdfEntryAsksForTheFileBeforePrinting) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 100, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    ASSERT_EQ(MakeDumpPreview(PdfPrinter(printer, QString()), {}, "a.bin", data.data(), {1, 1600},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Printed);
+    test::FakeUi ui;
+    AskPdfFileBeforePrinting(*preview, printer, ui, dir.path().toStdString());
+    EXPECT_FALSE(preview->PrintPages(1, 1)); // Cancel
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    ui.saveFiles = {dir.filePath("dump").toStdString()};
+    ASSERT_TRUE(preview->PrintPages(1, 2));
+    ASSERT_EQ(ui.fileDialogs.size(), 2u);
+    EXPECT_EQ(ui.fileDialogs[1].initialDir, dir.path().toStdString());
+    const QString text = PdfText(dir.filePath("dump.pdf"));
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    EXPECT_TRUE(text.contains("Page 2"));
 }
 
 } // namespace
