@@ -117,8 +117,9 @@ void SetUpPdf(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
-// One preview page of 16-byte rows: laid out and its drawing recorded as a picture.
-void BM_PreviewPageRecording(benchmark::State& state) {
+// One preview page of 16-byte rows laid out: the page the preview keeps and paints from.
+// With record set, its drawing is recorded as a picture too (what a printer job replays).
+void PreviewPage(benchmark::State& state, bool record) {
     NeedApplication();
     const auto& data = DumpData();
     QPrinter printer(QPrinter::HighResolution);
@@ -136,11 +137,13 @@ void BM_PreviewPageRecording(benchmark::State& state) {
     int64_t pictureBytes = 0, layoutBytes = 0, recorded = 0;
     for (auto _ : state) {
         const qhe::ReportPage page = pages.Page(n);
-        QPicture picture;
-        QPainter painter(&picture);
-        qhe::PaintReportPage(painter, page, fonts);
-        painter.end();
-        pictureBytes += picture.size();
+        if (record) {
+            QPicture picture;
+            QPainter painter(&picture);
+            qhe::PaintReportPage(painter, page, fonts);
+            painter.end();
+            pictureBytes += picture.size();
+        }
         for (const qhe::ReportItem& item : page.items)
             layoutBytes += static_cast<int64_t>(sizeof item + item.text.capacity());
         ++recorded;
@@ -154,6 +157,13 @@ void BM_PreviewPageRecording(benchmark::State& state) {
     state.counters["pages"] = pages.Count();
     state.SetItemsProcessed(state.iterations());
 }
+void BM_PreviewPageLayout(benchmark::State& state) {
+    PreviewPage(state, false);
+}
+void BM_PreviewPageRecording(benchmark::State& state) {
+    PreviewPage(state, true);
+}
+BENCHMARK(BM_PreviewPageLayout)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_PreviewPageRecording)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 int64_t ResidentBytes() {
