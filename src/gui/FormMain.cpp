@@ -59,6 +59,16 @@ QString Q(const std::string& text) {
 }
 
 constexpr int kMsgPageTooSmall = 2089;
+
+// Help asked from a modal print window: the main window's help viewer would open behind it and
+// take no input while it is up, so the topic opens in a viewer owned by that window.
+HelpHandler HelpOver(QWidget* modal) {
+    return [modal](int context) {
+        auto* viewer = new HelpWindow(modal);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->ShowTopic(context);
+    };
+}
 constexpr int kMsgSettingsWriteFailed = 2073;
 
 // The dialog's page choices in the report's terms.
@@ -356,7 +366,7 @@ void TFormMain::ShowPrint() {
     const PrintSettings settings = ReadPrintSettings(ProfileSession(settingsFile));
     const DumpViewFacts facts = commands_.PrintViewFacts();
     TFormPrint dialog(settings, facts.blockEnd != 0, this);
-    dialog.help = [this](int context) { ShowHelp(context); };
+    dialog.help = HelpOver(&dialog);
     dialog.onPreviewPrint = [this, &dialog](const PrintDialogValues& values) {
         return PrintFromDialog(dialog, values);
     };
@@ -390,7 +400,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
         ui_.ShowError(Msg(kMsgPageTooSmall));
         return false;
     }
-    preview->help = [this](int context) { ShowHelp(context); };
+    preview->help = HelpOver(preview.get());
     if (values.pdfEntry) AskPdfFileBeforePrinting(*preview, printer, ui_, doc.CurrentDir);
     preview->exec();
     return true;
