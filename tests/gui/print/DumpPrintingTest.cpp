@@ -108,7 +108,9 @@ void CancelNextProgressBox(QString* seen) {
     QTimer::singleShot(0, [seen] {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<TProgressBox*>(widget); box && box->isVisible()) {
-                *seen = box->Caption()->text() + "|" + box->Label()->text();
+                // Modal over the modal preview or print dialog, or a click could not reach Cancel.
+                *seen =
+                    box->Caption()->text() + "|" + box->Label()->text() + (box->isModal() ? "|modal" : "");
                 box->CancelButton()->click();
                 return;
             }
@@ -177,13 +179,14 @@ TEST(DumpPrinting, CancelledPreviewAndCancelledPrintLeaveNothing) {
               DumpPrintOutcome::Cancelled);
     EXPECT_EQ(preview, nullptr);
     EXPECT_TRUE(box.startsWith("正在创建预览...|页: ")) << box.toStdString();
+    EXPECT_TRUE(box.endsWith("|modal"));
 
     ASSERT_EQ(
         MakeDumpPreview(printer, {}, "a.bin", data.data(), {1, 8000}, {16, false, false}, nullptr, preview),
         DumpPrintOutcome::Printed);
     CancelNextProgressBox(&box);
     EXPECT_FALSE(preview->PrintPages(1, 8));
-    EXPECT_EQ(box, "Printing...|Page: 1");
+    EXPECT_EQ(box.toStdString(), "Printing...|Page: 1|modal");
     EXPECT_FALSE(QFile::exists(file));
 }
 
