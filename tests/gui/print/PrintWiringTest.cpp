@@ -35,11 +35,12 @@ void WhenFileDialogShows(std::function<void(QFileDialog*)> action, int attempts 
     });
 }
 
-// Acts on the first modal window that is not the print dialog.
+// Acts on the first modal dialog that is not the print dialog.
 void WhenOtherModalShows(std::function<void(QWidget*)> action, int attempts = 500) {
     QTimer::singleShot(5, [action = std::move(action), attempts]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && !qobject_cast<TFormPrint*>(modal))
+        // A dialog (the progress box, modal over the print dialog, is no dialog).
+        if (modal && modal->isVisible() && !qobject_cast<TFormPrint*>(modal) && qobject_cast<QDialog*>(modal))
             action(modal);
         else if (attempts > 0)
             WhenOtherModalShows(std::move(action), attempts - 1);
