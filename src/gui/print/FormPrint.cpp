@@ -28,6 +28,7 @@ namespace qhe {
 namespace {
 
 constexpr int kMsgPrintCaption = 2085; // "打印"
+constexpr int kPrintHelp = 64;
 const char* const kPdfEntry = "PDF 文件";
 
 QDoubleSpinBox* MarginField(QWidget* parent) {
@@ -126,7 +127,8 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     QPushButton* preview = buttons->addButton("预览/打印", QDialogButtonBox::AcceptRole);
     preview->setDefault(true);
     buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    buttons->addButton("帮助(&H0", QDialogButtonBox::HelpRole);
+    QPushButton* helpButton = buttons->addButton("帮助(&H)", QDialogButtonBox::HelpRole);
+    helpButton->setObjectName("ButtonHelp");
     layout->addWidget(buttons);
     connect(preview, &QPushButton::clicked, this, &TFormPrint::PreviewPrintClicked);
     connect(printers_, &QComboBox::currentIndexChanged, this, &TFormPrint::PushMargins);
@@ -135,6 +137,9 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
         connect(field, &QDoubleSpinBox::editingFinished, this, &TFormPrint::PushMargins);
     PushMargins();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+        if (help) help(kPrintHelp);
+    });
 }
 
 void TFormPrint::UnitChanged(int unit) {
