@@ -2,6 +2,7 @@
 
 #include "core/print/DumpOutput.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/SideFileTexts.h"
 #include "platform/SmallFile.h"
@@ -9,9 +10,6 @@
 namespace qhe {
 namespace {
 
-constexpr int kMsgPrintCaption = 2086; // "正在创建预览..."
-constexpr int kMsgPrintPage = 2088;    // "页: %d"
-constexpr int kMsgSaveOutputTitle = 2091;
 const char* const kPdfEntry = "PDF 文件";
 
 bool EndsWithPdf(const std::string& name) {
@@ -59,7 +57,7 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
 
     int code = platform::CheckSideFileTarget(*chosen); // never into a pipe or a device
     if (code == 0) {
-        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgPrintCaption));
+        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgCreatingPreview));
         const int64_t total = range.last - range.first + 1;
         code = WriteDumpFile(*chosen, doc.FileName, doc.Buffer(), range, format, [&](uint64_t done) {
             progress->SetProgress(static_cast<int64_t>(done), total, 2);

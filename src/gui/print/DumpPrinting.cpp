@@ -10,6 +10,7 @@
 
 #include "core/print/DumpPages.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/print/DumpFileCommand.h"
 #include "gui/dialogs/ProgressBox.h"
@@ -33,8 +34,6 @@ PlaceholderValues CurrentPlaceholderValues() {
 
 namespace {
 
-constexpr int kMsgCreatingPreview = 2086; // "正在创建预览..."
-constexpr int kMsgPage = 2088;            // "页: %d"
 constexpr int kPreviewHelp = 65;
 
 // The page setup of a dump report: the printer's page, the dialog's settings and the dump's
@@ -109,13 +108,13 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
     // whatever the size, and a cancel in it still means no preview.
     std::shared_ptr<DumpPages> pages;
     {
-        TProgressBox progress(parent, true, true, QString::fromStdString(FormatMsg(kMsgPage, {1})),
+        TProgressBox progress(parent, true, true, QString::fromStdString(FormatMsg(kMsgPrintPage, {1})),
                               QString::fromStdString(Msg(kMsgCreatingPreview)));
         // Over a modal window the box must be modal too, or its Cancel button takes no input.
         progress.setWindowModality(Qt::ApplicationModal);
         progress.ShowNow();
         pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
-        progress.SetText(FormatMsg(kMsgPage, {pages->Count()}), 1);
+        progress.SetText(FormatMsg(kMsgPrintPage, {pages->Count()}), 1);
         progress.SetProgress(1, 1, 2);
         if (progress.Cancelled()) return DumpPrintOutcome::Cancelled;
     }

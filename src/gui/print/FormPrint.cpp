@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/print/ReportGeometry.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/print/DumpFileCommand.h"
 #include "gui/print/ReportPainter.h"
@@ -27,7 +28,6 @@
 namespace qhe {
 namespace {
 
-constexpr int kMsgPrintCaption = 2085; // "打印"
 constexpr int kPrintHelp = 64;
 const char* const kPdfEntry = "PDF 文件";
 
@@ -45,7 +45,7 @@ MeasureUnit UnitOf(int index) {
 } // namespace
 
 TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromStdString(Msg(kMsgPrintCaption)));
+    setWindowTitle(QString::fromStdString(Msg(kMsgPrintTitle)));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
