@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
+#include "core/document/DynArray.h"
+#include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/BlockMarking.h"
@@ -39,6 +42,50 @@ std::string BytesOfCompactHex(const char* hex) {
     for (const char* c = hex; c[0] && c[1]; c += 2)
         bytes += static_cast<char>(std::stoi(std::string(c, 2), nullptr, 16));
     return bytes;
+}
+
+// Window starts per chunk of replace all: the gauge moves and a cancel is seen at least 128
+// times per run, and at least every 256 KiB.
+int64_t ChunkFor(int64_t size) {
+    return std::clamp<int64_t>(size / 128, 1, 256 * 1024);
+}
+
+// The progress after a chunk that ends before window start p; true on a cancel.
+bool ChunkDone(Progress& progress, int64_t p, int64_t n, int64_t size) {
+    progress.SetProgress(std::min(p + n - 1, size), size, kProgressStep);
+    return progress.Cancelled();
+}
+
+// memmove for the short runs between dense hits without a library call: both ends of a run
+// are loaded before either is stored, so overlapping runs move correctly.
+template <typename Word> inline void MoveEnds(uint8_t* dst, const uint8_t* src, size_t len) {
+    Word head, tail;
+    std::memcpy(&head, src, sizeof(Word));
+    std::memcpy(&tail, src + len - sizeof(Word), sizeof(Word));
+    std::memcpy(dst, &head, sizeof(Word));
+    std::memcpy(dst + len - sizeof(Word), &tail, sizeof(Word));
+}
+
+struct Bytes16 {
+    uint64_t low, high;
+};
+
+inline void MoveBytes(uint8_t* dst, const uint8_t* src, int64_t length) {
+    const auto len = static_cast<size_t>(length);
+    if (len >= 16) {
+        if (len <= 32)
+            MoveEnds<Bytes16>(dst, src, len);
+        else
+            std::memmove(dst, src, len);
+    } else if (len >= 8) {
+        MoveEnds<uint64_t>(dst, src, len);
+    } else if (len >= 4) {
+        MoveEnds<uint32_t>(dst, src, len);
+    } else if (len >= 2) {
+        MoveEnds<uint16_t>(dst, src, len);
+    } else if (len == 1) {
+        *dst = *src;
+    }
 }
 
 } // namespace
@@ -177,21 +224,21 @@ void ReplaceCommands::ReplaceAllCommand() {
     s_.ui.ShowMemo(Msg(kMsgInformation), FormatMsg(kMsgReplacedCount, {count}), 0);
 }
 
-int64_t ReplaceCommands::NextHit(int64_t p, bool& cancelled, Progress& progress) {
-    bool found = false;
-    int64_t hit = p;
-    find_.FindNext(hit, found, cancelled, false, false, progress);
-    if (!found || cancelled) return 0;
-    return hit;
+HitScan ReplaceCommands::ScanOfFindString() {
+    const OptionsSettings& o = s_.options;
+    const std::string& find = s_.search.findString;
+    return HitScan(s_.search.engine, {reinterpret_cast<const uint8_t*>(find.data()), find.size()},
+                   o.caseSensitive, o.jokerFind, o.jokerByte);
 }
 
-void ReplaceCommands::NoteReplacement(int64_t position, const uint8_t* hitBytes, int64_t& first,
-                                      int64_t& count) {
-    s_.search.replaceUndoBytes.assign(reinterpret_cast<const char*>(hitBytes), s_.search.findString.size());
-    s_.lastFoundAddress = s_.lastReplaceAddress = position;
+void ReplaceCommands::NoteReplacements(int64_t firstAt, int64_t lastAt, const uint8_t* lastHitBytes,
+                                       int64_t hits, int64_t& first, int64_t& count) {
+    s_.search.replaceUndoBytes.assign(reinterpret_cast<const char*>(lastHitBytes),
+                                      s_.search.findString.size());
+    s_.lastFoundAddress = s_.lastReplaceAddress = lastAt;
     s_.lastReplaceLength = static_cast<int64_t>(s_.search.replaceString.size());
-    if (count == 0) first = position;
-    ++count;
+    if (count == 0) first = firstAt;
+    count += hits;
 }
 
 void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
@@ -210,20 +257,30 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     if (count > 0) s_.doc.Modified = true;
 }
 
+// The loops below take the hits chunk by chunk (0-based positions in `hits`) and report
+// progress and look for a cancel once per chunk.
+
 void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                    Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(replacement.size());
+    const int64_t size = s_.doc.Size();
     uint8_t* buffer = s_.doc.Buffer();
-    for (int64_t p = start;;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(hit, buffer + hit - 1, first, count);
-        std::memcpy(buffer + hit - 1, replacement.data(), static_cast<size_t>(n));
-        p = hit + n;
-        progress.SetProgress(p, s_.doc.Size(), kProgressStep);
-        if (progress.Cancelled()) {
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (!hits.empty()) {
+            NoteReplacements(hits.front() + 1, hits.back() + 1, buffer + hits.back(),
+                             static_cast<int64_t>(hits.size()), first, count);
+            for (const int64_t hit : hits)
+                MoveBytes(buffer + hit, bytes, n);
+        }
+        if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
@@ -231,44 +288,53 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
 }
 
 // One pass from front to back: the bytes between hits move down once, each replacement is
-// written behind them. Everything before the write position is final and everything from the
-// read position on is untouched, so stopping at any hit leaves a consistent Document once the
-// rest has been moved down.
+// written behind them. Everything before the write position w is final and everything from
+// the read position u on is untouched, so stopping after any chunk leaves a consistent
+// Document once the rest has been moved down.
 void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                      Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = s_.doc.Size();
     uint8_t* buffer = s_.doc.Buffer();
-    int64_t w = start, u = start;
-    for (int64_t p = start;;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(w + (hit - u), buffer + hit - 1, first, count);
-        std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(hit - u));
-        w += hit - u;
-        std::memcpy(buffer + w - 1, replacement.data(), static_cast<size_t>(r));
-        w += r;
-        u = p = hit + n;
-        progress.SetProgress(p, size, kProgressStep);
-        if (progress.Cancelled()) {
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    int64_t w = start - 1, u = start - 1;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (!hits.empty()) {
+            const auto m = static_cast<int64_t>(hits.size());
+            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u - (m - 1) * (n - r) + 1,
+                             buffer + hits.back(), m, first, count);
+            for (const int64_t hit : hits) {
+                if (w != u) MoveBytes(buffer + w, buffer + u, hit - u);
+                w += hit - u;
+                MoveBytes(buffer + w, bytes, r);
+                w += r;
+                u = hit + n;
+            }
+        }
+        if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
     }
     if (count == 0) return;
-    std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(size - u + 1));
+    std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
     const int64_t removed = (n - r) * count;
     s_.doc.EnsureRoom(-removed); // handing memory back may fail; the bytes are in place already
     s_.doc.SetSize(static_cast<int32_t>(size - removed));
 }
 
-// Counts first, so that the buffer grows once and only when memory suffices, then opens one
-// gap of the whole growth at the start and fills it from front to back: the data moves once
-// for the gap and once while compacting. The write position never overtakes the read
-// position, the open part of the gap being (k - count) * d bytes; a cancel closes that part.
+// Counts first, so that the Document grows once and only when memory suffices. With memory
+// for a second buffer of the new size, one pass copies the data into it with the replacements
+// and the Document takes it over: each byte moves once. Otherwise the growth happens in place
+// (ReplaceLongerInPlace), which needs only the growth itself.
 void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                     Progress& progress) {
     progress.SetText(Msg(kMsgStepCount), 1);
@@ -279,15 +345,22 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
     }
     if (k == 0) return;
     Document& doc = s_.doc;
-    const std::string& replacement = s_.search.replaceString;
-    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
-    const int64_t r = static_cast<int64_t>(replacement.size());
-    const int64_t d = r - n;
+    const int64_t d = static_cast<int64_t>(s_.search.replaceString.size() - s_.search.findString.size());
     const uint64_t spare = static_cast<uint64_t>(doc.Capacity()) - static_cast<uint64_t>(doc.Size());
     // The Document's size limit bounds the growth like memory does.
     const uint64_t room = static_cast<uint64_t>(kMaxDocumentSize - doc.Size());
-    const uint64_t available = std::min(room, FreeMemory() + spare);
-    if (static_cast<uint64_t>(k) * static_cast<uint64_t>(d) > available) {
+    const uint64_t freeMemory = FreeMemory();
+    const uint64_t growth = static_cast<uint64_t>(k) * static_cast<uint64_t>(d);
+    if (growth <= room && static_cast<uint64_t>(Document::CapacityFor(doc.Size() + k * d)) <= freeMemory) {
+        TQZDynArray fresh(1);
+        if (fresh.Allocate(Document::CapacityFor(doc.Size() + k * d))) {
+            progress.SetText(Msg(kMsgStepReplace), 1);
+            ReplaceIntoNewBuffer(std::move(fresh), start, k, first, count, cancelled, progress);
+            return;
+        }
+    }
+    const uint64_t available = std::min(room, freeMemory + spare);
+    if (growth > available) {
         const int64_t m = static_cast<int64_t>(available / static_cast<uint64_t>(d));
         if (m == 0) {
             s_.ui.ShowError(Msg(kMsgNoMemory));
@@ -301,25 +374,93 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
         return;
     }
     progress.SetText(Msg(kMsgStepReplace), 1);
-    uint8_t* buffer = doc.Buffer();
-    int64_t w = start, u = start + k * d;
-    for (int64_t p = u; count < k;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(w + (hit - u), buffer + hit - 1, first, count);
-        std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(hit - u));
-        w += hit - u;
-        std::memcpy(buffer + w - 1, replacement.data(), static_cast<size_t>(r));
-        w += r;
-        u = p = hit + n;
-        progress.SetProgress(p, doc.Size(), kProgressStep);
-        if (count < k && progress.Cancelled()) {
+    ReplaceLongerInPlace(start, k, first, count, cancelled, progress);
+}
+
+// Copies the Document into fresh with the first k hits from start replaced, then hands fresh
+// to the Document. A cancel copies the rest unchanged, keeping the replacements made.
+void ReplaceCommands::ReplaceIntoNewBuffer(TQZDynArray&& fresh, int64_t start, int64_t k, int64_t& first,
+                                           int64_t& count, bool& cancelled, Progress& progress) {
+    Document& doc = s_.doc;
+    const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
+    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
+    const int64_t r = static_cast<int64_t>(replacement.size());
+    const int64_t size = doc.Size();
+    const uint8_t* in = doc.Buffer();
+    uint8_t* out = fresh.Data();
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    int64_t w = start - 1, u = start - 1; // out[0, w) is written; in[u, size) is still to copy
+    std::memcpy(out, in, static_cast<size_t>(u));
+    for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
+        hits.clear();
+        p = scan.Collect(in, p, std::min(p + chunk - 1, lastStart), hits);
+        // The count decided the buffer's size: never more hits than it found.
+        if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
+        if (!hits.empty()) {
+            const auto m = static_cast<int64_t>(hits.size());
+            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
+                             in + hits.back(), m, first, count);
+            for (const int64_t hit : hits) {
+                MoveBytes(out + w, in + u, hit - u);
+                w += hit - u;
+                MoveBytes(out + w, bytes, r);
+                w += r;
+                u = hit + n;
+            }
+        }
+        if (ChunkDone(progress, p, n, size) && count < k) {
             cancelled = true;
             break;
         }
     }
+    std::memcpy(out + w, in + u, static_cast<size_t>(size - u));
+    const int64_t newSize = w + size - u;
+    doc.Adopt(std::move(fresh), static_cast<int32_t>(newSize));
+    // After a cancel the buffer is larger than the Document needs.
+    if (doc.Capacity() > Document::CapacityFor(newSize)) doc.Reallocate(Document::CapacityFor(newSize));
+}
+
+// A gap of the whole growth was opened at start; it is filled from front to back: the data
+// moves once for the gap and once while compacting. The write position never overtakes the
+// read position, the open part of the gap being (k - count) * d bytes; a cancel closes it.
+void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& first, int64_t& count,
+                                           bool& cancelled, Progress& progress) {
+    Document& doc = s_.doc;
+    const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
+    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
+    const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = doc.Size();
-    if (w != u) std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(size - u + 1));
+    uint8_t* buffer = doc.Buffer();
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    int64_t w = start - 1, u = start - 1 + k * (r - n);
+    for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
+        if (!hits.empty()) {
+            const auto m = static_cast<int64_t>(hits.size());
+            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
+                             buffer + hits.back(), m, first, count);
+            for (const int64_t hit : hits) {
+                MoveBytes(buffer + w, buffer + u, hit - u);
+                w += hit - u;
+                MoveBytes(buffer + w, bytes, r);
+                w += r;
+                u = hit + n;
+            }
+        }
+        if (ChunkDone(progress, p, n, size) && count < k) {
+            cancelled = true;
+            break;
+        }
+    }
+    if (w != u) std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
     const int64_t unfilled = u - w;
     if (unfilled > 0) {
         doc.EnsureRoom(-unfilled);
