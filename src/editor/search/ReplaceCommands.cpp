@@ -5,7 +5,6 @@
 #include <memory>
 #include <vector>
 
-#include "core/document/DynArray.h"
 #include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
@@ -86,6 +85,24 @@ inline void MoveBytes(uint8_t* dst, const uint8_t* src, int64_t length) {
     } else if (len == 1) {
         *dst = *src;
     }
+}
+
+// Copies len bytes in whole 16-byte blocks from front to back, so up to 15 bytes behind
+// dst + len are overwritten and read behind src + len. Each block is loaded before it is
+// stored, so dst may lie below an overlapping src.
+inline void CopyBlocks(uint8_t* dst, const uint8_t* src, int64_t len) {
+    for (int64_t k = 0; k < len; k += 16) {
+        Bytes16 block;
+        std::memcpy(&block, src + k, 16);
+        std::memcpy(dst + k, &block, 16);
+    }
+}
+
+// The replacement padded to whole blocks for CopyBlocks.
+std::vector<uint8_t> PaddedBytes(const std::string& bytes) {
+    std::vector<uint8_t> padded(bytes.begin(), bytes.end());
+    padded.resize((bytes.size() + 15) / 16 * 16 + 16);
+    return padded;
 }
 
 } // namespace
@@ -302,6 +319,7 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
     uint8_t* buffer = s_.doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
+    const std::vector<uint8_t> padded = PaddedBytes(replacement);
     std::vector<int64_t> hits;
     int64_t w = start - 1, u = start - 1;
     for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
@@ -312,9 +330,17 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
             NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u - (m - 1) * (n - r) + 1,
                              buffer + hits.back(), m, first, count);
             for (const int64_t hit : hits) {
-                if (w != u) MoveBytes(buffer + w, buffer + u, hit - u);
-                w += hit - u;
-                MoveBytes(buffer + w, bytes, r);
+                // With 16 bytes or more removed so far, a block that runs past its copy lands
+                // on bytes already moved or replaced, never on bytes still to be read.
+                if (u - w >= 16 && hit + 16 <= size) {
+                    CopyBlocks(buffer + w, buffer + u, hit - u);
+                    w += hit - u;
+                    CopyBlocks(buffer + w, padded.data(), r);
+                } else {
+                    if (w != u) MoveBytes(buffer + w, buffer + u, hit - u);
+                    w += hit - u;
+                    MoveBytes(buffer + w, bytes, r);
+                }
                 w += r;
                 u = hit + n;
             }
@@ -331,15 +357,40 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
     s_.doc.SetSize(static_cast<int32_t>(size - removed));
 }
 
-// Counts first, so that the Document grows once and only when memory suffices. With memory
-// for a second buffer of the new size, one pass copies the data into it with the replacements
-// and the Document takes it over: each byte moves once. Otherwise the growth happens in place
-// (ReplaceLongerInPlace), which needs only the growth itself.
+// Counts the hits from start as replace all will find them, chunk by chunk like the loops
+// below; false on a cancel. Leaves the last hit counted as the last one found, as a count does.
+bool ReplaceCommands::CountHits(int64_t start, int64_t& k, Progress& progress) {
+    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
+    const int64_t size = s_.doc.Size();
+    const uint8_t* buffer = s_.doc.Buffer();
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    bool completed = true;
+    k = 0;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        k += static_cast<int64_t>(hits.size());
+        if (!hits.empty()) s_.lastFoundAddress = hits.back() + 1;
+        if (ChunkDone(progress, p, n, size)) {
+            completed = false;
+            break;
+        }
+    }
+    return completed;
+}
+
+// Counts first, so that the Document grows once and only when memory suffices, then opens one
+// gap of the whole growth at start and fills it from front to back (ReplaceLongerInPlace): the
+// data moves once for the gap and once while compacting, and only the growth needs new pages.
+// A copy into a second buffer of the new size was tried and is slower: faulting in the fresh
+// pages costs more than the extra move, and it needs memory for a whole second Document.
 void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                     Progress& progress) {
     progress.SetText(Msg(kMsgStepCount), 1);
     int64_t k = 0;
-    if (!find_.CountMatches(true, start, k, progress)) {
+    if (!CountHits(start, k, progress)) {
         cancelled = true;
         return;
     }
@@ -349,17 +400,8 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
     const uint64_t spare = static_cast<uint64_t>(doc.Capacity()) - static_cast<uint64_t>(doc.Size());
     // The Document's size limit bounds the growth like memory does.
     const uint64_t room = static_cast<uint64_t>(kMaxDocumentSize - doc.Size());
-    const uint64_t freeMemory = FreeMemory();
     const uint64_t growth = static_cast<uint64_t>(k) * static_cast<uint64_t>(d);
-    if (growth <= room && static_cast<uint64_t>(Document::CapacityFor(doc.Size() + k * d)) <= freeMemory) {
-        TQZDynArray fresh(1);
-        if (fresh.Allocate(Document::CapacityFor(doc.Size() + k * d))) {
-            progress.SetText(Msg(kMsgStepReplace), 1);
-            ReplaceIntoNewBuffer(std::move(fresh), start, k, first, count, cancelled, progress);
-            return;
-        }
-    }
-    const uint64_t available = std::min(room, freeMemory + spare);
+    const uint64_t available = std::min(room, FreeMemory() + spare);
     if (growth > available) {
         const int64_t m = static_cast<int64_t>(available / static_cast<uint64_t>(d));
         if (m == 0) {
@@ -377,52 +419,6 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
     ReplaceLongerInPlace(start, k, first, count, cancelled, progress);
 }
 
-// Copies the Document into fresh with the first k hits from start replaced, then hands fresh
-// to the Document. A cancel copies the rest unchanged, keeping the replacements made.
-void ReplaceCommands::ReplaceIntoNewBuffer(TQZDynArray&& fresh, int64_t start, int64_t k, int64_t& first,
-                                           int64_t& count, bool& cancelled, Progress& progress) {
-    Document& doc = s_.doc;
-    const std::string& replacement = s_.search.replaceString;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
-    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
-    const int64_t r = static_cast<int64_t>(replacement.size());
-    const int64_t size = doc.Size();
-    const uint8_t* in = doc.Buffer();
-    uint8_t* out = fresh.Data();
-    HitScan scan = ScanOfFindString();
-    const int64_t chunk = ChunkFor(size);
-    std::vector<int64_t> hits;
-    int64_t w = start - 1, u = start - 1; // out[0, w) is written; in[u, size) is still to copy
-    std::memcpy(out, in, static_cast<size_t>(u));
-    for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
-        hits.clear();
-        p = scan.Collect(in, p, std::min(p + chunk - 1, lastStart), hits);
-        // The count decided the buffer's size: never more hits than it found.
-        if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
-        if (!hits.empty()) {
-            const auto m = static_cast<int64_t>(hits.size());
-            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
-                             in + hits.back(), m, first, count);
-            for (const int64_t hit : hits) {
-                MoveBytes(out + w, in + u, hit - u);
-                w += hit - u;
-                MoveBytes(out + w, bytes, r);
-                w += r;
-                u = hit + n;
-            }
-        }
-        if (ChunkDone(progress, p, n, size) && count < k) {
-            cancelled = true;
-            break;
-        }
-    }
-    std::memcpy(out + w, in + u, static_cast<size_t>(size - u));
-    const int64_t newSize = w + size - u;
-    doc.Adopt(std::move(fresh), static_cast<int32_t>(newSize));
-    // After a cancel the buffer is larger than the Document needs.
-    if (doc.Capacity() > Document::CapacityFor(newSize)) doc.Reallocate(Document::CapacityFor(newSize));
-}
-
 // A gap of the whole growth was opened at start; it is filled from front to back: the data
 // moves once for the gap and once while compacting. The write position never overtakes the
 // read position, the open part of the gap being (k - count) * d bytes; a cancel closes it.
@@ -437,6 +433,7 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
     uint8_t* buffer = doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
+    const std::vector<uint8_t> padded = PaddedBytes(replacement);
     std::vector<int64_t> hits;
     int64_t w = start - 1, u = start - 1 + k * (r - n);
     for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
@@ -448,9 +445,17 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
             NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
                              buffer + hits.back(), m, first, count);
             for (const int64_t hit : hits) {
-                MoveBytes(buffer + w, buffer + u, hit - u);
-                w += hit - u;
-                MoveBytes(buffer + w, bytes, r);
+                // While 16 bytes or more of the gap are open, a block that runs past its copy
+                // lands in the gap, never on bytes still to be read.
+                if (u - w >= 16 + r - n && hit + 16 <= size) {
+                    CopyBlocks(buffer + w, buffer + u, hit - u);
+                    w += hit - u;
+                    CopyBlocks(buffer + w, padded.data(), r);
+                } else {
+                    MoveBytes(buffer + w, buffer + u, hit - u);
+                    w += hit - u;
+                    MoveBytes(buffer + w, bytes, r);
+                }
                 w += r;
                 u = hit + n;
             }

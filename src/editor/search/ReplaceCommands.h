@@ -3,7 +3,6 @@
 #include <functional>
 #include <string>
 
-#include "core/document/DynArray.h"
 #include "core/search/HitScan.h"
 #include "core/util/Progress.h"
 #include "editor/EditorState.h"
@@ -54,9 +53,9 @@ class ReplaceCommands {
     void ReplaceEqual(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
     void ReplaceShorter(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
     void ReplaceLonger(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
-    // The two ways ReplaceLonger replaces the first k hits from start.
-    void ReplaceIntoNewBuffer(TQZDynArray&& fresh, int64_t start, int64_t k, int64_t& first, int64_t& count,
-                              bool& cancelled, Progress& progress);
+    // The hits from start (a count of replace all's first step); false on a cancel.
+    bool CountHits(int64_t start, int64_t& k, Progress& progress);
+    // Replaces the first k hits from start into the gap of k * growth bytes opened there.
     void ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& first, int64_t& count, bool& cancelled,
                               Progress& progress);
     // The hits of the stored find string with the current find options.

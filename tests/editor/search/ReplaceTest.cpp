@@ -205,8 +205,7 @@ TEST_F(ReplaceTest, ReplaceAllMatchesAPlainOracleOnRandomData) {
 }
 
 // The same with the find options: case-insensitive, jokers, dense and overlapping candidates,
-// Documents large enough for several chunks of vector scanning, and both ways of a longer
-// replacement (a second buffer, or in place when memory is short).
+// and Documents large enough for several chunks of vector scanning.
 TEST_F(ReplaceTest, ReplaceAllWithFindOptionsMatchesABruteForceOracle) {
     std::mt19937 random(1208);
     const std::vector<std::string> alphabets = {"a", "ab", "aAb", "aB?c"};
@@ -218,7 +217,7 @@ TEST_F(ReplaceTest, ReplaceAllWithFindOptionsMatchesABruteForceOracle) {
         std::string find(static_cast<size_t>(random() % 4 + 1), ' '), repl(random() % 7, 'R');
         for (char& c : find)
             c = alphabet[random() % alphabet.size()];
-        const bool caseSensitive = random() % 2, jokerOn = random() % 2, memoryShort = random() % 2;
+        const bool caseSensitive = random() % 2, jokerOn = random() % 2;
         const auto matches = [&](size_t at) {
             for (size_t k = 0; k < find.size(); ++k) {
                 const auto d = static_cast<uint8_t>(data[at + k]), f = static_cast<uint8_t>(find[k]);
@@ -247,9 +246,6 @@ TEST_F(ReplaceTest, ReplaceAllWithFindOptionsMatchesABruteForceOracle) {
         state().options.jokerFind = jokerOn;
         state().options.jokerByte = '?';
         SetStrings(find, repl);
-        commands.Replace().freeMemory = [memoryShort] {
-            return memoryShort ? uint64_t{0} : uint64_t{1} << 40;
-        };
         int64_t first = 0, count = 0;
         bool cancelled = false;
         NoProgress progress;
