@@ -128,6 +128,9 @@ __attribute__((target("avx2"))) inline uint32_t Candidates32(const uint8_t* pa, 
     return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(ma, mb)));
 }
 
+// Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
+constexpr int64_t kPrefetchAhead = 4096;
+
 template <typename Verify>
 __attribute__((target("avx2"))) int64_t
 ScanAvx2(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const search_detail::PairFilter& f,
@@ -141,6 +144,7 @@ ScanAvx2(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const search
     int64_t next = s; // starts below next lie inside the last hit
     for (; s + 63 <= last; s += 64) {
         if (next - s >= 64) continue;
+        _mm_prefetch(reinterpret_cast<const char*>(pb + s + kPrefetchAhead), _MM_HINT_T0);
         uint64_t mask = Candidates32(pa + s, pb + s, a1, a2, b1, b2) |
                         uint64_t{Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2)} << 32;
         if (next > s) mask &= ~uint64_t{0} << (next - s);

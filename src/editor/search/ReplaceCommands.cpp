@@ -44,9 +44,10 @@ std::string BytesOfCompactHex(const char* hex) {
 }
 
 // Window starts per chunk of replace all: the gauge moves and a cancel is seen at least 128
-// times per run, and at least every 256 KiB.
+// times per run, and at least every 64 KiB, so that a chunk's bytes are still in the cache
+// when its hits are replaced.
 int64_t ChunkFor(int64_t size) {
-    return std::clamp<int64_t>(size / 128, 1, 256 * 1024);
+    return std::clamp<int64_t>(size / 128, 1, 64 * 1024);
 }
 
 // The progress after a chunk that ends before window start p; true on a cancel.
