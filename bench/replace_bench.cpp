@@ -67,8 +67,14 @@ void BM_ReplaceAll(benchmark::State& state, const std::string& replacement) {
     editor.search.replaceString = replacement;
     for (auto _ : state) {
         state.PauseTiming();
+        // Release forgets the size the last pass left; with it the buffer could not grow
+        // to the data below (a 1 GiB run wrote past the buffer).
+        editor.doc.Release();
         editor.doc.Allocate();
-        editor.doc.EnsureRoom(static_cast<int64_t>(data.size()));
+        if (!editor.doc.EnsureRoom(static_cast<int64_t>(data.size()))) {
+            state.SkipWithError("no memory");
+            break;
+        }
         std::memcpy(editor.doc.Buffer(), data.data(), data.size());
         editor.doc.SetSize(static_cast<int32_t>(data.size()));
         state.ResumeTiming();
