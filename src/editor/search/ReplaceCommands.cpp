@@ -99,6 +99,9 @@ inline void CopyBlocks(uint8_t* dst, const uint8_t* src, int64_t len) {
     }
 }
 
+// Runs up to this length move in blocks; longer ones by memmove.
+constexpr int64_t kBlockRun = 64;
+
 // The replacement padded to whole blocks for CopyBlocks.
 std::vector<uint8_t> PaddedBytes(const std::string& bytes) {
     std::vector<uint8_t> padded(bytes.begin(), bytes.end());
@@ -332,16 +335,18 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
                              buffer + hits.back(), m, first, count);
             for (const int64_t hit : hits) {
                 // With 16 bytes or more removed so far, a block that runs past its copy lands
-                // on bytes already moved or replaced, never on bytes still to be read.
-                if (u - w >= 16 && hit + 16 <= size) {
+                // on bytes already moved or replaced, never on bytes still to be read. Long
+                // runs go to memmove, which is faster for them.
+                const bool blocksFit = u - w >= 16 && hit + 16 <= size;
+                if (blocksFit && hit - u <= kBlockRun)
                     CopyBlocks(buffer + w, buffer + u, hit - u);
-                    w += hit - u;
+                else if (w != u)
+                    MoveBytes(buffer + w, buffer + u, hit - u);
+                w += hit - u;
+                if (blocksFit)
                     CopyBlocks(buffer + w, padded.data(), r);
-                } else {
-                    if (w != u) MoveBytes(buffer + w, buffer + u, hit - u);
-                    w += hit - u;
+                else
                     MoveBytes(buffer + w, bytes, r);
-                }
                 w += r;
                 u = hit + n;
             }
@@ -446,17 +451,18 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
             NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
                              buffer + hits.back(), m, first, count);
             for (const int64_t hit : hits) {
-                // While 16 bytes or more of the gap are open, a block that runs past its copy
-                // lands in the gap, never on bytes still to be read.
-                if (u - w >= 16 + r - n && hit + 16 <= size) {
+                // While 16 bytes or more of the gap stay open behind the replacement, a block
+                // that runs past its copy lands in the gap, never on bytes still to be read.
+                const bool blocksFit = u - w >= 16 + r - n && hit + 16 <= size;
+                if (blocksFit && hit - u <= kBlockRun)
                     CopyBlocks(buffer + w, buffer + u, hit - u);
-                    w += hit - u;
-                    CopyBlocks(buffer + w, padded.data(), r);
-                } else {
+                else
                     MoveBytes(buffer + w, buffer + u, hit - u);
-                    w += hit - u;
+                w += hit - u;
+                if (blocksFit)
+                    CopyBlocks(buffer + w, padded.data(), r);
+                else
                     MoveBytes(buffer + w, bytes, r);
-                }
                 w += r;
                 u = hit + n;
             }
