@@ -21,7 +21,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <QFileDialog>
 #include <QPrinter>
 #include <QWhatsThis>
 
@@ -58,6 +57,16 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Help asked from a modal print window: the main window's help viewer would open behind it and
+// take no input while it is up, so the topic opens in a viewer owned by that window.
+HelpHandler HelpOver(QWidget* modal) {
+    return [modal](int context) {
+        auto* viewer = new HelpWindow(modal);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->ShowTopic(context);
+    };
 }
 
 // The dialog's page choices in the report's terms.
@@ -359,6 +368,7 @@ void TFormMain::ShowPrint() {
     const PrintSettings settings = ReadPrintSettings(ProfileSession(settingsFile));
     const DumpViewFacts facts = commands_.PrintViewFacts();
     TFormPrint dialog(settings, facts.blockEnd != 0, this);
+    dialog.help = HelpOver(&dialog);
     dialog.onPreviewPrint = [this, &dialog](const PrintDialogValues& values) {
         return PrintFromDialog(dialog, values);
     };
@@ -387,18 +397,13 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     std::unique_ptr<TFormPreview> preview;
     const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, doc.Buffer(),
                                                      ComputeDumpRange(input, format), format, this, preview);
+    if (outcome == DumpPrintOutcome::Cancelled) return false;
     if (outcome != DumpPrintOutcome::Printed) {
         ui_.ShowError(Msg(kMsgPageTooSmall));
         return false;
     }
-    if (values.pdfEntry)
-        preview->beforePrint = [&printer, owner = preview.get()] {
-            QString name = QFileDialog::getSaveFileName(owner, QString(), QString(), "PDF (*.pdf)");
-            if (name.isEmpty()) return false;
-            if (!name.endsWith(".pdf", Qt::CaseInsensitive)) name += ".pdf";
-            printer.setOutputFileName(name);
-            return true;
-        };
+    preview->help = HelpOver(preview.get());
+    if (values.pdfEntry) AskPdfFileBeforePrinting(*preview, printer, ui_, doc.CurrentDir);
     preview->exec();
     return true;
 }

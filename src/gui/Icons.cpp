@@ -17,11 +17,30 @@ namespace {
 // Resource file of each tool button's drawing.
 const std::map<std::string, QString>& IconFiles() {
     static const std::map<std::string, QString> files = {
-        {"QZBtnNew", "new"},     {"QZBtnOpen", "open"},       {"QZBtnSave", "save"},
-        {"QZBtnDel", "delete"},  {"QZBtnCut", "cut"},         {"QZBtnCopy", "copy"},
-        {"QZBtnPaste", "paste"}, {"QZBtnUndo", "undo"},       {"QZBtnRedo", "redo"},
-        {"QZBtnFind", "find"},   {"QZBtnReplace", "replace"}, {"QZBtnOptions", "options"},
-        {"QZBtnInfo", "info"},   {"QZBtnWhats", "whats"},
+        {"QZBtnNew", "new"},
+        {"QZBtnOpen", "open"},
+        {"QZBtnSave", "save"},
+        {"QZBtnDel", "delete"},
+        {"QZBtnCut", "cut"},
+        {"QZBtnCopy", "copy"},
+        {"QZBtnPaste", "paste"},
+        {"QZBtnUndo", "undo"},
+        {"QZBtnRedo", "redo"},
+        {"QZBtnFind", "find"},
+        {"QZBtnReplace", "replace"},
+        {"QZBtnOptions", "options"},
+        {"QZBtnInfo", "info"},
+        {"QZBtnWhats", "whats"},
+        // The print preview's buttons.
+        {"QZBtnFirst", "first"},
+        {"QZBtnPrevious", "previous"},
+        {"QZBtnNext", "next"},
+        {"QZBtnLast", "last"},
+        {"QZBtnZoom", "zoom"},
+        {"QZBtnPrint1", "print1"},
+        {"QZBtnPrintAll", "printall"},
+        {"QZBtnExit", "exit"},
+        {"QZBtnHelp", "help"},
     };
     return files;
 }

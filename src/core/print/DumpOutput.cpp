@@ -49,10 +49,8 @@ bool FormatDumpRows(const uint8_t* bytes, uint64_t count, uint64_t firstOffset, 
     std::string text(RowsPerChunk(format) * rowSize + 8, '\0');
     for (uint64_t done = 0; done < count;) {
         const uint64_t end = std::min(count, done + chunkBytes);
-        char* dst = text.data();
-        for (uint64_t row = done; row < end; row += width)
-            dst = WriteDumpRow(dst, format, firstOffset + row, bytes + row,
-                               static_cast<int>(std::min(width, end - row)), kDumpLineEnd);
+        char* dst =
+            WriteDumpRows(text.data(), format, firstOffset + done, bytes + done, end - done, kDumpLineEnd);
         if (!sink(std::string_view(text.data(), static_cast<size_t>(dst - text.data())))) return false;
         done = end;
     }

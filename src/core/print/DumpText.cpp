@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace qhe {
 namespace {
 
@@ -51,10 +55,120 @@ char* WriteOffset(char* dst, uint64_t offset, bool decimal) {
     return dst;
 }
 
+#if defined(__x86_64__)
+#define kShuffleTarget __attribute__((target("ssse3")))
+// Sixteen bytes at once: 48 characters "XY " of hex, and 16 characters beside them. Used when the
+// processor has byte shuffles (nearly all do); the tables serve the rest.
+kShuffleTarget inline void WriteHex16(char* dst, const uint8_t* bytes) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    const __m128i digits =
+        _mm_setr_epi8('0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', 'E', 'F');
+    const __m128i nibble = _mm_set1_epi8(0x0F);
+    const __m128i high = _mm_shuffle_epi8(digits, _mm_and_si128(_mm_srli_epi16(v, 4), nibble));
+    const __m128i low = _mm_shuffle_epi8(digits, _mm_and_si128(v, nibble));
+    const __m128i pairs0 = _mm_unpacklo_epi8(high, low); // bytes 0..7, two digits each
+    const __m128i pairs1 = _mm_unpackhi_epi8(high, low); // bytes 8..15
+    // Output j holds digit j % 3 of byte j / 3; -1 leaves a zero where the blank goes.
+    const __m128i out0 =
+        _mm_shuffle_epi8(pairs0, _mm_setr_epi8(0, 1, -1, 2, 3, -1, 4, 5, -1, 6, 7, -1, 8, 9, -1, 10));
+    const __m128i out1 = _mm_or_si128(
+        _mm_shuffle_epi8(pairs0,
+                         _mm_setr_epi8(11, -1, 12, 13, -1, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1)),
+        _mm_shuffle_epi8(pairs1, _mm_setr_epi8(-1, -1, -1, -1, -1, -1, -1, -1, 0, 1, -1, 2, 3, -1, 4, 5)));
+    const __m128i out2 =
+        _mm_shuffle_epi8(pairs1, _mm_setr_epi8(-1, 6, 7, -1, 8, 9, -1, 10, 11, -1, 12, 13, -1, 14, 15, -1));
+    const __m128i blanks0 = _mm_setr_epi8(0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0);
+    const __m128i blanks1 = _mm_setr_epi8(0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0);
+    const __m128i blanks2 = _mm_setr_epi8(' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ', 0, 0, ' ');
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), _mm_or_si128(out0, blanks0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 16), _mm_or_si128(out1, blanks1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 32), _mm_or_si128(out2, blanks2));
+}
+
+// "XXXXXXXXX:  " (the hex offset below 2^36 and the blanks after it) as one 16-byte store.
+kShuffleTarget inline void WriteHexOffset(char* dst, uint64_t offset) {
+    const __m128i v = _mm_cvtsi64_si128(static_cast<long long>(__builtin_bswap64(offset)));
+    const __m128i digits =
+        _mm_setr_epi8('0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', 'E', 'F');
+    const __m128i nibble = _mm_set1_epi8(0x0F);
+    const __m128i high = _mm_shuffle_epi8(digits, _mm_and_si128(_mm_srli_epi16(v, 4), nibble));
+    const __m128i low = _mm_shuffle_epi8(digits, _mm_and_si128(v, nibble));
+    // Sixteen digits, most significant first; the offset is the last nine.
+    const __m128i all = _mm_unpacklo_epi8(high, low);
+    const __m128i text = _mm_or_si128(
+        _mm_shuffle_epi8(all, _mm_setr_epi8(7, 8, 9, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1)),
+        _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 0, ':', ' ', ' ', 0, 0, 0, 0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), text);
+}
+
+kShuffleTarget inline void WriteSide16(char* dst, const uint8_t* bytes, char control) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    // v <= 31 exactly when min(v, 31) == v.
+    const __m128i isControl = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(31)), v);
+    const __m128i out =
+        _mm_or_si128(_mm_andnot_si128(isControl, v), _mm_and_si128(isControl, _mm_set1_epi8(control)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out);
+}
+
+const bool kShuffles = __builtin_cpu_supports("ssse3");
+#endif
+
 char* WriteEol(char* dst, std::string_view eol) {
     std::memcpy(dst, eol.data(), eol.size());
     return dst + eol.size();
 }
+
+// The second line of a row with text below.
+char* WriteBelowLine(char* dst, const uint8_t* bytes, int count, std::string_view eol) {
+    std::memset(dst, ' ', kDumpOffsetWidth + 3 * static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        dst[kDumpOffsetWidth + 3 * i + 2] = kTables.below[bytes[i]];
+    return WriteEol(dst + kDumpOffsetWidth + 3 * count, eol);
+}
+
+#if defined(__x86_64__)
+// WriteDumpRow with the sixteen-at-once helpers, all compiled for byte shuffles so they inline.
+kShuffleTarget inline char* WriteRowShuffled(char* dst, const DumpFormat& format, uint64_t offset,
+                                             const uint8_t* bytes, int count, std::string_view eol) {
+    const int width = format.bytesPerRow;
+    if (!format.decimal && offset < (uint64_t{1} << 36)) {
+        WriteHexOffset(dst, offset);
+        dst += kDumpOffsetWidth + 1;
+    } else {
+        dst = WriteOffset(dst, offset, format.decimal);
+        *dst++ = ' ';
+    }
+    char* hex = dst;
+    int i = 0;
+    for (; i + 16 <= count; i += 16, hex += 48)
+        WriteHex16(hex, bytes + i);
+    for (; i < count; ++i, hex += 3)
+        std::memcpy(hex, kTables.hex[bytes[i]], 4);
+    dst += 3 * width;
+    if (hex < dst) std::memset(hex, ' ', static_cast<size_t>(dst - hex));
+    if (format.textBelow) return WriteBelowLine(WriteEol(dst, eol), bytes, count, eol);
+    for (i = 0; i + 16 <= count; i += 16)
+        WriteSide16(dst + i, bytes + i, '.');
+    for (; i < count; ++i)
+        dst[i] = kTables.side[bytes[i]];
+    dst += count;
+    if (eol.size() == 2) {
+        dst[0] = eol[0];
+        dst[1] = eol[1];
+        return dst + 2;
+    }
+    return WriteEol(dst, eol);
+}
+
+kShuffleTarget char* WriteRowsShuffled(char* dst, const DumpFormat& format, uint64_t offset,
+                                       const uint8_t* bytes, uint64_t count, std::string_view eol) {
+    const uint64_t width = static_cast<uint64_t>(format.bytesPerRow);
+    for (uint64_t row = 0; row < count; row += width)
+        dst = WriteRowShuffled(dst, format, offset + row, bytes + row,
+                               static_cast<int>(std::min(width, count - row)), eol);
+    return dst;
+}
+#endif
 
 } // namespace
 
@@ -77,8 +191,11 @@ size_t MaxDumpRowSize(const DumpFormat& format, size_t eolSize) {
 
 char* WriteDumpRow(char* dst, const DumpFormat& format, uint64_t offset, const uint8_t* bytes, int count,
                    std::string_view eol) {
+    count = std::min(count, format.bytesPerRow);
+#if defined(__x86_64__)
+    if (kShuffles) return WriteRowShuffled(dst, format, offset, bytes, count, eol);
+#endif
     const int width = format.bytesPerRow;
-    count = std::min(count, width);
     dst = WriteOffset(dst, offset, format.decimal);
     *dst++ = ' ';
     char* hex = dst;
@@ -87,16 +204,22 @@ char* WriteDumpRow(char* dst, const DumpFormat& format, uint64_t offset, const u
     dst += 3 * width;
     // A short row is padded so that its characters start where full rows have them.
     std::memset(hex, ' ', static_cast<size_t>(dst - hex));
-    if (!format.textBelow) {
-        for (int i = 0; i < count; ++i)
-            dst[i] = kTables.side[bytes[i]];
-        return WriteEol(dst + count, eol);
-    }
-    dst = WriteEol(dst, eol);
-    std::memset(dst, ' ', kDumpOffsetWidth + 3 * static_cast<size_t>(count));
+    if (format.textBelow) return WriteBelowLine(WriteEol(dst, eol), bytes, count, eol);
     for (int i = 0; i < count; ++i)
-        dst[kDumpOffsetWidth + 3 * i + 2] = kTables.below[bytes[i]];
-    return WriteEol(dst + kDumpOffsetWidth + 3 * count, eol);
+        dst[i] = kTables.side[bytes[i]];
+    return WriteEol(dst + count, eol);
+}
+
+char* WriteDumpRows(char* dst, const DumpFormat& format, uint64_t offset, const uint8_t* bytes,
+                    uint64_t count, std::string_view eol) {
+#if defined(__x86_64__)
+    if (kShuffles) return WriteRowsShuffled(dst, format, offset, bytes, count, eol);
+#endif
+    const uint64_t width = static_cast<uint64_t>(format.bytesPerRow);
+    for (uint64_t row = 0; row < count; row += width)
+        dst = WriteDumpRow(dst, format, offset + row, bytes + row,
+                           static_cast<int>(std::min(width, count - row)), eol);
+    return dst;
 }
 
 void AppendDumpRow(std::string& out, const DumpFormat& format, uint64_t offset, const uint8_t* bytes,

@@ -28,6 +28,10 @@ void AppendDumpRow(std::string& out, const DumpFormat& format, uint64_t offset, 
 // The same written at dst, which must hold MaxDumpRowSize bytes; answers the end of the text.
 char* WriteDumpRow(char* dst, const DumpFormat& format, uint64_t offset, const uint8_t* bytes, int count,
                    std::string_view eol);
+// The rows of bytes[0 .. count), the first at the 0-based offset, written at dst (room for MaxDumpRowSize
+// per row); answers the end of the text.
+char* WriteDumpRows(char* dst, const DumpFormat& format, uint64_t offset, const uint8_t* bytes,
+                    uint64_t count, std::string_view eol);
 // The most WriteDumpRow writes for one row, with a little room to spare.
 size_t MaxDumpRowSize(const DumpFormat& format, size_t eolSize);
 

@@ -2,6 +2,7 @@
 
 #include "core/print/DumpOutput.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/SideFileTexts.h"
 #include "platform/SmallFile.h"
@@ -9,9 +10,15 @@
 namespace qhe {
 namespace {
 
-constexpr int kMsgPrintCaption = 2086; // "正在创建预览..."
-constexpr int kMsgPrintPage = 2088;    // "页: %d"
-constexpr int kMsgSaveOutputTitle = 2091;
+const char* const kPdfEntry = "PDF 文件";
+
+bool EndsWithPdf(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return tail == ".pdf";
+}
 
 } // namespace
 
@@ -50,7 +57,7 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
 
     int code = platform::CheckSideFileTarget(*chosen); // never into a pipe or a device
     if (code == 0) {
-        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgPrintCaption));
+        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgCreatingPreview));
         const int64_t total = range.last - range.first + 1;
         code = WriteDumpFile(*chosen, doc.FileName, doc.Buffer(), range, format, [&](uint64_t done) {
             progress->SetProgress(static_cast<int64_t>(done), total, 2);
@@ -66,6 +73,23 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
         return false;
     }
     return true;
+}
+
+std::optional<std::string> ChoosePdfFile(Ui& ui, const std::string& initialDir) {
+    FileDialogRequest dialog;
+    dialog.title = kPdfEntry;
+    dialog.filters = {"*.pdf"};
+    dialog.initialDir = initialDir;
+    dialog.defaultExt = "pdf";
+    auto chosen = ui.ChooseSaveFile(dialog);
+    if (!chosen) return std::nullopt;
+    if (!EndsWithPdf(*chosen)) *chosen += ".pdf";
+    if (const int code = platform::CheckSideFileTarget(*chosen); code != 0) {
+        ui.ShowError(
+            SideFileMessage(code, *chosen, "Cannot create file " + *chosen + "\n" + ErrorText(code)));
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 } // namespace qhe

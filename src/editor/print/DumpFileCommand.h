@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/document/Document.h"
@@ -35,5 +36,9 @@ std::string CheckPrintRequest(const PrintRequest& request);
 // for the file, writes the dump with a progress box and reports a failure. Answers true when the
 // print dialog may close (written, or cancelled in the progress box); false keeps it open.
 bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, const PrintRequest& request);
+
+// The file the "PDF 文件" printer entry writes to, asked before each print job from the preview: a
+// name without ".pdf" gets it, a pipe or device is refused with a message. Nothing after Cancel.
+std::optional<std::string> ChoosePdfFile(Ui& ui, const std::string& initialDir);
 
 } // namespace qhe

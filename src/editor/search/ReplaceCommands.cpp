@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
+#include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
@@ -24,6 +26,72 @@ std::string BytesOfCompactHex(const char* hex) {
     for (const char* c = hex; c[0] && c[1]; c += 2)
         bytes += static_cast<char>(std::stoi(std::string(c, 2), nullptr, 16));
     return bytes;
+}
+
+// Window starts per chunk of replace all: the gauge moves and a cancel is seen at least 128
+// times per run, and at least every 64 KiB, so that a chunk's bytes are still in the cache
+// when its hits are replaced.
+int64_t ChunkFor(int64_t size) {
+    return std::clamp<int64_t>(size / 128, 1, 64 * 1024);
+}
+
+// The progress after a chunk that ends before window start p; true on a cancel.
+bool ChunkDone(Progress& progress, int64_t p, int64_t n, int64_t size) {
+    progress.SetProgress(std::min(p + n - 1, size), size, kProgressStep);
+    return progress.Cancelled();
+}
+
+// memmove for the short runs between dense hits without a library call: both ends of a run
+// are loaded before either is stored, so overlapping runs move correctly.
+template <typename Word> inline void MoveEnds(uint8_t* dst, const uint8_t* src, size_t len) {
+    Word head, tail;
+    std::memcpy(&head, src, sizeof(Word));
+    std::memcpy(&tail, src + len - sizeof(Word), sizeof(Word));
+    std::memcpy(dst, &head, sizeof(Word));
+    std::memcpy(dst + len - sizeof(Word), &tail, sizeof(Word));
+}
+
+struct Bytes16 {
+    uint64_t low, high;
+};
+
+inline void MoveBytes(uint8_t* dst, const uint8_t* src, int64_t length) {
+    const auto len = static_cast<size_t>(length);
+    if (len >= 16) {
+        if (len <= 32)
+            MoveEnds<Bytes16>(dst, src, len);
+        else
+            std::memmove(dst, src, len);
+    } else if (len >= 8) {
+        MoveEnds<uint64_t>(dst, src, len);
+    } else if (len >= 4) {
+        MoveEnds<uint32_t>(dst, src, len);
+    } else if (len >= 2) {
+        MoveEnds<uint16_t>(dst, src, len);
+    } else if (len == 1) {
+        *dst = *src;
+    }
+}
+
+// Copies len bytes in whole 16-byte blocks from front to back, so up to 15 bytes behind
+// dst + len are overwritten and read behind src + len. Each block is loaded before it is
+// stored, so dst may lie below an overlapping src.
+inline void CopyBlocks(uint8_t* dst, const uint8_t* src, int64_t len) {
+    for (int64_t k = 0; k < len; k += 16) {
+        Bytes16 block;
+        std::memcpy(&block, src + k, 16);
+        std::memcpy(dst + k, &block, 16);
+    }
+}
+
+// Runs up to this length move in blocks; longer ones by memmove.
+constexpr int64_t kBlockRun = 64;
+
+// The replacement padded to whole blocks for CopyBlocks.
+std::vector<uint8_t> PaddedBytes(const std::string& bytes) {
+    std::vector<uint8_t> padded(bytes.begin(), bytes.end());
+    padded.resize((bytes.size() + 15) / 16 * 16 + 16);
+    return padded;
 }
 
 } // namespace
@@ -147,21 +215,21 @@ void ReplaceCommands::ReplaceAllCommand() {
     s_.ui.ShowMemo(Msg(kMsgInformation), FormatMsg(kMsgReplacedCount, {count}), 0);
 }
 
-int64_t ReplaceCommands::NextHit(int64_t p, bool& cancelled, Progress& progress) {
-    bool found = false;
-    int64_t hit = p;
-    find_.FindNext(hit, found, cancelled, false, false, progress);
-    if (!found || cancelled) return 0;
-    return hit;
+HitScan ReplaceCommands::ScanOfFindString() {
+    const OptionsSettings& o = s_.options;
+    const std::string& find = s_.search.findString;
+    return HitScan(s_.search.engine, {reinterpret_cast<const uint8_t*>(find.data()), find.size()},
+                   o.caseSensitive, o.jokerFind, o.jokerByte);
 }
 
-void ReplaceCommands::NoteReplacement(int64_t position, const uint8_t* hitBytes, int64_t& first,
-                                      int64_t& count) {
-    s_.search.replaceUndoBytes.assign(reinterpret_cast<const char*>(hitBytes), s_.search.findString.size());
-    s_.lastFoundAddress = s_.lastReplaceAddress = position;
+void ReplaceCommands::NoteReplacements(int64_t firstAt, int64_t lastAt, const uint8_t* lastHitBytes,
+                                       int64_t hits, int64_t& first, int64_t& count) {
+    s_.search.replaceUndoBytes.assign(reinterpret_cast<const char*>(lastHitBytes),
+                                      s_.search.findString.size());
+    s_.lastFoundAddress = s_.lastReplaceAddress = lastAt;
     s_.lastReplaceLength = static_cast<int64_t>(s_.search.replaceString.size());
-    if (count == 0) first = position;
-    ++count;
+    if (count == 0) first = firstAt;
+    count += hits;
 }
 
 void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
@@ -180,20 +248,30 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     if (count > 0) s_.doc.Modified = true;
 }
 
+// The loops below take the hits chunk by chunk (0-based positions in `hits`) and report
+// progress and look for a cancel once per chunk.
+
 void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                    Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(replacement.size());
+    const int64_t size = s_.doc.Size();
     uint8_t* buffer = s_.doc.Buffer();
-    for (int64_t p = start;;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(hit, buffer + hit - 1, first, count);
-        std::memcpy(buffer + hit - 1, replacement.data(), static_cast<size_t>(n));
-        p = hit + n;
-        progress.SetProgress(p, s_.doc.Size(), kProgressStep);
-        if (progress.Cancelled()) {
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (!hits.empty()) {
+            NoteReplacements(hits.front() + 1, hits.back() + 1, buffer + hits.back(),
+                             static_cast<int64_t>(hits.size()), first, count);
+            for (const int64_t hit : hits)
+                MoveBytes(buffer + hit, bytes, n);
+        }
+        if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
@@ -201,63 +279,106 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
 }
 
 // One pass from front to back: the bytes between hits move down once, each replacement is
-// written behind them. Everything before the write position is final and everything from the
-// read position on is untouched, so stopping at any hit leaves a consistent Document once the
-// rest has been moved down.
+// written behind them. Everything before the write position w is final and everything from
+// the read position u on is untouched, so stopping after any chunk leaves a consistent
+// Document once the rest has been moved down.
 void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                      Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = s_.doc.Size();
     uint8_t* buffer = s_.doc.Buffer();
-    int64_t w = start, u = start;
-    for (int64_t p = start;;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(w + (hit - u), buffer + hit - 1, first, count);
-        std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(hit - u));
-        w += hit - u;
-        std::memcpy(buffer + w - 1, replacement.data(), static_cast<size_t>(r));
-        w += r;
-        u = p = hit + n;
-        progress.SetProgress(p, size, kProgressStep);
-        if (progress.Cancelled()) {
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    const std::vector<uint8_t> padded = PaddedBytes(replacement);
+    std::vector<int64_t> hits;
+    int64_t w = start - 1, u = start - 1;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (!hits.empty()) {
+            const auto m = static_cast<int64_t>(hits.size());
+            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u - (m - 1) * (n - r) + 1,
+                             buffer + hits.back(), m, first, count);
+            for (const int64_t hit : hits) {
+                // With 16 bytes or more removed so far, a block that runs past its copy lands
+                // on bytes already moved or replaced, never on bytes still to be read. Long
+                // runs go to memmove, which is faster for them.
+                const bool blocksFit = u - w >= 16 && hit + 16 <= size;
+                if (blocksFit && hit - u <= kBlockRun)
+                    CopyBlocks(buffer + w, buffer + u, hit - u);
+                else if (w != u)
+                    MoveBytes(buffer + w, buffer + u, hit - u);
+                w += hit - u;
+                if (blocksFit)
+                    CopyBlocks(buffer + w, padded.data(), r);
+                else
+                    MoveBytes(buffer + w, bytes, r);
+                w += r;
+                u = hit + n;
+            }
+        }
+        if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
     }
     if (count == 0) return;
-    std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(size - u + 1));
+    std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
     const int64_t removed = (n - r) * count;
     s_.doc.EnsureRoom(-removed); // handing memory back may fail; the bytes are in place already
     s_.doc.SetSize(static_cast<int32_t>(size - removed));
 }
 
-// Counts first, so that the buffer grows once and only when memory suffices, then opens one
-// gap of the whole growth at the start and fills it from front to back: the data moves once
-// for the gap and once while compacting. The write position never overtakes the read
-// position, the open part of the gap being (k - count) * d bytes; a cancel closes that part.
+// Counts the hits from start as replace all will find them, chunk by chunk like the loops
+// below; false on a cancel. Leaves the last hit counted as the last one found, as a count does.
+bool ReplaceCommands::CountHits(int64_t start, int64_t& k, Progress& progress) {
+    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
+    const int64_t size = s_.doc.Size();
+    const uint8_t* buffer = s_.doc.Buffer();
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    bool completed = true;
+    k = 0;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        k += static_cast<int64_t>(hits.size());
+        if (!hits.empty()) s_.lastFoundAddress = hits.back() + 1;
+        if (ChunkDone(progress, p, n, size)) {
+            completed = false;
+            break;
+        }
+    }
+    return completed;
+}
+
+// Counts first, so that the Document grows once and only when memory suffices, then opens one
+// gap of the whole growth at start and fills it from front to back (ReplaceLongerInPlace): the
+// data moves once for the gap and once while compacting, and only the growth needs new pages.
+// A copy into a second buffer of the new size was tried and is slower: faulting in the fresh
+// pages costs more than the extra move, and it needs memory for a whole second Document.
 void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                     Progress& progress) {
     progress.SetText(Msg(kMsgStepCount), 1);
     int64_t k = 0;
-    if (!find_.CountMatches(true, start, k, progress)) {
+    if (!CountHits(start, k, progress)) {
         cancelled = true;
         return;
     }
     if (k == 0) return;
     Document& doc = s_.doc;
-    const std::string& replacement = s_.search.replaceString;
-    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
-    const int64_t r = static_cast<int64_t>(replacement.size());
-    const int64_t d = r - n;
+    const int64_t d = static_cast<int64_t>(s_.search.replaceString.size() - s_.search.findString.size());
     const uint64_t spare = static_cast<uint64_t>(doc.Capacity()) - static_cast<uint64_t>(doc.Size());
     // The Document's size limit bounds the growth like memory does.
     const uint64_t room = static_cast<uint64_t>(kMaxDocumentSize - doc.Size());
+    const uint64_t growth = static_cast<uint64_t>(k) * static_cast<uint64_t>(d);
     const uint64_t available = std::min(room, FreeMemory() + spare);
-    if (static_cast<uint64_t>(k) * static_cast<uint64_t>(d) > available) {
+    if (growth > available) {
         const int64_t m = static_cast<int64_t>(available / static_cast<uint64_t>(d));
         if (m == 0) {
             s_.ui.ShowError(Msg(kMsgNoMemory));
@@ -271,25 +392,57 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
         return;
     }
     progress.SetText(Msg(kMsgStepReplace), 1);
+    ReplaceLongerInPlace(start, k, first, count, cancelled, progress);
+}
+
+// A gap of the whole growth was opened at start; it is filled from front to back: the data
+// moves once for the gap and once while compacting. The write position never overtakes the
+// read position, the open part of the gap being (k - count) * d bytes; a cancel closes it.
+void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& first, int64_t& count,
+                                           bool& cancelled, Progress& progress) {
+    Document& doc = s_.doc;
+    const std::string& replacement = s_.search.replaceString;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
+    const int64_t n = static_cast<int64_t>(s_.search.findString.size());
+    const int64_t r = static_cast<int64_t>(replacement.size());
+    const int64_t size = doc.Size();
     uint8_t* buffer = doc.Buffer();
-    int64_t w = start, u = start + k * d;
-    for (int64_t p = u; count < k;) {
-        const int64_t hit = NextHit(p, cancelled, progress);
-        if (hit == 0) break;
-        NoteReplacement(w + (hit - u), buffer + hit - 1, first, count);
-        std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(hit - u));
-        w += hit - u;
-        std::memcpy(buffer + w - 1, replacement.data(), static_cast<size_t>(r));
-        w += r;
-        u = p = hit + n;
-        progress.SetProgress(p, doc.Size(), kProgressStep);
-        if (count < k && progress.Cancelled()) {
+    HitScan scan = ScanOfFindString();
+    const int64_t chunk = ChunkFor(size);
+    const std::vector<uint8_t> padded = PaddedBytes(replacement);
+    std::vector<int64_t> hits;
+    int64_t w = start - 1, u = start - 1 + k * (r - n);
+    for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
+        hits.clear();
+        p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
+        if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
+        if (!hits.empty()) {
+            const auto m = static_cast<int64_t>(hits.size());
+            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
+                             buffer + hits.back(), m, first, count);
+            for (const int64_t hit : hits) {
+                // While 16 bytes or more of the gap stay open behind the replacement, a block
+                // that runs past its copy lands in the gap, never on bytes still to be read.
+                const bool blocksFit = u - w >= 16 + r - n && hit + 16 <= size;
+                if (blocksFit && hit - u <= kBlockRun)
+                    CopyBlocks(buffer + w, buffer + u, hit - u);
+                else
+                    MoveBytes(buffer + w, buffer + u, hit - u);
+                w += hit - u;
+                if (blocksFit)
+                    CopyBlocks(buffer + w, padded.data(), r);
+                else
+                    MoveBytes(buffer + w, bytes, r);
+                w += r;
+                u = hit + n;
+            }
+        }
+        if (ChunkDone(progress, p, n, size) && count < k) {
             cancelled = true;
             break;
         }
     }
-    const int64_t size = doc.Size();
-    if (w != u) std::memmove(buffer + w - 1, buffer + u - 1, static_cast<size_t>(size - u + 1));
+    if (w != u) std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
     const int64_t unfilled = u - w;
     if (unfilled > 0) {
         doc.EnsureRoom(-unfilled);

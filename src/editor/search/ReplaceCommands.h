@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/search/HitScan.h"
 #include "core/util/Progress.h"
 #include "editor/EditorState.h"
 #include "editor/search/FindCommands.h"
@@ -52,10 +53,17 @@ class ReplaceCommands {
     void ReplaceEqual(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
     void ReplaceShorter(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
     void ReplaceLonger(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
-    // The next hit from p (no start rule); 0 when none or cancelled.
-    int64_t NextHit(int64_t p, bool& cancelled, Progress& progress);
-    // Records a replacement made at position by replace all.
-    void NoteReplacement(int64_t position, const uint8_t* hitBytes, int64_t& first, int64_t& count);
+    // The hits from start (a count of replace all's first step); false on a cancel.
+    bool CountHits(int64_t start, int64_t& k, Progress& progress);
+    // Replaces the first k hits from start into the gap of k * growth bytes opened there.
+    void ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& first, int64_t& count, bool& cancelled,
+                              Progress& progress);
+    // The hits of the stored find string with the current find options.
+    HitScan ScanOfFindString();
+    // Records a chunk of replacements made by replace all: the first and the last at their new
+    // positions, the last one's bytes before it was replaced.
+    void NoteReplacements(int64_t firstAt, int64_t lastAt, const uint8_t* lastHitBytes, int64_t hits,
+                          int64_t& first, int64_t& count);
     uint64_t FreeMemory() const;
     // True when the bytes at lastReplaceAddress are still the last replacement.
     bool ReplacementStandsAtItsPlace() const;

@@ -2,12 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 
 #include "core/print/DumpPages.h"
+#include "core/text/Format.h"
+#include "core/text/MessageIds.h"
+#include "core/text/Messages.h"
+#include "editor/print/DumpFileCommand.h"
+#include "gui/dialogs/ProgressBox.h"
 #include "gui/print/FormPreview.h"
 
 namespace qhe {
@@ -27,6 +33,8 @@ PlaceholderValues CurrentPlaceholderValues() {
 }
 
 namespace {
+
+constexpr int kPreviewHelp = 65;
 
 // The page setup of a dump report: the printer's page, the dialog's settings and the dump's
 // head and foot lines with today's placeholder values.
@@ -96,7 +104,20 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
     const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
     const ReportSetup setup = MakeDumpSetup(printer, settings, fonts, texts);
     printer.setDocName(QString::fromStdString(texts.title));
-    auto pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
+    // Pages are laid out when shown, so only the first one is built here: the box is up briefly
+    // whatever the size, and a cancel in it still means no preview.
+    std::shared_ptr<DumpPages> pages;
+    {
+        TProgressBox progress(parent, true, true, QString::fromStdString(FormatMsg(kMsgPrintPage, {1})),
+                              QString::fromStdString(Msg(kMsgCreatingPreview)));
+        // Over a modal window the box must be modal too, or its Cancel button takes no input.
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.ShowNow();
+        pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
+        progress.SetText(FormatMsg(kMsgPrintPage, {pages->Count()}), 1);
+        progress.SetProgress(1, 1, 2);
+        if (progress.Cancelled()) return DumpPrintOutcome::Cancelled;
+    }
     if (pages->Begin() != ReportPager::BeginResult::Ok) return DumpPrintOutcome::PageSetupFailed;
     if (!pages->Fitted()) return DumpPrintOutcome::LineTooWide;
     PreviewSource source;
@@ -105,8 +126,18 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
     const int resolution = printer.resolution();
     source.paperSize = printer.pageLayout().fullRectPixels(resolution).size();
     source.printableOffset = printer.pageLayout().paintRectPixels(resolution).topLeft();
-    preview = std::make_unique<TFormPreview>("Preview", std::move(source), fonts, printer, parent);
+    preview =
+        std::make_unique<TFormPreview>("Preview", std::move(source), fonts, printer, kPreviewHelp, parent);
     return DumpPrintOutcome::Printed;
+}
+
+void AskPdfFileBeforePrinting(TFormPreview& preview, QPrinter& printer, Ui& ui,
+                              const std::string& initialDir) {
+    preview.beforePrint = [&printer, &ui, initialDir] {
+        const std::optional<std::string> name = ChoosePdfFile(ui, initialDir);
+        if (name) printer.setOutputFileName(QFile::decodeName(name->c_str()));
+        return name.has_value();
+    };
 }
 
 } // namespace qhe

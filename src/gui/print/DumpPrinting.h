@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/print/DumpReport.h"
+#include "editor/Ui.h"
 #include "gui/print/ReportPainter.h"
 
 class QPrinter;
@@ -30,11 +31,17 @@ int DumpRowsPerPage(QPrinter& printer, const DumpPrintSettings& settings, const 
 
 class TFormPreview;
 
-// The preview of a dump for printer, its pages laid out when shown. Answers the outcome of the
-// layout; preview is set only when it is Printed (ready to show).
+// The preview of a dump for printer, its pages laid out when shown, built under the progress box
+// "正在创建预览...". Answers the outcome of the layout (Cancelled after Cancel in the box); preview is
+// set only when it is Printed (ready to show).
 DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
                                  const std::string& fileName, const uint8_t* buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,
                                  std::unique_ptr<TFormPreview>& preview);
+
+// For the "PDF 文件" entry: each print job from preview first asks ui for the .pdf file (starting in
+// initialDir) and writes there; Cancel drops the job.
+void AskPdfFileBeforePrinting(TFormPreview& preview, QPrinter& printer, Ui& ui,
+                              const std::string& initialDir);
 
 } // namespace qhe

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFile>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -15,6 +15,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+#include "editor/Ui.h"
+#include "gui/Icons.h"
+#include "gui/dialogs/MessageDialog.h"
+#include "gui/dialogs/ProgressBox.h"
 
 namespace qhe {
 
@@ -55,9 +60,13 @@ class PreviewPage : public QWidget {
 
 namespace {
 
-QToolButton* AddButton(QToolBar* bar, const QString& text, const QString& hint) {
+// A glyph button named as the window's component, its hint as tool tip and status text.
+QToolButton* AddButton(QToolBar* bar, const char* name, const QString& hint) {
     auto* button = new QToolButton(bar);
-    button->setText(text);
+    button->setObjectName(name);
+    button->setIcon(ToolButtonIcon(name));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setText(hint);
     button->setToolTip(hint);
     button->setStatusTip(hint);
     bar->addWidget(button);
@@ -67,20 +76,25 @@ QToolButton* AddButton(QToolBar* bar, const QString& text, const QString& hint) 
 } // namespace
 
 TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const ReportFonts& fonts,
-                           QPrinter& printer, QWidget* parent)
-    : QDialog(parent), source_(std::move(source)), fonts_(fonts), printer_(printer) {
+                           QPrinter& printer, int helpContext, QWidget* parent)
+    : QDialog(parent), source_(std::move(source)), fonts_(fonts), printer_(printer),
+      helpContext_(helpContext) {
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QToolBar(this);
-    first_ = AddButton(bar, "|<", "转到首页");
-    previous_ = AddButton(bar, "<", "转到前一页");
-    next_ = AddButton(bar, ">", "转到下一页");
-    last_ = AddButton(bar, ">|", "转到最后一页");
-    QToolButton* zoom = AddButton(bar, "Zoom", "快速调整页面宽度/页面高度");
-    QToolButton* print1 = AddButton(bar, "Print 1", "只打印此页");
-    QToolButton* printAll = AddButton(bar, "Print all", "打印全部页");
-    QToolButton* exit = AddButton(bar, "Exit", "没有打印，退出");
+    bar->setIconSize(QSize(24, 24));
+    first_ = AddButton(bar, "QZBtnFirst", "转到首页");
+    previous_ = AddButton(bar, "QZBtnPrevious", "转到前一页");
+    next_ = AddButton(bar, "QZBtnNext", "转到下一页");
+    last_ = AddButton(bar, "QZBtnLast", "转到最后一页");
+    QToolButton* zoom = AddButton(bar, "QZBtnZoom", "快速调整页面宽度/页面高度");
+    QToolButton* print1 = AddButton(bar, "QZBtnPrint1", "只打印此页");
+    QToolButton* printAll = AddButton(bar, "QZBtnPrintAll", "打印全部页");
+    QToolButton* exit = AddButton(bar, "QZBtnExit", "没有打印，退出");
+    QToolButton* helpButton = AddButton(bar, "QZBtnHelp", "帮助");
+    // The hint of each button is its only text; a help topic of 0 means no help button.
+    bar->actions().last()->setVisible(helpContext_ != 0);
     layout->addWidget(bar);
     scroll_ = new QScrollArea(this);
     scroll_->setAlignment(Qt::AlignCenter);
@@ -108,6 +122,9 @@ TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const R
     connect(print1, &QToolButton::clicked, this, [this] { PrintPages(page_, page_); });
     connect(printAll, &QToolButton::clicked, this, [this] { PrintPages(1, source_.count); });
     connect(exit, &QToolButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QToolButton::clicked, this, [this] {
+        if (help) help(helpContext_);
+    });
     view_->onZoom = [this](QPoint point, double factor) { ZoomAt(point, factor); };
     scroll_->viewport()->installEventFilter(this);
     setWindowState(Qt::WindowMaximized);
@@ -151,27 +168,70 @@ void TFormPreview::UpdateControls() {
     last_->setEnabled(page_ < source_.count);
 }
 
+void TFormPreview::ShowPrinterError(const char* text) {
+    MessageDialog::Run(text, MsgKind::Error, mbOK, mrOk, 0, true, help, this);
+}
+
 bool TFormPreview::PrintPages(int first, int last) {
     if (beforePrint && !beforePrint()) return false;
     QPainter painter;
-    if (!painter.begin(&printer_)) return false;
-    QProgressDialog progress("Page: 1", "取消", first, last + 1, this);
-    progress.setWindowTitle("Printing...");
-    progress.setMinimumDuration(500);
-    for (int n = first; n <= last; ++n) {
-        panel2_->setText(QString("Printing Page %1 of %2").arg(n).arg(source_.count));
-        progress.setLabelText(QString("Page: %1").arg(n));
-        progress.setValue(n);
-        if (progress.wasCanceled()) {
-            printer_.abort();
-            break;
-        }
-        if (n > first && !printer_.newPage()) break;
-        PaintReportPage(painter, source_.page(n), fonts_);
+    if (!painter.begin(&printer_)) {
+        ShowPrinterError("Unable to begin printing.");
+        return false;
     }
-    painter.end();
+    bool complete = true;
+    const char* failure = nullptr;
+    {
+        TProgressBox progress(this, true, true, "Page: 1", "Printing...");
+        // Over a modal window the box must be modal too, or its Cancel button takes no input.
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.ShowNow();
+        for (int n = first; n <= last; ++n) {
+            panel2_->setText(QString("Printing Page %1 of %2").arg(n).arg(source_.count));
+            progress.SetText(QString("Page: %1").arg(n).toStdString(), 1);
+            progress.SetProgress(n - first, last - first + 1, 1);
+            if (progress.Cancelled()) {
+                complete = false;
+                break;
+            }
+            if (n > first && !printer_.newPage()) {
+                failure = "Unable to print a new page.";
+                complete = false;
+                break;
+            }
+            PaintReportPage(painter, source_.page(n), fonts_);
+        }
+    }
     panel2_->clear();
+    // Reported once the progress box is gone and the windows are enabled again.
+    if (failure) ShowPrinterError(failure);
+    if (!complete) {
+        // The PDF writer cannot abort a job: its file is removed instead, so no part of a job remains.
+        const bool aborted = printer_.abort();
+        painter.end();
+        if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
+            QFile::remove(printer_.outputFileName());
+        else if (!aborted)
+            ShowPrinterError("Unable to abort printing.");
+        return false;
+    }
+    if (!painter.end()) {
+        ShowPrinterError("Unable to finish printing.");
+        return false;
+    }
     return true;
+}
+
+bool TFormPreview::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (tip.isEmpty())
+            UpdateControls();
+        else
+            panel1_->setText(tip);
+        return true;
+    }
+    return QDialog::event(event);
 }
 
 void TFormPreview::keyPressEvent(QKeyEvent* event) {

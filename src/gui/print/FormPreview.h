@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/print/ReportPager.h"
+#include "gui/dialogs/HelpHandler.h"
 #include "gui/print/ReportPainter.h"
 
 class QLabel;
@@ -24,33 +25,40 @@ struct PreviewSource {
 };
 
 // The preview window TFormPreview: pages through the laid-out pages, zooms, and prints the shown page
-// or all pages on printer.
+// or all pages on printer. The help button asks help for helpContext; it is hidden when that is 0.
 class TFormPreview : public QDialog {
     Q_OBJECT
   public:
     TFormPreview(const QString& caption, PreviewSource source, const ReportFonts& fonts, QPrinter& printer,
-                 QWidget* parent = nullptr);
+                 int helpContext = 0, QWidget* parent = nullptr);
+
+    HelpHandler help;
 
     int CurrentPage() const { return page_; }
     void ShowPage(int n);
     // Asked before each print job; false drops it (the PDF entry asks for its file name here).
     std::function<bool()> beforePrint;
-    // Prints pages first .. last on the printer as one job; answers success.
+    // Prints pages first .. last on the printer as one job under a progress box with Cancel; answers
+    // whether all of them were printed. A printer failure is reported; a cancelled PDF file is removed.
     bool PrintPages(int first, int last);
 
   protected:
+    // Hints of the tool buttons go unshortened into status panel 1.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // The view's size decides the scale: refitted whenever the view is resized.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void UpdateControls();
+    void ShowPrinterError(const char* text);
     void FitScale();
     void ZoomAt(QPoint point, double factor);
 
     PreviewSource source_;
     ReportFonts fonts_;
     QPrinter& printer_;
+    int helpContext_ = 0;
     PreviewPage* view_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QLabel* panel1_ = nullptr;

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/print/ReportGeometry.h"
+#include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/print/DumpFileCommand.h"
 #include "gui/print/ReportPainter.h"
@@ -27,7 +28,7 @@
 namespace qhe {
 namespace {
 
-constexpr int kMsgPrintCaption = 2085; // "打印"
+constexpr int kPrintHelp = 64;
 const char* const kPdfEntry = "PDF 文件";
 
 QDoubleSpinBox* MarginField(QWidget* parent) {
@@ -44,7 +45,7 @@ MeasureUnit UnitOf(int index) {
 } // namespace
 
 TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromStdString(Msg(kMsgPrintCaption)));
+    setWindowTitle(QString::fromStdString(Msg(kMsgPrintTitle)));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
@@ -126,7 +127,8 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     QPushButton* preview = buttons->addButton("预览/打印", QDialogButtonBox::AcceptRole);
     preview->setDefault(true);
     buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    buttons->addButton("帮助(&H0", QDialogButtonBox::HelpRole);
+    QPushButton* helpButton = buttons->addButton("帮助(&H)", QDialogButtonBox::HelpRole);
+    helpButton->setObjectName("ButtonHelp");
     layout->addWidget(buttons);
     connect(preview, &QPushButton::clicked, this, &TFormPrint::PreviewPrintClicked);
     connect(printers_, &QComboBox::currentIndexChanged, this, &TFormPrint::PushMargins);
@@ -135,6 +137,9 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
         connect(field, &QDoubleSpinBox::editingFinished, this, &TFormPrint::PushMargins);
     PushMargins();
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+        if (help) help(kPrintHelp);
+    });
 }
 
 void TFormPrint::UnitChanged(int unit) {

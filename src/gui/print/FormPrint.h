@@ -5,6 +5,7 @@
 
 #include "core/print/DumpText.h"
 #include "core/settings/Settings.h"
+#include "gui/dialogs/HelpHandler.h"
 
 class QCheckBox;
 class QComboBox;
@@ -29,6 +30,8 @@ class TFormPrint : public QDialog {
     TFormPrint(const PrintSettings& settings, bool blockExists, QWidget* parent = nullptr);
 
     std::function<bool(const PrintDialogValues&)> onPreviewPrint;
+    // Asked for the dialog's help topic by the Help button.
+    HelpHandler help;
 
     PrintDialogValues Values() const;
     // Sets printer to the chosen printer (or the PDF writer), orientation included.

@@ -42,17 +42,23 @@ TextMeasure MeasureWith(const QFont& font) {
 }
 
 void PaintReportPage(QPainter& painter, const ReportPage& page, const ReportFonts& fonts) {
-    const QFontMetrics regular(fonts.regular);
-    const QFontMetrics bold(fonts.bold);
+    // Pen and font are set only when they change: a page is some 60 lines of one font.
+    const int ascent[2] = {QFontMetrics(fonts.regular).ascent(), QFontMetrics(fonts.bold).ascent()};
+    int pen = -1;  // the rule width set, 0 for text
+    int font = -1; // 0 regular, 1 bold
     for (const ReportItem& item : page.items) {
         if (item.kind == ReportItem::Kind::Rule) {
-            painter.setPen(QPen(Qt::black, item.thickness));
+            if (pen != item.thickness) painter.setPen(QPen(Qt::black, item.thickness));
+            pen = item.thickness;
             painter.drawLine(item.x, item.y, item.x + item.width, item.y);
             continue;
         }
-        painter.setPen(Qt::black);
-        painter.setFont(item.bold ? fonts.bold : fonts.regular);
-        painter.drawText(item.x, item.y + (item.bold ? bold : regular).ascent(), ReportString(item.text));
+        if (pen != 0) painter.setPen(Qt::black);
+        pen = 0;
+        const int bold = item.bold ? 1 : 0;
+        if (font != bold) painter.setFont(bold ? fonts.bold : fonts.regular);
+        font = bold;
+        painter.drawText(item.x, item.y + ascent[bold], ReportString(item.text));
     }
 }
 

@@ -29,7 +29,7 @@ ProgressSource Boxes(FakeProgress::Log& log, int cancelAfter = -1) {
 TEST(FileTransfer, RoundTripsAtChunkBoundaries) {
     TempDir dir;
     for (int64_t size : {int64_t{0}, int64_t{1}, 128 * KiB - 1, 128 * KiB, 128 * KiB + 1, 512 * KiB - 1,
-                         512 * KiB, 3 * 1024 * KiB + 17}) {
+                         512 * KiB, 3 * 1024 * KiB + 17, 20 * 1024 * KiB + 5}) {
         const auto bytes = test::RandomBytes(static_cast<size_t>(size), static_cast<uint32_t>(size));
         const std::string in = dir.File("in.bin"), out = dir.File("out.bin");
         WriteFileBytes(in, bytes);

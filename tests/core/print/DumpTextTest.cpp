@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,31 @@ TEST(DumpText, SideBySideRowsFullAndShort) {
     EXPECT_EQ(Row(format, 8, {' ', 'z'}), "000000008:  20 7A       \x20z\n");
     EXPECT_EQ(Row({4, true, false}, 123456789, {'1'}), "123456789:  31          1\n");
     EXPECT_EQ(Row({4, true, false}, 1234567890, {'1'}), "1234567890:  31          1\n");
+}
+
+// Rows of 16 and more bytes take the sixteen-at-once path: every byte value, at each place in a
+// row and in a row's part after whole sixteens, as the byte-by-byte rule gives it.
+TEST(DumpText, WideRowsMatchTheByteByByteRule) {
+    std::vector<uint8_t> bytes(256 + 40);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<uint8_t>(i * 7);
+    for (int width : {16, 20, 48}) {
+        for (size_t at = 0; at + width <= bytes.size(); at += width) {
+            std::string expected = "000000000:  ";
+            for (int i = 0; i < width; ++i) {
+                char pair[4];
+                std::snprintf(pair, sizeof pair, "%02X ", bytes[at + i]);
+                expected += pair;
+            }
+            for (int i = 0; i < width; ++i)
+                expected += bytes[at + i] < 32 ? '.' : static_cast<char>(bytes[at + i]);
+            expected += "\n";
+            const std::vector<uint8_t> row(bytes.begin() + at, bytes.begin() + at + width);
+            ASSERT_EQ(Row({width, false, false}, 0, row), expected) << width << " " << at;
+        }
+    }
+    EXPECT_EQ(Row({1, false, false}, 0xFEDCBA987, {'a'}), "FEDCBA987:  61 a\n");
+    EXPECT_EQ(Row({1, false, false}, 0x1000000000, {'a'}), "1000000000:  61 a\n");
 }
 
 TEST(DumpText, TextBelowStandsUnderSecondHexDigit) {

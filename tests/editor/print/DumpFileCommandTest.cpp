@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include <sys/stat.h>
+
 namespace qhe {
 namespace {
 
@@ -63,6 +65,23 @@ TEST_F(DumpFileCommandTest, SelectionWrittenToTheChosenFileAfterTheFileDialog) {
     // A folder that does not exist: reported, the dialog stays.
     ui.saveFiles.push_back(dir.File("none/out.txt"));
     EXPECT_FALSE(OutputDumpToFile(ui, doc, {1, 40, 20, 22}, request));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+// The PDF entry's file: ".pdf" added when missing (any case kept), asked in the given folder;
+// Cancel and a pipe give no file.
+TEST_F(DumpFileCommandTest, PdfFileNameGetsItsExtension) {
+    ASSERT_EQ(mkfifo(dir.File("pipe.pdf").c_str(), 0600), 0);
+    ui.saveFiles = {dir.File("out"), dir.File("Keep.PDF"), std::nullopt, dir.File("pipe")};
+    EXPECT_EQ(ChoosePdfFile(ui, dir.Path()), dir.File("out.pdf"));
+    ASSERT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(ui.fileDialogs[0].filters, std::vector<std::string>{"*.pdf"});
+    EXPECT_EQ(ui.fileDialogs[0].defaultExt, "pdf");
+    EXPECT_EQ(ui.fileDialogs[0].initialDir, dir.Path());
+    EXPECT_EQ(ChoosePdfFile(ui, dir.Path()), dir.File("Keep.PDF"));
+    EXPECT_EQ(ChoosePdfFile(ui, dir.Path()), std::nullopt);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ChoosePdfFile(ui, dir.Path()), std::nullopt);
     EXPECT_EQ(ui.messages.size(), 1u);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "core/text/Ansi.h"
 #include "core/text/Format.h"
 
 namespace qhe {
@@ -199,6 +200,63 @@ TEST_F(ReplaceTest, ReplaceAllMatchesAPlainOracleOnRandomData) {
             ASSERT_EQ(state().search.replaceUndoBytes, find);
             ASSERT_EQ(
                 expected.compare(static_cast<size_t>(state().lastReplaceAddress - 1), repl.size(), repl), 0);
+        }
+    }
+}
+
+// The same with the find options: case-insensitive, jokers, dense and overlapping candidates,
+// and Documents large enough for several chunks of vector scanning.
+TEST_F(ReplaceTest, ReplaceAllWithFindOptionsMatchesABruteForceOracle) {
+    std::mt19937 random(1208);
+    const std::vector<std::string> alphabets = {"a", "ab", "aAb", "aB?c"};
+    for (int round = 0; round < 80; ++round) {
+        const std::string& alphabet = alphabets[random() % alphabets.size()];
+        std::string data(static_cast<size_t>(random() % 40000 + 1), ' ');
+        for (char& c : data)
+            c = alphabet[random() % alphabet.size()];
+        std::string find(static_cast<size_t>(random() % 4 + 1), ' '), repl(random() % 7, 'R');
+        for (char& c : find)
+            c = alphabet[random() % alphabet.size()];
+        const bool caseSensitive = random() % 2, jokerOn = random() % 2;
+        const auto matches = [&](size_t at) {
+            for (size_t k = 0; k < find.size(); ++k) {
+                const auto d = static_cast<uint8_t>(data[at + k]), f = static_cast<uint8_t>(find[k]);
+                if (!(jokerOn && f == '?') && (caseSensitive ? d != f : AnsiUpper(d) != AnsiUpper(f)))
+                    return false;
+            }
+            return true;
+        };
+        const size_t start = random() % data.size();
+        std::string expected = data.substr(0, start), lastOld;
+        int64_t expectedCount = 0;
+        size_t p = start;
+        for (; p + find.size() <= data.size();)
+            if (matches(p)) {
+                lastOld = data.substr(p, find.size());
+                expected += repl;
+                p += find.size();
+                ++expectedCount;
+            } else {
+                expected += data[p++];
+            }
+        expected += data.substr(p);
+
+        OpenBytes(data, static_cast<int64_t>(start) + 1);
+        state().options.caseSensitive = caseSensitive;
+        state().options.jokerFind = jokerOn;
+        state().options.jokerByte = '?';
+        SetStrings(find, repl);
+        int64_t first = 0, count = 0;
+        bool cancelled = false;
+        NoProgress progress;
+        commands.Replace().ReplaceAll(static_cast<int64_t>(start) + 1, first, count, cancelled, progress);
+        ASSERT_TRUE(Bytes() == expected) << "round " << round << " find " << find << " repl " << repl;
+        ASSERT_EQ(count, expectedCount);
+        if (count > 0) {
+            ASSERT_EQ(state().search.replaceUndoBytes, lastOld);
+            ASSERT_EQ(
+                expected.compare(static_cast<size_t>(state().lastReplaceAddress - 1), repl.size(), repl), 0);
+            ASSERT_EQ(expected.compare(static_cast<size_t>(first - 1), repl.size(), repl), 0);
         }
     }
 }

@@ -1,10 +1,21 @@
 #include "gui/print/DumpPrinting.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FakeUi.h"
+#include "gui/dialogs/ProgressBox.h"
 #include "gui/print/FormPreview.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +101,116 @@ TEST(DumpPrinting, PreviewPagesThroughAndPrintsAllPagesToPdf) {
     EXPECT_TRUE(text.contains("Page 3"));
     EXPECT_FALSE(text.contains("Page 4"));
     EXPECT_TRUE(text.contains("qqqqqqqqqqqqqqqq"));
+}
+
+// Clicks Cancel of the next progress box as soon as it lets events run; remembers its texts.
+void CancelNextProgressBox(QString* seen) {
+    QTimer::singleShot(0, [seen] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<TProgressBox*>(widget); box && box->isVisible()) {
+                // Modal over the modal preview or print dialog, or a click could not reach Cancel.
+                *seen =
+                    box->Caption()->text() + "|" + box->Label()->text() + (box->isModal() ? "|modal" : "");
+                box->CancelButton()->click();
+                return;
+            }
+        CancelNextProgressBox(seen);
+    });
+}
+
+// Every tool button: its glyph, no text shown, the hint as tool tip; the hint goes into panel 1;
+// Help asks for the preview's topic and is hidden without one.
+TEST(DumpPrinting, PreviewButtonsCarryGlyphsAndHints) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 500, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    ASSERT_EQ(MakeDumpPreview(PdfPrinter(printer, dir.filePath("b.pdf")), {}, "a.bin", data.data(), {1, 8000},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Printed);
+    const std::pair<const char*, const char*> buttons[] = {{"QZBtnFirst", "转到首页"},
+                                                           {"QZBtnPrevious", "转到前一页"},
+                                                           {"QZBtnNext", "转到下一页"},
+                                                           {"QZBtnLast", "转到最后一页"},
+                                                           {"QZBtnZoom", "快速调整页面宽度/页面高度"},
+                                                           {"QZBtnPrint1", "只打印此页"},
+                                                           {"QZBtnPrintAll", "打印全部页"},
+                                                           {"QZBtnExit", "没有打印，退出"},
+                                                           {"QZBtnHelp", "帮助"}};
+    for (const auto& [name, hint] : buttons) {
+        SCOPED_TRACE(name);
+        auto* button = preview->findChild<QToolButton*>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        EXPECT_EQ(button->toolTip(), QString(hint));
+    }
+    preview->show();
+    auto* panel1 = preview->findChild<QStatusBar*>()->findChildren<QLabel*>()[0];
+    EXPECT_EQ(panel1->text().toStdString(), "Page 1 of 9");
+    QStatusTipEvent tip("只打印此页");
+    QApplication::sendEvent(preview.get(), &tip);
+    EXPECT_EQ(panel1->text().toStdString(), "只打印此页");
+    QStatusTipEvent none("");
+    QApplication::sendEvent(preview.get(), &none);
+    EXPECT_EQ(panel1->text().toStdString(), "Page 1 of 9");
+
+    int asked = 0;
+    preview->help = [&](int context) { asked = context; };
+    preview->findChild<QToolButton*>("QZBtnHelp")->click();
+    EXPECT_EQ(asked, 65);
+    EXPECT_TRUE(preview->findChild<QToolButton*>("QZBtnHelp")->isVisible());
+    TFormPreview noHelp("Preview", {}, ReportFonts(10, 1200), printer, 0);
+    noHelp.show();
+    EXPECT_FALSE(noHelp.findChild<QToolButton*>("QZBtnHelp")->isVisible());
+}
+
+// Cancel in "正在创建预览..." leaves no preview; Cancel while printing all pages leaves no PDF.
+TEST(DumpPrinting, CancelledPreviewAndCancelledPrintLeaveNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("c.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 500, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    QString box;
+    CancelNextProgressBox(&box);
+    EXPECT_EQ(MakeDumpPreview(PdfPrinter(printer, file), {}, "a.bin", data.data(), {1, 8000},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Cancelled);
+    EXPECT_EQ(preview, nullptr);
+    EXPECT_TRUE(box.startsWith("正在创建预览...|页: ")) << box.toStdString();
+    EXPECT_TRUE(box.endsWith("|modal"));
+
+    ASSERT_EQ(
+        MakeDumpPreview(printer, {}, "a.bin", data.data(), {1, 8000}, {16, false, false}, nullptr, preview),
+        DumpPrintOutcome::Printed);
+    CancelNextProgressBox(&box);
+    EXPECT_FALSE(preview->PrintPages(1, 8));
+    EXPECT_EQ(box.toStdString(), "Printing...|Page: 1|modal");
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+// Printing from the preview with the PDF entry asks for the file first: the name gets ".pdf" and
+// the pages go there; Cancel in the file dialog prints nothing.
+TEST(DumpPrinting, PdfEntryAsksForTheFileBeforePrinting) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 100, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    ASSERT_EQ(MakeDumpPreview(PdfPrinter(printer, QString()), {}, "a.bin", data.data(), {1, 1600},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Printed);
+    test::FakeUi ui;
+    AskPdfFileBeforePrinting(*preview, printer, ui, dir.path().toStdString());
+    EXPECT_FALSE(preview->PrintPages(1, 1)); // Cancel
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    ui.saveFiles = {dir.filePath("dump").toStdString()};
+    ASSERT_TRUE(preview->PrintPages(1, 2));
+    ASSERT_EQ(ui.fileDialogs.size(), 2u);
+    EXPECT_EQ(ui.fileDialogs[1].initialDir, dir.path().toStdString());
+    const QString text = PdfText(dir.filePath("dump.pdf"));
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    EXPECT_TRUE(text.contains("Page 2"));
 }
 
 } // namespace

@@ -69,5 +69,18 @@ TEST(FormPrint, MarginInsideThePrintersBorderBecomesTheBorder) {
     EXPECT_DOUBLE_EQ(MarginFromSetting(dialog.Values().settings.marginLeft), border);
 }
 
+// The Help button carries "帮助(&H)" and asks for the dialog's topic 64 without closing it.
+TEST(FormPrint, HelpButtonAsksForTheDialogsTopic) {
+    TFormPrint dialog(PrintSettings{}, false, nullptr);
+    int asked = 0;
+    dialog.help = [&](int context) { asked = context; };
+    auto* help = dialog.findChild<QPushButton*>("ButtonHelp");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->text(), "帮助(&H)");
+    help->click();
+    EXPECT_EQ(asked, 64);
+    EXPECT_EQ(dialog.result(), 0);
+}
+
 } // namespace
 } // namespace qhe

@@ -17,6 +17,7 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsFileName.h"
 #include "gui/DialogDriver.h"
+#include "gui/help/HelpWindow.h"
 #include "gui/print/FormPreview.h"
 #include "gui/print/FormPrint.h"
 
@@ -34,11 +35,12 @@ void WhenFileDialogShows(std::function<void(QFileDialog*)> action, int attempts 
     });
 }
 
-// Acts on the first modal window that is not the print dialog.
+// Acts on the first modal dialog that is not the print dialog.
 void WhenOtherModalShows(std::function<void(QWidget*)> action, int attempts = 500) {
     QTimer::singleShot(5, [action = std::move(action), attempts]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && !qobject_cast<TFormPrint*>(modal))
+        // A dialog (the progress box, modal over the print dialog, is no dialog).
+        if (modal && modal->isVisible() && !qobject_cast<TFormPrint*>(modal) && qobject_cast<QDialog*>(modal))
             action(modal);
         else if (attempts > 0)
             WhenOtherModalShows(std::move(action), attempts - 1);
@@ -139,6 +141,26 @@ TEST(PrintWiring, Print1WritesTheTextFileAndKeepsTheDialogsSettings) {
                               "000000008:  49 4A                   IJ\r\n");
     const ProfileSession saved(SettingsFileName());
     EXPECT_EQ(ReadPrintSettings(saved).bytesPerRow, "8");
+}
+
+// Help from the modal print dialog opens over it (a viewer of the main window would be blocked
+// behind it).
+TEST(PrintWiring, HelpOfThePrintDialogOpensOverIt) {
+    test::TempDir dir;
+    const std::string name = dir.File("h.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(10, 0x41));
+    TFormMain window({name});
+    window.show();
+    WAIT_UNTIL(window.Commands().State().doc.Size() == 10);
+    bool shownOver = false;
+    test::WhenModalShows([&](QWidget* dialog) {
+        dialog->findChild<QPushButton*>("ButtonHelp")->click();
+        for (HelpWindow* help : dialog->findChildren<HelpWindow*>())
+            shownOver = shownOver || help->isVisible();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    window.Action("Print1")->trigger();
+    EXPECT_TRUE(shownOver);
 }
 
 } // namespace
