@@ -28,11 +28,13 @@ std::string StepName(const std::string& command) {
     if (!entry) entry = find(ToolButtons());
     if (!entry) return kTextEditStep;
     std::string name = entry->caption;
-    if (const size_t open = name.find("(&"); open != std::string::npos) name.erase(open, name.find(')', open) - open + 1);
+    if (const size_t open = name.find("(&"); open != std::string::npos)
+        name.erase(open, name.find(')', open) - open + 1);
     std::string plain;
     for (char c : name)
         if (c != '&') plain += c;
-    while (!plain.empty() && (plain.back() == ' ' || plain.back() == '.')) plain.pop_back();
+    while (!plain.empty() && (plain.back() == ' ' || plain.back() == '.'))
+        plain.pop_back();
     return plain.empty() ? std::string(kTextEditStep) : plain;
 }
 

@@ -90,7 +90,7 @@ void EditJournal::Begin(const std::string& name, const EditPlace& before, int ty
     if (limit_ == 0) return;
     const bool joins = typingKey != 0 && !typingBroken_ && done_ == steps_.size() && done_ > 0 &&
                        savePoint_ != static_cast<int64_t>(done_) && steps_.back().typingKey == typingKey;
-    typingBroken_ = false;
+    if (typingKey != 0) typingBroken_ = false; // typing from here on may join this step
     if (joins) {
         current_ = std::move(steps_.back());
         steps_.pop_back();

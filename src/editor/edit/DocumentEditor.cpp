@@ -191,7 +191,8 @@ bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& 
     return true;
 }
 
-int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n, const std::function<int64_t(uint8_t* buffer)>& rewrite,
+int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
+                                const std::function<int64_t(uint8_t* buffer)>& rewrite,
                                 ReplaceUndoRule rule) {
     StepScope step(s_);
     s_.journal.RecordOverwrite(s_.doc, pos, n);
@@ -202,6 +203,31 @@ int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n, const std::function<int6
 
 void DocumentEditor::BeginBulkRewrite() {
     bulkSizeBefore_ = s_.doc.Size();
+}
+
+void DocumentEditor::BeginReplaceHits(const std::string& replacement) {
+    replacement_.assign(replacement.begin(), replacement.end());
+    hitsRecorded_ = false;
+}
+
+void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength) {
+    if (hits.empty()) return;
+    // Every caller runs inside a step; hits outside one could not be taken back, and the
+    // steps before them would no longer fit the bytes.
+    if (!s_.journal.IsOpen()) return s_.journal.Clear();
+    if (!s_.journal.Recording()) return;
+    std::vector<int32_t> at;
+    at.reserve(hits.size());
+    std::vector<uint8_t> old(hits.size() * static_cast<size_t>(findLength));
+    const uint8_t* buffer = s_.doc.Buffer();
+    uint8_t* to = old.data();
+    for (const int64_t hit : hits) {
+        at.push_back(static_cast<int32_t>(hit - shift));
+        std::memcpy(to, buffer + hit, static_cast<size_t>(findLength));
+        to += findLength;
+    }
+    s_.journal.RecordSegments(std::move(at), findLength, std::move(old), replacement_, hitsRecorded_);
+    hitsRecorded_ = true;
 }
 
 void DocumentEditor::EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRule rule, bool dropBlock) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/document/DynArray.h"
 #include "core/undo/EditJournal.h"
@@ -68,6 +69,11 @@ class DocumentEditor {
     // the Document is Modified, the rule applied and, when the size changed, a block reaching
     // first is dropped (dropBlock) and an emptied Document made empty.
     void BeginBulkRewrite();
+    // Replace all hands its hits to the journal chunk by chunk, each before it is rewritten:
+    // 0-based positions in the buffer now, shift bytes above where they were before the
+    // replace all began, each findLength bytes long.
+    void BeginReplaceHits(const std::string& replacement);
+    void RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength);
     void EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRule rule, bool dropBlock);
 
     // A complete block ending at or after p no longer marks the bytes it was made for: it is
@@ -101,6 +107,8 @@ class DocumentEditor {
 
     EditorState& s_;
     int64_t bulkSizeBefore_ = 0;
+    std::vector<uint8_t> replacement_; // of the replace all whose hits are recorded
+    bool hitsRecorded_ = false;
 };
 
 } // namespace qhe

@@ -9,6 +9,7 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 #include "editor/search/ReplaceDialogModel.h"
 #include "editor/view/ViewCommands.h"
 #include "platform/FreeMemory.h"
@@ -207,6 +208,7 @@ void ReplaceCommands::ReplaceAllCommand() {
     // A length change drops the block like a single replacement does.
     s_.editor.EndBulkRewrite(first, count, ReplaceUndoRule::Keep, true);
     if (count > 0) {
+        s_.journal.RenameOpenStep(Format(kTextReplaceAllStep, {static_cast<double>(count)}));
         if (s_.doc.Size() > 0)
             ViewCommands(s_).ShowAddress(r > 0 ? s_.lastFoundAddress + r - 1 : s_.lastFoundAddress, true,
                                          true);
@@ -239,6 +241,7 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     const size_t n = s_.search.findString.size();
     const size_t r = s_.search.replaceString.size();
     if (n == 0 || start < 1) return;
+    s_.editor.BeginReplaceHits(s_.search.replaceString);
     if (r == n)
         ReplaceEqual(start, first, count, cancelled, progress);
     else if (r < n)
@@ -268,6 +271,7 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
         if (!hits.empty()) {
             NoteReplacements(hits.front() + 1, hits.back() + 1, buffer + hits.back(),
                              static_cast<int64_t>(hits.size()), first, count);
+            s_.editor.RecordReplaceHits(hits, 0, n);
             for (const int64_t hit : hits)
                 MoveBytes(buffer + hit, bytes, n);
         }
@@ -303,6 +307,7 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
             const auto m = static_cast<int64_t>(hits.size());
             NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u - (m - 1) * (n - r) + 1,
                              buffer + hits.back(), m, first, count);
+            s_.editor.RecordReplaceHits(hits, 0, n);
             for (const int64_t hit : hits) {
                 // With 16 bytes or more removed so far, a block that runs past its copy lands
                 // on bytes already moved or replaced, never on bytes still to be read. Long
@@ -420,6 +425,8 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
             const auto m = static_cast<int64_t>(hits.size());
             NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
                              buffer + hits.back(), m, first, count);
+            // Behind the gap opened at start, each hit lies k * (r - n) bytes above its place.
+            s_.editor.RecordReplaceHits(hits, k * (r - n), n);
             for (const int64_t hit : hits) {
                 // While 16 bytes or more of the gap stay open behind the replacement, a block
                 // that runs past its copy lands in the gap, never on bytes still to be read.

@@ -93,7 +93,8 @@ void ViewCommands::ShowPlace(int64_t top, int64_t cursor) {
     if (!s_.doc.IsOpen || !s_.doc.HasBuffer()) return;
     ViewState& v = s_.view;
     // The grid may have changed its width since: the top goes to its row's start.
-    v.TopAddress = std::clamp<int64_t>(((top - 1) / v.Cols) * v.Cols + 1, 1, std::max<int64_t>(EndAlignedTop(), 1));
+    v.TopAddress =
+        std::clamp<int64_t>(((top - 1) / v.Cols) * v.Cols + 1, 1, std::max<int64_t>(EndAlignedTop(), 1));
     ClampLastVisible();
     ShowAddress(cursor, true, true);
 }

@@ -65,10 +65,10 @@ class UndoRedoTest : public ::testing::Test {
             commands.MouseDown(state().view.TextMode ? Pane::Text : Pane::Hex, pick(0, 7), pick(0, 3));
             break;
         case 3: {
-            static const char* const scripts[] = {
-                "ADR %d\nINSERT 41 42", "ADR %d\nOVERWRITE 43 44", "ADR %d\nDEL 2",
-                "REPLACEALL 61 BY 5A 5A", "REPLACEALLASC b BY", "REPLACEALL 61 62 BY 63 64",
-                "ADR %d\nBITXOR FF 2", "ADR %d\nINSERT 45\nADR 0\nDEL 1"};
+            static const char* const scripts[] = {"ADR %d\nINSERT 41 42", "ADR %d\nOVERWRITE 43 44",
+                                                  "ADR %d\nDEL 2",        "REPLACEALL 61 BY 5A 5A",
+                                                  "REPLACEALLASC b BY",   "REPLACEALL 61 62 BY 63 64",
+                                                  "ADR %d\nBITXOR FF 2",  "ADR %d\nINSERT 45\nADR 0\nDEL 1"};
             std::string text = scripts[pick(0, 7)];
             if (const size_t at = text.find("%d"); at != std::string::npos)
                 text.replace(at, 2, std::to_string(pick(0, static_cast<int>(size))));
@@ -107,7 +107,8 @@ TEST_F(UndoRedoTest, RandomEditSequencesUndoAndRedoCompletely) {
     std::mt19937 rng(11);
     for (int round = 0; round < 1500; ++round) {
         std::string start(rng() % 20, 'a');
-        for (char& c : start) c = static_cast<char>('a' + rng() % 3);
+        for (char& c : start)
+            c = static_cast<char>('a' + rng() % 3);
         Open(start);
         saved = 0;
         std::vector<std::string> states{start};
