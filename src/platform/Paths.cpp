@@ -46,6 +46,11 @@ bool IsInstalledProgramFolder(const std::string& folder) {
     return !folder.empty() && stat(entry.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string SideFileFolder() {
+    const std::string folder = ProgramFolder();
+    return IsInstalledProgramFolder(folder) ? HomeFolder() : folder;
+}
+
 bool IsFolderWritable(const std::string& path) {
     struct stat info {};
     if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;

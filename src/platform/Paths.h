@@ -16,6 +16,11 @@ inline constexpr const char* kDesktopId = "org.qhe32.QHE32";
 // install rules put into PREFIX/share/applications.
 bool IsInstalledProgramFolder(const std::string& folder);
 
+// Where the open dialogs of the side files (bookmarks, conversion tables, scripts) start: the
+// program's folder, which holds them in portable use, or the home folder of an installed
+// program (its folder is a system folder such as /usr/bin).
+std::string SideFileFolder();
+
 // True when path is an existing folder in which this process may create files.
 bool IsFolderWritable(const std::string& path);
 

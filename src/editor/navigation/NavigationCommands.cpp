@@ -41,7 +41,7 @@ FileDialogRequest BookmarkDialog(const std::string& title) {
     request.title = title;
     request.filters = {"*.qbm"};
     request.defaultExt = "qbm";
-    request.initialDir = ProgramFolder();
+    request.initialDir = SideFileFolder();
     return request;
 }
 

@@ -131,7 +131,7 @@ bool ScriptWindowModel::AskSaveScript() {
 
 void ScriptWindowModel::Open() {
     if (!AskSaveScript()) return;
-    const auto chosen = s_.ui.ChooseOpenFile(ScriptDialog(kMsgLoadScriptTitle, ProgramFolder()));
+    const auto chosen = s_.ui.ChooseOpenFile(ScriptDialog(kMsgLoadScriptTitle, SideFileFolder()));
     if (chosen) LoadScript(chosen->fileName);
 }
 

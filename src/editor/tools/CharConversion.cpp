@@ -18,7 +18,7 @@ FileDialogRequest TableDialog(int titleId) {
     request.title = Msg(titleId);
     request.filters = {"*.qct"};
     request.defaultExt = "qct";
-    request.initialDir = ProgramFolder();
+    request.initialDir = SideFileFolder();
     return request;
 }
 
