@@ -5,6 +5,7 @@
 #include <random>
 
 #include "FakeUi.h"
+#include "OpenBytes.h"
 #include "editor/MainCommands.h"
 #include "editor/blocks/BlockMarking.h"
 #include "editor/script/ScriptRun.h"
@@ -15,15 +16,7 @@ namespace {
 class UndoRedoTest : public ::testing::Test {
   protected:
     void Open(const std::string& bytes) {
-        ASSERT_TRUE(commands.Files().AllocateDocument());
-        commands.View().SetGridSize(8, 4);
-        Document& doc = state().doc;
-        ASSERT_TRUE(doc.EnsureRoom(static_cast<int64_t>(bytes.size())));
-        doc.SetSize(static_cast<int32_t>(bytes.size()));
-        for (size_t i = 0; i < bytes.size(); ++i)
-            doc.SetByte(static_cast<int64_t>(i) + 1, static_cast<uint8_t>(bytes[i]));
-        doc.FileName = "undo.bin";
-        commands.Files().AfterOpen();
+        OpenBytesAs(commands, bytes, "undo.bin");
         state().journal.Clear(); // a fresh history, as after loading
         state().journal.MarkSaved();
         state().editor.UpdateUndoItems();

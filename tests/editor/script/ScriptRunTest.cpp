@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "FakeUi.h"
+#include "OpenBytes.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
@@ -30,17 +31,7 @@ std::string LineError(int number, const std::string& line, const std::string& de
 
 class ScriptRunTest : public ::testing::Test {
   protected:
-    void Open(const std::string& bytes) {
-        ASSERT_TRUE(commands.Files().AllocateDocument());
-        commands.View().SetGridSize(8, 4);
-        Document& doc = state().doc;
-        ASSERT_TRUE(doc.EnsureRoom(static_cast<int64_t>(bytes.size())));
-        doc.SetSize(static_cast<int32_t>(bytes.size()));
-        for (size_t i = 0; i < bytes.size(); ++i)
-            doc.SetByte(static_cast<int64_t>(i) + 1, static_cast<uint8_t>(bytes[i]));
-        doc.FileName = "script.bin";
-        commands.Files().AfterOpen();
-    }
+    void Open(const std::string& bytes) { OpenBytesAs(commands, bytes, "script.bin"); }
     std::string Bytes() {
         const Document& doc = state().doc;
         return std::string(reinterpret_cast<const char*>(doc.Buffer()), static_cast<size_t>(doc.Size()));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FakeUi.h"
+#include "OpenBytes.h"
 #include "core/text/Messages.h"
 #include "editor/MainCommands.h"
 
@@ -34,15 +35,7 @@ class FindTest : public ::testing::Test {
     }
 
     void OpenBytes(const std::string& bytes, int64_t cursor = 1) {
-        ASSERT_TRUE(commands.Files().AllocateDocument());
-        commands.View().SetGridSize(8, 4);
-        Document& doc = state().doc;
-        ASSERT_TRUE(doc.EnsureRoom(static_cast<int64_t>(bytes.size())));
-        doc.SetSize(static_cast<int32_t>(bytes.size()));
-        for (size_t i = 0; i < bytes.size(); ++i)
-            doc.SetByte(static_cast<int64_t>(i) + 1, static_cast<uint8_t>(bytes[i]));
-        doc.FileName = "find.bin";
-        commands.Files().AfterOpen();
+        OpenBytesAs(commands, bytes, "find.bin");
         MoveCursor(cursor);
     }
 

@@ -351,7 +351,8 @@ TEST_F(ReplaceTest, TooLittleMemoryOffersTheFirstReplacementsThatFit) {
         state().options.scope = false;
         // No free memory: the spare capacity holds room for three of the ten replacements.
         const int64_t spare = state().doc.Capacity() - state().doc.Size();
-        const std::string replacement = "A" + std::string(static_cast<size_t>(spare / 3), 'Z');
+        std::string replacement(static_cast<size_t>(spare / 3) + 1, 'Z');
+        replacement[0] = 'A';
         SetStrings("A", replacement);
         commands.Replace().freeMemory = [] { return uint64_t{0}; };
         ui.messages.clear();
