@@ -47,16 +47,27 @@ void DocumentEditor::EndStep() {
     UpdateUndoItems();
 }
 
+const std::string& DocumentEditor::StepHint::For(const char* format, const std::string& stepName) {
+    if (text.empty() || name != stepName) {
+        name = stepName;
+        text = Format(format, {stepName});
+    }
+    return text;
+}
+
 void DocumentEditor::UpdateUndoItems() {
     const bool open = s_.doc.IsOpen;
     const bool canUndo = open && s_.journal.CanUndo(), canRedo = open && s_.journal.CanRedo();
+    static const std::string kNoHint;
+    const std::string& undoHint = canUndo ? undoHint_.For(kTextUndoHint, s_.journal.UndoName()) : kNoHint;
+    const std::string& redoHint = canRedo ? redoHint_.For(kTextRedoHint, s_.journal.RedoName()) : kNoHint;
     for (const char* name : {"Undo1", "QZBtnUndo"}) {
         s_.actions.SetEnabled(name, canUndo);
-        s_.actions.SetHint(name, canUndo ? Format(kTextUndoHint, {s_.journal.UndoName()}) : "");
+        s_.actions.SetHint(name, undoHint);
     }
     for (const char* name : {"Redo1", "QZBtnRedo"}) {
         s_.actions.SetEnabled(name, canRedo);
-        s_.actions.SetHint(name, canRedo ? Format(kTextRedoHint, {s_.journal.RedoName()}) : "");
+        s_.actions.SetHint(name, redoHint);
     }
 }
 

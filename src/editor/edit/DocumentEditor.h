@@ -105,7 +105,15 @@ class DocumentEditor {
     // Modified, the window's notice and the replace-undo rule for an edit of from..to.
     void Edited(int64_t from, int64_t to, ReplaceUndoRule rule);
 
+    // The status-bar hint of an undo or redo item, formatted again only when the step's name
+    // changes: typing updates the items on every key.
+    struct StepHint {
+        std::string name, text;
+        const std::string& For(const char* format, const std::string& stepName);
+    };
+
     EditorState& s_;
+    StepHint undoHint_, redoHint_;
     int64_t bulkSizeBefore_ = 0;
     std::vector<uint8_t> replacement_; // of the replace all whose hits are recorded
     bool hitsRecorded_ = false;
