@@ -93,6 +93,9 @@ TProgressBox::~TProgressBox() {
 }
 
 void TProgressBox::ShowNow() {
+    // Over a modal window (the print dialog, the preview) the box must be modal too, or its
+    // Cancel button takes no input; otherwise it stays modeless and blocks input itself.
+    if (QApplication::activeModalWidget()) setWindowModality(Qt::ApplicationModal);
     show();
     repaint();
 }

@@ -110,8 +110,6 @@ DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& set
     {
         TProgressBox progress(parent, true, true, QString::fromStdString(FormatMsg(kMsgPrintPage, {1})),
                               QString::fromStdString(Msg(kMsgCreatingPreview)));
-        // Over a modal window the box must be modal too, or its Cancel button takes no input.
-        progress.setWindowModality(Qt::ApplicationModal);
         progress.ShowNow();
         pages = std::make_shared<DumpPages>(setup, MeasureWith(fonts.regular), buffer, range, format);
         progress.SetText(FormatMsg(kMsgPrintPage, {pages->Count()}), 1);

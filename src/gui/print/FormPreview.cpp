@@ -183,8 +183,6 @@ bool TFormPreview::PrintPages(int first, int last) {
     const char* failure = nullptr;
     {
         TProgressBox progress(this, true, true, "Page: 1", "Printing...");
-        // Over a modal window the box must be modal too, or its Cancel button takes no input.
-        progress.setWindowModality(Qt::ApplicationModal);
         progress.ShowNow();
         for (int n = first; n <= last; ++n) {
             panel2_->setText(QString("Printing Page %1 of %2").arg(n).arg(source_.count));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPrinter>
@@ -166,7 +167,11 @@ TEST(DumpPrinting, PreviewButtonsCarryGlyphsAndHints) {
 }
 
 // Cancel in "正在创建预览..." leaves no preview; Cancel while printing all pages leaves no PDF.
+// Over the modal print dialog the boxes are modal too, so their Cancel takes clicks.
 TEST(DumpPrinting, CancelledPreviewAndCancelledPrintLeaveNothing) {
+    QDialog printDialog;
+    printDialog.setWindowModality(Qt::ApplicationModal);
+    printDialog.show();
     QTemporaryDir dir;
     const QString file = dir.filePath("c.pdf");
     QPrinter printer(QPrinter::HighResolution);
