@@ -165,6 +165,13 @@ void EditJournal::Account(int64_t bytes) {
     }
 }
 
+void EditJournal::DropOpenChangesFrom(size_t index) {
+    while (current_.changes.size() > index) {
+        current_.footprint -= current_.changes.back().Footprint();
+        current_.changes.pop_back();
+    }
+}
+
 EditChange& EditJournal::NewChange(EditChange::Kind kind) {
     EditChange& c = current_.changes.emplace_back();
     c.kind = kind;

@@ -79,8 +79,10 @@ class EditJournal {
     // continuesLast appends them to the last change (the next chunk of the same replace all).
     void RecordSegments(std::vector<int32_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
                         const std::vector<uint8_t>& replacement, bool continuesLast = false);
-    // Bytes a command is about to record, so it can skip copying what will not fit.
-    bool Fits(int64_t bytes) const { return limit_ > 0 && bytes <= limit_; }
+    // The changes of the open step, and forgetting those from index on (an edit that changed
+    // nothing after all).
+    size_t OpenChangeCount() const { return current_.changes.size(); }
+    void DropOpenChangesFrom(size_t index);
 
     bool CanUndo() const { return done_ > 0; }
     bool CanRedo() const { return done_ < steps_.size(); }

@@ -206,9 +206,13 @@ int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
                                 const std::function<int64_t(uint8_t* buffer)>& rewrite,
                                 ReplaceUndoRule rule) {
     StepScope step(s_);
+    const size_t changesBefore = s_.journal.OpenChangeCount();
     s_.journal.RecordOverwrite(s_.doc, pos, n);
     const int64_t changed = rewrite(s_.doc.Buffer());
-    if (changed > 0) Edited(pos, kToTheEnd, rule);
+    if (changed > 0)
+        Edited(pos, kToTheEnd, rule);
+    else
+        s_.journal.DropOpenChangesFrom(changesBefore); // nothing to take back
     return changed;
 }
 
