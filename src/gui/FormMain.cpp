@@ -59,16 +59,6 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Help asked from a modal print window: the main window's help viewer would open behind it and
-// take no input while it is up, so the topic opens in a viewer owned by that window.
-HelpHandler HelpOver(QWidget* modal) {
-    return [modal](int context) {
-        auto* viewer = new HelpWindow(modal);
-        viewer->setAttribute(Qt::WA_DeleteOnClose);
-        viewer->ShowTopic(context);
-    };
-}
-
 // The dialog's page choices in the report's terms.
 DumpPrintSettings PrintLayoutOf(const PrintSettings& s) {
     static const int kFontSizes[] = {8, 10, 12};
@@ -368,7 +358,7 @@ void TFormMain::ShowPrint() {
     const PrintSettings settings = ReadPrintSettings(ProfileSession(settingsFile));
     const DumpViewFacts facts = commands_.PrintViewFacts();
     TFormPrint dialog(settings, facts.blockEnd != 0, this);
-    dialog.help = HelpOver(&dialog);
+    dialog.help = [this](int context) { ShowHelp(context); };
     dialog.onPreviewPrint = [this, &dialog](const PrintDialogValues& values) {
         return PrintFromDialog(dialog, values);
     };
@@ -402,7 +392,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
         ui_.ShowError(Msg(kMsgPageTooSmall));
         return false;
     }
-    preview->help = HelpOver(preview.get());
+    preview->help = [this](int context) { ShowHelp(context); };
     if (values.pdfEntry) AskPdfFileBeforePrinting(*preview, printer, ui_, doc.CurrentDir);
     preview->exec();
     return true;
@@ -517,6 +507,14 @@ void TFormMain::ShowContextHelp() {
 }
 
 void TFormMain::ShowHelp(int context) {
+    // Asked from a modal window (options, print dialog, preview): the main window's viewer would
+    // open behind it and take no input while it is up, so the topic opens in one it owns.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        auto* viewer = new HelpWindow(modal);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->ShowTopic(context);
+        return;
+    }
     if (!help_) help_ = new HelpWindow(this);
     help_->ShowTopic(context);
 }
