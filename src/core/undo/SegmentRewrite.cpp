@@ -3,6 +3,14 @@
 #include <cstring>
 
 namespace qhe {
+namespace {
+
+// memmove that accepts an empty run with a null pointer (an empty replacement has no data).
+void Move(uint8_t* to, const uint8_t* from, int64_t n) {
+    if (n > 0) std::memmove(to, from, static_cast<size_t>(n));
+}
+
+} // namespace
 
 bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shift, int64_t fromLength,
                      int64_t toLength, const uint8_t* contents, int64_t contentStride) {
@@ -15,7 +23,7 @@ bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shif
     if (growth == 0) {
         uint8_t* buffer = doc.Buffer();
         for (int64_t i = 0; i < k; ++i)
-            std::memcpy(buffer + offset(i), content(i), static_cast<size_t>(toLength));
+            Move(buffer + offset(i), content(i), toLength);
         return true;
     }
     if (growth < 0) {
@@ -24,13 +32,13 @@ bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shif
         int64_t w = offset(0), u = offset(0);
         for (int64_t i = 0; i < k; ++i) {
             const int64_t hit = offset(i);
-            std::memmove(buffer + w, buffer + u, static_cast<size_t>(hit - u));
+            Move(buffer + w, buffer + u, hit - u);
             w += hit - u;
-            std::memcpy(buffer + w, content(i), static_cast<size_t>(toLength));
+            Move(buffer + w, content(i), toLength);
             w += toLength;
             u = hit + fromLength;
         }
-        std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
+        Move(buffer + w, buffer + u, size - u);
         doc.EnsureRoom(growth); // the bytes are in place; handing memory back may fail
         doc.SetSize(static_cast<int32_t>(size + growth));
         return true;
@@ -43,9 +51,9 @@ bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shif
     for (int64_t i = k - 1; i >= 0; --i) {
         const int64_t tail = offset(i) + fromLength;
         w -= u - tail;
-        std::memmove(buffer + w, buffer + tail, static_cast<size_t>(u - tail));
+        Move(buffer + w, buffer + tail, u - tail);
         w -= toLength;
-        std::memcpy(buffer + w, content(i), static_cast<size_t>(toLength));
+        Move(buffer + w, content(i), toLength);
         u = offset(i);
     }
     return true;
