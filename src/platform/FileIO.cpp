@@ -73,10 +73,13 @@ int OpenForReading(const std::string& name, bool denyWrite) {
     return fd;
 }
 
-int64_t ReadFully(int fd, uint8_t* dest, int64_t count) {
+namespace {
+
+// Repeats readSome(done) until count bytes are in or the file ends; answers the bytes read or -code.
+template <typename ReadSome> int64_t ReadLoop(int64_t count, ReadSome readSome) {
     int64_t done = 0;
     while (done < count) {
-        const ssize_t got = ::read(fd, dest + done, static_cast<size_t>(count - done));
+        const ssize_t got = readSome(done);
         if (got < 0) {
             if (errno == EINTR) continue;
             return -LastErrorCode(false);
@@ -85,6 +88,19 @@ int64_t ReadFully(int fd, uint8_t* dest, int64_t count) {
         done += got;
     }
     return done;
+}
+
+} // namespace
+
+int64_t ReadFully(int fd, uint8_t* dest, int64_t count) {
+    return ReadLoop(count,
+                    [&](int64_t done) { return ::read(fd, dest + done, static_cast<size_t>(count - done)); });
+}
+
+int64_t ReadFullyAt(int fd, uint8_t* dest, int64_t count, int64_t offset) {
+    return ReadLoop(count, [&](int64_t done) {
+        return ::pread(fd, dest + done, static_cast<size_t>(count - done), static_cast<off_t>(offset + done));
+    });
 }
 
 int WriteFully(int fd, const uint8_t* src, int64_t count) {

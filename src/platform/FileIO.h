@@ -39,6 +39,8 @@ int OpenForReading(const std::string& name, bool denyWrite);
 
 // Reads exactly count bytes unless the file ends; answers the bytes read or -code.
 int64_t ReadFully(int fd, uint8_t* dest, int64_t count);
+// The same from offset on, without moving the file position (so several threads may read at once).
+int64_t ReadFullyAt(int fd, uint8_t* dest, int64_t count, int64_t offset);
 // Writes all count bytes; answers 0 or the error code.
 int WriteFully(int fd, const uint8_t* src, int64_t count);
 // Closes fd; answers 0 or the error code.

@@ -3,6 +3,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
+
 namespace qhe::platform {
 namespace {
 
@@ -34,7 +36,11 @@ void* ResizePages(void* block, size_t oldBytes, size_t newBytes) {
 
 bool PrefaultPages(void* block, size_t bytes) {
 #ifdef MADV_POPULATE_WRITE
-    return ::madvise(block, RoundToPages(bytes), MADV_POPULATE_WRITE) == 0;
+    // The advice takes whole pages: widen the range to the pages holding its first and last byte.
+    const uintptr_t start = reinterpret_cast<uintptr_t>(block);
+    const uintptr_t first = start - start % RoundToPages(1);
+    return ::madvise(reinterpret_cast<void*>(first), RoundToPages(start + bytes - first),
+                     MADV_POPULATE_WRITE) == 0;
 #else
     (void)block, (void)bytes;
     return false;

@@ -11,8 +11,8 @@ void* AllocatePages(size_t bytes);
 // stays valid and nullptr is answered.
 void* ResizePages(void* block, size_t oldBytes, size_t newBytes);
 void ReleasePages(void* block, size_t bytes);
-// Faults in the pages from block (page-aligned) up to bytes further, ready for writing, as a
-// write to each would, without changing their contents. False where the system cannot.
+// Faults in the pages holding block up to bytes further, ready for writing, as a write to each
+// would, without changing their contents. False where the system cannot.
 bool PrefaultPages(void* block, size_t bytes);
 // The bytes a block of the given size really maps (whole pages).
 size_t MappedBytes(size_t bytes);

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "core/document/Document.h"
 #include "platform/PageMemory.h"
@@ -13,38 +17,6 @@ namespace qhe {
 namespace {
 
 constexpr int kProgressStep = 5;
-
-// Fresh pages are faulted in as the read fills them, which on virtual machines costs about as
-// much as the copy itself. A helper thread faults them in ahead of the read, so that on two
-// cores both run at once; the read never waits for it.
-class PagesAhead {
-  public:
-    PagesAhead(uint8_t* block, int64_t bytes) {
-        if (bytes < kMinBytes) return;
-        try {
-            thread_ = std::thread([this, block, bytes] { Run(block, bytes); });
-        } catch (const std::system_error&) {
-            // No thread to spare: the read faults the pages in itself.
-        }
-    }
-    ~PagesAhead() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-    }
-    PagesAhead(const PagesAhead&) = delete;
-    PagesAhead& operator=(const PagesAhead&) = delete;
-
-  private:
-    static constexpr int64_t kMinBytes = 16 << 20;
-    static constexpr int64_t kStep = 2 << 20;
-    void Run(uint8_t* block, int64_t bytes) {
-        for (int64_t done = 0; done < bytes && !stop_; done += kStep)
-            if (!platform::PrefaultPages(block + done, static_cast<size_t>(std::min(kStep, bytes - done))))
-                return;
-    }
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
 
 // Reads total bytes from fd into dest chunk by chunk; answers 0 or a code.
 int ReadChunks(int fd, uint8_t* dest, int64_t total, Progress& progress) {
@@ -63,6 +35,93 @@ int ReadChunks(int fd, uint8_t* dest, int64_t total, Progress& progress) {
     return 0;
 }
 
+// A large read shared by two worker threads that take 2 MiB pieces in turn. Each faults its
+// piece's fresh pages in before reading into them: on virtual machines the faults cost about as
+// much as the copy, and so both cores share both. The calling thread only moves the gauge and
+// watches Cancel, so painting the box never holds up the read and Cancel answers even while a
+// read waits on slow media; without threads to spare it reads every piece itself.
+class PieceReader {
+  public:
+    static constexpr int64_t kMinBytes = 16 << 20;
+
+    PieceReader(int fd, uint8_t* dest, int64_t total) : fd_(fd), dest_(dest), total_(total) {}
+
+    int Run(Progress& progress) {
+        std::vector<std::thread> workers;
+        running_ = kWorkers;
+        try {
+            while (workers.size() < kWorkers)
+                workers.emplace_back([this] { ReadPieces(); });
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for: this one reads too.
+            std::lock_guard lock(mutex_);
+            running_ -= static_cast<int>(kWorkers - workers.size());
+        }
+        if (workers.size() < kWorkers) {
+            while (ReadNextPiece())
+                Watch(progress);
+        } else {
+            std::unique_lock lock(mutex_);
+            while (
+                !finished_.wait_for(lock, std::chrono::milliseconds(15), [this] { return running_ == 0; })) {
+                lock.unlock();
+                Watch(progress);
+                lock.lock();
+            }
+        }
+        for (std::thread& worker : workers)
+            worker.join();
+        if (failure_ != 0) return failure_;
+        progress.SetProgress(total_, total_, kProgressStep);
+        return progress.Cancelled() ? kErrReadCancelled : 0;
+    }
+
+  private:
+    static constexpr int64_t kPiece = 2 << 20;
+    static constexpr size_t kWorkers = 2;
+
+    void ReadPieces() {
+        while (ReadNextPiece()) {
+        }
+        std::lock_guard lock(mutex_);
+        if (--running_ == 0) finished_.notify_one();
+    }
+    void Watch(Progress& progress) {
+        progress.SetProgress(done_.load(), total_, kProgressStep);
+        if (progress.Cancelled()) Fail(kErrReadCancelled);
+    }
+    // Reads the next untaken piece; false when none is left or a worker failed.
+    bool ReadNextPiece() {
+        if (failure_.load() != 0) return false;
+        const int64_t at = next_.fetch_add(kPiece);
+        if (at >= total_) return false;
+        const int64_t size = std::min(kPiece, total_ - at);
+        platform::PrefaultPages(dest_ + at, static_cast<size_t>(size));
+        const int64_t got = platform::ReadFullyAt(fd_, dest_ + at, size, at);
+        if (got != size) {
+            // A file that shrank meanwhile ends early.
+            Fail(got < 0 ? static_cast<int>(-got) : kErrRead);
+            return false;
+        }
+        done_ += size;
+        return true;
+    }
+    // The first failure counts.
+    void Fail(int code) {
+        int none = 0;
+        failure_.compare_exchange_strong(none, code);
+    }
+
+    const int fd_;
+    uint8_t* const dest_;
+    const int64_t total_;
+    std::atomic<int64_t> next_{0}, done_{0};
+    std::atomic<int> failure_{0};
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    int running_ = 0; // workers still reading
+};
+
 // Opens name and reads total bytes into dest; answers 0 or a code. loaded (may be null)
 // learns the file's time at the open and its size after the read.
 int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_t total,
@@ -73,7 +132,8 @@ int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_
     int code = 0;
     {
         const std::unique_ptr<Progress> progress = makeProgress();
-        code = ReadChunks(fd, dest, total, *progress);
+        code = total >= PieceReader::kMinBytes ? PieceReader(fd, dest, total).Run(*progress)
+                                               : ReadChunks(fd, dest, total, *progress);
     }
     if (loaded) loaded->sizeAfter = platform::StatOpenFile(fd).size;
     if (platform::CloseFile(fd) != 0 && code == 0) code = kErrClose;
@@ -96,10 +156,7 @@ int LoadWholeFile(const std::string& name, bool denyWrite, const ProgressSource&
         return fd < 0 ? -fd : kErrOpen;
     }
     int code = 0;
-    {
-        PagesAhead ahead(out.buffer.Data(), total);
-        code = ReadWholeFile(name, denyWrite, out.buffer.Data(), total, progress, &out);
-    }
+    code = ReadWholeFile(name, denyWrite, out.buffer.Data(), total, progress, &out);
     if (code != 0) {
         out.buffer.Release();
         return code;
