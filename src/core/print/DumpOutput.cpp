@@ -9,6 +9,7 @@
 #include "core/document/Document.h"
 #include "core/document/FileTransfer.h"
 #include "core/text/Messages.h"
+#include "platform/BackgroundWriter.h"
 #include "platform/FileIO.h"
 #include "platform/SafeReplace.h"
 
@@ -23,9 +24,33 @@ uint64_t RowsPerChunk(const DumpFormat& format) {
     return std::max<uint64_t>(1, kChunkText / rowText);
 }
 
+// Room for one chunk's text.
+size_t ChunkCapacity(const DumpFormat& format) {
+    return RowsPerChunk(format) * MaxDumpRowSize(format, kDumpLineEnd.size()) + 8;
+}
+
 int WriteText(int fd, std::string_view text) {
     return platform::WriteFully(fd, reinterpret_cast<const uint8_t*>(text.data()),
                                 static_cast<int64_t>(text.size()));
+}
+
+// Formats the rows of bytes[0 .. count), the first at the 0-based offset firstOffset, chunk by
+// chunk into the writer's buffers, so that one chunk is written while the next is formatted.
+// After each chunk afterChunk (if any) learns the bytes done and may stop the work. Answers 0,
+// the first write error, or kDumpCancelled.
+int SendDumpRows(platform::BackgroundWriter& writer, const uint8_t* bytes, uint64_t count,
+                 uint64_t firstOffset, const DumpFormat& format, const DumpProgress& afterChunk = {}) {
+    const uint64_t chunkBytes = RowsPerChunk(format) * static_cast<uint64_t>(std::max(1, format.bytesPerRow));
+    for (uint64_t done = 0; done < count;) {
+        const uint64_t end = std::min(count, done + chunkBytes);
+        char* const text = writer.Next();
+        char* const textEnd =
+            WriteDumpRows(text, format, firstOffset + done, bytes + done, end - done, kDumpLineEnd);
+        if (const int code = writer.Send(static_cast<size_t>(textEnd - text)); code != 0) return code;
+        done = end;
+        if (afterChunk && !afterChunk(done)) return kDumpCancelled;
+    }
+    return 0;
 }
 
 } // namespace
@@ -41,38 +66,18 @@ std::string DumpHeadLines(const std::string& fileName, const DumpFormat& format)
     return text;
 }
 
-bool FormatDumpRows(const uint8_t* bytes, uint64_t count, uint64_t firstOffset, const DumpFormat& format,
-                    const std::function<bool(std::string_view)>& sink) {
-    const uint64_t width = static_cast<uint64_t>(std::max(1, format.bytesPerRow));
-    const uint64_t chunkBytes = RowsPerChunk(format) * width;
-    const size_t rowSize = MaxDumpRowSize(format, kDumpLineEnd.size());
-    std::string text(RowsPerChunk(format) * rowSize + 8, '\0');
-    for (uint64_t done = 0; done < count;) {
-        const uint64_t end = std::min(count, done + chunkBytes);
-        char* dst =
-            WriteDumpRows(text.data(), format, firstOffset + done, bytes + done, end - done, kDumpLineEnd);
-        if (!sink(std::string_view(text.data(), static_cast<size_t>(dst - text.data())))) return false;
-        done = end;
-    }
-    return true;
-}
-
 int WriteDumpFile(const std::string& path, const std::string& fileName, const uint8_t* buffer,
                   DumpRange range, const DumpFormat& format, const DumpProgress& progress) {
     platform::SavePlan plan;
     if (int code = platform::BeginSave(path, plan); code != 0) return code;
     int code = WriteText(plan.fd, DumpHeadLines(fileName, format));
     if (code == 0 && range.last >= range.first) {
-        const uint64_t count = static_cast<uint64_t>(range.last - range.first + 1);
-        uint64_t done = 0;
-        FormatDumpRows(buffer + range.first - 1, count, static_cast<uint64_t>(range.first - 1), format,
-                       [&](std::string_view text) {
-                           code = WriteText(plan.fd, text);
-                           if (code != 0) return false;
-                           done = std::min(count, done + RowsPerChunk(format) * format.bytesPerRow);
-                           if (progress && !progress(done)) code = kDumpCancelled;
-                           return code == 0;
-                       });
+        platform::BackgroundWriter writer(plan.fd, ChunkCapacity(format));
+        code = SendDumpRows(writer, buffer + range.first - 1,
+                            static_cast<uint64_t>(range.last - range.first + 1),
+                            static_cast<uint64_t>(range.first - 1), format, progress);
+        // Whatever was queued is written (or dropped after an error) before the file is settled.
+        if (const int written = writer.Finish(); code == 0) code = written;
     }
     if (code != 0) {
         platform::AbortSave(plan);
@@ -95,8 +100,8 @@ int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int 
     // Whole rows per read, so only the file's last row can be short.
     const uint64_t width = static_cast<uint64_t>(format.bytesPerRow);
     std::vector<uint8_t> data(std::max<uint64_t>(1, (4u << 20) / width) * width);
-    uint64_t offset = 0;
-    while (code == 0) {
+    platform::BackgroundWriter writer(out, ChunkCapacity(format));
+    for (uint64_t offset = 0; code == 0;) {
         const int64_t got = platform::ReadFully(fd, data.data(), static_cast<int64_t>(data.size()));
         if (got < 0) {
             error = path + ": " + ErrorText(static_cast<int>(-got));
@@ -104,13 +109,11 @@ int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int 
             break;
         }
         if (got == 0) break;
-        FormatDumpRows(data.data(), static_cast<uint64_t>(got), offset, format, [&](std::string_view text) {
-            code = WriteText(out, text);
-            return code == 0;
-        });
+        code = SendDumpRows(writer, data.data(), static_cast<uint64_t>(got), offset, format);
         offset += static_cast<uint64_t>(got);
         if (static_cast<uint64_t>(got) < data.size()) break;
     }
+    if (const int written = writer.Finish(); code == 0) code = written;
     platform::CloseFile(fd);
     if (code != 0 && error.empty()) error = "standard output: " + ErrorText(code);
     return code;

@@ -15,11 +15,6 @@ inline constexpr std::string_view kDumpLineEnd = "\r\n";
 // column header line.
 std::string DumpHeadLines(const std::string& fileName, const DumpFormat& format);
 
-// Formats the rows of bytes[0 .. count) into chunks of about a megabyte and hands each to sink; the
-// first row has the 0-based offset firstOffset. Stops early and answers false when sink does.
-bool FormatDumpRows(const uint8_t* bytes, uint64_t count, uint64_t firstOffset, const DumpFormat& format,
-                    const std::function<bool(std::string_view)>& sink);
-
 // Called after each chunk with the bytes done; answers false to cancel.
 using DumpProgress = std::function<bool(uint64_t done)>;
 

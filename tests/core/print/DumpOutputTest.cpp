@@ -7,6 +7,7 @@
 
 #include "TempDir.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -53,10 +54,9 @@ TEST(DumpOutput, WholeFileToDescriptorMatchesRowsAcrossReads) {
     WriteFileBytes(dir.File("in.bin"), data);
     const DumpFormat format{25, true, true};
     std::string expected = DumpHeadLines(dir.File("in.bin"), format);
-    FormatDumpRows(data.data(), data.size(), 0, format, [&](std::string_view t) {
-        expected += t;
-        return true;
-    });
+    for (size_t at = 0; at < data.size(); at += 25)
+        AppendDumpRow(expected, format, at, data.data() + at,
+                      static_cast<int>(std::min<size_t>(25, data.size() - at)), kDumpLineEnd);
     const int out = open(dir.File("out.txt").c_str(), O_WRONLY | O_CREAT, 0600);
     std::string error;
     EXPECT_EQ(DumpFileToDescriptor(dir.File("in.bin"), format, out, error), 0);

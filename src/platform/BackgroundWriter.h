@@ -1,0 +1,51 @@
+#pragma once
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace qhe::platform {
+
+// Writes filled buffers to a descriptor on a thread of its own, so that the caller fills the
+// next buffer meanwhile (formatting and writing then take two cores instead of one). A write
+// error stops the writing; every later call answers it. Without a thread to spare, Send
+// writes at once.
+class BackgroundWriter {
+  public:
+    BackgroundWriter(int fd, size_t capacity);
+    ~BackgroundWriter();
+    BackgroundWriter(const BackgroundWriter&) = delete;
+    BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+
+    // A buffer of capacity bytes to fill; waits while all of them are still queued.
+    char* Next();
+    // Queues the first used bytes of the buffer Next gave; answers 0 or the first write error.
+    int Send(size_t used);
+    // Waits until everything queued is written; answers 0 or the first write error.
+    int Finish();
+
+  private:
+    static constexpr size_t kBuffers = 3;
+    struct Filled {
+        size_t index, used;
+    };
+    void Run();
+    int WriteBuffer(const Filled& filled);
+
+    const int fd_;
+    std::vector<std::unique_ptr<char[]>> buffers_;
+    std::vector<size_t> free_;  // buffers ready to fill
+    std::deque<Filled> queued_; // buffers waiting for the thread, oldest first
+    size_t filling_ = 0;        // the buffer Next gave last
+    bool writing_ = false;      // the thread holds a buffer
+    bool stop_ = false;
+    int error_ = 0;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::thread thread_;
+};
+
+} // namespace qhe::platform
