@@ -489,7 +489,7 @@ Row CountRow(int64_t row) {
 }
 
 // Second arg: 0 the engine's count, 1 repeated searches with a gauge update per hit (how the
-// count command counted before the engine could count).
+// count command counted before the engine could count), 2 the engine's backward count.
 void BM_CliffCount(benchmark::State& state) {
     const Row row = CountRow(state.range(0));
     const auto& hay = row.data();
@@ -505,6 +505,10 @@ void BM_CliffCount(benchmark::State& state) {
             int32_t last = 0;
             count =
                 engine.CountForward(pattern, hay.data(), 1, high, true, false, '.', progress, cancel, last);
+        } else if (state.range(1) == 2) {
+            int32_t last = 0;
+            count =
+                engine.CountBackward(pattern, hay.data(), 1, high, true, false, '.', progress, cancel, last);
         } else {
             for (int32_t pos = 1;;) {
                 const int32_t hit =
@@ -521,8 +525,8 @@ void BM_CliffCount(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(hay.size()));
 }
 BENCHMARK(BM_CliffCount)
-    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})
-    ->ArgNames({"row", "searches"})
+    ->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1, 2}})
+    ->ArgNames({"row", "method"})
     ->Unit(benchmark::kMillisecond);
 
 // Baselines of the count rows: a memchr loop for one byte, a Horspool counting loop otherwise.

@@ -108,6 +108,73 @@ int64_t ScalarCount(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, c
     return counter.Tail(s, last, f);
 }
 
+// The same taken from the highest window start down: next is the highest start the count may
+// still take (each next hit ends before the previous one starts).
+struct BackCounter {
+    const uint8_t* buffer;
+    int64_t n;
+    Verifier verify;
+    const void* context;
+    ScanBudget* budget;
+    int64_t& lastHit;
+    int64_t& next;
+    const ExactWords* words;
+    int64_t count = 0;
+
+    bool Verify(int64_t start) const {
+        return words ? words->Matches(buffer + start) : verify(context, buffer + start);
+    }
+    bool TryStart(int64_t start) {
+        if (Verify(start)) {
+            ++count;
+            lastHit = start;
+            next = start - n;
+        } else if (budget && budget->Spend(start)) {
+            next = budget->resume = start - 1;
+            return false;
+        }
+        return true;
+    }
+    // The bits of mask for starts up to next (bit k stands for window start base + k).
+    uint64_t Allowed(int64_t base, uint64_t mask) const {
+        const int64_t top = next - base;
+        return top >= 63 ? mask : mask & ((uint64_t{2} << top) - 1);
+    }
+    bool Block(int64_t base, uint64_t mask) {
+        if (next < base) return true; // inside the last hit
+        for (mask = Allowed(base, mask); mask != 0; mask = Allowed(base, mask)) {
+            const int bit = 63 - __builtin_clzll(mask);
+            if (!TryStart(base + bit)) return false;
+            while (next == lastHit - n && next >= base && Verify(next)) {
+                ++count;
+                lastHit = next;
+                next -= n;
+            }
+            mask &= ~(uint64_t{1} << bit);
+            if (next < base) break;
+        }
+        return true;
+    }
+    // The window starts s down to first one by one.
+    int64_t Tail(int64_t first, int64_t s, const PairFilter& f) {
+        for (s = std::min(s, next); s >= first; --s)
+            if (Accepts(f, buffer + s)) {
+                if (!TryStart(s)) return count;
+                s = std::min(s, next + 1);
+            }
+        next = std::min(next, first - 1);
+        return count;
+    }
+};
+
+int64_t ScalarCountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
+                            Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                            ScanBudget* budget, const ExactWords* words) {
+    next = s;
+    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
+    return counter.Tail(first, s, f);
+}
+
 #ifdef QHE_SCAN_X86
 
 // Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
@@ -250,6 +317,45 @@ int64_t Sse2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, con
     return counter.Tail(s, last, f);
 }
 
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t
+Avx2CountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
+                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
+                  const ExactWords* words) {
+    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
+                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
+    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
+                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    next = s;
+    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
+    for (; s - 63 >= first; s -= 64) {
+        const int64_t base = s - 63;
+        if (next < base) continue;
+        const uint64_t lo = Candidates32(pa + base, pb + base, a1, a2, b1, b2);
+        const uint64_t hi = Candidates32(pa + base + 32, pb + base + 32, a1, a2, b1, b2);
+        if (!counter.Block(base, lo | (hi << 32))) return counter.count;
+    }
+    return counter.Tail(first, s, f);
+}
+
+int64_t Sse2CountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
+                          Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                          ScanBudget* budget, const ExactWords* words) {
+    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
+    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
+    const uint8_t* pa = buffer + f.offsetA;
+    const uint8_t* pb = buffer + f.offsetB;
+    next = s;
+    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
+    for (; s - 15 >= first; s -= 16) {
+        const int64_t base = s - 15;
+        if (next < base) continue;
+        if (!counter.Block(base, Candidates16(pa + base, pb + base, a1, a2, b1, b2))) return counter.count;
+    }
+    return counter.Tail(first, s, f);
+}
+
 __attribute__((target("avx2,popcnt"))) int64_t Avx2CountBytes(const uint8_t* buffer, int64_t k, int64_t last,
                                                               uint8_t v1, uint8_t v2) {
     const __m256i a = _mm256_set1_epi8(static_cast<char>(v1)), b = _mm256_set1_epi8(static_cast<char>(v2));
@@ -314,6 +420,21 @@ int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t
 #endif
     (void)kernel;
     return ScalarCount(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
+}
+
+int64_t CountBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
+                      Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                      ScanBudget* budget, ScanKernel kernel, const ExactWords* words) {
+#ifdef QHE_SCAN_X86
+    if (kernel == ScanKernel::Widest && kHasAvx2)
+        return Avx2CountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget,
+                                 words);
+    if (kernel != ScanKernel::Scalar)
+        return Sse2CountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget,
+                                 words);
+#endif
+    (void)kernel;
+    return ScalarCountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
 }
 
 int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,

@@ -87,6 +87,13 @@ int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t
                      ScanBudget* budget, ScanKernel kernel = ScanKernel::Widest,
                      const ExactWords* words = nullptr);
 
+// The same taken from last downward (each next hit ends before the previous one starts): lastHit
+// is the lowest hit's start and next the highest start not covered (first - 1 when done).
+int64_t CountBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
+                      Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
+                      ScanBudget* budget, ScanKernel kernel = ScanKernel::Widest,
+                      const ExactWords* words = nullptr);
+
 // Number of bytes in buffer[first..last] equal to v1 or v2.
 int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,
                    ScanKernel kernel = ScanKernel::Widest);

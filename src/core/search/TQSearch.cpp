@@ -545,7 +545,17 @@ int64_t TQSearch::CountInChunkBackward(const uint8_t* buffer, int64_t first, int
         s = first - 1;
         return count;
     }
+    const bool vectorCount = method_ != Method::QuickSearch && filterReady_ && n > 1;
     while (s >= first) {
+        if (vectorCount && stage_ != Stage::Linear) {
+            search_detail::ScanBudget budget{s, 0, 0, FilterRatio()};
+            int64_t next = s;
+            count += search_detail::CountBackward(buffer, first, s, n, active_, FCompare, this, lastHit, next,
+                                                  &budget, Kernel(), words_.n ? &words_ : nullptr);
+            s = next;
+            if (s >= first) Escalate(buffer, s, -1, rangeFirst, s);
+            continue;
+        }
         const int64_t hit = ScanChunkBackward(buffer, first, s, rangeFirst);
         if (hit < 0) {
             s = first - 1;
