@@ -8,6 +8,8 @@
 #define QHE_SCAN_X86 1
 #endif
 
+#include "core/search/PairMasks.h"
+
 namespace qhe::search_detail {
 
 namespace {
@@ -42,11 +44,11 @@ int64_t ScalarBackward(const uint8_t* buffer, int64_t first, int64_t s, const Pa
     return -1;
 }
 
-// Counting state shared by the count kernels: tries the candidates of one block of window starts
-// in order, skipping those inside the last hit counted.
-struct Counter {
+// Counting state shared by the count kernels in both directions; step is +n (forward: next is
+// the lowest start the count may still take) or -n (backward: next is the highest).
+struct CountState {
     const uint8_t* buffer;
-    int64_t n;
+    int64_t step;
     Verifier verify;
     const void* context;
     ScanBudget* budget;
@@ -58,30 +60,39 @@ struct Counter {
     bool Verify(int64_t start) const {
         return words ? words->Matches(buffer + start) : verify(context, buffer + start);
     }
+    void Take(int64_t start) {
+        ++count;
+        lastHit = start;
+        next = start + step;
+    }
     // False when the budget is spent (next is then where the scan stopped).
     bool TryStart(int64_t start) {
         if (Verify(start)) {
-            ++count;
-            lastHit = start;
-            next = start + n;
+            Take(start);
         } else if (budget && budget->Spend(start)) {
-            next = budget->resume = start + 1;
+            next = budget->resume = start + (step > 0 ? 1 : -1);
             return false;
         }
         return true;
     }
+    // Hits side by side (runs, periodic data) are taken without going back to the mask, while
+    // inside covers the next start.
+    template <typename Inside> void TakeRun(const Inside& inside) {
+        while (next == lastHit + step && inside(next) && Verify(next))
+            Take(next);
+    }
+};
+
+// Forward: tries the candidates of one block of window starts in order, skipping those inside
+// the last hit counted.
+struct Counter : CountState {
     // Bit k of mask stands for window start s + k, k < width.
     bool Block(int64_t s, uint64_t mask, int64_t width) {
         if (next - s >= width) return true; // inside the last hit
         if (next > s) mask &= ~uint64_t{0} << (next - s);
         while (mask != 0) {
             if (!TryStart(s + __builtin_ctzll(mask))) return false;
-            // Hits side by side (runs, periodic data) are taken without going back to the mask.
-            while (next == lastHit + n && next - s < width && Verify(next)) {
-                ++count;
-                lastHit = next;
-                next += n;
-            }
+            TakeRun([&](int64_t start) { return start - s < width; });
             mask &= mask - 1;
             if (next - s >= width) break;
             if (next > s) mask &= ~uint64_t{0} << (next - s);
@@ -100,41 +111,8 @@ struct Counter {
     }
 };
 
-int64_t ScalarCount(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
-                    Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
-                    const ExactWords* words) {
-    next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
-    return counter.Tail(s, last, f);
-}
-
-// The same taken from the highest window start down: next is the highest start the count may
-// still take (each next hit ends before the previous one starts).
-struct BackCounter {
-    const uint8_t* buffer;
-    int64_t n;
-    Verifier verify;
-    const void* context;
-    ScanBudget* budget;
-    int64_t& lastHit;
-    int64_t& next;
-    const ExactWords* words;
-    int64_t count = 0;
-
-    bool Verify(int64_t start) const {
-        return words ? words->Matches(buffer + start) : verify(context, buffer + start);
-    }
-    bool TryStart(int64_t start) {
-        if (Verify(start)) {
-            ++count;
-            lastHit = start;
-            next = start - n;
-        } else if (budget && budget->Spend(start)) {
-            next = budget->resume = start - 1;
-            return false;
-        }
-        return true;
-    }
+// Backward: the same from the highest window start down.
+struct BackCounter : CountState {
     // The bits of mask for starts up to next (bit k stands for window start base + k).
     uint64_t Allowed(int64_t base, uint64_t mask) const {
         const int64_t top = next - base;
@@ -145,11 +123,7 @@ struct BackCounter {
         for (mask = Allowed(base, mask); mask != 0; mask = Allowed(base, mask)) {
             const int bit = 63 - __builtin_clzll(mask);
             if (!TryStart(base + bit)) return false;
-            while (next == lastHit - n && next >= base && Verify(next)) {
-                ++count;
-                lastHit = next;
-                next -= n;
-            }
+            TakeRun([&](int64_t start) { return start >= base; });
             mask &= ~(uint64_t{1} << bit);
             if (next < base) break;
         }
@@ -167,43 +141,16 @@ struct BackCounter {
     }
 };
 
-int64_t ScalarCountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
-                            Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
-                            ScanBudget* budget, const ExactWords* words) {
-    next = s;
-    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
-    return counter.Tail(first, s, f);
-}
-
 #ifdef QHE_SCAN_X86
 
-// Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
-constexpr int64_t kPrefetchAhead = 4096;
-
-// AVX2: 64 window starts per step. A 32-bit mask bit k stands for window start base + k.
-__attribute__((target("avx2,bmi,lzcnt"))) inline uint32_t
-Candidates32(const uint8_t* pa, const uint8_t* pb, __m256i a1, __m256i a2, __m256i b1, __m256i b2) {
-    const __m256i va = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pa));
-    const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pb));
-    const __m256i ma = _mm256_or_si256(_mm256_cmpeq_epi8(va, a1), _mm256_cmpeq_epi8(va, a2));
-    const __m256i mb = _mm256_or_si256(_mm256_cmpeq_epi8(vb, b1), _mm256_cmpeq_epi8(vb, b2));
-    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(ma, mb)));
-}
-
+// AVX2: 64 window starts per step.
 __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Forward(const uint8_t* buffer, int64_t s, int64_t last,
                                                               const PairFilter& f, Verifier verify,
                                                               const void* context, ScanBudget* budget) {
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
-                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
-                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
+    const Avx2PairMask candidates(buffer, f);
     for (; s + 63 <= last; s += 64) {
-        _mm_prefetch(reinterpret_cast<const char*>(pb + s + kPrefetchAhead), _MM_HINT_T0);
-        const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
-        const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
-        for (uint64_t mask = lo | (hi << 32); mask != 0; mask &= mask - 1) {
+        _mm_prefetch(reinterpret_cast<const char*>(candidates.pb + s + kPrefetchAhead), _MM_HINT_T0);
+        for (uint64_t mask = candidates.At(s); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctzll(mask);
             if (verify(context, buffer + start)) return start;
             if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
@@ -216,18 +163,11 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* bu
                                                                int64_t s, const PairFilter& f,
                                                                Verifier verify, const void* context,
                                                                ScanBudget* budget) {
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
-                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
-                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
+    const Avx2PairMask candidates(buffer, f);
     for (; s - 63 >= first; s -= 64) {
         const int64_t base = s - 63;
-        _mm_prefetch(reinterpret_cast<const char*>(pa + base - kPrefetchAhead), _MM_HINT_T0);
-        const uint64_t lo = Candidates32(pa + base, pb + base, a1, a2, b1, b2);
-        const uint64_t hi = Candidates32(pa + base + 32, pb + base + 32, a1, a2, b1, b2);
-        for (uint64_t mask = lo | (hi << 32); mask != 0;) {
+        _mm_prefetch(reinterpret_cast<const char*>(candidates.pa + base - kPrefetchAhead), _MM_HINT_T0);
+        for (uint64_t mask = candidates.At(base); mask != 0;) {
             const int bit = 63 - __builtin_clzll(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
             if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
@@ -238,23 +178,11 @@ __attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Backward(const uint8_t* bu
 }
 
 // SSE2 (every x86-64): 16 window starts per step.
-inline uint32_t Candidates16(const uint8_t* pa, const uint8_t* pb, __m128i a1, __m128i a2, __m128i b1,
-                             __m128i b2) {
-    const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pa));
-    const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pb));
-    const __m128i ma = _mm_or_si128(_mm_cmpeq_epi8(va, a1), _mm_cmpeq_epi8(va, a2));
-    const __m128i mb = _mm_or_si128(_mm_cmpeq_epi8(vb, b1), _mm_cmpeq_epi8(vb, b2));
-    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_and_si128(ma, mb)));
-}
-
 int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Verifier verify,
                     const void* context, ScanBudget* budget) {
-    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
-    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
+    const Sse2PairMask candidates(buffer, f);
     for (; s + 15 <= last; s += 16) {
-        for (uint32_t mask = Candidates16(pa + s, pb + s, a1, a2, b1, b2); mask != 0; mask &= mask - 1) {
+        for (uint32_t mask = candidates.At(s); mask != 0; mask &= mask - 1) {
             const int64_t start = s + __builtin_ctz(mask);
             if (verify(context, buffer + start)) return start;
             if (budget && budget->Spend(start)) return GiveUp(budget, start + 1);
@@ -265,13 +193,10 @@ int64_t Sse2Forward(const uint8_t* buffer, int64_t s, int64_t last, const PairFi
 
 int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f, Verifier verify,
                      const void* context, ScanBudget* budget) {
-    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
-    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
+    const Sse2PairMask candidates(buffer, f);
     for (; s - 15 >= first; s -= 16) {
         const int64_t base = s - 15;
-        for (uint32_t mask = Candidates16(pa + base, pb + base, a1, a2, b1, b2); mask != 0;) {
+        for (uint32_t mask = candidates.At(base); mask != 0;) {
             const int bit = 31 - __builtin_clz(mask);
             if (verify(context, buffer + base + bit)) return base + bit;
             if (budget && budget->Spend(base + bit)) return GiveUp(budget, base + bit - 1);
@@ -281,77 +206,44 @@ int64_t Sse2Backward(const uint8_t* buffer, int64_t first, int64_t s, const Pair
     return ScalarBackward(buffer, first, s, f, verify, context, budget);
 }
 
-__attribute__((target("avx2,bmi,lzcnt"))) int64_t
-Avx2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f, Verifier verify,
-          const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget, const ExactWords* words) {
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
-                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
-                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
-    next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2Count(const uint8_t* buffer, int64_t s, int64_t last,
+                                                            const PairFilter& f, Counter& counter) {
+    const Avx2PairMask candidates(buffer, f);
     for (; s + 63 <= last; s += 64) {
-        if (next - s >= 64) continue; // inside the last hit
-        const uint64_t lo = Candidates32(pa + s, pb + s, a1, a2, b1, b2);
-        const uint64_t hi = Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2);
-        if (!counter.Block(s, lo | (hi << 32), 64)) return counter.count;
+        if (counter.next - s >= 64) continue; // inside the last hit
+        if (!counter.Block(s, candidates.At(s), 64)) return counter.count;
     }
     return counter.Tail(s, last, f);
 }
 
-int64_t Sse2Count(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const PairFilter& f,
-                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
-                  const ExactWords* words) {
-    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
-    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
-    next = s;
-    Counter counter{buffer, n, verify, context, budget, lastHit, next, words};
+int64_t Sse2Count(const uint8_t* buffer, int64_t s, int64_t last, const PairFilter& f, Counter& counter) {
+    const Sse2PairMask candidates(buffer, f);
     for (; s + 15 <= last; s += 16) {
-        if (next - s >= 16) continue;
-        if (!counter.Block(s, Candidates16(pa + s, pb + s, a1, a2, b1, b2), 16)) return counter.count;
+        if (counter.next - s >= 16) continue;
+        if (!counter.Block(s, candidates.At(s), 16)) return counter.count;
     }
     return counter.Tail(s, last, f);
 }
 
-__attribute__((target("avx2,bmi,lzcnt"))) int64_t
-Avx2CountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
-                  Verifier verify, const void* context, int64_t& lastHit, int64_t& next, ScanBudget* budget,
-                  const ExactWords* words) {
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
-                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
-                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
-    next = s;
-    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
+__attribute__((target("avx2,bmi,lzcnt"))) int64_t Avx2CountBackward(const uint8_t* buffer, int64_t first,
+                                                                    int64_t s, const PairFilter& f,
+                                                                    BackCounter& counter) {
+    const Avx2PairMask candidates(buffer, f);
     for (; s - 63 >= first; s -= 64) {
         const int64_t base = s - 63;
-        if (next < base) continue;
-        const uint64_t lo = Candidates32(pa + base, pb + base, a1, a2, b1, b2);
-        const uint64_t hi = Candidates32(pa + base + 32, pb + base + 32, a1, a2, b1, b2);
-        if (!counter.Block(base, lo | (hi << 32))) return counter.count;
+        if (counter.next < base) continue;
+        if (!counter.Block(base, candidates.At(base))) return counter.count;
     }
     return counter.Tail(first, s, f);
 }
 
-int64_t Sse2CountBackward(const uint8_t* buffer, int64_t first, int64_t s, int64_t n, const PairFilter& f,
-                          Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
-                          ScanBudget* budget, const ExactWords* words) {
-    const __m128i a1 = _mm_set1_epi8(static_cast<char>(f.a1)), a2 = _mm_set1_epi8(static_cast<char>(f.a2));
-    const __m128i b1 = _mm_set1_epi8(static_cast<char>(f.b1)), b2 = _mm_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
-    next = s;
-    BackCounter counter{buffer, n, verify, context, budget, lastHit, next, words};
+int64_t Sse2CountBackward(const uint8_t* buffer, int64_t first, int64_t s, const PairFilter& f,
+                          BackCounter& counter) {
+    const Sse2PairMask candidates(buffer, f);
     for (; s - 15 >= first; s -= 16) {
         const int64_t base = s - 15;
-        if (next < base) continue;
-        if (!counter.Block(base, Candidates16(pa + base, pb + base, a1, a2, b1, b2))) return counter.count;
+        if (counter.next < base) continue;
+        if (!counter.Block(base, candidates.At(base))) return counter.count;
     }
     return counter.Tail(first, s, f);
 }
@@ -412,29 +304,28 @@ int64_t ScanBackward(const uint8_t* buffer, int64_t first, int64_t last, const P
 int64_t CountForward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
                      Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
                      ScanBudget* budget, ScanKernel kernel, const ExactWords* words) {
+    next = first;
+    Counter counter{{buffer, n, verify, context, budget, lastHit, next, words}};
 #ifdef QHE_SCAN_X86
-    if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
-    if (kernel != ScanKernel::Scalar)
-        return Sse2Count(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
+    if (kernel == ScanKernel::Widest && kHasAvx2) return Avx2Count(buffer, first, last, filter, counter);
+    if (kernel != ScanKernel::Scalar) return Sse2Count(buffer, first, last, filter, counter);
 #endif
     (void)kernel;
-    return ScalarCount(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
+    return counter.Tail(first, last, filter);
 }
 
 int64_t CountBackward(const uint8_t* buffer, int64_t first, int64_t last, int64_t n, const PairFilter& filter,
                       Verifier verify, const void* context, int64_t& lastHit, int64_t& next,
                       ScanBudget* budget, ScanKernel kernel, const ExactWords* words) {
+    next = last;
+    BackCounter counter{{buffer, -n, verify, context, budget, lastHit, next, words}};
 #ifdef QHE_SCAN_X86
     if (kernel == ScanKernel::Widest && kHasAvx2)
-        return Avx2CountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget,
-                                 words);
-    if (kernel != ScanKernel::Scalar)
-        return Sse2CountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget,
-                                 words);
+        return Avx2CountBackward(buffer, first, last, filter, counter);
+    if (kernel != ScanKernel::Scalar) return Sse2CountBackward(buffer, first, last, filter, counter);
 #endif
     (void)kernel;
-    return ScalarCountBackward(buffer, first, last, n, filter, verify, context, lastHit, next, budget, words);
+    return counter.Tail(first, last, filter);
 }
 
 int64_t CountBytes(const uint8_t* buffer, int64_t first, int64_t last, uint8_t v1, uint8_t v2,

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/search/PairMasks.h"
 #include "core/text/Ansi.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -119,34 +120,17 @@ int64_t ScanScalar(const uint8_t* buffer, int64_t s, int64_t last, int64_t n,
 
 #ifdef QHE_HITSCAN_X86
 
-__attribute__((target("avx2"))) inline uint32_t Candidates32(const uint8_t* pa, const uint8_t* pb, __m256i a1,
-                                                             __m256i a2, __m256i b1, __m256i b2) {
-    const __m256i va = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pa));
-    const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pb));
-    const __m256i ma = _mm256_or_si256(_mm256_cmpeq_epi8(va, a1), _mm256_cmpeq_epi8(va, a2));
-    const __m256i mb = _mm256_or_si256(_mm256_cmpeq_epi8(vb, b1), _mm256_cmpeq_epi8(vb, b2));
-    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(ma, mb)));
-}
-
-// Distance of the software prefetch ahead of the scan; hides memory latency on large buffers.
-constexpr int64_t kPrefetchAhead = 4096;
-
 template <typename Verify>
 __attribute__((target("avx2"))) int64_t
 ScanAvx2(const uint8_t* buffer, int64_t s, int64_t last, int64_t n, const search_detail::PairFilter& f,
          const Verify& verify, std::vector<int64_t>& hits, int64_t origin, int64_t& failures, bool& gaveUp) {
-    const __m256i a1 = _mm256_set1_epi8(static_cast<char>(f.a1)),
-                  a2 = _mm256_set1_epi8(static_cast<char>(f.a2));
-    const __m256i b1 = _mm256_set1_epi8(static_cast<char>(f.b1)),
-                  b2 = _mm256_set1_epi8(static_cast<char>(f.b2));
-    const uint8_t* pa = buffer + f.offsetA;
-    const uint8_t* pb = buffer + f.offsetB;
+    const search_detail::Avx2PairMask candidates(buffer, f);
     int64_t next = s; // starts below next lie inside the last hit
     for (; s + 63 <= last; s += 64) {
         if (next - s >= 64) continue;
-        _mm_prefetch(reinterpret_cast<const char*>(pb + s + kPrefetchAhead), _MM_HINT_T0);
-        uint64_t mask = Candidates32(pa + s, pb + s, a1, a2, b1, b2) |
-                        uint64_t{Candidates32(pa + s + 32, pb + s + 32, a1, a2, b1, b2)} << 32;
+        _mm_prefetch(reinterpret_cast<const char*>(candidates.pb + s + search_detail::kPrefetchAhead),
+                     _MM_HINT_T0);
+        uint64_t mask = candidates.At(s);
         if (next > s) mask &= ~uint64_t{0} << (next - s);
         while (mask != 0) {
             const int64_t start = s + __builtin_ctzll(mask);
