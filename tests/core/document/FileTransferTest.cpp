@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -199,6 +201,15 @@ TEST(FileTransfer, ReadIntoGapChecksTheSize) {
     EXPECT_EQ(ReadFileInto(dir.File("part"), gap.data(), 3, Boxes(log)), 0);
     EXPECT_EQ(gap, (std::vector<uint8_t>{5, 6, 7}));
     EXPECT_EQ(ReadFileInto(dir.File("part"), gap.data(), 2, Boxes(log)), kErrRead);
+    // A large file goes to the reader threads; the gap need not start on a page.
+    const auto big = test::RandomBytes(17 * 1024 * KiB + 3, 7);
+    WriteFileBytes(dir.File("big"), big);
+    std::vector<uint8_t> inside(big.size() + 2, 0xEE);
+    EXPECT_EQ(ReadFileInto(dir.File("big"), inside.data() + 1, static_cast<int64_t>(big.size()), Boxes(log)),
+              0);
+    EXPECT_TRUE(std::equal(big.begin(), big.end(), inside.begin() + 1));
+    EXPECT_EQ(inside.front(), 0xEE);
+    EXPECT_EQ(inside.back(), 0xEE);
 }
 
 } // namespace
