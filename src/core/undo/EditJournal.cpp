@@ -214,18 +214,11 @@ void EditJournal::RecordDelete(const Document& doc, int64_t pos, int64_t length)
         // Delete pressed again at the same place, or Backspace just before it.
         if (last.kind == EditChange::Kind::Delete && (pos == last.pos || pos + length == last.pos)) {
             const auto where = pos == last.pos ? last.bytes.end() : last.bytes.begin();
-            const int64_t before = Capacity(last.bytes);
-            last.bytes.insert(where, from, from + length);
             last.pos = std::min(pos, last.pos);
-            last.length += length;
-            return Account(Capacity(last.bytes) - before);
+            return GrowLast(where, from, length); // may drop the step when over the limit
         }
     }
-    EditChange& c = NewChange(EditChange::Kind::Delete);
-    c.pos = pos;
-    c.length = length;
-    c.bytes.assign(from, from + length);
-    Account(c.Footprint());
+    AddBytesChange(EditChange::Kind::Delete, pos, from, length);
 }
 
 void EditJournal::RecordOverwrite(const Document& doc, int64_t pos, int64_t length) {
@@ -235,14 +228,22 @@ void EditJournal::RecordOverwrite(const Document& doc, int64_t pos, int64_t leng
     const uint8_t* from = doc.Buffer() + pos - 1;
     if (!current_.changes.empty()) {
         EditChange& last = current_.changes.back();
-        if (last.kind == EditChange::Kind::Overwrite && pos == last.pos + last.length) {
-            const int64_t before = Capacity(last.bytes);
-            last.bytes.insert(last.bytes.end(), from, from + length);
-            last.length += length;
-            return Account(Capacity(last.bytes) - before);
-        }
+        if (last.kind == EditChange::Kind::Overwrite && pos == last.pos + last.length)
+            return GrowLast(last.bytes.end(), from, length);
     }
-    EditChange& c = NewChange(EditChange::Kind::Overwrite);
+    AddBytesChange(EditChange::Kind::Overwrite, pos, from, length);
+}
+
+void EditJournal::GrowLast(std::vector<uint8_t>::iterator where, const uint8_t* from, int64_t length) {
+    EditChange& last = current_.changes.back();
+    const int64_t before = Capacity(last.bytes);
+    last.bytes.insert(where, from, from + length);
+    last.length += length;
+    Account(Capacity(last.bytes) - before);
+}
+
+void EditJournal::AddBytesChange(EditChange::Kind kind, int64_t pos, const uint8_t* from, int64_t length) {
+    EditChange& c = NewChange(kind);
     c.pos = pos;
     c.length = length;
     c.bytes.assign(from, from + length);

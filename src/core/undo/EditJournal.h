@@ -101,6 +101,10 @@ class EditJournal {
 
   private:
     EditChange& NewChange(EditChange::Kind kind);
+    // Puts the bytes [from, from + length) into the last change at where; it grows by length.
+    void GrowLast(std::vector<uint8_t>::iterator where, const uint8_t* from, int64_t length);
+    // A new change of kind at pos that keeps the bytes [from, from + length).
+    void AddBytesChange(EditChange::Kind kind, int64_t pos, const uint8_t* from, int64_t length);
     bool JoinTyping(EditChange::Kind kind, int64_t pos, int64_t length);
     void Account(int64_t bytes);
     void Trim();
