@@ -95,6 +95,39 @@ std::vector<uint8_t> PaddedBytes(const std::string& bytes) {
     return padded;
 }
 
+// Compacts the Document behind the hits of replace all: moves the run before each hit from u
+// (the next byte to read) down to w (the next byte to write) and writes the replacement behind
+// it. Runs and the replacement go in 16-byte blocks while the gap u - w holds blockGap bytes or
+// more, so that a block running past its copy lands in the gap, never on bytes still to be
+// read; long runs go to memmove, which is faster for them.
+struct HitCompactor {
+    uint8_t* buffer;
+    int64_t size, n;
+    const std::string& replacement;
+    int64_t blockGap;
+    int64_t w, u;
+    std::vector<uint8_t> padded = PaddedBytes(replacement);
+
+    void Take(const std::vector<int64_t>& hits) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
+        const auto r = static_cast<int64_t>(replacement.size());
+        for (const int64_t hit : hits) {
+            const bool blocksFit = u - w >= blockGap && hit + 16 <= size;
+            if (blocksFit && hit - u <= kBlockRun)
+                CopyBlocks(buffer + w, buffer + u, hit - u);
+            else if (w != u)
+                MoveBytes(buffer + w, buffer + u, hit - u);
+            w += hit - u;
+            if (blocksFit)
+                CopyBlocks(buffer + w, padded.data(), r);
+            else
+                MoveBytes(buffer + w, bytes, r);
+            w += r;
+            u = hit + n;
+        }
+    }
+};
+
 } // namespace
 
 uint64_t ReplaceCommands::FreeMemory() const {
@@ -290,41 +323,24 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
                                      Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = s_.doc.Size();
     uint8_t* buffer = s_.doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
-    const std::vector<uint8_t> padded = PaddedBytes(replacement);
+    // Once 16 bytes or more are removed, blocks land on bytes already moved or replaced.
+    HitCompactor c{buffer, size, n, replacement, 16, start - 1, start - 1};
     std::vector<int64_t> hits;
-    int64_t w = start - 1, u = start - 1;
     for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
         hits.clear();
         p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
         if (!hits.empty()) {
             const auto m = static_cast<int64_t>(hits.size());
-            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u - (m - 1) * (n - r) + 1,
+            NoteReplacements(c.w + hits.front() - c.u + 1, c.w + hits.back() - c.u - (m - 1) * (n - r) + 1,
                              buffer + hits.back(), m, first, count);
             s_.editor.RecordReplaceHits(hits, 0, n);
-            for (const int64_t hit : hits) {
-                // With 16 bytes or more removed so far, a block that runs past its copy lands
-                // on bytes already moved or replaced, never on bytes still to be read. Long
-                // runs go to memmove, which is faster for them.
-                const bool blocksFit = u - w >= 16 && hit + 16 <= size;
-                if (blocksFit && hit - u <= kBlockRun)
-                    CopyBlocks(buffer + w, buffer + u, hit - u);
-                else if (w != u)
-                    MoveBytes(buffer + w, buffer + u, hit - u);
-                w += hit - u;
-                if (blocksFit)
-                    CopyBlocks(buffer + w, padded.data(), r);
-                else
-                    MoveBytes(buffer + w, bytes, r);
-                w += r;
-                u = hit + n;
-            }
+            c.Take(hits);
         }
         if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
@@ -332,7 +348,7 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
         }
     }
     if (count == 0) return;
-    std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
+    std::memmove(buffer + c.w, buffer + c.u, static_cast<size_t>(size - c.u));
     const int64_t removed = (n - r) * count;
     s_.doc.EnsureRoom(-removed); // handing memory back may fail; the bytes are in place already
     s_.doc.SetSize(static_cast<int32_t>(size - removed));
@@ -407,50 +423,34 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
                                            bool& cancelled, Progress& progress) {
     Document& doc = s_.doc;
     const std::string& replacement = s_.search.replaceString;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = doc.Size();
     uint8_t* buffer = doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
-    const std::vector<uint8_t> padded = PaddedBytes(replacement);
+    // The gap must keep 16 bytes beyond what the next replacement adds.
+    HitCompactor c{buffer, size, n, replacement, 16 + r - n, start - 1, start - 1 + k * (r - n)};
     std::vector<int64_t> hits;
-    int64_t w = start - 1, u = start - 1 + k * (r - n);
-    for (int64_t p = u, lastStart = size - n; p <= lastStart && count < k;) {
+    for (int64_t p = c.u, lastStart = size - n; p <= lastStart && count < k;) {
         hits.clear();
         p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
         if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
         if (!hits.empty()) {
             const auto m = static_cast<int64_t>(hits.size());
-            NoteReplacements(w + hits.front() - u + 1, w + hits.back() - u + (m - 1) * (r - n) + 1,
+            NoteReplacements(c.w + hits.front() - c.u + 1, c.w + hits.back() - c.u + (m - 1) * (r - n) + 1,
                              buffer + hits.back(), m, first, count);
             // Behind the gap opened at start, each hit lies k * (r - n) bytes above its place.
             s_.editor.RecordReplaceHits(hits, k * (r - n), n);
-            for (const int64_t hit : hits) {
-                // While 16 bytes or more of the gap stay open behind the replacement, a block
-                // that runs past its copy lands in the gap, never on bytes still to be read.
-                const bool blocksFit = u - w >= 16 + r - n && hit + 16 <= size;
-                if (blocksFit && hit - u <= kBlockRun)
-                    CopyBlocks(buffer + w, buffer + u, hit - u);
-                else
-                    MoveBytes(buffer + w, buffer + u, hit - u);
-                w += hit - u;
-                if (blocksFit)
-                    CopyBlocks(buffer + w, padded.data(), r);
-                else
-                    MoveBytes(buffer + w, bytes, r);
-                w += r;
-                u = hit + n;
-            }
+            c.Take(hits);
         }
         if (ChunkDone(progress, p, n, size) && count < k) {
             cancelled = true;
             break;
         }
     }
-    if (w != u) std::memmove(buffer + w, buffer + u, static_cast<size_t>(size - u));
-    const int64_t unfilled = u - w;
+    if (c.w != c.u) std::memmove(buffer + c.w, buffer + c.u, static_cast<size_t>(size - c.u));
+    const int64_t unfilled = c.u - c.w;
     if (unfilled > 0) {
         doc.EnsureRoom(-unfilled);
         doc.SetSize(static_cast<int32_t>(size - unfilled));
