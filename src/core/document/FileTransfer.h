@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/document/DynArray.h"
+#include "core/text/MessageIds.h"
 #include "core/util/Progress.h"
 #include "platform/FileIO.h"
 
@@ -15,13 +16,13 @@ inline constexpr int64_t kTransferChunk = 128 * 1024;
 
 // Result codes of the transfers (0 = success; below 250 an operating-system code; 250 or
 // more a catalogue message id).
-inline constexpr int kErrOpen = 2003;     // "文件打开错误\n%s"
-inline constexpr int kErrNoMemory = 2004; // "不能分配另外的内存\n来完成操作"
-inline constexpr int kErrRead = 2005;     // "读取错误\n%s"
-inline constexpr int kErrClose = 2006;    // "文件关闭错误\n%s"
-inline constexpr int kErrWrite = 2007;    // "写入错误\n%s"
-inline constexpr int kErrReadCancelled = 2011;
-inline constexpr int kErrWriteCancelled = 2058;
+inline constexpr int kErrOpen = kMsgOpenFailed;
+inline constexpr int kErrNoMemory = kMsgNoMemory;
+inline constexpr int kErrRead = kMsgReadFailed;
+inline constexpr int kErrClose = kMsgCloseFailed;
+inline constexpr int kErrWrite = kMsgWriteFailed;
+inline constexpr int kErrReadCancelled = kMsgReadCancelled;
+inline constexpr int kErrWriteCancelled = kMsgWriteCancelled;
 // The file has 2 GiB or more and cannot be held in the 32-bit Size (no catalogue text).
 inline constexpr int kErrFileTooLarge = 2900;
 
