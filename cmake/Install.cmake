@@ -21,7 +21,13 @@ endforeach()
 
 set(VERSION ${PROJECT_VERSION})
 configure_file(${packaging}/qhe32.1 ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1 @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Manual pages are installed compressed, without name or time stamp (so the package is the same
+# for the same sources).
+add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1.gz
+                   COMMAND gzip -9nkf ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1
+                   DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1 VERBATIM)
+add_custom_target(manual_page ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qhe32.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package: runtime dependencies computed by dpkg-shlibdeps from the program's
 # libraries; the Chinese font and Qt's own translations make the texts readable.

@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-manpage=$prefix/share/man/man1/qhe32.1
+manpage=$prefix/share/man/man1/qhe32.1.gz
 for f in "$desktop" "$metainfo" "$manpage" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
     "$prefix/share/icons/hicolor/48x48/apps/$id.png" "$prefix/share/icons/hicolor/256x256/apps/$id.png"; do
     [ -s "$f" ] || fail "not installed: ${f#"$prefix"/}"
@@ -46,7 +46,7 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/qhe32" --version) || fa
 number=${version#qhe32 }
 [[ $version =~ ^qhe32\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "qhe32 --version printed '$version'"
 grep -qF "<release version=\"$number\"" "$metainfo" || fail "metainfo has no release $number"
-grep -qF "QHE32 $number" "$manpage" || fail "manual page is not for version $number"
+zcat "$manpage" | grep -qF "QHE32 $number" || fail "manual page is not for version $number"
 
 [ $failed -eq 0 ] && echo "installed tree in a temporary prefix: OK"
 exit $failed
