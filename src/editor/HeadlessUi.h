@@ -38,8 +38,11 @@ class HeadlessProgress final : public Progress {
         if (throttle_.Due(every)) text_ = text;
     }
     void SetCaption(const std::string& text) override { caption_ = text; }
-    void EnableCancel(bool) override {}
-    bool Cancelled() const override { return hooks_ && hooks_->stopRequested && hooks_->stopRequested(); }
+    // While cancel is off (an in-place write) a stop request waits until the box allows it again.
+    void EnableCancel(bool enabled) override { cancelEnabled_ = enabled; }
+    bool Cancelled() const override {
+        return cancelEnabled_ && hooks_ && hooks_->stopRequested && hooks_->stopRequested();
+    }
 
     int Percent() const { return gauge_.Value(); }
     const std::string& Text() const { return text_; }
@@ -51,6 +54,7 @@ class HeadlessProgress final : public Progress {
     std::string text_;
     std::string caption_;
     const HeadlessHooks* hooks_;
+    bool cancelEnabled_ = true;
 };
 
 // The Ui of unattended runs without a display (a script given on the command line). Every

@@ -231,6 +231,11 @@ GridLayout MainCommands::FormResize(const WindowMetrics& window, const CellMetri
 GridLayout MainCommands::SetGridSize(const WindowMetrics& window, const CellMetrics& cells, int cols,
                                      int rows) {
     view_.SetGridSize(cols, rows);
+    return LayoutOf(window, cells, state_.view.Cols, state_.view.Rows);
+}
+
+GridLayout MainCommands::LayoutOf(const WindowMetrics& window, const CellMetrics& cells, int cols,
+                                  int rows) const {
     return LayoutFor(window, cells, {state_.view.HideAddressRange, state_.view.TextGridLeft}, cols, rows);
 }
 

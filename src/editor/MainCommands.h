@@ -71,6 +71,8 @@ class MainCommands {
     GridLayout FormResize(const WindowMetrics& window, const CellMetrics& cells, int width, int height);
     // Lays out a grid of cols x rows and shows the cursor's position in it.
     GridLayout SetGridSize(const WindowMetrics& window, const CellMetrics& cells, int cols, int rows);
+    // The layout of such a grid, without making it.
+    GridLayout LayoutOf(const WindowMetrics& window, const CellMetrics& cells, int cols, int rows) const;
 
     // First activation: allocates the Document and opens the file named by the first
     // argument (made absolute). Answers false when the program must end (no memory).

@@ -9,6 +9,9 @@ inline constexpr const char* kTextFileTooLarge =
 inline constexpr const char* kTextSavedInPlace = "%s 无法借助临时文件保存, 已直接覆盖写入";
 // Save: the file on disk differs in size or time from what was loaded or last saved.
 inline constexpr const char* kTextChangedOnDisk = "文件 %s 在打开后已被其他程序修改。\n仍要覆盖吗?";
+// Batch save: the same, where no one can be asked; the file keeps the other program's data.
+inline constexpr const char* kTextChangedOnDiskNotSaved =
+    "文件 %s 在打开后已被其他程序修改。\n没有写入文件, 以免覆盖其他程序的改动";
 // Load: the file grew (or changed) while it was read; %d are the bytes read and its size now.
 inline constexpr const char* kTextChangedWhileLoading =
     "文件 %s 在读取期间被其他程序改变了大小。\n只读入了开始读取时的 %d 字节 (文件现在有 %d 字节)";

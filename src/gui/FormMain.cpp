@@ -86,6 +86,7 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     view_ = new MainView(commands_, this);
     setCentralWidget(view_);
     snapTimer_ = new QTimer(this);
+    snapTimer_->setObjectName(QStringLiteral("SnapTimer"));
     snapTimer_->setSingleShot(true);
     snapTimer_->setInterval(150);
     connect(snapTimer_, &QTimer::timeout, this, &TFormMain::SnapToCells);
@@ -164,12 +165,19 @@ void TFormMain::ApplyGrid(const QFont& font, int cols, int rows) {
     QFont paneFont = font;
     paneFont.setStyleHint(QFont::TypeWriter);
     view_->SetPaneFont(paneFont);
+    // A grid that the screen cannot hold falls back to the designed 17 x 19: judged before its
+    // cells are made (a damaged settings file may ask for millions), and again with the chrome.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
+    const QSize panes =
+        view_->SizeFor(std::clamp(cols, 1, kMaxGridCells), std::clamp(rows, 1, kMaxGridCells));
+    if (panes.width() > screen.width() || panes.height() > screen.height()) {
+        cols = kDefaultCols;
+        rows = kDefaultRows;
+    }
     QSize need = view_->SetGridSize(cols, rows);
     // A window not shown yet has not laid out its bars; measuring the chrome on that stale
     // layout would give the window a wrong first size.
     if (QLayout* bars = layout()) bars->activate();
-    // A grid that the screen cannot hold falls back to the designed 17 x 19.
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 4096, 4096);
     const QSize chrome = size() - view_->size();
     if (need.width() + chrome.width() > screen.width() || need.height() + chrome.height() > screen.height())
         need = view_->SetGridSize(kDefaultCols, kDefaultRows);

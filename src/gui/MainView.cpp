@@ -131,6 +131,11 @@ QSize MainView::SetGridSize(int cols, int rows) {
     return {layout.windowWidth, layout.windowHeight};
 }
 
+QSize MainView::SizeFor(int cols, int rows) const {
+    const GridLayout layout = commands_.LayoutOf(Metrics(), cells_, cols, rows);
+    return {layout.windowWidth, layout.windowHeight};
+}
+
 QSize MainView::FitToSize(QSize size) {
     const GridLayout layout = commands_.FormResize(Metrics(), cells_, size.width(), size.height());
     ApplyLayout(layout);

@@ -23,6 +23,8 @@ class MainView : public QWidget {
 
     // Lays the panes out for cols x rows; answers the size this widget needs for them.
     QSize SetGridSize(int cols, int rows);
+    // The size this widget would need for cols x rows (nothing laid out).
+    QSize SizeFor(int cols, int rows) const;
     // The grid that fits a new size of this widget, laid out; answers the snapped size.
     QSize FitToSize(QSize size);
 

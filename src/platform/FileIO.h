@@ -12,6 +12,14 @@ struct FileTime {
     bool valid = false;
 };
 
+// Which file a name stood for (device and inode): a file replaced by another one differs even
+// when size and time are the same.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 // Facts about a file looked up by name.
 struct FileInfo {
     bool exists = false;
@@ -20,6 +28,7 @@ struct FileInfo {
     unsigned mode = 0; // permission bits
     unsigned linkCount = 0;
     FileTime modified;
+    FileIdentity identity;
 };
 
 // Looks the file up; exists is false when it cannot be found.

@@ -51,6 +51,8 @@ expect 2 "missing script" -- b.bin /s=none.qsc
 grep -q "none.qsc" err || fail "missing script: stderr '$(cat err)'"
 expect 2 "folder as script" -- b.bin /s=.
 expect 2 "missing file" -- none.bin /s=ok.qsc
+expect 2 "empty file name" -- "" /s=ok.qsc
+grep -q "file name is empty" err || fail "empty file name: stderr '$(cat err)'"
 expect 2 "unknown option" -- --frobnicate
 grep -q -- "--frobnicate" err || fail "unknown option: stderr '$(cat err)'"
 [ -e ./--frobnicate ] && fail "unknown option created a file"
@@ -80,14 +82,26 @@ if chattr +i e.bin 2>/dev/null; then
     head -n 1 err | grep -q '^写入错误' || fail "failed save: stderr '$(cat err)'"
 fi
 
-# SIGTERM during a long run (16 MiB, 2000 passes over it): status 143, the file not written.
+# SIGTERM during a run that cannot end on its own within the test (16 MiB, 100,000 passes over
+# it), sent once the program has read the whole file: status 143, the file not written.
 head -c 16777216 /dev/zero >d.bin
 cp d.bin d.orig
 touch -d '2001-02-03 04:05:06' d.bin
-for i in $(seq 2000); do printf 'ADR 0\nBITXOR 01 $1000000\n'; done >long.qsc
+yes 'ADR 0
+BITXOR 01 $1000000' | head -n 200000 >long.qsc
 "$QHE32" d.bin /s=long.qsc 2>err &
 PID=$!
-sleep 1
+# Loaded: the program has read the script and the file, and holds the file open no longer.
+loaded() {
+    local read
+    read=$(awk '/^rchar:/ { print $2 }' "/proc/$PID/io" 2>/dev/null) || return 1
+    [ "${read:-0}" -ge $((16777216 + $(stat -c %s long.qsc))) ] &&
+        ! ls -l "/proc/$PID/fd" 2>/dev/null | grep -q "/d.bin$"
+}
+until loaded; do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.02 # a poll of the program's state, not a wait for it
+done
 kill -TERM "$PID"
 wait "$PID"
 STATUS=$?

@@ -62,6 +62,11 @@ TEST(HeadlessUiPlain, MessagesKeepTheirTextAndStopCancelsEveryBox) {
     EXPECT_FALSE(progress->Cancelled());
     stop = true;
     EXPECT_TRUE(progress->Cancelled());
+    // A write that must not stop half-way turns cancel off: the request waits until it is back on.
+    progress->EnableCancel(false);
+    EXPECT_FALSE(progress->Cancelled());
+    progress->EnableCancel(true);
+    EXPECT_TRUE(progress->Cancelled());
 }
 
 TEST_F(HeadlessUiTest, MemoWritesCaptionAndText) {

@@ -9,7 +9,7 @@
 
 // Runs the event loop until cond holds (at most 5 s) and fails the gtest test otherwise; Qt's
 // QTRY_* macros would only return from the test on a timeout, which gtest counts as a pass.
-#define WAIT_UNTIL(cond) ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, 5000)) << #cond
+#define WAIT_UNTIL(cond) ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(cond); }, 30000)) << #cond
 
 namespace qhe::test {
 

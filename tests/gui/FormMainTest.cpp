@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QTimer>
 #include <QWindow>
 #include <QTest>
 
@@ -189,7 +190,10 @@ TEST(FormMain, FirstSizeIsTheGridsAndALateReportOfItChangesNothing) {
     qApp->installEventFilter(&late);
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().doc.IsOpen; }));
-    QTest::qWait(300); // longer than the snap delay
+    // A snap the late size started has run (or none was started).
+    const auto* snap = window.findChild<QTimer*>(QStringLiteral("SnapTimer"));
+    ASSERT_NE(snap, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !snap->isActive(); }));
     qApp->removeEventFilter(&late);
     EXPECT_TRUE(late.sent);
     EXPECT_EQ(window.size(), first);

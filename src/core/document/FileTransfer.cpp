@@ -128,7 +128,11 @@ int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_
                   const ProgressSource& makeProgress, LoadedFile* loaded) {
     const int fd = platform::OpenForReading(name, denyWrite);
     if (fd < 0) return -fd;
-    if (loaded) loaded->time = platform::StatOpenFile(fd).modified;
+    if (loaded) {
+        const platform::FileInfo opened = platform::StatOpenFile(fd);
+        loaded->time = opened.modified;
+        loaded->identity = opened.identity;
+    }
     int code = 0;
     {
         const std::unique_ptr<Progress> progress = makeProgress();

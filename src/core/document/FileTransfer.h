@@ -34,7 +34,8 @@ struct LoadedFile {
     TQZDynArray buffer{1};
     int32_t size = 0;
     platform::FileTime time; // when the file was opened
-    int64_t sizeAfter = 0;   // the file's size once the read had finished
+    platform::FileIdentity identity;
+    int64_t sizeAfter = 0; // the file's size once the read had finished
 };
 
 // Reads the whole file into a fresh buffer sized by the capacity rule, in 128 KiB chunks,

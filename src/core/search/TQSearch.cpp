@@ -371,10 +371,14 @@ int64_t TQSearch::ScanChunkForward(const uint8_t* buffer, int64_t first, int64_t
     }
     for (int64_t s = first; s <= last;) {
         if (stage_ == Stage::Linear) {
+            // A count moves s past each hit, so it may already lie beyond the linear span; the
+            // scan never goes back behind s (that would count a hit twice).
             const int64_t end = std::min(last, linearUntil_);
-            const int64_t hit = LinearForward(buffer, s, end);
-            if (hit >= 0 || end == last) return hit;
-            s = end + 1;
+            if (end >= s) {
+                const int64_t hit = LinearForward(buffer, s, end);
+                if (hit >= 0 || end == last) return hit;
+                s = end + 1;
+            }
             stage_ = Stage::StaticFilter; // the next step chooses a filter from the data again
             Escalate(buffer, s, 1, s, rangeLast);
             continue;
@@ -400,9 +404,11 @@ int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_
     for (int64_t s = last; s >= first;) {
         if (stage_ == Stage::Linear) {
             const int64_t end = std::max(first, linearUntil_);
-            const int64_t hit = LinearBackward(buffer, end, s);
-            if (hit >= 0 || end == first) return hit;
-            s = end - 1;
+            if (end <= s) {
+                const int64_t hit = LinearBackward(buffer, end, s);
+                if (hit >= 0 || end == first) return hit;
+                s = end - 1;
+            }
             stage_ = Stage::StaticFilter;
             Escalate(buffer, s, -1, rangeFirst, s);
             continue;

@@ -20,10 +20,10 @@ int ReadChoice(const ProfileSession& profile, std::string_view section, std::str
     return value >= lowest && value <= highest ? value : defaultValue;
 }
 
-// Sizes below 1 would leave the view without cells; they read as the default.
-int ReadPositive(const ProfileSession& profile, std::string_view key, int defaultValue) {
-    int value = profile.ReadInt(kOptions, key, defaultValue);
-    return value >= 1 ? value : defaultValue;
+// Sizes below 1 would leave the view without cells, sizes above highest ask for more than a
+// screen holds; both read as the default.
+int ReadSize(const ProfileSession& profile, std::string_view key, int defaultValue, int highest) {
+    return ReadChoice(profile, kOptions, key, defaultValue, 1, highest);
 }
 
 // The first two characters as hex digits; anything else keeps the default 0x2E.
@@ -49,9 +49,9 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     OptionsSettings o;
     o.textGridLeft = profile.ReadBool(kOptions, "TextGridLeft", false);
     if (displayMatches) {
-        o.cols = ReadPositive(profile, "Cols", kDefaultCols);
-        o.rows = ReadPositive(profile, "Rows", kDefaultRows);
-        o.fontSize = ReadPositive(profile, "FontSize", kDefaultFontSize);
+        o.cols = ReadSize(profile, "Cols", kDefaultCols, kMaxGridCells);
+        o.rows = ReadSize(profile, "Rows", kDefaultRows, kMaxGridCells);
+        o.fontSize = ReadSize(profile, "FontSize", kDefaultFontSize, kMaxFontSize);
     }
     o.font = profile.ReadString(kOptions, "Font", "Courier New");
     o.hideToolBar = profile.ReadBool(kOptions, "HideToolBar", false);

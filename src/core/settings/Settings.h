@@ -35,6 +35,10 @@ inline constexpr std::string_view kHistoryBlockN = "QZHistoryBlockN";
 inline constexpr int kDefaultCols = 17;
 inline constexpr int kDefaultRows = 19;
 inline constexpr int kDefaultFontSize = 8;
+// Larger grids and fonts than any screen can show can only come from a damaged settings file;
+// they read as the defaults (the grid's cells are made before the window can be measured).
+inline constexpr int kMaxGridCells = 1000;
+inline constexpr int kMaxFontSize = 200;
 inline constexpr uint8_t kDefaultJokerByte = 0x2E;
 
 // Section "Options": the preferences, with their defaults.

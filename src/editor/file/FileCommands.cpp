@@ -91,6 +91,7 @@ int FileCommands::LoadFile(const std::string& name) {
     s_.doc.FileTime = loaded.time;
     s_.doc.DiskSize = loaded.size;
     s_.doc.DiskTime = loaded.time;
+    s_.doc.DiskIdentity = loaded.identity;
     // Another program changed the file while it was read: what was read is kept, and the
     // user learns that it is not the whole file.
     if (loaded.sizeAfter >= 0 && loaded.sizeAfter != loaded.size)
@@ -124,21 +125,24 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
         const platform::FileInfo written = platform::StatFile(name);
         s_.doc.DiskSize = written.exists ? written.size : -1;
         s_.doc.DiskTime = written.modified;
+        s_.doc.DiskIdentity = written.identity;
         s_.Changed(kChangedStatus);
     }
     return true;
 }
 
-bool FileCommands::ConfirmOverwriteIfChanged() {
+bool FileCommands::ChangedOnDisk() const {
     const Document& doc = s_.doc;
-    if (doc.DiskSize < 0 || !doc.DiskTime.valid) return true;
+    if (doc.DiskSize < 0 || !doc.DiskTime.valid) return false;
     // A file deleted meanwhile is simply written again.
     const platform::FileInfo now = platform::StatFile(doc.FileName);
-    if (!now.exists) return true;
-    if (now.size == doc.DiskSize && now.modified.seconds == doc.DiskTime.seconds &&
-        now.modified.nanoseconds == doc.DiskTime.nanoseconds)
-        return true;
-    return s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(doc.FileName)}));
+    if (!now.exists) return false;
+    return now.size != doc.DiskSize || now.modified.seconds != doc.DiskTime.seconds ||
+           now.modified.nanoseconds != doc.DiskTime.nanoseconds || now.identity != doc.DiskIdentity;
+}
+
+bool FileCommands::ConfirmOverwriteIfChanged() {
+    return !ChangedOnDisk() || s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(s_.doc.FileName)}));
 }
 
 bool FileCommands::SaveUnderItsName() {
@@ -186,6 +190,7 @@ void FileCommands::New1Click() {
     ++s_.doc.UntitledCounter;
     s_.doc.DiskSize = -1;
     s_.doc.DiskTime = {};
+    s_.doc.DiskIdentity = {};
     s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
     s_.editor.StartFresh(s_.options.newEOF ? std::string(1, kEofChar) : std::string());
     AfterOpen();

@@ -54,6 +54,10 @@ class FileCommands {
     // its own failures; answers success.
     bool WriteFile(const std::string& name, bool partial, int64_t from, int64_t count);
 
+    // True when the Document's file on disk is no longer the one loaded or last saved here:
+    // another size, modification time or inode (a file deleted meanwhile counts as unchanged).
+    bool ChangedOnDisk() const;
+
     // Shows the message of a failed transfer: the operation's message (kErrRead, kErrWrite)
     // with the file name, or the message the code itself names.
     void ShowFileError(int messageId, int code, const std::string& name);

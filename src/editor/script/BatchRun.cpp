@@ -10,6 +10,7 @@
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/HeadlessUi.h"
+#include "editor/OwnTexts.h"
 #include "editor/script/ScriptRun.h"
 #include "editor/script/ScriptWindowModel.h"
 #include "editor/settings/SettingsStore.h"
@@ -93,6 +94,11 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
                 << line.arguments[1].substr(0, 2) << "=SCRIPT)\n";
         return BatchOutcome::Unreadable;
     }
+    // An empty file name opens nothing; the run would end without a word.
+    if (line.arguments.empty() || line.arguments[0].empty()) {
+        env.err << "qhe32: the file name is empty; a script needs a file to work on\n";
+        return BatchOutcome::Unreadable;
+    }
     std::vector<std::string> lines;
     if (!ReadScript(line.script.scriptFile, lines)) {
         env.err << FormatMsg(kMsgScriptReadError, {FileNameOnly(line.script.scriptFile)}) << '\n';
@@ -119,6 +125,11 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
         return BatchOutcome::Failed;
     }
     if (!state.doc.Modified) return BatchOutcome::Completed;
+    // Another program changed the file during the run: its data must not be overwritten.
+    if (commands.Files().ChangedOnDisk()) {
+        ui.ShowError(Format(kTextChangedOnDiskNotSaved, {state.doc.FileName}));
+        return BatchOutcome::SaveFailed;
+    }
     if (commands.Files().WriteFile(state.doc.FileName, false, 0, 0)) return BatchOutcome::Completed;
     return stopped() ? BatchOutcome::Stopped : BatchOutcome::SaveFailed;
 }

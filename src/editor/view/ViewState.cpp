@@ -1,6 +1,9 @@
 #include "editor/view/ViewState.h"
 
+#include <algorithm>
 #include <cctype>
+
+#include "core/settings/Settings.h"
 
 namespace qhe {
 
@@ -10,6 +13,9 @@ bool ViewState::HexDigitPending() const {
 }
 
 void ViewState::SetDimensions(int cols, int rows) {
+    // Every caller sizes the grid to a window; the bounds keep a fault from making millions of cells.
+    cols = std::clamp(cols, 1, kMaxGridCells);
+    rows = std::clamp(rows, 1, kMaxGridCells);
     Cols = cols;
     Rows = rows;
     VisibleCells = cols * rows;

@@ -384,6 +384,46 @@ TEST(TQSearchTest, CountAgreesWithRepeatedBruteForceSearches) {
     }
 }
 
+// Runs of the pattern's byte of every length up to a few patterns long, densely packed: the
+// filter passes nearly every window, the scan falls back to its linear-time method and back, and
+// hits straddle the points where it switches. Every method must count each hit once.
+TEST(TQSearchTest, CountTakesEachHitOnceWhereTheScanSwitchesBetweenDenseHits) {
+    std::mt19937 rng(17);
+    TQSearch engines[std::size(kMethods)];
+    for (size_t k = 0; k < std::size(kMethods); ++k)
+        engines[k].SetMethod(kMethods[k]);
+    for (const uint8_t value : {uint8_t{0xFF}, uint8_t{0x01}}) {
+        std::vector<uint8_t> text;
+        while (text.size() < 1000000) {
+            text.insert(text.end(), 1 + rng() % 40, value);
+            text.push_back(static_cast<uint8_t>(rng() % 3 == 0 ? rng() : 0));
+        }
+        const auto size = static_cast<int32_t>(text.size());
+        const std::vector<uint8_t> pattern(value == 0xFF ? 16 : 12, value);
+        const int32_t n = static_cast<int32_t>(pattern.size());
+        for (Dir dir : {Dir::Forward, Dir::Backward}) {
+            // Greedy from the starting side, each hit skipping the windows it covers.
+            int64_t expected = 0;
+            for (int32_t s = 0, run = 0; s < size; ++s) {
+                const int32_t k = dir == Dir::Forward ? s : size - 1 - s;
+                run = text[k] == value ? run + 1 : 0;
+                if (run == n) ++expected, run = 0;
+            }
+            for (TQSearch& engine : engines) {
+                bool cancel = false;
+                int32_t lastHit = 0;
+                const int64_t got = dir == Dir::Forward
+                                        ? engine.CountForward(pattern, text.data(), 1, size, true, false, '.',
+                                                              nullptr, cancel, lastHit)
+                                        : engine.CountBackward(pattern, text.data(), 1, size, true, false,
+                                                               '.', nullptr, cancel, lastHit);
+                EXPECT_EQ(got, expected)
+                    << "n " << n << " dir " << int(dir) << " method " << static_cast<int>(&engine - engines);
+            }
+        }
+    }
+}
+
 TEST(TQSearchTest, CountReportsProgressPerStrideAndStopsOnCancel) {
     const int32_t size = static_cast<int32_t>(3 * TQSearch::kProgressStride);
     const std::vector<uint8_t> text(size, 'x');

@@ -107,6 +107,12 @@ TEST(Settings, UnusableValuesReadAsDefaults) {
     EXPECT_FALSE(s.options.caseSensitive);
     EXPECT_EQ(ReadFrom("[Options]\nMRU=12\n").options.mru, 9);
     EXPECT_EQ(ReadFrom("[Options]\nUndoLimitMB=4097\n").options.undoLimitMB, 256);
+    // More cells or a larger font than any screen shows: a damaged file, read as the defaults.
+    s = ReadFrom("[display]\nresx=1920\nresy=1080\nppi=96\n[Options]\nCols=100000\nRows=2147483647\nFontSize="
+                 "100000\n");
+    EXPECT_EQ(s.options.cols, 17);
+    EXPECT_EQ(s.options.rows, 19);
+    EXPECT_EQ(s.options.fontSize, 8);
 }
 
 TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {

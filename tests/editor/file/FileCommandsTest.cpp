@@ -238,6 +238,18 @@ TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAnotherProgramsChange) {
     files.Save1Click();
     EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{9, 2}));
     EXPECT_EQ(ui.Count(question), 3);
+    // Replaced by another file of the same size and time (a new inode): asked again.
+    Edit(4);
+    struct stat saved {};
+    ASSERT_EQ(stat(name.c_str(), &saved), 0);
+    const std::string replacement = dir.File("other.bin");
+    WriteFileBytes(replacement, {5, 5});
+    const struct timespec same[2] = {saved.st_atim, saved.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, replacement.c_str(), same, 0), 0);
+    ASSERT_EQ(rename(replacement.c_str(), name.c_str()), 0);
+    files.Save1Click();
+    EXPECT_EQ(ui.Count(question), 4);
+    EXPECT_EQ(ReadFileBytes(name), (std::vector<uint8_t>{5, 5}));
 }
 
 TEST_F(FileCommandsTest, FileGrowingWhileLoadedIsNamedAndKeptAsRead) {

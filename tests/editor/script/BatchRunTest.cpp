@@ -8,6 +8,7 @@
 
 #include "TempDir.h"
 #include "core/text/Format.h"
+#include "editor/OwnTexts.h"
 
 namespace qhe::test {
 namespace {
@@ -42,6 +43,20 @@ TEST_F(BatchRunTest, StopRequestDuringExecutionLeavesTheFileUnwritten) {
     EXPECT_EQ(Run(), BatchOutcome::Stopped);
     EXPECT_EQ(ReadFileBytes(file), original);
     EXPECT_EQ(err.str(), "");
+}
+
+// No one can be asked in a batch run: a file another program changed meanwhile is not written.
+TEST_F(BatchRunTest, FileChangedOnDiskDuringTheRunIsNotOverwritten) {
+    WriteScript("BITXOR %1\n");
+    int polls = 0;
+    env.stopRequested = [&] { // the first poll comes before the load, later ones after it
+        if (++polls == 2) std::ofstream(file, std::ios::app | std::ios::binary) << "tail";
+        return false;
+    };
+    EXPECT_EQ(Run(), BatchOutcome::SaveFailed);
+    EXPECT_EQ(BatchExitStatus(BatchOutcome::SaveFailed), 3);
+    EXPECT_EQ(ReadFileBytes(file).size(), original.size() + 4);
+    EXPECT_NE(err.str().find(Format(kTextChangedOnDiskNotSaved, {file})), std::string::npos) << err.str();
 }
 
 TEST_F(BatchRunTest, StatusLineOnATerminalIsErasedBeforeTheErrorText) {

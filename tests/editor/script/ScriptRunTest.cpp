@@ -120,6 +120,10 @@ TEST_F(ScriptRunTest, ACheckingErrorChangesNothingAndNamesItsLine) {
     // The check button alone adds no 2119; EXIT does not end a check.
     const ScriptRunResult check = CheckScript(state(), Lines("EXIT\nBAD 1"));
     EXPECT_EQ(check.error, LineError(2, "BAD 1", FormatMsg(2110, {"BAD"})));
+    // A NUL or other control byte in the line is shown, and the message goes on behind it.
+    const ScriptRunResult withNul = Execute(std::string("BA\0D\x01 1", 8));
+    EXPECT_EQ(withNul.error,
+              LineError(1, "BA<00>D<01> 1", FormatMsg(2110, {"BA<00>D<01>"})) + "\n\n" + Msg(2119));
 }
 
 TEST_F(ScriptRunTest, ARunTimeErrorKeepsEarlierChangesAndTheCursorOnTheScriptAddress) {

@@ -1,4 +1,5 @@
 #include "ViewTestFixture.h"
+#include "core/settings/Settings.h"
 #include "editor/MainCommands.h"
 
 namespace qhe::test {
@@ -217,6 +218,11 @@ TEST_F(ViewTest, ResizeKeepsTheCursorPosition) {
     EXPECT_EQ(v().CursorPosition(), 150);
     EXPECT_EQ(v().TopAddress, 145);
     EXPECT_EQ(v().hexCells.size(), 160u);
+    // A grid no window can show (a damaged settings file) is bounded before its cells are made.
+    view.SetGridSize(100000, 100000);
+    EXPECT_EQ(v().Cols, kMaxGridCells);
+    EXPECT_EQ(v().VisibleCells, kMaxGridCells * kMaxGridCells);
+    EXPECT_EQ(v().CursorPosition(), 150);
 }
 
 TEST(MainCommandsViewTest, ModeCommandsAndResizeSnapping) {

@@ -135,7 +135,7 @@ TEST(FindDialog, TheCheckedFormStaysCheckedWhenClickedAgain) {
         QTest::keyClick(&d.dialog, hexForm ? Qt::Key_H : Qt::Key_T, Qt::AltModifier);
         // The mnemonic clicks after a short animation.
         QWidget* field = hexForm ? static_cast<QWidget*>(d.Hex()) : d.Text();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return d.dialog.focusWidget() == field; }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.dialog.focusWidget() == field; }, 30000));
         EXPECT_TRUE(chosen->isChecked()) << hexForm;
         EXPECT_TRUE(exactlyOneChecked());
         d.Ok();
