@@ -55,8 +55,9 @@ int ReserveSpace(int fd, int64_t size) {
 }
 
 // Opens the target itself for writing. It is not truncated: the new bytes are written over
-// the old ones and the file is cut to the new length only when all of them are written. An existing file is
-// opened without O_CREAT, which a sticky folder may refuse for another user's file.
+// the old ones and the file is cut to the new length only when all of them are written, with
+// the signals that would end the process held back until then. An existing file is opened
+// without O_CREAT, which a sticky folder may refuse for another user's file.
 int OpenInPlace(SavePlan& plan, int64_t size, bool exists) {
     plan.fd = ::open(plan.target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT), 0666);
     if (plan.fd < 0) return ErrorCodeFromErrno(errno, true);
@@ -67,6 +68,7 @@ int OpenInPlace(SavePlan& plan, int64_t size, bool exists) {
     }
     plan.inPlace = true;
     plan.tempName.clear();
+    plan.signalHold = SignalHold::Take();
     return 0;
 }
 
@@ -143,7 +145,10 @@ int CommitSave(SavePlan& plan) {
         code = ErrorCodeFromErrno(errno, true);
     if (::close(plan.fd) != 0 && code == 0) code = ErrorCodeFromErrno(errno, true);
     plan.fd = -1;
-    if (plan.inPlace) return code;
+    if (plan.inPlace) {
+        plan.signalHold.Release(); // the file is whole: a held-back signal may end the process now
+        return code;
+    }
     if (code == 0 && ::rename(plan.tempName.c_str(), plan.target.c_str()) != 0)
         code = ErrorCodeFromErrno(errno, true);
     if (code != 0) ::unlink(plan.tempName.c_str());
@@ -154,6 +159,7 @@ void AbortSave(SavePlan& plan) {
     if (plan.fd >= 0) ::close(plan.fd);
     plan.fd = -1;
     if (!plan.inPlace && !plan.tempName.empty()) ::unlink(plan.tempName.c_str());
+    plan.signalHold.Release();
 }
 
 } // namespace qhe::platform

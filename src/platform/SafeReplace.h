@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/SignalHold.h"
+
 namespace qhe::platform {
 
 // How a save reaches its target file.
@@ -12,6 +14,7 @@ struct SavePlan {
     bool inPlace = false;      // the target itself is being overwritten
     unsigned mode = 0666;      // permission bits the finished file gets
     bool replacesFile = false; // the temporary file takes the place of an existing target
+    SignalHold signalHold;     // while an in-place write runs: no signal ends it half-way
 };
 
 // Prepares a save of size bytes to name: a new temporary file in the target's folder, so the
@@ -21,8 +24,10 @@ struct SavePlan {
 // is possible (folder not writable), wanted (several hard links share the file) or able to keep
 // what the target has (owner, group or an attribute cannot be given to it) the target is
 // written in place: never truncated first, its disk space for size bytes is reserved before
-// anything is written, and when that fails the file is left exactly as it was. size < 0 means
-// unknown (nothing can be reserved). Answers 0 and fills plan, or an error code.
+// anything is written, and when that fails the file is left exactly as it was. From then until
+// CommitSave or AbortSave the signals that would end the process are held back (SignalHold),
+// so that the file is never left half old, half new. size < 0 means unknown (nothing can be
+// reserved). Answers 0 and fills plan, or an error code.
 int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1);
 
 // Completes a save: flushes and closes the file; a temporary file gets the target's
@@ -32,7 +37,7 @@ int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1);
 int CommitSave(SavePlan& plan);
 
 // Abandons a save (error or cancel): closes and removes the temporary file. An in-place
-// target keeps what has been written so far.
+// target keeps what has been written so far. Held-back signals are acted on after either.
 void AbortSave(SavePlan& plan);
 
 } // namespace qhe::platform
