@@ -74,7 +74,7 @@ int OpenInPlace(SavePlan& plan, int64_t size, bool exists) {
 
 // Gives the new temporary file the owner and group of the file it is to replace, then that
 // file's extended attributes (the owner first, as changing it clears a file capability).
-// False when one of them is refused, as the owner is to anyone but the administrator.
+// False when one of them is refused (giving a file away is for the administrator alone).
 bool TakeOverOwnerAndAttributes(const SavePlan& plan, const struct stat& target) {
     struct stat temp {};
     if (::fstat(plan.fd, &temp) != 0) return false;
