@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/ErrorCodes.h"
+#include "platform/ExtendedAttributes.h"
 #include "platform/FileIO.h"
 
 namespace qhe::platform {
@@ -54,9 +55,11 @@ int ReserveSpace(int fd, int64_t size) {
 }
 
 // Opens the target itself for writing. It is not truncated: the new bytes are written over
-// the old ones and the file is cut to the new length only when all of them are written.
-int OpenInPlace(SavePlan& plan, int64_t size) {
-    plan.fd = ::open(plan.target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+// the old ones and the file is cut to the new length only when all of them are written, with
+// the signals that would end the process held back until then. An existing file is opened
+// without O_CREAT, which a sticky folder may refuse for another user's file.
+int OpenInPlace(SavePlan& plan, int64_t size, bool exists) {
+    plan.fd = ::open(plan.target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT), 0666);
     if (plan.fd < 0) return ErrorCodeFromErrno(errno, true);
     if (const int code = ReserveSpace(plan.fd, size); code != 0) {
         ::close(plan.fd);
@@ -65,7 +68,20 @@ int OpenInPlace(SavePlan& plan, int64_t size) {
     }
     plan.inPlace = true;
     plan.tempName.clear();
+    plan.signalHold = SignalHold::Take();
     return 0;
+}
+
+// Gives the new temporary file the owner and group of the file it is to replace, then that
+// file's extended attributes (the owner first, as changing it clears a file capability).
+// False when one of them is refused (giving a file away is for the administrator alone).
+bool TakeOverOwnerAndAttributes(const SavePlan& plan, const struct stat& target) {
+    struct stat temp {};
+    if (::fstat(plan.fd, &temp) != 0) return false;
+    if ((temp.st_uid != target.st_uid || temp.st_gid != target.st_gid) &&
+        ::fchown(plan.fd, target.st_uid, target.st_gid) != 0)
+        return false;
+    return CopyExtendedAttributes(plan.target, plan.fd) == 0;
 }
 
 } // namespace
@@ -81,11 +97,9 @@ int BeginSave(const std::string& name, SavePlan& plan, int64_t size) {
         // A renamed temporary file would replace even a file its owner made read-only.
         if (IsReadOnlyFile(plan.target)) return ErrorCodeFromErrno(EACCES, true);
         // A new file would part the hard links: they all keep sharing the written data.
-        if (st.st_nlink > 1) return OpenInPlace(plan, size);
+        if (st.st_nlink > 1) return OpenInPlace(plan, size, exists);
         plan.mode = st.st_mode & 07777;
-        plan.keepOwner = true;
-        plan.uid = st.st_uid;
-        plan.gid = st.st_gid;
+        plan.replacesFile = true;
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -98,10 +112,18 @@ int BeginSave(const std::string& name, SavePlan& plan, int64_t size) {
     plan.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (plan.fd < 0) {
         // No room for a second file beside the target: write it in place instead.
-        if (errno == EACCES || errno == EPERM || errno == EROFS) return OpenInPlace(plan, size);
+        if (errno == EACCES || errno == EPERM || errno == EROFS) return OpenInPlace(plan, size, exists);
         return ErrorCodeFromErrno(errno, true);
     }
     plan.tempName = pattern;
+    if (plan.replacesFile && !TakeOverOwnerAndAttributes(plan, st)) {
+        // A new file would lose the owner, group or an attribute: keep the file itself.
+        ::close(plan.fd);
+        ::unlink(plan.tempName.c_str());
+        plan.fd = -1;
+        plan.replacesFile = false;
+        return OpenInPlace(plan, size, exists);
+    }
     return 0;
 }
 
@@ -111,16 +133,22 @@ int CommitSave(SavePlan& plan) {
         // Cut off what is left of longer old contents only now that all new bytes are written.
         const off_t written = ::lseek(plan.fd, 0, SEEK_CUR);
         if (written < 0 || ::ftruncate(plan.fd, written) != 0) code = ErrorCodeFromErrno(errno, true);
+    } else {
+        // Writing clears a file capability: the attributes are given again. The mode comes
+        // after the owner (set in BeginSave), whose change would clear setuid and setgid bits.
+        if (plan.replacesFile)
+            if (const int error = CopyExtendedAttributes(plan.target, plan.fd); error != 0)
+                code = ErrorCodeFromErrno(error, true);
+        if (code == 0) ::fchmod(plan.fd, plan.mode);
     }
     if (code == 0 && ::fsync(plan.fd) != 0 && errno != EINVAL && errno != EROFS)
         code = ErrorCodeFromErrno(errno, true);
-    if (!plan.inPlace && code == 0) {
-        ::fchmod(plan.fd, plan.mode);
-        if (plan.keepOwner) (void)!::fchown(plan.fd, plan.uid, plan.gid);
-    }
     if (::close(plan.fd) != 0 && code == 0) code = ErrorCodeFromErrno(errno, true);
     plan.fd = -1;
-    if (plan.inPlace) return code;
+    if (plan.inPlace) {
+        plan.signalHold.Release(); // the file is whole: a held-back signal may end the process now
+        return code;
+    }
     if (code == 0 && ::rename(plan.tempName.c_str(), plan.target.c_str()) != 0)
         code = ErrorCodeFromErrno(errno, true);
     if (code != 0) ::unlink(plan.tempName.c_str());
@@ -131,6 +159,7 @@ void AbortSave(SavePlan& plan) {
     if (plan.fd >= 0) ::close(plan.fd);
     plan.fd = -1;
     if (!plan.inPlace && !plan.tempName.empty()) ::unlink(plan.tempName.c_str());
+    plan.signalHold.Release();
 }
 
 } // namespace qhe::platform

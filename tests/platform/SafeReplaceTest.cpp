@@ -8,9 +8,9 @@
 #include <functional>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "AsUser.h"
 #include "TempDir.h"
 #include "platform/ErrorCodes.h"
 #include "platform/SafeFileWrite.h"
@@ -90,14 +90,7 @@ TEST(SafeReplace, InPlaceSaveOnAFullDiskLeavesTheFileAsItWas) {
 // is possible.
 int AsOrdinaryUser(const std::function<int()>& body) {
     if (::geteuid() != 0) return body();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(255);
-        ::_exit(body());
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
+    return test::RunAsUser(test::kOtherUid, test::kOtherGid, {}, body);
 }
 
 TEST(SafeReplace, FolderWithoutWritePermissionIsWrittenInPlace) {

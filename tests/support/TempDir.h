@@ -12,9 +12,9 @@ namespace qhe::test {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qhe32-test-XXXXXX").string();
+  public:
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string pattern = (base / "qhe32-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
     }
     ~TempDir() {
@@ -28,14 +28,15 @@ public:
     std::string File(const std::string& name) const { return path_ + "/" + name; }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
 inline std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed = 1) {
     std::mt19937 rng(seed);
     std::vector<uint8_t> bytes(n);
-    for (auto& b : bytes) b = static_cast<uint8_t>(rng());
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(rng());
     return bytes;
 }
 
