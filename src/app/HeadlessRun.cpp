@@ -16,7 +16,8 @@ void OnStopSignal(int signal) {
 }
 
 // The first signal asks the run to stop at its next progress check; a second one ends the
-// program at once (the file on disk is still intact, as every save goes through a new file).
+// program at once. Either leaves the file on disk whole: a save through a new file replaces
+// it only when complete, and an in-place save holds the signals back until it is done.
 void InstallStopHandlers() {
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;

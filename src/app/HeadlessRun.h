@@ -5,7 +5,8 @@
 namespace qhe {
 
 // A script run without a display: no window and no Qt. SIGINT and SIGTERM stop the run
-// without writing the file. Answers the program's exit status.
+// without writing the file (or, during an in-place save, once the file is whole). Answers the
+// program's exit status.
 int RunScriptWithoutDisplay(const CommandLine& line);
 
 } // namespace qhe
