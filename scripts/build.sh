@@ -88,12 +88,12 @@ test)
     build "$here/build"
     (cd "$here/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
     # Each fuzz target for a while from its seeds, so none of them rots: deep enough to find a
-    # fault that takes some ten thousand runs (the search target manages about 80 a second
-    # under the sanitizers), about five minutes in all.
+    # fault that takes some ten thousand runs (the search target manages about 60 a second
+    # under the sanitizers), about six minutes in all.
     build_fuzzers
     fresh=$(mktemp -d)
     trap 'rm -rf "$fresh"' EXIT
-    run_fuzzers -max_total_time=15 "$fresh" -max_total_time=180
+    run_fuzzers -max_total_time=15 "$fresh" -max_total_time=240
     # Every suite once more under AddressSanitizer and UndefinedBehaviorSanitizer, the GUI offscreen.
     build "$here/build-asan" -DQHE32_SANITIZE=ON -DQHE32_GUI=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
     (cd "$here/build-asan" && QT_QPA_PLATFORM=offscreen \
