@@ -100,7 +100,6 @@ loaded() {
 }
 until loaded; do
     kill -0 "$PID" 2>/dev/null || break
-    sleep 0.02 # a poll of the program's state, not a wait for it
 done
 kill -TERM "$PID"
 wait "$PID"
