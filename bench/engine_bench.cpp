@@ -103,7 +103,7 @@ struct GaugeCallback {
     qhe::ProgressGauge gauge;
     int64_t total;
     qhe::SearchProgress Callback() {
-        return [this](int32_t e, bool& cancel) {
+        return [this](int64_t e, bool& cancel) {
             gauge.Update(e, total, 5);
             cancel = false;
         };
@@ -218,11 +218,11 @@ void BM_TQSearch(benchmark::State& state) {
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     for (auto _ : state) {
         bool cancel = false;
         const bool caseSensitive = kind != 1, jokerOn = kind == 2;
-        const int32_t hit = backward ? engine.SearchBackward(pattern, hay.data(), 1, high, caseSensitive,
+        const int64_t hit = backward ? engine.SearchBackward(pattern, hay.data(), 1, high, caseSensitive,
                                                              jokerOn, '.', progress, cancel)
                                      : engine.SearchForward(pattern, hay.data(), 1, high, caseSensitive,
                                                             jokerOn, '.', progress, cancel);
@@ -241,10 +241,10 @@ void BM_TQSearchMethod(benchmark::State& state) {
     const auto pattern = Bytes(PatternFor(0, 16));
     TQSearch engine;
     engine.SetMethod(static_cast<TQSearch::Method>(state.range(0)));
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     for (auto _ : state) {
         bool cancel = false;
-        const int32_t hit =
+        const int64_t hit =
             engine.SearchForward(pattern, hay.data(), 1, high, true, false, '.', nullptr, cancel);
         benchmark::DoNotOptimize(hit);
         if (hit >= 0) state.SkipWithError("pattern present");
@@ -260,16 +260,16 @@ void BM_TQSearchCountRare(benchmark::State& state) {
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     for (auto _ : state) {
         int64_t count = 0;
         bool cancel = false;
-        for (int32_t pos = 1;;) {
-            const int32_t hit =
+        for (int64_t pos = 1;;) {
+            const int64_t hit =
                 engine.SearchForward(pattern, hay.data(), pos, high, true, false, '.', progress, cancel);
             if (hit < 0) break;
             ++count;
-            pos = hit + static_cast<int32_t>(pattern.size());
+            pos = hit + static_cast<int64_t>(pattern.size());
         }
         benchmark::DoNotOptimize(count);
         state.counters["hits"] = static_cast<double>(count);
@@ -418,13 +418,13 @@ void BM_CliffFind(benchmark::State& state) {
     const bool backward = state.range(1) != 0;
     const auto& hay = row.data();
     const auto pattern = Bytes(row.pattern);
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
     for (auto _ : state) {
         bool cancel = false;
-        const int32_t hit = backward ? engine.SearchBackward(pattern, hay.data(), 1, high, row.caseSensitive,
+        const int64_t hit = backward ? engine.SearchBackward(pattern, hay.data(), 1, high, row.caseSensitive,
                                                              row.jokerOn, '.', progress, cancel)
                                      : engine.SearchForward(pattern, hay.data(), 1, high, row.caseSensitive,
                                                             row.jokerOn, '.', progress, cancel);
@@ -494,7 +494,7 @@ void BM_CliffCount(benchmark::State& state) {
     const Row row = CountRow(state.range(0));
     const auto& hay = row.data();
     const auto pattern = Bytes(row.pattern);
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
@@ -502,20 +502,20 @@ void BM_CliffCount(benchmark::State& state) {
         int64_t count = 0;
         bool cancel = false;
         if (state.range(1) == 0) {
-            int32_t last = 0;
+            int64_t last = 0;
             count =
                 engine.CountForward(pattern, hay.data(), 1, high, true, false, '.', progress, cancel, last);
         } else if (state.range(1) == 2) {
-            int32_t last = 0;
+            int64_t last = 0;
             count =
                 engine.CountBackward(pattern, hay.data(), 1, high, true, false, '.', progress, cancel, last);
         } else {
-            for (int32_t pos = 1;;) {
-                const int32_t hit =
+            for (int64_t pos = 1;;) {
+                const int64_t hit =
                     engine.SearchForward(pattern, hay.data(), pos, high, true, false, '.', progress, cancel);
                 if (hit < 0) break;
                 ++count;
-                pos = hit + static_cast<int32_t>(pattern.size());
+                pos = hit + static_cast<int64_t>(pattern.size());
                 gauge.gauge.Update(pos, high, 5);
             }
         }
@@ -594,13 +594,13 @@ void BM_Typical(benchmark::State& state) {
     const auto& hay = count ? Planted(state.range(0)) : TypicalData(state.range(0));
     const int length = static_cast<int>(state.range(1));
     const auto pattern = Bytes(count ? PatternFor(3, length) : PatternFor(0, length));
-    const auto high = static_cast<int32_t>(hay.size());
+    const auto high = static_cast<int64_t>(hay.size());
     TQSearch engine;
     GaugeCallback gauge{{}, static_cast<int64_t>(hay.size())};
     const auto progress = gauge.Callback();
     for (auto _ : state) {
         bool cancel = false;
-        int32_t last = 0;
+        int64_t last = 0;
         const int64_t result = count ? engine.CountForward(pattern, hay.data(), 1, high, caseSensitive, false,
                                                            '.', progress, cancel, last)
                                      : engine.SearchForward(pattern, hay.data(), 1, high, caseSensitive,
@@ -680,7 +680,7 @@ void BM_ConvertWithCharTable(benchmark::State& state) {
     qhe::NoProgress progress;
     for (auto _ : state) {
         const auto r =
-            qhe::ConvertWithCharTable(table, work.data(), static_cast<int32_t>(work.size()), 1, &progress);
+            qhe::ConvertWithCharTable(table, work.data(), static_cast<int64_t>(work.size()), 1, &progress);
         benchmark::DoNotOptimize(r);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(work.size()));

@@ -27,19 +27,19 @@ bool MatchesAt(const std::vector<uint8_t>& buffer, int64_t start, const std::vec
 }
 
 // The expected answer: 1-based position of the leftmost (or rightmost) window inside [low, high].
-int32_t BruteForce(const std::vector<uint8_t>& buffer, const std::vector<uint8_t>& pattern, int32_t low,
-                   int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker, bool forward) {
+int64_t BruteForce(const std::vector<uint8_t>& buffer, const std::vector<uint8_t>& pattern, int64_t low,
+                   int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker, bool forward) {
     if (pattern.empty()) return -2;
     const int64_t first = std::max<int64_t>(low, 1) - 1;
     const int64_t last = static_cast<int64_t>(high) - static_cast<int64_t>(pattern.size());
     if (forward) {
         for (int64_t s = first; s <= last; ++s)
             if (MatchesAt(buffer, s, pattern, caseSensitive, jokerOn, joker))
-                return static_cast<int32_t>(s + 1);
+                return static_cast<int64_t>(s + 1);
     } else {
         for (int64_t s = last; s >= first; --s)
             if (MatchesAt(buffer, s, pattern, caseSensitive, jokerOn, joker))
-                return static_cast<int32_t>(s + 1);
+                return static_cast<int64_t>(s + 1);
     }
     return -1;
 }
@@ -84,20 +84,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (jokerInPattern && !pattern.empty()) pattern[jokerIndex % pattern.size()] = joker;
 
-    const auto span = static_cast<int32_t>(buffer.size());
-    int32_t low = lowSeed % (span + 2);
-    int32_t high = highSeed % (span + 1);
+    const auto span = static_cast<int64_t>(buffer.size());
+    int64_t low = lowSeed % (span + 2);
+    int64_t high = highSeed % (span + 1);
     if (large) { // a range that reaches past the first chunk
         low = lowSeed % 4096;
         high = span - highSeed % 4096;
     }
 
     for (const bool forward : {true, false}) {
-        const int32_t expected =
+        const int64_t expected =
             BruteForce(buffer, pattern, low, high, caseSensitive, jokerOn, joker, forward);
         for (auto& engine : engines) {
             bool cancel = false;
-            const int32_t got = forward ? engine.SearchForward(pattern, buffer.data(), low, high,
+            const int64_t got = forward ? engine.SearchForward(pattern, buffer.data(), low, high,
                                                                caseSensitive, jokerOn, joker, {}, cancel)
                                         : engine.SearchBackward(pattern, buffer.data(), low, high,
                                                                 caseSensitive, jokerOn, joker, {}, cancel);
@@ -108,19 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         // Counting: the same as searching again after each hit, forward or backward.
         int64_t expectedCount = 0;
-        int32_t expectedLast = 0;
-        for (int32_t lo = low, hi = high;;) {
-            const int32_t hit = BruteForce(buffer, pattern, lo, hi, caseSensitive, jokerOn, joker, forward);
+        int64_t expectedLast = 0;
+        for (int64_t lo = low, hi = high;;) {
+            const int64_t hit = BruteForce(buffer, pattern, lo, hi, caseSensitive, jokerOn, joker, forward);
             if (hit < 0) break;
             ++expectedCount, expectedLast = hit;
             if (forward)
-                lo = hit + static_cast<int32_t>(pattern.size());
+                lo = hit + static_cast<int64_t>(pattern.size());
             else
                 hi = hit - 1;
         }
         for (auto& engine : engines) {
             bool cancel = false;
-            int32_t last = 0;
+            int64_t last = 0;
             const int64_t count = forward
                                       ? engine.CountForward(pattern, buffer.data(), low, high, caseSensitive,
                                                             jokerOn, joker, {}, cancel, last)

@@ -25,6 +25,7 @@ int64_t Document::CapacityFor(int64_t n) {
 bool Document::Allocate() {
     BusyScope busy(busy_, Msg(kMsgAllocating));
     const bool allocated = buffer_.Allocate(kMinCapacity);
+    Repoint();
     PoisonUnused();
     return allocated;
 }
@@ -32,22 +33,46 @@ bool Document::Allocate() {
 void Document::Release() {
     BusyScope busy(busy_, Msg(kMsgReleasing));
     buffer_.Release();
+    mapping_.Close();
+    changed_.Clear();
+    Repoint();
     size_ = 0;
+}
+
+void Document::AdoptMapping(platform::FileMapping&& mapping) {
+    mapping_ = std::move(mapping);
+    changed_.Clear();
+    Repoint();
+    size_ = mapping_.Size();
+    // The own buffer is kept for a later small file, but holds nothing now.
+    PoisonBytes(buffer_.Data(), buffer_.ByteSize());
+}
+
+void Document::DropMapping() {
+    if (!IsMapped()) return;
+    mapping_.Close();
+    changed_.Clear();
+    Repoint();
+    size_ = 0;
+    PoisonUnused();
 }
 
 bool Document::ResizeBuffer(int64_t capacity, int busyMessage) {
     BusyScope busy(busy_, Msg(busyMessage));
     const bool resized = buffer_.Resize(capacity);
+    Repoint();
     PoisonUnused();
     return resized;
 }
 
 void Document::PoisonUnused() {
+    if (IsMapped()) return;
     const int64_t used = std::min<int64_t>(size_, Capacity());
     PoisonBytes(Buffer() + used, Capacity() - used);
 }
 
-void Document::SetSize(int32_t n) {
+void Document::SetSize(int64_t n) {
+    if (IsMapped()) return; // a mapping keeps the size of its file
     // Only the bytes between the old and the new size change their state.
     const int64_t capacity = Capacity();
     const int64_t from = std::min<int64_t>(size_, capacity), to = std::min<int64_t>(n, capacity);
@@ -58,6 +83,7 @@ void Document::SetSize(int32_t n) {
 
 bool Document::EnsureRoom(int64_t delta) {
     if (delta == 0) return true;
+    if (SizeFixed()) return false;
     if (delta > 0) {
         // The limit comes first: the last capacity step holds one byte more than Size may.
         if (delta > kMaxDocumentSize - size_) return false;
@@ -70,9 +96,9 @@ bool Document::EnsureRoom(int64_t delta) {
 }
 
 bool Document::Reallocate(int64_t capacity) {
-    if (capacity <= 0 || capacity > static_cast<int64_t>(UINT32_MAX)) return false;
+    if (IsMapped() || capacity <= 0 || capacity > static_cast<int64_t>(UINT32_MAX)) return false;
     if (!ResizeBuffer(capacity, kMsgAllocating)) return false;
-    if (size_ > capacity) SetSize(static_cast<int32_t>(capacity));
+    if (size_ > capacity) SetSize(capacity);
     return true;
 }
 
@@ -85,17 +111,17 @@ bool Document::ReadBytes(int64_t pos, int64_t n, std::vector<uint8_t>& out) cons
 
 bool Document::WriteBytes(int64_t pos, const uint8_t* bytes, int64_t len) {
     if (pos < 1 || len < 0 || pos + len - 1 > size_) return false;
-    if (len > 0) std::memmove(Buffer() + pos - 1, bytes, static_cast<size_t>(len));
+    if (len > 0) std::memmove(WritableAt(pos, len), bytes, static_cast<size_t>(len));
     return true;
 }
 
 bool Document::InsertGap(int64_t pos, int64_t n) {
     if (n < 0 || pos < 1 || pos > static_cast<int64_t>(size_) + 1) return false;
     if (n == 0) return true;
-    if (n > kMaxDocumentSize - size_ || !EnsureRoom(n)) return false;
+    if (SizeFixed() || n > kMaxDocumentSize - size_ || !EnsureRoom(n)) return false;
     uint8_t* at = Buffer() + pos - 1;
     const int64_t tail = size_ - pos + 1;
-    SetSize(static_cast<int32_t>(size_ + n)); // the gap becomes part of the data first
+    SetSize(size_ + n); // the gap becomes part of the data first
     std::memmove(at + n, at, static_cast<size_t>(tail));
     return true;
 }
@@ -103,6 +129,7 @@ bool Document::InsertGap(int64_t pos, int64_t n) {
 bool Document::DeleteRange(int64_t pos, int64_t n) {
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
     if (n == 0) return true;
+    if (SizeFixed()) return false;
     BusyScope busy(busy_, Msg(kMsgDeleting));
     if (n == size_) {
         SetSize(0);
@@ -112,20 +139,24 @@ bool Document::DeleteRange(int64_t pos, int64_t n) {
     std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
     // The bytes have moved already; the size is cut even when the buffer cannot shrink.
     const bool shrunk = EnsureRoom(-n);
-    SetSize(static_cast<int32_t>(size_ - n));
+    SetSize(size_ - n);
     return shrunk;
 }
 
 bool Document::RemoveBytes(int64_t pos, int64_t n) {
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
+    if (n > 0 && SizeFixed()) return false;
     uint8_t* at = Buffer() + pos - 1;
     if (n > 0) std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
-    SetSize(static_cast<int32_t>(size_ - n));
+    SetSize(size_ - n);
     return true;
 }
 
-void Document::Adopt(TQZDynArray&& buffer, int32_t size) {
+void Document::Adopt(TQZDynArray&& buffer, int64_t size) {
+    mapping_.Close();
+    changed_.Clear();
     buffer_ = std::move(buffer);
+    Repoint();
     size_ = size;
     PoisonUnused();
 }

@@ -3,20 +3,25 @@
 #include <string>
 #include <vector>
 
+#include "core/document/ChangedRanges.h"
 #include "core/document/DynArray.h"
 #include "core/util/Busy.h"
 #include "platform/FileIO.h"
+#include "platform/FileMapping.h"
 
 namespace qhe {
 
 // Capacity granularity and floor of the Document buffer.
 inline constexpr int64_t kCapacityStep = 128 * 1024;
 inline constexpr int64_t kMinCapacity = 512 * 1024;
-// The largest Document: Size is a 32-bit signed count.
+// The largest Document held in a buffer of its own: larger files are mapped.
 inline constexpr int64_t kMaxDocumentSize = INT32_MAX;
 
-// The one open file, held whole in one contiguous buffer. Positions are 1-based
-// (1 = first byte, Size = last, Size + 1 only as an insertion point).
+// The one open file. Up to kMaxDocumentSize it is held whole in one contiguous buffer; a
+// larger file or a block device is mapped instead (IsMapped): its bytes are read from the file
+// as they are looked at, its size is fixed, and the pages written are noted (Changed) so that a
+// save writes only those. Either way Buffer() is one contiguous run of Size bytes.
+// Positions are 1-based (1 = first byte, Size = last, Size + 1 only as an insertion point).
 // The operations here change bytes and capacity only; flags such as Modified and the view
 // are the calling command's business.
 class Document {
@@ -28,16 +33,34 @@ class Document {
     // Allocates the first 512 KiB (once, at start-up).
     bool Allocate();
     void Release();
-    bool HasBuffer() const { return !buffer_.Empty(); }
+    bool HasBuffer() const { return !buffer_.Empty() || IsMapped(); }
 
-    uint8_t* Buffer() { return buffer_.Data(); }
-    const uint8_t* Buffer() const { return buffer_.Data(); }
-    int32_t Size() const { return size_; }
-    uint32_t Capacity() const { return buffer_.ByteSize(); }
+    uint8_t* Buffer() { return data_; }
+    const uint8_t* Buffer() const { return data_; }
+    int64_t Size() const { return size_; }
+    int64_t Capacity() const { return IsMapped() ? size_ : buffer_.ByteSize(); }
+
+    // A mapped Document (see above) and whether its size may change: never for a mapping.
+    bool IsMapped() const { return mapping_.Data() != nullptr; }
+    bool SizeFixed() const { return IsMapped(); }
+    bool IsDevice() const { return mapping_.IsDevice(); }
+    // Takes over a mapped file as the Document (the buffer is kept for a later small file).
+    void AdoptMapping(platform::FileMapping&& mapping);
+    // Pages of a mapped Document that could not be read and read as zeros.
+    int64_t ReadFaults() const { return mapping_.ReadFaults(); }
+    // The bytes of a mapped Document written since it was loaded or saved (empty otherwise).
+    const ChangedRanges& Changed() const { return changed_; }
+    void ForgetChanges() { changed_.Clear(); }
+    // Gives write access to bytes pos..pos+n-1 and, for a mapped Document, notes them as
+    // changed. Every write into Buffer() goes through here or through the writers below.
+    uint8_t* WritableAt(int64_t pos, int64_t n) {
+        if (IsMapped()) changed_.Add(pos - 1, n);
+        return data_ + pos - 1;
+    }
 
     // No bounds check: callers keep 1 <= pos <= Capacity.
-    uint8_t GetByte(int64_t pos) const { return buffer_.Data()[pos - 1]; }
-    void SetByte(int64_t pos, uint8_t value) { buffer_.Data()[pos - 1] = value; }
+    uint8_t GetByte(int64_t pos) const { return data_[pos - 1]; }
+    void SetByte(int64_t pos, uint8_t value) { *WritableAt(pos, 1) = value; }
 
     // Makes Capacity fit a size change of delta bytes before it happens: grows to the 128 KiB
     // step above the new size when the room left is too small; shrinks (to at least 512 KiB)
@@ -61,10 +84,13 @@ class Document {
     bool RemoveBytes(int64_t pos, int64_t n);
     // Size := n without moving bytes (n <= Capacity). Bytes between Size and Capacity hold no
     // data: in AddressSanitizer builds they are poisoned, so raise Size before writing there.
-    void SetSize(int32_t n);
+    void SetSize(int64_t n);
 
-    // Takes over a freshly loaded buffer holding size bytes; the old buffer is released.
-    void Adopt(TQZDynArray&& buffer, int32_t size);
+    // Takes over a freshly loaded buffer holding size bytes; the old buffer (or mapping) is
+    // released.
+    void Adopt(TQZDynArray&& buffer, int64_t size);
+    // Leaves a mapped file for the Document's own (empty) buffer.
+    void DropMapping();
 
     // Busy feedback for reallocation and deletion (may be null).
     void SetBusyFeedback(BusyFeedback* busy) { busy_ = busy; }
@@ -89,8 +115,14 @@ class Document {
     // Poisons the bytes from Size to Capacity after the buffer changed (sanitizer builds).
     void PoisonUnused();
 
+    // Points into buffer_ or mapping_, whichever holds the Document.
+    void Repoint() { data_ = IsMapped() ? mapping_.Data() : buffer_.Data(); }
+
     TQZDynArray buffer_{1};
-    int32_t size_ = 0;
+    platform::FileMapping mapping_;
+    ChangedRanges changed_{platform::PageSize()};
+    uint8_t* data_ = nullptr;
+    int64_t size_ = 0;
     BusyFeedback* busy_ = nullptr;
 };
 

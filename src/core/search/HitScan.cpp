@@ -230,9 +230,8 @@ int64_t HitScan::CollectWithEngine(const uint8_t* buffer, int64_t from, int64_t 
     bool cancel = false;
     int64_t s = from;
     while (s <= last) {
-        const int32_t hit = engine_.SearchForward(pattern_, buffer, static_cast<int32_t>(s + 1),
-                                                  static_cast<int32_t>(last + n), caseSensitive_, jokerOn_,
-                                                  joker_, {}, cancel);
+        const int64_t hit =
+            engine_.SearchForward(pattern_, buffer, s + 1, last + n, caseSensitive_, jokerOn_, joker_, {}, cancel);
         if (hit < 1) return last + 1;
         hits.push_back(hit - 1);
         s = hit - 1 + n;

@@ -423,7 +423,7 @@ int64_t TQSearch::ScanChunkBackward(const uint8_t* buffer, int64_t first, int64_
     return -1;
 }
 
-int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
+int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int64_t low, int64_t high, bool caseSensitive,
                               bool jokerOn, uint8_t joker, int64_t& first, int64_t& last) {
     if (pattern.empty()) return -2;
     if (NeedsPrepare(pattern, caseSensitive, jokerOn, joker)) Prepare(pattern, caseSensitive, joker, jokerOn);
@@ -434,45 +434,45 @@ int32_t TQSearch::BeginSearch(std::span<const uint8_t> pattern, int32_t low, int
     return last < first ? -1 : 0;
 }
 
-int32_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
-                                int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+int64_t TQSearch::SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low,
+                                int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
                                 const SearchProgress& progress, bool& cancel) {
     int64_t first = 0, last = 0;
     if (const int32_t none = BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last);
         none != 0)
         return none;
     const int64_t n = FLength;
-    if (allWildcards_) return static_cast<int32_t>(first + 1);
+    if (allWildcards_) return first + 1;
     for (int64_t s = first;;) {
         const int64_t chunkLast = std::min(s + kProgressStride - 1, last);
         const int64_t hit = ScanChunkForward(buffer, s, chunkLast, last);
-        if (hit >= 0) return static_cast<int32_t>(hit + 1);
+        if (hit >= 0) return hit + 1;
         if (chunkLast >= last) return -1;
         s = chunkLast + 1;
         if (progress) {
-            progress(static_cast<int32_t>(s + n), cancel);
+            progress(s + n, cancel);
             if (cancel) return -1;
         }
     }
 }
 
-int32_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
-                                 int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+int64_t TQSearch::SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low,
+                                 int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
                                  const SearchProgress& progress, bool& cancel) {
     int64_t first = 0, last = 0;
     if (const int32_t none = BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last);
         none != 0)
         return none;
     const int64_t n = FLength;
-    if (allWildcards_) return static_cast<int32_t>(last + 1);
+    if (allWildcards_) return last + 1;
     for (int64_t s = last;;) {
         const int64_t chunkFirst = std::max(s - kProgressStride + 1, first);
         const int64_t hit = ScanChunkBackward(buffer, chunkFirst, s, first);
-        if (hit >= 0) return static_cast<int32_t>(hit + 1);
+        if (hit >= 0) return hit + 1;
         if (chunkFirst <= first) return -1;
         s = chunkFirst - 1;
         if (progress) {
-            progress(static_cast<int32_t>(s + n), cancel);
+            progress(s + n, cancel);
             if (cancel) return -1;
         }
     }
@@ -574,9 +574,9 @@ int64_t TQSearch::CountInChunkBackward(const uint8_t* buffer, int64_t first, int
     return count;
 }
 
-int64_t TQSearch::CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
-                               int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
-                               const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+int64_t TQSearch::CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low,
+                               int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                               const SearchProgress& progress, bool& cancel, int64_t& lastHit) {
     lastHit = 0;
     int64_t first = 0, last = 0;
     if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
@@ -586,17 +586,17 @@ int64_t TQSearch::CountForward(std::span<const uint8_t> pattern, const uint8_t* 
         count += CountInChunkForward(buffer, s, chunkLast, last, hit);
         if (s > last) break;
         if (progress) {
-            progress(static_cast<int32_t>(s + FLength), cancel);
+            progress(s + FLength, cancel);
             if (cancel) break;
         }
     }
-    lastHit = static_cast<int32_t>(hit + 1);
+    lastHit = hit + 1;
     return count;
 }
 
-int64_t TQSearch::CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low,
-                                int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
-                                const SearchProgress& progress, bool& cancel, int32_t& lastHit) {
+int64_t TQSearch::CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low,
+                                int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker,
+                                const SearchProgress& progress, bool& cancel, int64_t& lastHit) {
     lastHit = 0;
     int64_t first = 0, last = 0;
     if (BeginSearch(pattern, low, high, caseSensitive, jokerOn, joker, first, last) != 0) return 0;
@@ -606,11 +606,11 @@ int64_t TQSearch::CountBackward(std::span<const uint8_t> pattern, const uint8_t*
         count += CountInChunkBackward(buffer, chunkFirst, s, first, hit);
         if (s < first) break;
         if (progress) {
-            progress(static_cast<int32_t>(s + FLength), cancel);
+            progress(s + FLength, cancel);
             if (cancel) break;
         }
     }
-    lastHit = static_cast<int32_t>(hit + 1);
+    lastHit = hit + 1;
     return count;
 }
 

@@ -12,7 +12,7 @@ namespace qhe {
 
 // Progress of a running search: called with the 1-based end position of the current window;
 // setting cancel stops the search, which then reports no hit.
-using SearchProgress = std::function<void(int32_t position, bool& cancel)>;
+using SearchProgress = std::function<void(int64_t position, bool& cancel)>;
 
 // The byte-pattern search engine: forward and backward search within an inclusive range of
 // 1-based positions, with an ANSI case-insensitive option and a wildcard ("joker") byte.
@@ -33,10 +33,10 @@ class TQSearch {
     // Stores the pattern and options and builds the shift tables and the candidate filter.
     void Prepare(std::span<const uint8_t> pattern, bool caseSensitive, uint8_t joker, bool jokerOn);
 
-    int32_t SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+    int64_t SearchForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low, int64_t high,
                           bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
                           bool& cancel);
-    int32_t SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+    int64_t SearchBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low, int64_t high,
                            bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
                            bool& cancel);
 
@@ -44,12 +44,12 @@ class TQSearch {
     // high downward (backward), inside [low, high]. lastHit gets the position of the last hit
     // counted (0 when none). Progress is called per stride as for a search; a cancel stops the
     // count with the hits counted so far. An empty pattern counts nothing.
-    int64_t CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+    int64_t CountForward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low, int64_t high,
                          bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
-                         bool& cancel, int32_t& lastHit);
-    int64_t CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int32_t low, int32_t high,
+                         bool& cancel, int64_t& lastHit);
+    int64_t CountBackward(std::span<const uint8_t> pattern, const uint8_t* buffer, int64_t low, int64_t high,
                           bool caseSensitive, bool jokerOn, uint8_t joker, const SearchProgress& progress,
-                          bool& cancel, int32_t& lastHit);
+                          bool& cancel, int64_t& lastHit);
 
     // Quick-search shift distances of the prepared pattern, by the byte after (forward) or before
     // (backward) the window.
@@ -70,7 +70,7 @@ class TQSearch {
   private:
     // Prepares for pattern and gives the first and last window starts (0-based) inside
     // [low, high]; answers -2 for an empty pattern, -1 when no window fits, else 0.
-    int32_t BeginSearch(std::span<const uint8_t> pattern, int32_t low, int32_t high, bool caseSensitive,
+    int32_t BeginSearch(std::span<const uint8_t> pattern, int64_t low, int64_t high, bool caseSensitive,
                         bool jokerOn, uint8_t joker, int64_t& first, int64_t& last);
     bool NeedsPrepare(std::span<const uint8_t> pattern, bool caseSensitive, bool jokerOn,
                       uint8_t joker) const;

@@ -26,7 +26,7 @@ bool Apply(EditChange& c, Document& doc, bool forward) {
     case Kind::Insert:
         if (forward) {
             if (!doc.InsertGap(c.pos, c.length)) return false;
-            std::memcpy(doc.Buffer() + c.pos - 1, c.bytes.data(), static_cast<size_t>(c.length));
+            std::memcpy(doc.WritableAt(c.pos, c.length), c.bytes.data(), static_cast<size_t>(c.length));
             std::vector<uint8_t>().swap(c.bytes);
             return true;
         }
@@ -39,10 +39,10 @@ bool Apply(EditChange& c, Document& doc, bool forward) {
             return true;
         }
         if (!doc.InsertGap(c.pos, c.length)) return false;
-        std::memcpy(doc.Buffer() + c.pos - 1, c.bytes.data(), static_cast<size_t>(c.length));
+        std::memcpy(doc.WritableAt(c.pos, c.length), c.bytes.data(), static_cast<size_t>(c.length));
         return true;
     case Kind::Overwrite:
-        std::swap_ranges(c.bytes.begin(), c.bytes.end(), doc.Buffer() + c.pos - 1);
+        std::swap_ranges(c.bytes.begin(), c.bytes.end(), doc.WritableAt(c.pos, c.length));
         return true;
     case Kind::Segments:
         if (forward) return RewriteSegments(doc, c.at, 0, c.oldLength, c.newLength, c.replacement.data(), 0);
@@ -56,7 +56,7 @@ bool Apply(EditChange& c, Document& doc, bool forward) {
 
 int64_t EditChange::Footprint() const {
     return kChangeOverhead + Capacity(bytes) + Capacity(replacement) +
-           static_cast<int64_t>(at.capacity() * sizeof(int32_t));
+           static_cast<int64_t>(at.capacity() * sizeof(at[0]));
 }
 
 void EditJournal::SetLimit(int64_t bytes) {
@@ -250,7 +250,7 @@ void EditJournal::AddBytesChange(EditChange::Kind kind, int64_t pos, const uint8
     Account(c.Footprint());
 }
 
-void EditJournal::RecordSegments(std::vector<int32_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
+void EditJournal::RecordSegments(std::vector<int64_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
                                  const std::vector<uint8_t>& replacement, bool continuesLast) {
     if (!Recording() || at.empty()) return;
     if (continuesLast && !current_.changes.empty()) {

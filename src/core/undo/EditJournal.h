@@ -28,7 +28,7 @@ struct EditChange {
     // Segments (replace all): 0-based offsets of the k hits in the Document before the change,
     // each oldLength bytes then, newLength bytes after; bytes holds the k old contents one after
     // another, replacement the one new content.
-    std::vector<int32_t> at;
+    std::vector<int64_t> at;
     int64_t oldLength = 0;
     int64_t newLength = 0;
     std::vector<uint8_t> replacement;
@@ -77,7 +77,7 @@ class EditJournal {
     void RecordOverwrite(const Document& doc, int64_t pos, int64_t length);
     // Replace all: the hits' offsets in the Document before the change, their old contents.
     // continuesLast appends them to the last change (the next chunk of the same replace all).
-    void RecordSegments(std::vector<int32_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
+    void RecordSegments(std::vector<int64_t> at, int64_t oldLength, std::vector<uint8_t> oldBytes,
                         const std::vector<uint8_t>& replacement, bool continuesLast = false);
     // The changes of the open step, and forgetting those from index on (an edit that changed
     // nothing after all).

@@ -12,7 +12,7 @@ void Move(uint8_t* to, const uint8_t* from, int64_t n) {
 
 } // namespace
 
-bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shift, int64_t fromLength,
+bool RewriteSegments(Document& doc, const std::vector<int64_t>& at, int64_t shift, int64_t fromLength,
                      int64_t toLength, const uint8_t* contents, int64_t contentStride) {
     const int64_t k = static_cast<int64_t>(at.size());
     if (k == 0) return true;
@@ -21,9 +21,8 @@ bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shif
     auto offset = [&](int64_t i) { return at[static_cast<size_t>(i)] + i * shift; };
     auto content = [&](int64_t i) { return contents + i * contentStride; };
     if (growth == 0) {
-        uint8_t* buffer = doc.Buffer();
         for (int64_t i = 0; i < k; ++i)
-            Move(buffer + offset(i), content(i), toLength);
+            Move(doc.WritableAt(offset(i) + 1, toLength), content(i), toLength);
         return true;
     }
     if (growth < 0) {
@@ -40,11 +39,11 @@ bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shif
         }
         Move(buffer + w, buffer + u, size - u);
         doc.EnsureRoom(growth); // the bytes are in place; handing memory back may fail
-        doc.SetSize(static_cast<int32_t>(size + growth));
+        doc.SetSize(size + growth);
         return true;
     }
     if (!doc.EnsureRoom(growth)) return false;
-    doc.SetSize(static_cast<int32_t>(size + growth));
+    doc.SetSize(size + growth);
     // Back to front: everything behind the write end is final, the read end stays below it.
     uint8_t* buffer = doc.Buffer();
     int64_t w = size + growth, u = size;

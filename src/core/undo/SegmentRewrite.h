@@ -12,7 +12,7 @@ namespace qhe {
 // bytes long and becomes the toLength bytes at contents + i * contentStride (a stride of 0
 // writes the same contents everywhere). A growing rewrite makes room first and answers false,
 // changing nothing, when memory or the size limit forbids it; the others cannot fail.
-bool RewriteSegments(Document& doc, const std::vector<int32_t>& at, int64_t shift, int64_t fromLength,
+bool RewriteSegments(Document& doc, const std::vector<int64_t>& at, int64_t shift, int64_t fromLength,
                      int64_t toLength, const uint8_t* contents, int64_t contentStride);
 
 } // namespace qhe

@@ -91,7 +91,7 @@ bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bo
                                   ReplaceUndoRule rule) {
     StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
-    if (!fill(s_.doc.Buffer() + pos - 1)) {
+    if (!fill(s_.doc.WritableAt(pos, n))) {
         s_.doc.DeleteRange(pos, n);
         return false;
     }
@@ -103,7 +103,7 @@ bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bo
 bool DocumentEditor::Insert(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
     StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
-    if (n > 0) std::memcpy(s_.doc.Buffer() + pos - 1, bytes, static_cast<size_t>(n));
+    if (n > 0) std::memcpy(s_.doc.WritableAt(pos, n), bytes, static_cast<size_t>(n));
     s_.journal.RecordInsert(pos, n);
     Edited(pos, kToTheEnd, rule);
     return true;
@@ -117,7 +117,7 @@ bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64
     if (count > (kMaxDocumentSize - s_.doc.Size()) / length || !s_.doc.InsertGap(pos, length * count))
         return false;
     StepScope step(s_);
-    uint8_t* target = s_.doc.Buffer() + pos - 1;
+    uint8_t* target = s_.doc.WritableAt(pos, length * count);
     for (int64_t i = 0; i < count; ++i)
         std::memcpy(target + i * length, bytes.data(), static_cast<size_t>(length));
     s_.journal.RecordInsert(pos, length * count);
@@ -146,8 +146,7 @@ bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool 
     const int64_t from = insert && source >= target ? source + n : source;
     // memmove gives the source's old bytes at the target for every overlap, also when the
     // target of an overwriting copy lies just below the source.
-    uint8_t* bytes = s_.doc.Buffer();
-    std::memmove(bytes + target - 1, bytes + from - 1, static_cast<size_t>(n));
+    std::memmove(s_.doc.WritableAt(target, n), s_.doc.Buffer() + from - 1, static_cast<size_t>(n));
     Edited(target, insert ? kToTheEnd : target + n - 1, rule);
     return true;
 }
@@ -167,7 +166,7 @@ void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule
 void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, newSize + 1, s_.doc.Size() - newSize);
-    s_.doc.SetSize(static_cast<int32_t>(newSize)); // the buffer keeps its capacity
+    s_.doc.SetSize(newSize); // the buffer keeps its capacity
     Edited(newSize + 1, kToTheEnd, rule);
     if (newSize == 0) MakeEmpty();
 }
@@ -208,6 +207,7 @@ int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
     StepScope step(s_);
     const size_t changesBefore = s_.journal.OpenChangeCount();
     s_.journal.RecordOverwrite(s_.doc, pos, n);
+    s_.doc.WritableAt(pos, n);
     const int64_t changed = rewrite(s_.doc.Buffer());
     if (changed > 0)
         Edited(pos, kToTheEnd, rule);
@@ -231,13 +231,13 @@ void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t
     // steps before them would no longer fit the bytes.
     if (!s_.journal.IsOpen()) return s_.journal.Clear();
     if (!s_.journal.Recording()) return;
-    std::vector<int32_t> at;
+    std::vector<int64_t> at;
     at.reserve(hits.size());
     std::vector<uint8_t> old(hits.size() * static_cast<size_t>(findLength));
     const uint8_t* buffer = s_.doc.Buffer();
     uint8_t* to = old.data();
     for (const int64_t hit : hits) {
-        at.push_back(static_cast<int32_t>(hit - shift));
+        at.push_back(hit - shift);
         std::memcpy(to, buffer + hit, static_cast<size_t>(findLength));
         to += findLength;
     }
@@ -267,24 +267,31 @@ void DocumentEditor::MakeEmpty() {
     s_.Changed(kChangedView | kChangedStatus);
 }
 
-void DocumentEditor::Load(TQZDynArray&& buffer, int32_t size) {
+void DocumentEditor::Load(TQZDynArray&& buffer, int64_t size) {
     s_.doc.Adopt(std::move(buffer), size);
+    ForgetHistory();
+}
+
+void DocumentEditor::LoadMapping(platform::FileMapping&& mapping) {
+    s_.doc.AdoptMapping(std::move(mapping));
     ForgetHistory();
 }
 
 void DocumentEditor::StartFresh(const std::string& bytes) {
     ForgetHistory();
+    s_.doc.DropMapping();
     const auto n = static_cast<int64_t>(bytes.size());
     if (n == 0) {
         MakeEmpty();
     } else {
-        s_.doc.SetSize(static_cast<int32_t>(n));
+        s_.doc.SetSize(n);
         s_.doc.WriteBytes(1, reinterpret_cast<const uint8_t*>(bytes.data()), n);
     }
     s_.doc.Reallocate(Document::CapacityFor(std::max<int64_t>(n, 1)));
 }
 
 void DocumentEditor::Discard() {
+    s_.doc.DropMapping();
     s_.doc.SetSize(0);
     ForgetHistory();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/document/DynArray.h"
+#include "platform/FileMapping.h"
 #include "core/undo/EditJournal.h"
 
 namespace qhe {
@@ -95,7 +96,8 @@ class DocumentEditor {
 
     // The Document's lifecycle, which is not an edit: a loaded file's buffer taken over, a
     // fresh Document holding a few bytes (at most its capacity), the Document emptied on close.
-    void Load(TQZDynArray&& buffer, int32_t size);
+    void Load(TQZDynArray&& buffer, int64_t size);
+    void LoadMapping(platform::FileMapping&& mapping);
     void StartFresh(const std::string& bytes);
     void Discard();
 

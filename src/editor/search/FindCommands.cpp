@@ -17,10 +17,6 @@ std::span<const uint8_t> BytesOf(const std::string& bytes) {
     return {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
 }
 
-int32_t ToEngine(int64_t position) {
-    return static_cast<int32_t>(std::clamp<int64_t>(position, INT32_MIN + 1, INT32_MAX));
-}
-
 } // namespace
 
 void FindCommands::FindNext(int64_t& position, bool& found, bool& cancelled, bool replaceMode, bool afterHit,
@@ -39,13 +35,13 @@ void FindCommands::FindNext(int64_t& position, bool& found, bool& cancelled, boo
     }
     const int64_t size = s_.doc.Size();
     cancelled = false;
-    const SearchProgress callback = [&](int32_t e, bool& cancel) {
+    const SearchProgress callback = [&](int64_t e, bool& cancel) {
         progress.SetProgress(e, size, kProgressStep);
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
-    const int32_t hit = s_.search.engine.SearchForward(
-        BytesOf(s_.search.findString), s_.doc.Buffer(), ToEngine(std::max<int64_t>(p, 1)), ToEngine(size),
+    const int64_t hit = s_.search.engine.SearchForward(
+        BytesOf(s_.search.findString), s_.doc.Buffer(), std::max<int64_t>(p, 1), size,
         o.caseSensitive, o.jokerFind, o.jokerByte, callback, cancelled);
     position = hit;
     found = hit >= 1;
@@ -58,13 +54,13 @@ void FindCommands::FindPrevious(int64_t& position, bool& found, bool& cancelled,
     const int64_t size = s_.doc.Size();
     p = std::min(p, size); // a cursor behind the last byte searches from the last byte
     cancelled = false;
-    const SearchProgress callback = [&](int32_t e, bool& cancel) {
+    const SearchProgress callback = [&](int64_t e, bool& cancel) {
         progress.SetProgress(size - e, size, kProgressStep);
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
-    const int32_t hit =
-        s_.search.engine.SearchBackward(BytesOf(s_.search.findString), s_.doc.Buffer(), 1, ToEngine(p),
+    const int64_t hit =
+        s_.search.engine.SearchBackward(BytesOf(s_.search.findString), s_.doc.Buffer(), 1, p,
                                         o.caseSensitive, o.jokerFind, o.jokerByte, callback, cancelled);
     position = hit;
     found = hit >= 1;
@@ -75,23 +71,23 @@ bool FindCommands::CountMatches(bool down, int64_t start, int64_t& count, Progre
     // The engine counts in one pass: the gauge and the Cancel button follow its progress calls,
     // so hits side by side cost no bookkeeping each.
     const int64_t size = s_.doc.Size();
-    const SearchProgress callback = [&](int32_t e, bool& cancel) {
+    const SearchProgress callback = [&](int64_t e, bool& cancel) {
         progress.SetProgress(down ? e : size - e, size, kProgressStep);
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
     const auto pattern = BytesOf(s_.search.findString);
     bool cancelled = false;
-    int32_t lastHit = 0;
+    int64_t lastHit = 0;
     if (down) {
-        count = s_.search.engine.CountForward(pattern, s_.doc.Buffer(), ToEngine(std::max<int64_t>(start, 1)),
-                                              ToEngine(size), o.caseSensitive, o.jokerFind, o.jokerByte,
+        count = s_.search.engine.CountForward(pattern, s_.doc.Buffer(), std::max<int64_t>(start, 1),
+                                              size, o.caseSensitive, o.jokerFind, o.jokerByte,
                                               callback, cancelled, lastHit);
     } else {
         int64_t p = start;
         if (s_.lastFoundAddress > 0 && p == s_.lastFoundAddress) --p;
         p = std::min(p, size);
-        count = s_.search.engine.CountBackward(pattern, s_.doc.Buffer(), 1, ToEngine(p), o.caseSensitive,
+        count = s_.search.engine.CountBackward(pattern, s_.doc.Buffer(), 1, p, o.caseSensitive,
                                                o.jokerFind, o.jokerByte, callback, cancelled, lastHit);
     }
     if (lastHit > 0) s_.lastFoundAddress = lastHit;

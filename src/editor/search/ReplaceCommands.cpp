@@ -306,7 +306,7 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
                              static_cast<int64_t>(hits.size()), first, count);
             s_.editor.RecordReplaceHits(hits, 0, n);
             for (const int64_t hit : hits)
-                MoveBytes(buffer + hit, bytes, n);
+                MoveBytes(s_.doc.WritableAt(hit + 1, n), bytes, n);
         }
         if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
@@ -351,7 +351,7 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
     std::memmove(buffer + c.w, buffer + c.u, static_cast<size_t>(size - c.u));
     const int64_t removed = (n - r) * count;
     s_.doc.EnsureRoom(-removed); // handing memory back may fail; the bytes are in place already
-    s_.doc.SetSize(static_cast<int32_t>(size - removed));
+    s_.doc.SetSize(size - removed);
 }
 
 // Counts the hits from start as replace all will find them, chunk by chunk like the loops
@@ -453,7 +453,7 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
     const int64_t unfilled = c.u - c.w;
     if (unfilled > 0) {
         doc.EnsureRoom(-unfilled);
-        doc.SetSize(static_cast<int32_t>(size - unfilled));
+        doc.SetSize(size - unfilled);
     }
 }
 

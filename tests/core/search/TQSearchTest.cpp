@@ -25,17 +25,17 @@ struct Case {
     const char* name;
     std::string text;
     std::string pattern;
-    int32_t low, high;
+    int64_t low, high;
     bool caseSensitive, jokerOn;
     Dir dir;
-    int32_t expected;
+    int64_t expected;
 };
 
-int32_t RunCase(TQSearch& engine, const Case& c, int* progressCalls = nullptr) {
+int64_t RunCase(TQSearch& engine, const Case& c, int* progressCalls = nullptr) {
     const auto text = Bytes(c.text);
     const auto pattern = Bytes(c.pattern);
     bool cancel = false;
-    SearchProgress progress = [&](int32_t, bool&) {
+    SearchProgress progress = [&](int64_t, bool&) {
         if (progressCalls) ++*progressCalls;
     };
     return c.dir == Dir::Forward ? engine.SearchForward(pattern, text.data(), c.low, c.high, c.caseSensitive,
@@ -142,15 +142,15 @@ TEST(TQSearchTest, ProgressReportsWindowEndsAndCancelStops) {
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             TQSearch engine;
             engine.SetMethod(method);
-            std::vector<int32_t> seen;
+            std::vector<int64_t> seen;
             bool cancelAtFirst = false;
-            SearchProgress progress = [&](int32_t e, bool& cancel) {
+            SearchProgress progress = [&](int64_t e, bool& cancel) {
                 seen.push_back(e);
                 cancel = cancelAtFirst;
             };
             auto run = [&] {
                 bool cancel = false;
-                const int32_t high = static_cast<int32_t>(size);
+                const int64_t high = static_cast<int64_t>(size);
                 if (dir == Dir::Forward)
                     return engine.SearchForward(pattern, text.data(), 1, high, true, false, '.', progress,
                                                 cancel);
@@ -158,12 +158,12 @@ TEST(TQSearchTest, ProgressReportsWindowEndsAndCancelStops) {
                 std::vector<uint8_t> mirrored(text.rbegin(), text.rend());
                 std::copy(pattern.begin(), pattern.end(), mirrored.begin() + 4);
                 text.swap(mirrored);
-                const int32_t r =
+                const int64_t r =
                     engine.SearchBackward(pattern, text.data(), 1, high, true, false, '.', progress, cancel);
                 text.swap(mirrored);
                 return r;
             };
-            const int32_t expected = dir == Dir::Forward ? static_cast<int32_t>(size - 9) : 5;
+            const int64_t expected = dir == Dir::Forward ? static_cast<int64_t>(size - 9) : 5;
             EXPECT_EQ(run(), expected);
             ASSERT_EQ(seen.size(), 3u);
             for (size_t k = 1; k < seen.size(); ++k)
@@ -177,12 +177,12 @@ TEST(TQSearchTest, ProgressReportsWindowEndsAndCancelStops) {
 }
 
 // The reference: every window start tested with the four comparisons written out directly.
-int32_t BruteForce(const std::vector<uint8_t>& text, const std::vector<uint8_t>& pattern, int32_t low,
-                   int32_t high, bool caseSensitive, bool jokerOn, uint8_t joker, Dir dir) {
+int64_t BruteForce(const std::vector<uint8_t>& text, const std::vector<uint8_t>& pattern, int64_t low,
+                   int64_t high, bool caseSensitive, bool jokerOn, uint8_t joker, Dir dir) {
     if (pattern.empty()) return -2;
-    const int32_t n = static_cast<int32_t>(pattern.size());
-    auto matchesAt = [&](int32_t p) {
-        for (int32_t k = 0; k < n; ++k) {
+    const int64_t n = static_cast<int64_t>(pattern.size());
+    auto matchesAt = [&](int64_t p) {
+        for (int64_t k = 0; k < n; ++k) {
             const uint8_t t = text[p - 1 + k], q = pattern[k];
             if (jokerOn && q == joker) continue;
             if (caseSensitive ? t != q : AnsiUpper(t) != AnsiUpper(q)) return false;
@@ -190,10 +190,10 @@ int32_t BruteForce(const std::vector<uint8_t>& text, const std::vector<uint8_t>&
         return true;
     };
     if (dir == Dir::Forward) {
-        for (int32_t p = low; p + n - 1 <= high; ++p)
+        for (int64_t p = low; p + n - 1 <= high; ++p)
             if (matchesAt(p)) return p;
     } else {
-        for (int32_t p = high - n + 1; p >= low; --p)
+        for (int64_t p = high - n + 1; p >= low; --p)
             if (matchesAt(p)) return p;
     }
     return -1;
@@ -213,26 +213,26 @@ TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
         auto randomByte = [&] {
             return alphabet.empty() ? static_cast<uint8_t>(rng()) : alphabet[rng() % alphabet.size()];
         };
-        const int32_t size = 1 + static_cast<int32_t>(rng() % (round % 10 == 0 ? 2000 : 200));
+        const int64_t size = 1 + static_cast<int64_t>(rng() % (round % 10 == 0 ? 2000 : 200));
         std::vector<uint8_t> text(size);
         for (auto& b : text)
             b = randomByte();
         std::vector<uint8_t> pattern(1 + rng() % 7);
         for (auto& b : pattern)
             b = randomByte();
-        if (rng() % 3 == 0 && size >= static_cast<int32_t>(pattern.size())) { // plant a hit
+        if (rng() % 3 == 0 && size >= static_cast<int64_t>(pattern.size())) { // plant a hit
             const size_t at = rng() % (size - pattern.size() + 1);
             std::copy(pattern.begin(), pattern.end(), text.begin() + at);
         }
-        const int32_t low = 1 + static_cast<int32_t>(rng() % size);
-        const int32_t high = low + static_cast<int32_t>(rng() % (size - low + 1));
+        const int64_t low = 1 + static_cast<int64_t>(rng() % size);
+        const int64_t high = low + static_cast<int64_t>(rng() % (size - low + 1));
         const bool caseSensitive = rng() % 2, jokerOn = rng() % 2;
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
-            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            const int64_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
             hits += expected > 0;
             for (TQSearch& engine : engines) {
                 bool cancel = false;
-                const int32_t got = dir == Dir::Forward
+                const int64_t got = dir == Dir::Forward
                                         ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
                                                                jokerOn, '.', nullptr, cancel)
                                         : engine.SearchBackward(pattern, text.data(), low, high,
@@ -249,7 +249,7 @@ TEST(TQSearchTest, AgreesWithBruteForceOnRandomInput) {
 
 TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
     std::mt19937 rng(99);
-    const int32_t size = static_cast<int32_t>(2 * TQSearch::kProgressStride + 777);
+    const int64_t size = static_cast<int64_t>(2 * TQSearch::kProgressStride + 777);
     std::vector<uint8_t> text(size);
     for (auto& b : text)
         b = rng() % 50 ? 'x' : "aAbB."[rng() % 5]; // hits almost only where planted
@@ -263,17 +263,17 @@ TEST(TQSearchTest, AgreesWithBruteForceAcrossProgressChunks) {
             const int64_t at = border - static_cast<int64_t>(rng() % (2 * pattern.size()));
             std::copy(pattern.begin(), pattern.end(), text.begin() + at);
         }
-        const int32_t low = 1 + static_cast<int32_t>(rng() % 1000);
-        const int32_t high = size - static_cast<int32_t>(rng() % 1000);
+        const int64_t low = 1 + static_cast<int64_t>(rng() % 1000);
+        const int64_t high = size - static_cast<int64_t>(rng() % 1000);
         const bool caseSensitive = round % 2, jokerOn = round % 3 == 0;
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             bool cancel = false;
-            const int32_t got = dir == Dir::Forward
+            const int64_t got = dir == Dir::Forward
                                     ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
                                                            jokerOn, '.', nullptr, cancel)
                                     : engine.SearchBackward(pattern, text.data(), low, high, caseSensitive,
                                                             jokerOn, '.', nullptr, cancel);
-            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            const int64_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
             EXPECT_GT(expected, TQSearch::kProgressStride / 2);
             EXPECT_EQ(got, expected) << round;
         }
@@ -291,9 +291,9 @@ TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
         engines[k].SetMethod(kMethods[k]);
     for (int round = 0; round < 480; ++round) {
         const std::string period = periods[round % periods.size()];
-        const int32_t size = 6000 + static_cast<int32_t>(rng() % 3000);
+        const int64_t size = 6000 + static_cast<int64_t>(rng() % 3000);
         std::vector<uint8_t> text(size);
-        for (int32_t k = 0; k < size; ++k)
+        for (int64_t k = 0; k < size; ++k)
             text[k] = static_cast<uint8_t>(period[k % period.size()]);
         // Lengths 1, 2, 3 and longer periodic patterns, with one byte off now and then.
         const int lengths[] = {1, 2, 3, 4, 8, 16, 65, 300};
@@ -303,9 +303,9 @@ TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
             pattern[k] = static_cast<uint8_t>(period[(phase + k) % period.size()]);
         if (rng() % 2) pattern[rng() % pattern.size()] = static_cast<uint8_t>("AbB.\0Z"[rng() % 6]);
         if (round % 3 == 2) { // copies of the pattern, each with one byte off: every window nearly matches
-            for (int32_t k = 0; k < size; ++k)
+            for (int64_t k = 0; k < size; ++k)
                 text[k] = pattern[k % pattern.size()];
-            for (int32_t at = 0; at < size; at += static_cast<int32_t>(pattern.size()))
+            for (int64_t at = 0; at < size; at += static_cast<int64_t>(pattern.size()))
                 text[at + rng() % std::min<size_t>(pattern.size(), size - at)] ^= 0x20 << (rng() % 2);
         }
         if (rng() % 2) { // plant a few hits
@@ -314,14 +314,14 @@ TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
                 std::copy(pattern.begin(), pattern.end(), text.begin() + at);
             }
         }
-        const int32_t low = 1 + static_cast<int32_t>(rng() % 100);
-        const int32_t high = size - static_cast<int32_t>(rng() % 100);
+        const int64_t low = 1 + static_cast<int64_t>(rng() % 100);
+        const int64_t high = size - static_cast<int64_t>(rng() % 100);
         const bool caseSensitive = rng() % 2, jokerOn = rng() % 3 == 0;
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
-            const int32_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
+            const int64_t expected = BruteForce(text, pattern, low, high, caseSensitive, jokerOn, '.', dir);
             for (TQSearch& engine : engines) {
                 bool cancel = false;
-                const int32_t got = dir == Dir::Forward
+                const int64_t got = dir == Dir::Forward
                                         ? engine.SearchForward(pattern, text.data(), low, high, caseSensitive,
                                                                jokerOn, '.', nullptr, cancel)
                                         : engine.SearchBackward(pattern, text.data(), low, high,
@@ -340,13 +340,13 @@ TEST(TQSearchTest, AgreesWithBruteForceOnAdversarialData) {
 // before it (backward), whatever the density of hits and across progress chunks.
 TEST(TQSearchTest, CountAgreesWithRepeatedBruteForceSearches) {
     std::mt19937 rng(31337);
-    const int32_t big = static_cast<int32_t>(2 * TQSearch::kProgressStride + 999);
+    const int64_t big = static_cast<int64_t>(2 * TQSearch::kProgressStride + 999);
     TQSearch engines[std::size(kMethods)];
     for (size_t k = 0; k < std::size(kMethods); ++k)
         engines[k].SetMethod(kMethods[k]);
     for (int round = 0; round < 60; ++round) {
         const bool large = round % 10 == 0;
-        const int32_t size = large ? big : 50 + static_cast<int32_t>(rng() % 5000);
+        const int64_t size = large ? big : 50 + static_cast<int64_t>(rng() % 5000);
         const std::string alphabet = round % 3 == 0 ? std::string(1, '\0') : round % 3 == 1 ? "aA" : "aAbB.";
         std::vector<uint8_t> text(size);
         for (auto& b : text)
@@ -354,22 +354,22 @@ TEST(TQSearchTest, CountAgreesWithRepeatedBruteForceSearches) {
         std::vector<uint8_t> pattern(1 + rng() % (round % 2 ? 3 : 17));
         for (auto& b : pattern)
             b = static_cast<uint8_t>(alphabet[rng() % alphabet.size()]);
-        const int32_t low = 1 + static_cast<int32_t>(rng() % 50);
-        const int32_t high = size - static_cast<int32_t>(rng() % 50);
+        const int64_t low = 1 + static_cast<int64_t>(rng() % 50);
+        const int64_t high = size - static_cast<int64_t>(rng() % 50);
         const bool caseSensitive = rng() % 2, jokerOn = rng() % 3 == 0;
-        const int32_t n = static_cast<int32_t>(pattern.size());
+        const int64_t n = static_cast<int64_t>(pattern.size());
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             int64_t expected = 0;
-            int32_t expectedLast = 0;
-            for (int32_t lo = low, hi = high;;) {
-                const int32_t hit = BruteForce(text, pattern, lo, hi, caseSensitive, jokerOn, '.', dir);
+            int64_t expectedLast = 0;
+            for (int64_t lo = low, hi = high;;) {
+                const int64_t hit = BruteForce(text, pattern, lo, hi, caseSensitive, jokerOn, '.', dir);
                 if (hit < 0) break;
                 ++expected, expectedLast = hit;
                 (dir == Dir::Forward ? lo : hi) = dir == Dir::Forward ? hit + n : hit - 1;
             }
             for (TQSearch& engine : engines) {
                 bool cancel = false;
-                int32_t lastHit = -5;
+                int64_t lastHit = -5;
                 const int64_t got = dir == Dir::Forward
                                         ? engine.CountForward(pattern, text.data(), low, high, caseSensitive,
                                                               jokerOn, '.', nullptr, cancel, lastHit)
@@ -398,20 +398,20 @@ TEST(TQSearchTest, CountTakesEachHitOnceWhereTheScanSwitchesBetweenDenseHits) {
             text.insert(text.end(), 1 + rng() % 40, value);
             text.push_back(static_cast<uint8_t>(rng() % 3 == 0 ? rng() : 0));
         }
-        const auto size = static_cast<int32_t>(text.size());
+        const auto size = static_cast<int64_t>(text.size());
         const std::vector<uint8_t> pattern(value == 0xFF ? 16 : 12, value);
-        const int32_t n = static_cast<int32_t>(pattern.size());
+        const int64_t n = static_cast<int64_t>(pattern.size());
         for (Dir dir : {Dir::Forward, Dir::Backward}) {
             // Greedy from the starting side, each hit skipping the windows it covers.
             int64_t expected = 0;
-            for (int32_t s = 0, run = 0; s < size; ++s) {
-                const int32_t k = dir == Dir::Forward ? s : size - 1 - s;
+            for (int64_t s = 0, run = 0; s < size; ++s) {
+                const int64_t k = dir == Dir::Forward ? s : size - 1 - s;
                 run = text[k] == value ? run + 1 : 0;
                 if (run == n) ++expected, run = 0;
             }
             for (TQSearch& engine : engines) {
                 bool cancel = false;
-                int32_t lastHit = 0;
+                int64_t lastHit = 0;
                 const int64_t got = dir == Dir::Forward
                                         ? engine.CountForward(pattern, text.data(), 1, size, true, false, '.',
                                                               nullptr, cancel, lastHit)
@@ -425,14 +425,14 @@ TEST(TQSearchTest, CountTakesEachHitOnceWhereTheScanSwitchesBetweenDenseHits) {
 }
 
 TEST(TQSearchTest, CountReportsProgressPerStrideAndStopsOnCancel) {
-    const int32_t size = static_cast<int32_t>(3 * TQSearch::kProgressStride);
+    const int64_t size = static_cast<int64_t>(3 * TQSearch::kProgressStride);
     const std::vector<uint8_t> text(size, 'x');
     const auto pattern = Bytes("xx");
     TQSearch engine;
     int calls = 0;
-    SearchProgress progress = [&](int32_t, bool& cancel) { cancel = ++calls == 2; };
+    SearchProgress progress = [&](int64_t, bool& cancel) { cancel = ++calls == 2; };
     bool cancel = false;
-    int32_t lastHit = 0;
+    int64_t lastHit = 0;
     const int64_t count =
         engine.CountForward(pattern, text.data(), 1, size, true, false, '.', progress, cancel, lastHit);
     EXPECT_TRUE(cancel);

@@ -50,12 +50,12 @@ void RandomEdit(std::mt19937& rng, Document& doc, EditJournal& journal) {
     default: { // replace all: every non-overlapping hit of a short pattern
         const Bytes find(static_cast<size_t>(pick(1, 2)), static_cast<uint8_t>(pick(0, 3)));
         const Bytes with(static_cast<size_t>(pick(0, 3)), 9);
-        std::vector<int32_t> at;
+        std::vector<int64_t> at;
         Bytes old;
         const Bytes data = Contents(doc);
         for (size_t p = 0; p + find.size() <= data.size();)
             if (std::equal(find.begin(), find.end(), data.begin() + static_cast<std::ptrdiff_t>(p))) {
-                at.push_back(static_cast<int32_t>(p));
+                at.push_back(static_cast<int64_t>(p));
                 old.insert(old.end(), find.begin(), find.end());
                 p += find.size();
             } else {
