@@ -19,6 +19,19 @@ inline constexpr const char* kTextChangedWhileLoading =
 inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
 inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";
 
+// Files opened by mapping (large files, block devices): their size is fixed.
+inline constexpr const char* kTextSizeFixed =
+    "%s 是直接映射打开的大文件或设备, 大小不能改变:\n只能改写, 不能插入或删除字节";
+// Save of a block device writes the changed sectors straight onto it; %s the device, %d bytes.
+inline constexpr const char* kTextWriteDevice =
+    "要把改动的 %d 字节直接写入设备 %s 吗?\n设备上原来的这些数据将被覆盖, 不能撤销。";
+// Save in place of a mapped file failed part-way; %s file, %x the first offset not written.
+inline constexpr const char* kTextPagesNotWritten =
+    "%s\n保存失败: 从偏移 %x (十六进制) 起的改动没有写入文件, 它们仍在编辑器中";
+// Pages of a mapped file could not be read (they show as zeros): saving would write zeros.
+inline constexpr const char* kTextReadFaults =
+    "%s\n有 %d 页数据读取失败 (显示为 0), 为免写入错误数据, 不能保存";
+
 // Undo and redo: the steps' names and the hints of the two commands.
 inline constexpr const char* kTextEditStep = "编辑";
 inline constexpr const char* kTextTypingStep = "输入";

@@ -278,6 +278,7 @@ void TFormMain::BuildStatusBar() {
         panels_[i] = new QLabel(this);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panelWidths_[static_cast<size_t>(i)] = widths[i];
         if (widths[i]) panels_[i]->setFixedWidth(widths[i]);
         statusBar()->addWidget(panels_[i], widths[i] ? 0 : 1);
     }
@@ -442,8 +443,16 @@ void TFormMain::Refresh(unsigned what) {
         QApplication::setApplicationDisplayName(QString());
     }
     if (what & kChangedStatus) {
-        for (int i = 0; i < 3; ++i)
-            panels_[i]->setText(Q(state.status[static_cast<size_t>(i)]));
+        const QFontMetrics metrics(statusBar()->font());
+        const int frame = 2 * QFrame().frameWidth() + 8;
+        for (int i = 0; i < 3; ++i) {
+            const QString text = Q(state.status[static_cast<size_t>(i)]);
+            // Addresses of files above 4 GiB need more digits than the panel was made for.
+            const int width =
+                std::max(panelWidths_[static_cast<size_t>(i)], metrics.horizontalAdvance(text) + 10 + frame);
+            if (panels_[i]->minimumWidth() != width) panels_[i]->setFixedWidth(width);
+            panels_[i]->setText(text);
+        }
         ShowHint(state.status[3]);
     }
     if (what & kChangedRecent) RebuildRecentFiles();
@@ -452,6 +461,10 @@ void TFormMain::Refresh(unsigned what) {
     // Edits change the size, and every edit updates the status: Print1 follows it.
     if (what & (kChangedCaption | kChangedStatus)) commands_.UpdatePrintItem();
     if (what & (kChangedView | kChangedStatus)) {
+        if (view_->AddressWidthChanged() && !sizing_) {
+            const EditorState& state = commands_.State();
+            ApplyGrid(QFont(Q(state.options.font), state.options.fontSize), state.view.Cols, state.view.Rows);
+        }
         view_->Refresh();
         RefreshInspector();
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <QMainWindow>
 
 #include <map>
@@ -93,7 +94,8 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
-    std::string hint_; // the whole hint; panel 3 shows it shortened
+    std::array<int, 4> panelWidths_{}; // the widths the panels were made with
+    std::string hint_;                 // the whole hint; panel 3 shows it shortened
     MainView* view_ = nullptr;
     QTimer* snapTimer_ = nullptr;
     bool sizing_ = false;

@@ -81,11 +81,11 @@ MainView::MainView(MainCommands& commands, QWidget* parent)
     connect(scroll_, &QScrollBar::actionTriggered, this, &MainView::OnScrollAction);
     connect(scroll_, &QScrollBar::sliderPressed, this, [this] { dragging_ = true; });
     connect(scroll_, &QScrollBar::sliderMoved, this,
-            [this](int value) { commands_.ScrollBarAction(ScrollCode::ThumbTrack, value); });
+            [this](int value) { commands_.ScrollBarAction(ScrollCode::ThumbTrack, Unscaled(value)); });
     connect(scroll_, &QScrollBar::sliderReleased, this, [this] {
         dragging_ = false;
-        commands_.ScrollBarAction(ScrollCode::ThumbPosition, scroll_->sliderPosition());
-        commands_.ScrollBarAction(ScrollCode::EndScroll, scroll_->sliderPosition());
+        commands_.ScrollBarAction(ScrollCode::ThumbPosition, Unscaled(scroll_->sliderPosition()));
+        commands_.ScrollBarAction(ScrollCode::EndScroll, Unscaled(scroll_->sliderPosition()));
     });
 }
 
@@ -102,9 +102,15 @@ void MainView::SetPaneFont(const QFont& font) {
     for (TQZStrGrid* grid : {address_, hex_, text_})
         grid->setFont(font);
     const QFontMetrics metrics(font);
+    addressDigits_ = commands_.State().view.AddressDigits;
     cells_ = CellSizesFor(
         [&](const std::string& t) { return metrics.horizontalAdvance(QString::fromStdString(t)); },
-        [&](const std::string& t) { return metrics.boundingRect(QString::fromStdString(t)).height(); });
+        [&](const std::string& t) { return metrics.boundingRect(QString::fromStdString(t)).height(); },
+        addressDigits_);
+}
+
+bool MainView::AddressWidthChanged() const {
+    return commands_.State().view.AddressDigits != addressDigits_;
 }
 
 void MainView::ApplyLayout(const GridLayout& layout) {
@@ -171,11 +177,15 @@ void MainView::Refresh() {
     const TQZScrollBar& bar = v.scrollBar;
     const QSignalBlocker block(scroll_);
     scroll_->setEnabled(bar.Enabled && bar.Max > 0);
+    // Qt's bar counts in int: a range beyond that is shown in steps of scale_ units.
+    constexpr int64_t kQtRange = INT32_MAX;
+    scrollMin_ = bar.Min;
+    scale_ = std::max<int64_t>(1, (bar.Max - bar.Min) / kQtRange + 1);
     const int64_t page = std::max<int64_t>(bar.PageSize, 1);
-    scroll_->setRange(static_cast<int>(bar.Min), static_cast<int>(std::max(bar.Min, bar.Max - page + 1)));
-    scroll_->setPageStep(static_cast<int>(page));
-    scroll_->setSingleStep(static_cast<int>(std::max<int64_t>(bar.SmallChange, 1)));
-    if (!dragging_) scroll_->setValue(static_cast<int>(bar.Position));
+    scroll_->setRange(0, Scaled(std::max(bar.Min, bar.Max - page + 1)));
+    scroll_->setPageStep(static_cast<int>(std::max<int64_t>(page / scale_, 1)));
+    scroll_->setSingleStep(static_cast<int>(std::max<int64_t>(bar.SmallChange / scale_, 1)));
+    if (!dragging_) scroll_->setValue(Scaled(bar.Position));
     ActivatePane();
     refreshing_ = false;
 }
@@ -232,9 +242,9 @@ void MainView::OnScrollAction(int action) {
     default:
         return; // thumb moves are reported by sliderMoved and sliderReleased
     }
-    commands_.ScrollBarAction(code, scroll_->sliderPosition());
+    commands_.ScrollBarAction(code, Unscaled(scroll_->sliderPosition()));
     // Each click or key on the bar is one complete scroll action.
-    commands_.ScrollBarAction(ScrollCode::EndScroll, scroll_->sliderPosition());
+    commands_.ScrollBarAction(ScrollCode::EndScroll, Unscaled(scroll_->sliderPosition()));
     Refresh();
 }
 

@@ -18,6 +18,9 @@ class MainView : public QWidget {
 
     // Applies the panes' font and computes the cell sizes from it.
     void SetPaneFont(const QFont& font);
+    // True when the address column needs another width than its cells were measured for
+    // (a file above 4 GiB needs more than eight digits): the window lays the grid out again.
+    bool AddressWidthChanged() const;
     CellMetrics Cells() const { return cells_; }
     WindowMetrics Metrics() const;
 
@@ -51,6 +54,12 @@ class MainView : public QWidget {
     QScrollBar* scroll_;
     CellMetrics cells_;
     bool dragging_ = false;
+    int addressDigits_ = 8; // that the cells were measured for
+    // The model's bar position for a Qt one and back: Qt's range is an int, the model's is not.
+    int Scaled(int64_t position) const { return static_cast<int>((position - scrollMin_) / scale_); }
+    int64_t Unscaled(int value) const { return scrollMin_ + static_cast<int64_t>(value) * scale_; }
+    int64_t scale_ = 1;
+    int64_t scrollMin_ = 0;
     bool refreshing_ = false;
 };
 

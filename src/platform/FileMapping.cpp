@@ -112,6 +112,15 @@ FileKind KindOf(const std::string& name, int64_t& size) {
     return FileKind::BlockDevice;
 }
 
+int OpenFileOrDevice(const std::string& name, bool denyWrite, int64_t& size, bool& device) {
+    int64_t ignored = 0;
+    device = KindOf(name, ignored) == FileKind::BlockDevice;
+    if (device) return OpenDevice(name, size);
+    const int fd = OpenForReading(name, denyWrite);
+    if (fd >= 0) size = StatOpenFile(fd).size;
+    return fd;
+}
+
 int64_t PageSize() {
     static const int64_t size = ::sysconf(_SC_PAGESIZE);
     return size;
@@ -129,8 +138,7 @@ FileMapping& FileMapping::operator=(FileMapping&& other) noexcept {
     fd_ = other.fd_;
     slot_ = other.slot_;
     device_ = other.device_;
-    time_ = other.time_;
-    identity_ = other.identity_;
+    info_ = other.info_;
     other.data_ = nullptr;
     other.size_ = 0;
     other.fd_ = -1;
@@ -141,12 +149,10 @@ FileMapping& FileMapping::operator=(FileMapping&& other) noexcept {
 int FileMapping::Open(const std::string& name, bool denyWrite) {
     Close();
     int64_t size = 0;
-    int64_t ignored = 0;
-    const bool device = KindOf(name, ignored) == FileKind::BlockDevice;
-    const int fd = device ? OpenDevice(name, size) : OpenForReading(name, denyWrite);
+    bool device = false;
+    const int fd = OpenFileOrDevice(name, denyWrite, size, device);
     if (fd < 0) return -fd;
     const FileInfo info = StatOpenFile(fd);
-    if (!device) size = info.size;
     void* data = nullptr;
     if (size > 0) {
         // Written pages become private copies; NORESERVE so that a mapping larger than memory
@@ -163,8 +169,7 @@ int FileMapping::Open(const std::string& name, bool denyWrite) {
     size_ = size;
     fd_ = fd;
     device_ = device;
-    time_ = info.modified;
-    identity_ = info.identity;
+    info_ = info;
     if (data_) slot_ = TakeSlot(data_, size_);
     return 0;
 }

@@ -11,6 +11,10 @@ enum class FileKind { Missing, Regular, BlockDevice, Other };
 // The kind of the file and its size (from the device for a block device; -1 when unknown).
 FileKind KindOf(const std::string& name, int64_t& size);
 
+// Opens a regular file (as OpenForReading) or a block device for reading; size gets the size of
+// either. Answers the descriptor or -code (kNotRegularFile for anything else).
+int OpenFileOrDevice(const std::string& name, bool denyWrite, int64_t& size, bool& device);
+
 // A regular file or a block device mapped whole and privately: pages come from the file when
 // first read, and a page written becomes a private copy, so the file itself changes only when a
 // save writes those pages back. Opening costs no reading whatever the size. A page that cannot
@@ -35,8 +39,8 @@ class FileMapping {
     uint8_t* Data() const { return data_; }
     int64_t Size() const { return size_; }
     bool IsDevice() const { return device_; }
-    FileTime OpenedAt() const { return time_; }
-    FileIdentity Identity() const { return identity_; }
+    // The file's facts when it was opened (for a device, those of the device node).
+    const FileInfo& Info() const { return info_; }
     // Pages that could not be read since the mapping was made (they read as zeros).
     int64_t ReadFaults() const;
 
@@ -46,8 +50,7 @@ class FileMapping {
     int fd_ = -1;
     int slot_ = -1; // in the table of mappings that the fault handler consults
     bool device_ = false;
-    FileTime time_;
-    FileIdentity identity_;
+    FileInfo info_;
 };
 
 // The size of memory pages, which is also the unit in which changed bytes are written back.

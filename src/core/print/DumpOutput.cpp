@@ -11,6 +11,7 @@
 #include "core/text/Messages.h"
 #include "platform/BackgroundWriter.h"
 #include "platform/FileIO.h"
+#include "platform/FileMapping.h"
 #include "platform/SafeReplace.h"
 
 namespace qhe {
@@ -87,13 +88,11 @@ int WriteDumpFile(const std::string& path, const std::string& fileName, const ui
 }
 
 int DumpFileToDescriptor(const std::string& path, const DumpFormat& format, int out, std::string& error) {
-    const int fd = platform::OpenForReading(path, false);
+    // Any size is streamed, a block device too.
+    int64_t size = 0;
+    bool device = false;
+    const int fd = platform::OpenFileOrDevice(path, false, size, device);
     if (fd < 0) return -fd;
-    // The same limit as for opening the file in the editor: the dump is the whole Document's.
-    if (platform::StatFile(path).size > kMaxDocumentSize) {
-        platform::CloseFile(fd);
-        return kErrFileTooLarge;
-    }
     // A larger pipe buffer lets the reader take bigger pieces (fewer wake-ups); refused is harmless.
     fcntl(out, F_SETPIPE_SZ, 1 << 20);
     int code = WriteText(out, DumpHeadLines(path, format));

@@ -85,6 +85,7 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     o.convTable = profile.ReadString(kOptions, "ConvTable", "");
     o.showDataInsp = profile.ReadBool(kOptions, "ShowDataInsp", false);
     o.undoLimitMB = ReadChoice(profile, kOptions, "UndoLimitMB", 256, 0, 4096);
+    o.mapFromMB = ReadChoice(profile, kOptions, "MapFromMB", kDefaultMapFromMB, 1, kDefaultMapFromMB);
     return o;
 }
 
@@ -124,6 +125,7 @@ void WriteOptions(ProfileSession& profile, const OptionsSettings& o) {
     profile.WriteBool(kOptions, "BlankForCC", o.blankForCC);
     profile.WriteBool(kOptions, "ShowDataInsp", o.showDataInsp);
     profile.WriteInt(kOptions, "UndoLimitMB", o.undoLimitMB);
+    profile.WriteInt(kOptions, "MapFromMB", o.mapFromMB);
 }
 
 DataInspSettings ReadDataInsp(const ProfileSession& profile) {

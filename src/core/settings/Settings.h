@@ -40,6 +40,7 @@ inline constexpr int kDefaultFontSize = 8;
 inline constexpr int kMaxGridCells = 1000;
 inline constexpr int kMaxFontSize = 200;
 inline constexpr uint8_t kDefaultJokerByte = 0x2E;
+inline constexpr int kDefaultMapFromMB = 2048;
 
 // Section "Options": the preferences, with their defaults.
 struct OptionsSettings {
@@ -78,6 +79,9 @@ struct OptionsSettings {
     std::string convTable;
     bool showDataInsp = false;
     int undoLimitMB = 256; // memory the undo journal may hold; 0 turns undo off
+    // Files of this many MiB or more are mapped rather than read whole (from 2 GiB on they
+    // always are): they open at once, whatever their size.
+    int mapFromMB = kDefaultMapFromMB;
 };
 
 // Section "DataInsp": which rows the data inspector shows.

@@ -82,8 +82,8 @@ int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count) {
     return changed;
 }
 
-CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,
-                                          int32_t start, Progress* progress) {
+CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int64_t size,
+                                          int64_t start, Progress* progress) {
     constexpr int64_t kChunk = 1 << 20; // a fraction of a millisecond per chunk
     CharConversionResult result;
     if (start < 1 || start > size) return result;

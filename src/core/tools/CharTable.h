@@ -42,8 +42,8 @@ struct CharConversionResult {
 
 // Translates buffer positions start..size (1-based) through the table, reporting each chunk to
 // progress (SetProgress(position, size, 5)) and stopping after the chunk in which it is cancelled.
-CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int32_t size,
-                                          int32_t start, Progress* progress);
+CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int64_t size,
+                                          int64_t start, Progress* progress);
 
 // Translates count bytes in place and answers how many changed (the conversion's inner loop),
 // with the fastest variant this processor supports.

@@ -21,7 +21,7 @@ uint64_t Assemble(const uint8_t* bytes, int count, int byteOrder) {
 
 } // namespace
 
-DecodedNumbers DecodeNumbers(const uint8_t* buffer, int32_t size, int32_t address, int byteOrder,
+DecodedNumbers DecodeNumbers(const uint8_t* buffer, int64_t size, int64_t address, int byteOrder,
                              char decimalSeparator) {
     DecodedNumbers out;
     if (size <= 0 || address < 1 || address > size) return out;

@@ -16,7 +16,7 @@ struct DecodedNumbers {
 
 // Decodes the bytes at 1-based address of a buffer holding size bytes, multi-byte values in
 // byteOrder (0 little-endian, 1 big-endian). Nothing is decoded when address is outside 1..size.
-DecodedNumbers DecodeNumbers(const uint8_t* buffer, int32_t size, int32_t address, int byteOrder,
+DecodedNumbers DecodeNumbers(const uint8_t* buffer, int64_t size, int64_t address, int byteOrder,
                              char decimalSeparator = '.');
 
 } // namespace qhe

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/edit/SizeChange.h"
 #include "core/document/FileTransfer.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -46,6 +47,7 @@ void BlockCommands::Blockunmark1Click() {
 }
 
 bool BlockCommands::DeleteBlock() {
+    if (SizeChangeRefused(s_)) return false;
     const BlockState& block = s_.block;
     if (block.Complete() && block.begin == 1 && block.end == s_.doc.Size()) {
         DeleteEverything();
@@ -101,7 +103,7 @@ bool BlockCommands::CopyBlockTo(int64_t a, bool insert) {
     view_.BeginBusy(Msg(kMsgCopying));
     const bool copied = s_.editor.CopyWithin(a, s_.block.begin, n, insert, ReplaceUndoRule::Always);
     view_.EndBusy();
-    if (!copied) s_.ui.ShowError(Msg(kMsgNoMemory));
+    if (!copied) ShowInsertRefused(s_);
     return copied;
 }
 
@@ -120,7 +122,7 @@ void BlockCommands::FinishMove(int64_t a, int64_t oldBegin, int64_t oldEnd) {
 }
 
 void BlockCommands::Deletefromcursor1Click() {
-    if (!HasBytes()) return;
+    if (!HasBytes() || SizeChangeRefused(s_)) return;
     const int64_t cur = s_.view.CursorPosition();
     if (cur == 1) {
         DeleteEverything();
@@ -136,7 +138,7 @@ void BlockCommands::Deletefromcursor1Click() {
 }
 
 void BlockCommands::Deletetocursor1Click() {
-    if (!HasBytes()) return;
+    if (!HasBytes() || SizeChangeRefused(s_)) return;
     const int64_t cur = s_.view.CursorPosition();
     if (cur == s_.doc.Size()) {
         DeleteEverything();
@@ -173,6 +175,7 @@ void BlockCommands::Insertfile1Click() {
 }
 
 bool BlockCommands::InsertFile(const std::string& name) {
+    if (SizeChangeRefused(s_)) return false;
     const platform::FileInfo info = platform::StatFile(name);
     const int64_t n = info.exists ? info.size : -1;
     if (info.exists && !info.isRegular) {

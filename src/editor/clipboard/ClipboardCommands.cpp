@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "editor/edit/SizeChange.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
@@ -25,6 +26,7 @@ void ClipboardCommands::Cut1Click(bool cut) {
         s_.ui.ShowError(Msg(kMsgNoBlock));
         return;
     }
+    if (cut && SizeChangeRefused(s_)) return;
     view_.BeginBusy(Msg(kMsgCopyingToClipboard));
     const int64_t a = s_.view.CursorPosition();
     bool placed = false;
@@ -73,7 +75,7 @@ void ClipboardCommands::Paste1Click() {
     view_.EndBusy();
     view_.EndBusy();
     if (!inserted) {
-        s_.ui.ShowError(Msg(kMsgNoRoom));
+        if (!SizeChangeRefused(s_)) s_.ui.ShowError(Msg(kMsgNoRoom));
         return;
     }
     s_.editor.DropBlockFrom(a);

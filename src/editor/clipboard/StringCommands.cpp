@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/edit/SizeChange.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
@@ -10,7 +11,7 @@ bool StringCommands::InsertRepeated(int64_t pos, int64_t count, const std::strin
     const auto length = static_cast<int64_t>(bytes.size());
     if (length == 0 || count <= 0) return true;
     if (!s_.editor.InsertRepeated(pos, bytes, count, ReplaceUndoRule::Reached)) {
-        s_.ui.ShowError(Msg(kMsgNoMemory));
+        ShowInsertRefused(s_);
         return false;
     }
     const int64_t total = length * count;

@@ -152,6 +152,7 @@ bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool 
 }
 
 void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule rule) {
+    if (s_.doc.SizeFixed()) return; // the commands have said why
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, pos, n);
     // DeleteRange is false only when the buffer could not shrink; the bytes are gone anyway.
@@ -164,6 +165,7 @@ void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule
 }
 
 void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
+    if (s_.doc.SizeFixed()) return;
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, newSize + 1, s_.doc.Size() - newSize);
     s_.doc.SetSize(newSize); // the buffer keeps its capacity
@@ -172,6 +174,7 @@ void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
 }
 
 void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
+    if (s_.doc.SizeFixed()) return;
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, 1, s_.doc.Size());
     MakeEmpty();
@@ -180,6 +183,7 @@ void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
 
 bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule) {
     const auto newLength = static_cast<int64_t>(bytes.size());
+    if (newLength != oldLength && s_.doc.SizeFixed()) return false;
     StepScope step(s_);
     if (newLength > oldLength) {
         if (!s_.doc.EnsureRoom(newLength - oldLength)) return false;

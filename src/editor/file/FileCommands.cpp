@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "core/document/PageWriteBack.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
@@ -10,6 +11,7 @@
 #include "editor/view/ViewCommands.h"
 #include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
+#include "platform/FileMapping.h"
 
 namespace qhe {
 namespace {
@@ -79,7 +81,16 @@ void FileCommands::ReleaseDocument() {
     if (s_.doc.HasBuffer()) s_.doc.Release();
 }
 
+int64_t FileCommands::MapThreshold() const {
+    return int64_t{std::clamp(s_.options.mapFromMB, 1, kDefaultMapFromMB)} << 20;
+}
+
 int FileCommands::LoadFile(const std::string& name) {
+    int64_t size = 0;
+    const platform::FileKind kind = platform::KindOf(name, size);
+    if (kind == platform::FileKind::BlockDevice ||
+        (kind == platform::FileKind::Regular && size >= MapThreshold()))
+        return MapFile(name);
     LoadedFile loaded;
     const int code = LoadWholeFile(name, !s_.doc.ReadOnly, ProgressFor(kMsgReading, name), loaded);
     if (code != 0) {
@@ -101,6 +112,22 @@ int FileCommands::LoadFile(const std::string& name) {
     return 0;
 }
 
+int FileCommands::MapFile(const std::string& name) {
+    platform::FileMapping mapping;
+    const int code = mapping.Open(name, !s_.doc.ReadOnly);
+    if (code != 0) {
+        ShowFileError(kErrRead, code, name);
+        return code;
+    }
+    const platform::FileInfo info = mapping.Info();
+    s_.editor.LoadMapping(std::move(mapping));
+    s_.doc.FileTime = info.modified;
+    s_.doc.DiskSize = info.size;
+    s_.doc.DiskTime = info.modified;
+    s_.doc.DiskIdentity = info.identity;
+    return 0;
+}
+
 int FileCommands::LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t n) {
     return ReadFileInto(name, gap, n, ProgressFor(kMsgReading, name));
 }
@@ -110,6 +137,7 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
         from = 1;
         count = s_.doc.Size();
     }
+    if (s_.doc.IsMapped() && ReadFaultsRefuseSave(name)) return false;
     const WriteOutcome outcome =
         WriteBytesToFile(name, s_.doc.Buffer() + from - 1, count, ProgressFor(kMsgWriting, name));
     if (outcome.code != 0) {
@@ -117,17 +145,49 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
         return false;
     }
     if (outcome.inPlace) s_.SetHint(Format(kTextSavedInPlace, {FileNameOnly(name)}));
-    if (!partial) {
-        s_.doc.Modified = false;
-        s_.journal.MarkSaved();
-        if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
-            platform::SetModificationTime(name, s_.doc.FileTime);
-        const platform::FileInfo written = platform::StatFile(name);
-        s_.doc.DiskSize = written.exists ? written.size : -1;
-        s_.doc.DiskTime = written.modified;
-        s_.doc.DiskIdentity = written.identity;
-        s_.Changed(kChangedStatus);
+    if (!partial) NoteSaved(name);
+    return true;
+}
+
+void FileCommands::NoteSaved(const std::string& name) {
+    s_.doc.Modified = false;
+    s_.doc.ForgetChanges(); // the file holds every byte now
+    s_.journal.MarkSaved();
+    if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
+        platform::SetModificationTime(name, s_.doc.FileTime);
+    const platform::FileInfo written = platform::StatFile(name);
+    s_.doc.DiskSize = written.exists ? written.size : -1;
+    s_.doc.DiskTime = written.modified;
+    s_.doc.DiskIdentity = written.identity;
+    s_.Changed(kChangedStatus);
+}
+
+bool FileCommands::ReadFaultsRefuseSave(const std::string& name) {
+    const int64_t faults = s_.doc.ReadFaults();
+    if (faults == 0) return false;
+    s_.ui.ShowError(Format(kTextReadFaults, {FileNameOnly(name), faults}));
+    return true;
+}
+
+bool FileCommands::SaveChangedPages() {
+    Document& doc = s_.doc;
+    const std::string& name = doc.FileName;
+    if (ReadFaultsRefuseSave(name)) return false;
+    if (doc.IsDevice() && !doc.Changed().Empty() &&
+        !s_.ui.AskYesNo(Format(kTextWriteDevice, {doc.Changed().Bytes(), name})))
+        return false;
+    PageWriteOutcome outcome;
+    {
+        const std::unique_ptr<Progress> progress = ProgressFor(kMsgWriting, name)();
+        outcome = WriteChangedPages(name, doc.Buffer(), doc.Size(), doc.Changed(), *progress);
     }
+    if (outcome.code == kErrWriteCancelled) return false;
+    if (outcome.code != 0) {
+        s_.ui.ShowError(Format(kTextPagesNotWritten, {FileNameOnly(name), outcome.firstUnwritten}) + "\n" +
+                        ErrorText(outcome.code));
+        return false;
+    }
+    NoteSaved(name);
     return true;
 }
 
@@ -146,7 +206,10 @@ bool FileCommands::ConfirmOverwriteIfChanged() {
 }
 
 bool FileCommands::SaveUnderItsName() {
-    return ConfirmOverwriteIfChanged() && WriteFile(s_.doc.FileName, false, 1, 0);
+    if (!ConfirmOverwriteIfChanged()) return false;
+    // A mapped file keeps its size: only the pages changed are written back.
+    if (s_.doc.IsMapped()) return SaveChangedPages();
+    return WriteFile(s_.doc.FileName, false, 1, 0);
 }
 
 bool FileCommands::AskSaveChanges(bool& saved) {
@@ -253,6 +316,11 @@ bool FileCommands::OpenDocument(const std::string& name, OpenSender sender, bool
     ShowNetworkHint(name);
     if (sender == OpenSender::Recent || sender == OpenSender::Drop || sender == OpenSender::CommandLine)
         readOnly = false;
+    // A whole disk or partition is only written when the user asked for it in the open dialog.
+    int64_t ignored = 0;
+    if (sender != OpenSender::OpenDialog && sender != OpenSender::Reload &&
+        platform::KindOf(name, ignored) == platform::FileKind::BlockDevice)
+        readOnly = true;
     // The sharing mode follows the wanted state; the open Document keeps its own on failure.
     const bool previousReadOnly = s_.doc.ReadOnly;
     s_.doc.ReadOnly = readOnly;

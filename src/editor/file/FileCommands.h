@@ -46,6 +46,8 @@ class FileCommands {
 
     // Reads the whole file as the new Document (mode 0); answers 0 or the code it reported.
     int LoadFile(const std::string& name);
+    // Files from this size on (and block devices) are mapped instead of read whole.
+    int64_t MapThreshold() const;
     // Reads the whole file into the n-byte gap the editing service opened (mode 1, no sharing
     // restriction) under the progress box; answers 0 or the code, which the caller reports
     // with ShowFileError once the gap is closed again.
@@ -69,6 +71,14 @@ class FileCommands {
     // Save of the Document to its own file: asks first when another program changed the file
     // since it was loaded or saved here (default No). Answers whether it was written.
     bool SaveUnderItsName();
+    // Maps a large file or a device as the new Document; answers 0 or the code it reported.
+    int MapFile(const std::string& name);
+    // Save of a mapped Document: the changed pages in place, a device only after asking.
+    bool SaveChangedPages();
+    // After a complete save under name: not Modified, the save point, the file's facts.
+    void NoteSaved(const std::string& name);
+    // A mapped file with pages that could not be read is not saved (they read as zeros).
+    bool ReadFaultsRefuseSave(const std::string& name);
     bool ConfirmOverwriteIfChanged();
     void ShowNetworkHint(const std::string& path);
     ProgressSource ProgressFor(int captionId, const std::string& name);

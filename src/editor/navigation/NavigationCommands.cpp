@@ -47,7 +47,7 @@ FileDialogRequest BookmarkDialog(const std::string& title) {
 
 } // namespace
 
-std::optional<int64_t> NavigationCommands::ReadAddressText(const std::string& text) {
+std::optional<int64_t> NavigationCommands::ReadAddressText(const std::string& text, bool wide) {
     const std::string trimmed = Trim(text);
     if (trimmed.empty()) return std::nullopt;
     const bool hex = trimmed[0] == '$';
@@ -57,6 +57,10 @@ std::optional<int64_t> NavigationCommands::ReadAddressText(const std::string& te
     errno = 0;
     const long long value = std::strtoll(digits.c_str(), &end, hex ? 16 : 10);
     if (*end != '\0' || errno != 0) return std::nullopt;
+    if (wide) {
+        if (hex && (digits[0] == '-' || digits[0] == '+')) return std::nullopt;
+        return value;
+    }
     if (hex) {
         // Up to eight hex digits are a 32-bit pattern, so $FFFFFFFF is -1.
         if (digits.size() > 8 || (digits[0] == '-' || digits[0] == '+')) return std::nullopt;
@@ -68,7 +72,7 @@ std::optional<int64_t> NavigationCommands::ReadAddressText(const std::string& te
 
 std::optional<int64_t> NavigationCommands::GotoTarget(const std::string& text, int mode, int64_t cursor,
                                                       int64_t size, int baseAddress) {
-    const auto value = ReadAddressText(text);
+    const auto value = ReadAddressText(text, size > kMaxDocumentSize);
     if (!value) return std::nullopt;
     const int64_t target = mode == 1   ? cursor + *value
                            : mode == 2 ? cursor - *value
@@ -103,7 +107,7 @@ void NavigationCommands::Jumpwidth1Click() {
     if (!s_.doc.IsOpen) return;
     int64_t width = 0;
     const bool accepted = s_.ui.RunJumpDialog([&](const std::string& text) {
-        const auto value = ReadAddressText(text);
+        const auto value = ReadAddressText(text, s_.doc.Size() > kMaxDocumentSize);
         if (!value || *value < 1 || *value >= s_.doc.Size()) {
             s_.ui.ShowError(Msg(kMsgJumpInvalid));
             return false;
@@ -153,9 +157,12 @@ void NavigationCommands::Displaydifference1Click() {
     const int64_t address = remembered - 1 + s_.view.BaseAddress;
     const int64_t difference = s_.view.CursorPosition() - remembered;
     const std::string decimal = FormatMsg(kMsgDifferenceDec, {address, difference});
-    const std::string hex =
-        FormatMsg(kMsgDifferenceHex,
-                  {static_cast<uint32_t>(address), static_cast<uint32_t>(static_cast<int32_t>(difference))});
+    const std::string hex = FormatMsg(
+        kMsgDifferenceHex,
+        s_.doc.Size() > kMaxDocumentSize
+            ? std::initializer_list<FormatArg>{address, difference}
+            : std::initializer_list<FormatArg>{static_cast<uint32_t>(address),
+                                               static_cast<uint32_t>(static_cast<int32_t>(difference))});
     s_.ui.ShowMemo(Msg(kMsgInformation), decimal + "\r\n" + hex, 14);
 }
 

@@ -34,8 +34,9 @@ class NavigationCommands {
     // Captions and visibility of the bookmark items, addresses in the base of the active pane.
     void RebuildBookmarkMenu();
 
-    // A number as the dialogs read it: signed 32-bit decimal, or hexadecimal after "$".
-    static std::optional<int64_t> ReadAddressText(const std::string& text);
+    // A number as the dialogs read it: signed 32-bit decimal, or hexadecimal after "$". wide
+    // (a Document above 2 GiB) reads 64-bit numbers, with up to sixteen hex digits.
+    static std::optional<int64_t> ReadAddressText(const std::string& text, bool wide = false);
     // The position a Goto value leads to (mode 0 absolute, 1 down, 2 up), if inside 1..size.
     static std::optional<int64_t> GotoTarget(const std::string& text, int mode, int64_t cursor, int64_t size,
                                              int baseAddress);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "editor/edit/SizeChange.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
@@ -299,7 +300,7 @@ void ScriptInterpreter::Insert(const std::string& bytes) {
     const auto length = static_cast<int64_t>(bytes.size());
     if (!s_.editor.InsertRepeated(at, bytes, 1, ReplaceUndoRule::Reached)) {
         // The line header follows message 2004.
-        s_.ui.ShowError(Msg(kMsgNoMemory));
+        ShowInsertRefused(s_);
         throw ScriptError("", ScriptErrorForm::HeaderAlone);
     }
     ViewCommands(s_).ShowAddress(std::min(at + length, Size()), true, true);
@@ -423,10 +424,9 @@ void ScriptInterpreter::ShowMessage(const std::string& message) {
     ReplaceAllOf(text, "\\n", "\n");
     const int64_t a = address_;
     const bool inside = a >= 1 && a <= Size();
-    const DecodedNumbers values = inside
-                                      ? DecodeNumbers(s_.doc.Buffer(), s_.doc.Size(), static_cast<int32_t>(a),
-                                                      s_.options.byteOrder, s_.decimalSeparator)
-                                      : DecodedNumbers{};
+    const DecodedNumbers values =
+        inside ? DecodeNumbers(s_.doc.Buffer(), s_.doc.Size(), a, s_.options.byteOrder, s_.decimalSeparator)
+               : DecodedNumbers{};
     ReplaceAllOf(text, "$BYTE", inside ? std::to_string(s_.doc.GetByte(a)) : std::string());
     ReplaceAllOf(text, "$WORD", values.word);
     ReplaceAllOf(text, "$INT", values.integer);

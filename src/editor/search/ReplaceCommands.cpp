@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "editor/edit/SizeChange.h"
 #include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -136,7 +137,7 @@ uint64_t ReplaceCommands::FreeMemory() const {
 
 bool ReplaceCommands::ReplaceAt(int64_t position, int64_t oldLength, const std::string& bytes) {
     if (s_.editor.Replace(position, oldLength, bytes, ReplaceUndoRule::Keep)) return true;
-    s_.ui.ShowError(Msg(kMsgNoMemory));
+    ShowInsertRefused(s_);
     return false;
 }
 
@@ -274,6 +275,7 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     const size_t n = s_.search.findString.size();
     const size_t r = s_.search.replaceString.size();
     if (n == 0 || start < 1) return;
+    if (r != n && SizeChangeRefused(s_)) return;
     s_.editor.BeginReplaceHits(s_.search.replaceString);
     if (r == n)
         ReplaceEqual(start, first, count, cancelled, progress);

@@ -43,6 +43,7 @@ OptionsValues CurrentOptions(const EditorState& state) {
     v.mru = state.recent.FileCount();
     v.newEOF = o.newEOF;
     v.undoLimitMB = o.undoLimitMB;
+    v.mapFromMB = o.mapFromMB;
     v.font = o.font;
     v.fontSize = o.fontSize;
     v.rows = state.view.Rows;
@@ -91,6 +92,7 @@ OptionsChange ApplyOptions(EditorState& state, const OptionsValues& chosen) {
     o.newEOF = chosen.newEOF;
     o.undoLimitMB = std::clamp(chosen.undoLimitMB, 0, 4096);
     state.journal.SetLimit(int64_t{o.undoLimitMB} << 20);
+    o.mapFromMB = std::clamp(chosen.mapFromMB, 1, kDefaultMapFromMB);
     state.editor.UpdateUndoItems();
     view.TextGridLeft = o.textGridLeft = chosen.textGridLeft;
     view.ShowGrids = o.showGrids = chosen.showGrids;

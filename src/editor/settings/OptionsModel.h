@@ -15,6 +15,7 @@ struct OptionsValues {
     int mru = 5;
     bool newEOF = false;
     int undoLimitMB = 256; // 0 turns undo off
+    int mapFromMB = 2048;
     std::string font = "Courier New";
     int fontSize = 8;
     int rows = 19;

@@ -117,8 +117,7 @@ int64_t ConversionCommands::Convert(int64_t start, bool& completed) {
     s_.editor.Rewrite(
         start, std::max<int64_t>(doc.Size() - start + 1, 0),
         [&](uint8_t* buffer) {
-            result = ConvertWithCharTable(s_.charTable, buffer, doc.Size(), static_cast<int32_t>(start),
-                                          progress.get());
+            result = ConvertWithCharTable(s_.charTable, buffer, doc.Size(), start, progress.get());
             return result.changed;
         },
         ReplaceUndoRule::Keep);

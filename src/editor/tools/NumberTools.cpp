@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/edit/SizeChange.h"
 #include "core/text/Format.h"
 #include "core/text/HexBytes.h"
 #include "core/text/MessageIds.h"
@@ -79,8 +80,8 @@ void BitDialogModel::Set() {
 std::string NumberToolCommands::DecodeText(const EditorState& state, char decimalSeparator) {
     const Document& doc = state.doc;
     const int64_t pos = state.view.CursorPosition();
-    const DecodedNumbers n = DecodeNumbers(doc.Buffer(), doc.Size(), static_cast<int32_t>(pos),
-                                           state.options.byteOrder, decimalSeparator);
+    const DecodedNumbers n =
+        DecodeNumbers(doc.Buffer(), doc.Size(), pos, state.options.byteOrder, decimalSeparator);
     const int64_t left = doc.Size() - pos + 1;
     std::string text = FormatMsg(2039, {HexOf(doc, pos, 1), n.shortInt});
     if (left >= 2) {
@@ -118,7 +119,7 @@ void NumberToolCommands::WriteEncoded(const std::vector<uint8_t>& bytes, bool ov
     if (doc.Size() == 0) {
         // An empty Document becomes exactly the encoded bytes, whatever the output choice.
         if (!s_.editor.Insert(1, bytes.data(), length, ReplaceUndoRule::Keep)) {
-            s_.ui.ShowError(Msg(kMsgNoMemory));
+            ShowInsertRefused(s_);
             return;
         }
         view.ShowAddress(1, true, false);
@@ -131,7 +132,7 @@ void NumberToolCommands::WriteEncoded(const std::vector<uint8_t>& bytes, bool ov
             }
         } else {
             if (!s_.editor.Insert(pos, bytes.data(), length, ReplaceUndoRule::Keep)) {
-                s_.ui.ShowError(Msg(kMsgNoMemory));
+                ShowInsertRefused(s_);
                 return;
             }
             s_.editor.DropBlockFrom(pos);

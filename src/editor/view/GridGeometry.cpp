@@ -13,7 +13,7 @@ constexpr int kDefaultFontSize = 8;
 } // namespace
 
 CellMetrics CellSizesFor(const std::function<int(const std::string&)>& textWidth,
-                         const std::function<int(const std::string&)>& textHeight) {
+                         const std::function<int(const std::string&)>& textHeight, int addressDigits) {
     static const std::string digits = "0123456789ABCDEF";
     std::string widest = "X";
     std::string tallest = "X";
@@ -34,7 +34,7 @@ CellMetrics CellSizesFor(const std::function<int(const std::string&)>& textWidth
     cells.textColWidth = textWidth(widest) + 4;
     cells.hexColWidth = textWidth(widest + widest) + 4;
     std::string eight;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < addressDigits; ++i)
         eight += widest;
     cells.addressColWidth = textWidth(eight) + 4;
     cells.rowHeight = textHeight(tallest) + 4;

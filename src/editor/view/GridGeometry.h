@@ -30,9 +30,10 @@ struct CellMetrics {
 
 // Cell sizes for a font: over "0"-"9" and "A"-"F" the widest character w (starting from "X"
 // when none is wider than 0) and the tallest h; columns are w, ww and wwwwwwww wide plus 4,
-// rows h high plus 4. The callbacks measure a text in the grids' font.
+// rows h high plus 4 (the address column holds addressDigits w, 8 up to 4 GiB). The callbacks
+// measure a text in the grids' font.
 CellMetrics CellSizesFor(const std::function<int(const std::string&)>& textWidth,
-                         const std::function<int(const std::string&)>& textHeight);
+                         const std::function<int(const std::string&)>& textHeight, int addressDigits = 8);
 
 // Width of n columns of colWidth, or height of n rows, with the grid lines.
 int ColsWidth(int n, int colWidth, int gridLineWidth);

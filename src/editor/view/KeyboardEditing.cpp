@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/edit/SizeChange.h"
 #include "core/text/Ansi.h"
 #include "core/text/HexDigit.h"
 #include "core/text/MessageIds.h"
@@ -268,6 +269,7 @@ void KeyboardEditing::TypeByte(uint8_t b) {
 }
 
 bool KeyboardEditing::InsertByteAtCursor(uint8_t b) {
+    if (SizeChangeRefused(s_)) return false;
     if (!s_.doc.EnsureRoom(1)) {
         s_.ui.ShowError(Msg(kMsgNoMemory));
         return false;
@@ -284,7 +286,7 @@ bool KeyboardEditing::InsertByteAtCursor(uint8_t b) {
 
 void KeyboardEditing::DeleteByteAtCursor() {
     const int64_t size = s_.doc.Size();
-    if (!s_.doc.IsOpen || size == 0) return;
+    if (!s_.doc.IsOpen || size == 0 || SizeChangeRefused(s_)) return;
     if (size == 1) {
         s_.editor.DeleteAll(ReplaceUndoRule::Keep);
         return;

@@ -33,6 +33,14 @@ const std::array<std::string, 256>& PaneCharacters() {
     return table;
 }
 
+// The hex digits of the highest address, at least 8: the address column's width.
+int AddressDigitsFor(int64_t highest) {
+    int digits = 8;
+    while (digits < 16 && (static_cast<uint64_t>(highest) >> (4 * digits)) != 0)
+        ++digits;
+    return digits;
+}
+
 // "%8x": upper-case hex digits, right-aligned with blanks to 8 characters.
 void FormatRowAddress(int64_t address, std::string& out) {
     static const char digits[] = "0123456789ABCDEF";
@@ -108,6 +116,7 @@ void ViewCommands::RefreshFromCursor() {
 void ViewCommands::FillCells(int col, int row) {
     if (!s_.doc.IsOpen) return;
     ViewState& v = s_.view;
+    v.AddressDigits = AddressDigitsFor(v.BaseAddress + std::max<int64_t>(s_.doc.Size(), 1) - 1);
     const auto& hexTable = HexTable();
     const uint8_t* bytes = s_.doc.Buffer();
     int64_t pos = v.TopAddress + static_cast<int64_t>(row) * v.Cols + col;

@@ -31,6 +31,7 @@ struct ViewState {
     bool TextMode = true;  // the text pane is active
     bool Overwrite = true; // typing replaces the byte under the cursor
     int BaseAddress = 0;   // displayed address of position 1 (0 or 1)
+    int AddressDigits = 8; // hex digits the address column is sized for: 8, more for larger files
     bool BlankForCC = false;
     bool TextGridLeft = false;
     bool HideAddressRange = false;

@@ -76,12 +76,14 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
     mru_ = spin("SpinEditMRU", 1, 9);
     newEof_ = check("CheckBoxNewEOF", "用 EOF 字符来创建新的文件(&E)");
     undoLimit_ = spin("SpinEditUndoLimit", 0, 4096);
+    mapFrom_ = spin("SpinEditMapFrom", 1, kDefaultMapFromMB);
     auto* generalLayout = new QFormLayout(general);
     generalLayout->addRow(baseGroup);
     generalLayout->addRow(oldFileTime_);
     generalLayout->addRow("重新打开历史记录(&O):     ", mru_);
     generalLayout->addRow(newEof_);
     generalLayout->addRow("撤销内存上限 (MB, 0 = 关闭):", undoLimit_);
+    generalLayout->addRow("从此大小起不整个读入, 直接映射 (MB):", mapFrom_);
     pages_->addTab(general, "常规");
 
     // "外观"
@@ -191,6 +193,7 @@ void TFormOpt::Load(const OptionsValues& v) {
     mru_->setValue(v.mru);
     newEof_->setChecked(v.newEOF);
     undoLimit_->setValue(v.undoLimitMB);
+    mapFrom_->setValue(v.mapFromMB);
     font_->setCurrentFont(QFont(QString::fromStdString(v.font)));
     fontSize_->setValue(v.fontSize);
     rows_->setValue(v.rows);
@@ -213,6 +216,7 @@ OptionsValues TFormOpt::Values() const {
     v.mru = mru_->value();
     v.newEOF = newEof_->isChecked();
     v.undoLimitMB = undoLimit_->value();
+    v.mapFromMB = mapFrom_->value();
     // The font is kept by its name as the settings hold it, unless another one was chosen.
     const QString family = font_->currentFont().family();
     if (QFont(QString::fromStdString(base_.font)).family() != family) v.font = family.toStdString();

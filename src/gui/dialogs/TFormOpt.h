@@ -42,6 +42,7 @@ class TFormOpt : public QDialog {
     QSpinBox* mru_;
     QCheckBox* newEof_;
     QSpinBox* undoLimit_;
+    QSpinBox* mapFrom_;
     QFontComboBox* font_;
     QSpinBox* fontSize_;
     QSpinBox* rows_;

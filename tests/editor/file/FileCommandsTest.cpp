@@ -298,17 +298,5 @@ TEST_F(FileCommandsTest, CancelKeepsAModifiedDocumentOpen) {
     EXPECT_TRUE(doc().Modified);
 }
 
-TEST_F(FileCommandsTest, TooLargeFileIsRefusedWithAClearMessage) {
-    const std::string name = dir.File("huge.bin");
-    const int fd = open(name.c_str(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_EQ(ftruncate(fd, int64_t{3} << 30), 0);
-    close(fd);
-    EXPECT_FALSE(files.OpenDocument(name, OpenSender::CommandLine, false));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].text.find("huge.bin"), std::string::npos);
-    EXPECT_NE(ui.messages[0].text.find("2 GB"), std::string::npos);
-    EXPECT_FALSE(doc().IsOpen);
-}
-
 } // namespace
 } // namespace qhe
