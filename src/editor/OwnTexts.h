@@ -22,6 +22,10 @@ inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管
 // Files opened by mapping (large files, block devices): their size is fixed.
 inline constexpr const char* kTextSizeFixed =
     "%s 是直接映射打开的大文件或设备, 大小不能改变:\n只能改写, 不能插入或删除字节";
+// Copy of a block of a mapped file larger than the clipboard takes (%.0n bytes, %d MiB limit).
+inline constexpr const char* kTextBlockTooLargeForClipboard =
+    "块有 %.0n 字节, 太大了, 不能放到剪贴板 (最多 %d MB)。\n请用“文件”菜单的“写入块”把它存为文件";
+inline constexpr int64_t kMaxClipboardBlockMB = 256;
 // Save of a block device writes the changed sectors straight onto it; %s the device, %d bytes.
 inline constexpr const char* kTextWriteDevice =
     "要把改动的 %d 字节直接写入设备 %s 吗?\n设备上原来的这些数据将被覆盖, 不能撤销。";

@@ -7,6 +7,7 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 #include "editor/clipboard/ClipboardFormat.h"
 
 namespace qhe {
@@ -27,6 +28,12 @@ void ClipboardCommands::Cut1Click(bool cut) {
         return;
     }
     if (cut && SizeChangeRefused(s_)) return;
+    // A block of a mapped file may be far larger than memory: the clipboard takes a bounded
+    // amount, and the user learns how to save the block instead.
+    if (s_.doc.IsMapped() && s_.block.Length() > (kMaxClipboardBlockMB << 20)) {
+        s_.ui.ShowError(Format(kTextBlockTooLargeForClipboard, {s_.block.Length(), kMaxClipboardBlockMB}));
+        return;
+    }
     view_.BeginBusy(Msg(kMsgCopyingToClipboard));
     const int64_t a = s_.view.CursorPosition();
     bool placed = false;

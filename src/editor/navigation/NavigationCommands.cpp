@@ -26,14 +26,15 @@ std::string Trim(const std::string& text) {
 }
 
 // The position of a bookmark line (the number before the first blank), 0 for a bad line: one
-// without a number or with a position no Document can have (outside 1 .. 2^31 - 1).
-int64_t BookmarkPosition(const std::string& line) {
+// without a number or with a position no Document can have (outside 1 .. 2^31 - 1, or up to
+// the size of a larger, mapped Document).
+int64_t BookmarkPosition(const std::string& line, int64_t documentSize) {
     const std::string number = line.substr(0, line.find(' '));
     char* end = nullptr;
     errno = 0;
     const long long value = std::strtoll(number.c_str(), &end, 10);
     if (number.empty() || *end != '\0' || errno != 0) return 0;
-    return value >= 1 && value <= INT32_MAX ? value : 0;
+    return value >= 1 && value <= std::max<int64_t>(INT32_MAX, documentSize) ? value : 0;
 }
 
 FileDialogRequest BookmarkDialog(const std::string& title) {
@@ -179,7 +180,7 @@ void NavigationCommands::Add1Click() {
 
 void NavigationCommands::BookmarkClick(int i) {
     if (i < 1 || static_cast<size_t>(i) > s_.bookmarks.size()) return;
-    const int64_t pos = BookmarkPosition(s_.bookmarks[static_cast<size_t>(i - 1)]);
+    const int64_t pos = BookmarkPosition(s_.bookmarks[static_cast<size_t>(i - 1)], s_.doc.Size());
     if (pos <= 0 || pos > s_.doc.Size()) {
         if (s_.ui.AskYesNo(Msg(kMsgBookmarkInvalid))) {
             s_.bookmarks.erase(s_.bookmarks.begin() + (i - 1));
@@ -267,7 +268,7 @@ void NavigationCommands::RebuildBookmarkMenu() {
         const std::string& line = s_.bookmarks[i];
         const auto blank = line.find(' ');
         const std::string name = blank == std::string::npos ? std::string() : line.substr(blank + 1);
-        const int64_t position = BookmarkPosition(line);
+        const int64_t position = BookmarkPosition(line, s_.doc.Size());
         const int64_t address = position - 1 + s_.view.BaseAddress;
         const int64_t number = static_cast<int64_t>(i + 1);
         // A bad line has no address to show: its caption is the line as the file holds it.

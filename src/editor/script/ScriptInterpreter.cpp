@@ -280,6 +280,7 @@ void ScriptInterpreter::MoveTo(int64_t address) {
 
 void ScriptInterpreter::Delete(int64_t n) {
     if (address_ < 1 || address_ + n - 1 > Size()) Fail(kMsgDeletePastEnd);
+    if (SizeChangeRefused(s_)) throw ScriptError("", ScriptErrorForm::HeaderAlone);
     BlockMarking(s_).SetBlock(address_, address_ + n - 1);
     BlockCommands(s_).DeleteBlock();
     address_ = s_.view.CursorPosition();

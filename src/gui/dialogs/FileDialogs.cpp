@@ -5,6 +5,10 @@
 #include <QFileDialog>
 #include <QGridLayout>
 
+#include <memory>
+
+#include "platform/FileMapping.h"
+
 namespace qhe {
 namespace {
 
@@ -51,6 +55,19 @@ std::optional<OpenChoice> TFormOSE::Open(const FileDialogRequest& request, QWidg
         readOnly->setChecked(readOnlyChecked_);
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
             grid->addWidget(readOnly, grid->rowCount(), 0, 1, grid->columnCount());
+        // Disks and partitions are listed too, and chosen read-only unless the user unchecks
+        // the box for them; a plain file gets the user's own choice back.
+        dialog.setFilter(dialog.filter() | QDir::System);
+        auto userChoice = std::make_shared<bool>(readOnlyChecked_);
+        QObject::connect(readOnly, &QCheckBox::clicked, readOnly,
+                         [userChoice](bool on) { *userChoice = on; });
+        QObject::connect(&dialog, &QFileDialog::currentChanged, readOnly,
+                         [readOnly, userChoice](const QString& path) {
+                             int64_t size = 0;
+                             const bool device =
+                                 platform::KindOf(ToLocalPath(path), size) == platform::FileKind::BlockDevice;
+                             readOnly->setChecked(device || *userChoice);
+                         });
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     OpenChoice choice;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -117,6 +119,45 @@ TEST_F(MappedFileTest, SizeChangesAreRefusedWithAClearMessageAndChangeNothing) {
     EXPECT_EQ(state.doc.GetByte(1), 0x41);
     EXPECT_FALSE(state.doc.Modified);
     EXPECT_FALSE(state.journal.CanUndo());
+}
+
+// A loop device over an image file: opened read-only unless the open dialog says otherwise,
+// never resized, and saved sector by sector after a question naming it.
+TEST_F(MappedFileTest, BlockDeviceOpensReadOnlyAndIsWrittenInPlaceAfterAsking) {
+    const std::string image = SparseFile(8 << 20, {{5, 0x55}});
+    FILE* pipe = popen(("losetup -f --show " + image + " 2>&1").c_str(), "r");
+    char line[256] = {};
+    const bool read = pipe && fgets(line, sizeof line, pipe);
+    const int status = pipe ? pclose(pipe) : -1;
+    std::string device = read ? std::string(line, strcspn(line, "\n")) : std::string();
+    if (status != 0 || device.rfind("/dev/", 0) != 0)
+        GTEST_SKIP() << "no loop device here (losetup: " << device << ")";
+    struct Detach {
+        std::string device;
+        ~Detach() { (void)!system(("losetup -d " + device).c_str()); }
+    } detach{device};
+
+    ASSERT_TRUE(files.OpenDocument(device, OpenSender::CommandLine, false));
+    EXPECT_TRUE(state.doc.IsDevice());
+    EXPECT_TRUE(state.doc.ReadOnly);
+    EXPECT_FALSE(state.actions.Enabled("Save1"));
+    EXPECT_EQ(state.doc.Size(), 8 << 20);
+    EXPECT_EQ(state.doc.GetByte(6), 0x55);
+
+    ui.openFiles.push_back(OpenChoice{device, false});
+    files.Open1Click();
+    ASSERT_FALSE(state.doc.ReadOnly);
+    Overwrite(7, 0x66);
+    ui.answers.push_back(mrNo);
+    files.Save1Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(device), std::string::npos);
+    EXPECT_EQ(FileByte(device, 6), 0x00); // No: nothing written
+    ui.answers.push_back(mrYes);
+    files.Save1Click();
+    EXPECT_FALSE(state.doc.Modified);
+    EXPECT_EQ(FileByte(device, 6), 0x66);
+    EXPECT_EQ(FileByte(device, 5), 0x55);
 }
 
 } // namespace
