@@ -69,8 +69,11 @@ int64_t TranslateBytesPortable(const CharTable& table, uint8_t* bytes, size_t co
     int64_t changed = 0;
     for (size_t k = 0; k < count; ++k) {
         const uint8_t b = bytes[k], c = table[b];
-        bytes[k] = c;
-        changed += c != b;
+        // Only changed bytes are stored: a mapped file's untouched pages stay shared.
+        if (c != b) {
+            bytes[k] = c;
+            ++changed;
+        }
     }
     return changed;
 }
@@ -83,14 +86,19 @@ int64_t TranslateBytes(const CharTable& table, uint8_t* bytes, size_t count) {
 }
 
 CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int64_t size,
-                                          int64_t start, Progress* progress) {
+                                          int64_t start, Progress* progress,
+                                          const std::function<void(int64_t pos, int64_t n)>& changed) {
     constexpr int64_t kChunk = 1 << 20; // a fraction of a millisecond per chunk
     CharConversionResult result;
     if (start < 1 || start > size) return result;
     const bool identity = IsIdentity(table);
     for (int64_t pos = start; pos <= size;) {
         const int64_t count = std::min<int64_t>(kChunk, size - pos + 1);
-        if (!identity) result.changed += TranslateBytes(table, buffer + pos - 1, static_cast<size_t>(count));
+        if (!identity) {
+            const int64_t n = TranslateBytes(table, buffer + pos - 1, static_cast<size_t>(count));
+            if (n > 0 && changed) changed(pos, count);
+            result.changed += n;
+        }
         pos += count;
         if (progress) {
             progress->SetProgress(pos - 1, size, 5);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,7 +44,8 @@ struct CharConversionResult {
 // Translates buffer positions start..size (1-based) through the table, reporting each chunk to
 // progress (SetProgress(position, size, 5)) and stopping after the chunk in which it is cancelled.
 CharConversionResult ConvertWithCharTable(const CharTable& table, uint8_t* buffer, int64_t size,
-                                          int64_t start, Progress* progress);
+                                          int64_t start, Progress* progress,
+                                          const std::function<void(int64_t pos, int64_t n)>& changed = {});
 
 // Translates count bytes in place and answers how many changed (the conversion's inner loop),
 // with the fastest variant this processor supports.

@@ -207,11 +207,11 @@ bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& 
 
 int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
                                 const std::function<int64_t(uint8_t* buffer)>& rewrite,
-                                ReplaceUndoRule rule) {
+                                ReplaceUndoRule rule, bool marksItself) {
     StepScope step(s_);
     const size_t changesBefore = s_.journal.OpenChangeCount();
     s_.journal.RecordOverwrite(s_.doc, pos, n);
-    s_.doc.WritableAt(pos, n);
+    if (!marksItself) s_.doc.WritableAt(pos, n);
     const int64_t changed = rewrite(s_.doc.Buffer());
     if (changed > 0)
         Edited(pos, kToTheEnd, rule);

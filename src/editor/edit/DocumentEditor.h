@@ -60,9 +60,11 @@ class DocumentEditor {
     bool Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule);
     // Changes bytes pos..pos+n-1 in place: rewrite gets the Document's buffer (position 1 at
     // index 0), may touch only that range, and answers how many bytes it changed. Modified
-    // when that is above 0. Answers rewrite's count.
+    // when that is above 0. Answers rewrite's count. The whole range counts as changed for a
+    // mapped Document's save, unless marksItself: then rewrite notes what it changed through
+    // Document::WritableAt (a conversion that changes few pages of a huge file).
     int64_t Rewrite(int64_t pos, int64_t n, const std::function<int64_t(uint8_t* buffer)>& rewrite,
-                    ReplaceUndoRule rule);
+                    ReplaceUndoRule rule, bool marksItself = false);
 
     // A rewrite of many places that may change the size (replace all): the caller works on
     // the buffer itself between the two calls, each hit at its final position being the one

@@ -110,17 +110,19 @@ bool CharTableDialogModel::AcceptsKey(const std::string& text, bool allSelected,
 }
 
 int64_t ConversionCommands::Convert(int64_t start, bool& completed) {
-    const Document& doc = s_.doc;
+    Document& doc = s_.doc;
     const std::unique_ptr<Progress> progress =
         s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgReplacingCaption));
     CharConversionResult result;
     s_.editor.Rewrite(
         start, std::max<int64_t>(doc.Size() - start + 1, 0),
         [&](uint8_t* buffer) {
-            result = ConvertWithCharTable(s_.charTable, buffer, doc.Size(), start, progress.get());
+            // Only the chunks that changed count for a save in place.
+            result = ConvertWithCharTable(s_.charTable, buffer, doc.Size(), start, progress.get(),
+                                          [&doc](int64_t pos, int64_t n) { doc.WritableAt(pos, n); });
             return result.changed;
         },
-        ReplaceUndoRule::Keep);
+        ReplaceUndoRule::Keep, true);
     completed = result.completed;
     ViewCommands(s_).RefreshFromCursor();
     s_.Changed(kChangedView | kChangedStatus);
