@@ -102,8 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                         : engine.SearchBackward(pattern, buffer.data(), low, high,
                                                                 caseSensitive, jokerOn, joker, {}, cancel);
             if (got != expected)
-                std::fprintf(stderr, "forward=%d low=%d high=%d n=%zu size=%zu: got %d, brute force %d\n",
-                             forward, low, high, pattern.size(), buffer.size(), got, expected);
+                std::fprintf(stderr, "forward=%d low=%lld high=%lld n=%zu size=%zu: got %lld, brute force %lld\n",
+                             forward, static_cast<long long>(low), static_cast<long long>(high), pattern.size(),
+                             buffer.size(), static_cast<long long>(got), static_cast<long long>(expected));
             FUZZ_CHECK(got == expected);
         }
         // Counting: the same as searching again after each hit, forward or backward.
