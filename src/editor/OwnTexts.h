@@ -19,9 +19,9 @@ inline constexpr const char* kTextChangedWhileLoading =
 inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
 inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";
 
-// Files opened by mapping (large files, block devices): their size is fixed.
+// A block device (a disk, a partition) keeps its size.
 inline constexpr const char* kTextSizeFixed =
-    "%s 是直接映射打开的大文件或设备, 大小不能改变:\n只能改写, 不能插入或删除字节";
+    "%s 是设备 (磁盘或分区), 大小不能改变:\n只能改写, 不能插入或删除字节";
 // Copy of a block of a mapped file larger than the clipboard takes (%.0n bytes, %d MiB limit).
 inline constexpr const char* kTextBlockTooLargeForClipboard =
     "块有 %.0n 字节, 太大了, 不能放到剪贴板 (最多 %d MB)。\n请用“文件”菜单的“写入块”把它存为文件";

@@ -394,7 +394,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     DumpRangeInput input = DumpRangeInputOf(values.range, facts, doc.Size());
     input.linesPerPage = DumpRowsPerPage(printer, layout, format);
     std::unique_ptr<TFormPreview> preview;
-    const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, doc.Buffer(),
+    const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, ByteView(doc),
                                                      ComputeDumpRange(input, format), format, this, preview);
     if (outcome == DumpPrintOutcome::Cancelled) return false;
     if (outcome != DumpPrintOutcome::Printed) {

@@ -35,14 +35,14 @@ void Document::Release() {
     buffer_.Release();
     mapping_.Close();
     changed_.Clear();
-    Repoint();
+    LeavePieces();
     size_ = 0;
 }
 
 void Document::AdoptMapping(platform::FileMapping&& mapping) {
     mapping_ = std::move(mapping);
     changed_.Clear();
-    Repoint();
+    LeavePieces();
     size_ = mapping_.Size();
     // The own buffer is kept for a later small file, but holds nothing now.
     PoisonBytes(buffer_.Data(), buffer_.ByteSize());
@@ -52,7 +52,7 @@ void Document::DropMapping() {
     if (!IsMapped()) return;
     mapping_.Close();
     changed_.Clear();
-    Repoint();
+    LeavePieces();
     size_ = 0;
     PoisonUnused();
 }
@@ -71,8 +71,39 @@ void Document::PoisonUnused() {
     PoisonBytes(Buffer() + used, Capacity() - used);
 }
 
+void Document::LeavePieces() {
+    pieces_.Clear();
+    piecewise_ = false;
+    Repoint();
+}
+
+bool Document::MakePiecewise() {
+    if (!IsMapped() || IsDevice()) return false;
+    if (!piecewise_) {
+        pieces_.Reset(mapping_.Data(), size_);
+        piecewise_ = true;
+        Repoint();
+    }
+    return true;
+}
+
+void Document::CopyOut(int64_t pos, int64_t n, uint8_t* out) const {
+    if (n <= 0) return;
+    if (piecewise_)
+        pieces_.Read(pos - 1, n, out);
+    else
+        std::memcpy(out, data_ + pos - 1, static_cast<size_t>(n));
+}
+
 void Document::SetSize(int64_t n) {
-    if (IsMapped()) return; // a mapping keeps the size of its file
+    if (IsMapped()) {
+        // A mapped file only gets shorter this way (truncate, delete all): its tail goes.
+        if (n >= 0 && n < size_ && MakePiecewise()) {
+            pieces_.Erase(n, size_ - n);
+            size_ = n;
+        }
+        return;
+    }
     // Only the bytes between the old and the new size change their state.
     const int64_t capacity = Capacity();
     const int64_t from = std::min<int64_t>(size_, capacity), to = std::min<int64_t>(n, capacity);
@@ -84,6 +115,7 @@ void Document::SetSize(int64_t n) {
 bool Document::EnsureRoom(int64_t delta) {
     if (delta == 0) return true;
     if (SizeFixed()) return false;
+    if (IsMapped()) return MakePiecewise(); // pieces take their memory as they grow
     if (delta > 0) {
         // The limit comes first: the last capacity step holds one byte more than Size may.
         if (delta > kMaxDocumentSize - size_) return false;
@@ -105,20 +137,29 @@ bool Document::Reallocate(int64_t capacity) {
 bool Document::ReadBytes(int64_t pos, int64_t n, std::vector<uint8_t>& out) const {
     out.clear();
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
-    out.assign(Buffer() + pos - 1, Buffer() + pos - 1 + n);
+    out.resize(static_cast<size_t>(n));
+    CopyOut(pos, n, out.data());
     return true;
 }
 
 bool Document::WriteBytes(int64_t pos, const uint8_t* bytes, int64_t len) {
     if (pos < 1 || len < 0 || pos + len - 1 > size_) return false;
-    if (len > 0) std::memmove(WritableAt(pos, len), bytes, static_cast<size_t>(len));
+    if (len == 0) return true;
+    uint8_t* at = WritableAt(pos, len);
+    if (!at) return false;
+    std::memmove(at, bytes, static_cast<size_t>(len));
     return true;
 }
 
 bool Document::InsertGap(int64_t pos, int64_t n) {
     if (n < 0 || pos < 1 || pos > static_cast<int64_t>(size_) + 1) return false;
     if (n == 0) return true;
-    if (SizeFixed() || n > kMaxDocumentSize - size_ || !EnsureRoom(n)) return false;
+    if (IsMapped()) {
+        if (!MakePiecewise() || !pieces_.InsertGap(pos - 1, n)) return false;
+        size_ += n;
+        return true;
+    }
+    if (n > kMaxDocumentSize - size_ || !EnsureRoom(n)) return false;
     uint8_t* at = Buffer() + pos - 1;
     const int64_t tail = size_ - pos + 1;
     SetSize(size_ + n); // the gap becomes part of the data first
@@ -129,7 +170,7 @@ bool Document::InsertGap(int64_t pos, int64_t n) {
 bool Document::DeleteRange(int64_t pos, int64_t n) {
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
     if (n == 0) return true;
-    if (SizeFixed()) return false;
+    if (IsMapped()) return RemoveBytes(pos, n);
     BusyScope busy(busy_, Msg(kMsgDeleting));
     if (n == size_) {
         SetSize(0);
@@ -145,7 +186,12 @@ bool Document::DeleteRange(int64_t pos, int64_t n) {
 
 bool Document::RemoveBytes(int64_t pos, int64_t n) {
     if (pos < 1 || n < 0 || pos + n - 1 > size_) return false;
-    if (n > 0 && SizeFixed()) return false;
+    if (n > 0 && IsMapped()) {
+        if (!MakePiecewise()) return false;
+        pieces_.Erase(pos - 1, n);
+        size_ -= n;
+        return true;
+    }
     uint8_t* at = Buffer() + pos - 1;
     if (n > 0) std::memmove(at, at + n, static_cast<size_t>(size_ - pos - n + 1));
     SetSize(size_ - n);
@@ -156,7 +202,7 @@ void Document::Adopt(TQZDynArray&& buffer, int64_t size) {
     mapping_.Close();
     changed_.Clear();
     buffer_ = std::move(buffer);
-    Repoint();
+    LeavePieces();
     size_ = size;
     PoisonUnused();
 }

@@ -5,6 +5,7 @@
 
 #include "core/document/ChangedRanges.h"
 #include "core/document/DynArray.h"
+#include "core/document/PieceTable.h"
 #include "core/util/Busy.h"
 #include "platform/FileIO.h"
 #include "platform/FileMapping.h"
@@ -19,8 +20,11 @@ inline constexpr int64_t kMaxDocumentSize = INT32_MAX;
 
 // The one open file. Up to kMaxDocumentSize it is held whole in one contiguous buffer; a
 // larger file or a block device is mapped instead (IsMapped): its bytes are read from the file
-// as they are looked at, its size is fixed, and the pages written are noted (Changed) so that a
-// save writes only those. Either way Buffer() is one contiguous run of Size bytes.
+// as they are looked at, and the pages written are noted (Changed) so that a save writes only
+// those. While the bytes are one contiguous run (Contiguous), Buffer() gives it. The first
+// insert or delete in a mapped file turns it into pieces (a PieceTable over the mapping and a
+// store of new bytes): Buffer() is then null, and readers take the bytes by SpanAt, ReadBytes
+// or CopyOut. A block device keeps its size (SizeFixed).
 // Positions are 1-based (1 = first byte, Size = last, Size + 1 only as an insertion point).
 // The operations here change bytes and capacity only; flags such as Modified and the view
 // are the calling command's business.
@@ -40,9 +44,30 @@ class Document {
     int64_t Size() const { return size_; }
     int64_t Capacity() const { return IsMapped() ? size_ : buffer_.ByteSize(); }
 
-    // A mapped Document (see above) and whether its size may change: never for a mapping.
+    // A mapped Document (see above) and whether its size may change: not for a device.
     bool IsMapped() const { return mapping_.Data() != nullptr; }
-    bool SizeFixed() const { return IsMapped(); }
+    bool SizeFixed() const { return IsDevice(); }
+    // False once a mapped file has been turned into pieces: Buffer() is null then.
+    bool Contiguous() const { return !piecewise_; }
+    // The bytes from pos to the end of the contiguous run that holds pos (1 <= pos <= Size).
+    PieceTable::Span SpanAt(int64_t pos) const {
+        if (!piecewise_) return {data_ + pos - 1, size_ - pos + 1};
+        return pieces_.SpanAt(pos - 1);
+    }
+    // The contiguous run that ends at pos (1 <= pos <= Size): its first position in first.
+    PieceTable::Span RunEndingAt(int64_t pos, int64_t& first) const {
+        if (!piecewise_) {
+            first = 1;
+            return {data_, pos};
+        }
+        const PieceTable::Span piece = pieces_.PieceAt(pos - 1, first);
+        ++first;
+        return {piece.data, pos - first + 1};
+    }
+    // Copies the n bytes from pos to out (no bounds check).
+    void CopyOut(int64_t pos, int64_t n, uint8_t* out) const;
+    // Pieces and bytes of new data of a Document in pieces (0 otherwise).
+    int64_t PieceCount() const { return piecewise_ ? pieces_.PieceCount() : 0; }
     bool IsDevice() const { return mapping_.IsDevice(); }
     // Takes over a mapped file as the Document (the buffer is kept for a later small file).
     void AdoptMapping(platform::FileMapping&& mapping);
@@ -51,16 +76,25 @@ class Document {
     // The bytes of a mapped Document written since it was loaded or saved (empty otherwise).
     const ChangedRanges& Changed() const { return changed_; }
     void ForgetChanges() { changed_.Clear(); }
-    // Gives write access to bytes pos..pos+n-1 and, for a mapped Document, notes them as
-    // changed. Every write into Buffer() goes through here or through the writers below.
+    // Gives write access to bytes pos..pos+n-1, contiguous, and for a mapped Document notes them
+    // as changed. Every write into the bytes goes through here or through the writers below.
+    // In pieces the run may be a fresh copy of the bytes, so null when memory is short.
     uint8_t* WritableAt(int64_t pos, int64_t n) {
+        if (piecewise_) return pieces_.Writable(pos - 1, n);
         if (IsMapped()) changed_.Add(pos - 1, n);
         return data_ + pos - 1;
     }
 
-    // No bounds check: callers keep 1 <= pos <= Capacity.
-    uint8_t GetByte(int64_t pos) const { return data_[pos - 1]; }
+    // No bounds check: callers keep 1 <= pos <= Size (<= Capacity for a buffer).
+    uint8_t GetByte(int64_t pos) const { return piecewise_ ? pieces_.ByteAt(pos - 1) : data_[pos - 1]; }
     void SetByte(int64_t pos, uint8_t value) { *WritableAt(pos, 1) = value; }
+
+    // The most bytes the Document may still grow by: up to 2 GiB for a buffer, without a
+    // practical limit for a mapped file (a device cannot grow).
+    int64_t MaxGrowth() const {
+        if (SizeFixed()) return 0;
+        return IsMapped() ? (INT64_MAX / 4) - size_ : kMaxDocumentSize - size_;
+    }
 
     // Makes Capacity fit a size change of delta bytes before it happens: grows to the 128 KiB
     // step above the new size when the room left is too small; shrinks (to at least 512 KiB)
@@ -115,12 +149,17 @@ class Document {
     // Poisons the bytes from Size to Capacity after the buffer changed (sanitizer builds).
     void PoisonUnused();
 
-    // Points into buffer_ or mapping_, whichever holds the Document.
-    void Repoint() { data_ = IsMapped() ? mapping_.Data() : buffer_.Data(); }
+    // Points into buffer_ or mapping_, whichever holds the Document (null in pieces).
+    void Repoint() { data_ = piecewise_ ? nullptr : IsMapped() ? mapping_.Data() : buffer_.Data(); }
+    // Turns a mapped Document into pieces before its first change of size; false for a device.
+    bool MakePiecewise();
+    void LeavePieces();
 
     TQZDynArray buffer_{1};
     platform::FileMapping mapping_;
     ChangedRanges changed_{platform::PageSize()};
+    PieceTable pieces_;
+    bool piecewise_ = false;
     uint8_t* data_ = nullptr;
     int64_t size_ = 0;
     BusyFeedback* busy_ = nullptr;

@@ -176,15 +176,14 @@ int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
     return ReadWholeFile(name, false, dest, expectedSize, progress, nullptr);
 }
 
-WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
-                              const ProgressSource& makeProgress) {
+namespace {
+
+// Writes count bytes, taken run by run from next(done, most) (a pointer to the bytes at offset
+// done, with their length in *most on return, at most the given most), as WriteBytesToFile does.
+template <typename NextRun>
+WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSource& makeProgress,
+                       NextRun next) {
     WriteOutcome outcome;
-    // A count outside the Document's range can only come from a fault; the loop below would
-    // never reach it.
-    if (count < 0 || count > kMaxDocumentSize || (count > 0 && !data)) {
-        outcome.code = kErrWrite;
-        return outcome;
-    }
     platform::SavePlan plan;
     outcome.code = platform::BeginSave(name, plan, count);
     if (outcome.code != 0) return outcome;
@@ -194,9 +193,10 @@ WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int6
     if (plan.inPlace) progress->EnableCancel(false);
     int64_t done = 0;
     do {
-        const int64_t chunk = std::min(count - done, kTransferChunk);
+        int64_t chunk = std::min(count - done, kTransferChunk);
         if (chunk > 0) {
-            outcome.code = platform::WriteFully(plan.fd, data + done, chunk);
+            const uint8_t* bytes = next(done, chunk);
+            outcome.code = platform::WriteFully(plan.fd, bytes, chunk);
             if (outcome.code != 0) break;
             done += chunk;
         }
@@ -209,6 +209,30 @@ WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int6
     }
     outcome.code = platform::CommitSave(plan);
     return outcome;
+}
+
+} // namespace
+
+WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
+                              const ProgressSource& makeProgress) {
+    // A count outside the Document's range can only come from a fault; the loop would never
+    // reach it.
+    if (count < 0 || count > kMaxDocumentSize || (count > 0 && !data)) return {kErrWrite, false};
+    return WriteRuns(name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; });
+}
+
+WriteOutcome WriteDocumentToFile(const std::string& name, const Document& doc, int64_t from, int64_t count,
+                                 const ProgressSource& makeProgress) {
+    if (count < 0 || from < 1 || from + count - 1 > doc.Size()) return {kErrWrite, false};
+    if (doc.Contiguous()) {
+        const uint8_t* data = doc.Buffer() + from - 1;
+        return WriteRuns(name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; });
+    }
+    return WriteRuns(name, count, makeProgress, [&doc, from](int64_t done, int64_t& most) {
+        const PieceTable::Span span = doc.SpanAt(from + done);
+        most = std::min(most, span.size);
+        return span.data;
+    });
 }
 
 } // namespace qhe

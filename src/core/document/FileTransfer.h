@@ -61,5 +61,9 @@ struct WriteOutcome {
 // as it was; only where no temporary file is possible is the target overwritten in place.
 WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
                               const ProgressSource& progress);
+// The same for count bytes of doc from position from, whether it is one run or in pieces.
+class Document;
+WriteOutcome WriteDocumentToFile(const std::string& name, const Document& doc, int64_t from, int64_t count,
+                                 const ProgressSource& progress);
 
 } // namespace qhe

@@ -194,17 +194,26 @@ uint8_t* PieceTable::Writable(int64_t offset, int64_t n) {
 }
 
 PieceTable::Span PieceTable::SpanAt(int64_t offset) const {
+    int64_t start = 0;
+    const Span piece = PieceAt(offset, start);
+    if (!piece.data) return {};
+    return {piece.data + (offset - start), piece.size - (offset - start)};
+}
+
+PieceTable::Span PieceTable::PieceAt(int64_t offset, int64_t& start) const {
     int32_t t = root_;
+    start = 0;
     while (t >= 0) {
         const Node& n = N(t);
         const int64_t leftSum = n.left >= 0 ? N(n.left).sum : 0;
         if (offset < leftSum) {
             t = n.left;
         } else if (offset < leftSum + n.length) {
-            const int64_t into = offset - leftSum;
-            return {n.data + into, n.length - into};
+            start += leftSum;
+            return {n.data, n.length};
         } else {
             offset -= leftSum + n.length;
+            start += leftSum + n.length;
             t = n.right;
         }
     }

@@ -43,6 +43,8 @@ class PieceTable {
 
     // The bytes from offset to the end of the piece that holds offset (offset < Size).
     Span SpanAt(int64_t offset) const;
+    // The whole piece that holds offset, and in start the offset of its first byte.
+    Span PieceAt(int64_t offset, int64_t& start) const;
     uint8_t ByteAt(int64_t offset) const { return *SpanAt(offset).data; }
     // Copies [offset, offset + n) to out.
     void Read(int64_t offset, int64_t n, uint8_t* out) const;

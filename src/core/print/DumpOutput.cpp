@@ -67,16 +67,25 @@ std::string DumpHeadLines(const std::string& fileName, const DumpFormat& format)
     return text;
 }
 
-int WriteDumpFile(const std::string& path, const std::string& fileName, const uint8_t* buffer,
+int WriteDumpFile(const std::string& path, const std::string& fileName, const ByteView& buffer,
                   DumpRange range, const DumpFormat& format, const DumpProgress& progress) {
     platform::SavePlan plan;
     if (int code = platform::BeginSave(path, plan); code != 0) return code;
     int code = WriteText(plan.fd, DumpHeadLines(fileName, format));
     if (code == 0 && range.last >= range.first) {
         platform::BackgroundWriter writer(plan.fd, ChunkCapacity(format));
-        code = SendDumpRows(writer, buffer + range.first - 1,
-                            static_cast<uint64_t>(range.last - range.first + 1),
-                            static_cast<uint64_t>(range.first - 1), format, progress);
+        // Whole rows of at most 4 MiB at a time, each one contiguous run (copied for a Document
+        // in pieces).
+        const int64_t width = std::max(1, format.bytesPerRow);
+        const int64_t piece = std::max<int64_t>(1, (4 << 20) / width) * width;
+        for (int64_t at = range.first; at <= range.last && code == 0; at += piece) {
+            const int64_t n = std::min(piece, range.last - at + 1);
+            const uint64_t before = static_cast<uint64_t>(at - range.first);
+            code = SendDumpRows(
+                writer, buffer.At(at, n), static_cast<uint64_t>(n), static_cast<uint64_t>(at - 1), format,
+                progress ? DumpProgress([&](uint64_t done) { return progress(before + done); })
+                         : DumpProgress());
+        }
         // Whatever was queued is written (or dropped after an error) before the file is settled.
         if (const int written = writer.Finish(); code == 0) code = written;
     }

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+
+#include "core/document/ByteRuns.h"
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,7 +24,7 @@ using DumpProgress = std::function<bool(uint64_t done)>;
 // path through a temporary file that replaces an earlier file only when complete. Answers 0, the
 // error code of the failing step, or kDumpCancelled; on failure or cancel an earlier file is kept.
 inline constexpr int kDumpCancelled = -1;
-int WriteDumpFile(const std::string& path, const std::string& fileName, const uint8_t* buffer,
+int WriteDumpFile(const std::string& path, const std::string& fileName, const ByteView& buffer,
                   DumpRange range, const DumpFormat& format, const DumpProgress& progress = {});
 
 // The whole of the file at path as the text file would hold it, written to the descriptor out.

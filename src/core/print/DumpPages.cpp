@@ -5,7 +5,7 @@
 
 namespace qhe {
 
-DumpPages::DumpPages(ReportSetup setup, TextMeasure measure, const uint8_t* buffer, DumpRange range,
+DumpPages::DumpPages(ReportSetup setup, TextMeasure measure, const ByteView& buffer, DumpRange range,
                      DumpFormat format)
     : setup_(std::move(setup)), measure_(std::move(measure)), buffer_(buffer), range_(range),
       format_(format) {

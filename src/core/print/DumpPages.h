@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/document/ByteRuns.h"
+
 #include "core/print/DumpReport.h"
 #include "core/print/ReportPager.h"
 
@@ -11,7 +13,7 @@ namespace qhe {
 // Document needs memory for the shown page only.
 class DumpPages {
   public:
-    DumpPages(ReportSetup setup, TextMeasure measure, const uint8_t* buffer, DumpRange range,
+    DumpPages(ReportSetup setup, TextMeasure measure, const ByteView& buffer, DumpRange range,
               DumpFormat format);
 
     // Ok, or why not even the first page can be laid out; fitted() is false when a row is too wide.
@@ -27,7 +29,7 @@ class DumpPages {
 
     ReportSetup setup_;
     TextMeasure measure_;
-    const uint8_t* buffer_;
+    ByteView buffer_;
     DumpRange range_;
     DumpFormat format_;
     ReportPager::BeginResult begin_ = ReportPager::BeginResult::Ok;

@@ -24,7 +24,7 @@ void AttachColumnHeader(ReportPager& pager, const DumpFormat& format) {
     };
 }
 
-DumpPrintResult PrintDumpRows(ReportPager& pager, const uint8_t* buffer, DumpRange range,
+DumpPrintResult PrintDumpRows(ReportPager& pager, const ByteView& buffer, DumpRange range,
                               const DumpFormat& format, const DumpPrintProgress& progress) {
     DumpPrintResult result;
     const int64_t width = std::max(1, format.bytesPerRow);
@@ -33,7 +33,7 @@ DumpPrintResult PrintDumpRows(ReportPager& pager, const uint8_t* buffer, DumpRan
     for (int64_t row = range.first; row <= range.last; row += width) {
         const int count = static_cast<int>(std::min(width, range.last - row + 1));
         text.clear();
-        AppendDumpRow(text, format, static_cast<uint64_t>(row - 1), buffer + row - 1, count, "\n");
+        AppendDumpRow(text, format, static_cast<uint64_t>(row - 1), buffer.At(row, count), count, "\n");
         std::string_view lines(text);
         lines.remove_suffix(1);
         if (format.textBelow) {

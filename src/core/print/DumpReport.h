@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+
+#include "core/document/ByteRuns.h"
 #include <functional>
 #include <string>
 
@@ -29,7 +31,7 @@ struct DumpPrintResult {
 
 // Prints the rows of positions range.first .. range.last of buffer (1-based). With text below a row's
 // two lines stay on one page. Dump rows are data: never read as rules or templates.
-DumpPrintResult PrintDumpRows(ReportPager& pager, const uint8_t* buffer, DumpRange range,
+DumpPrintResult PrintDumpRows(ReportPager& pager, const ByteView& buffer, DumpRange range,
                               const DumpFormat& format, const DumpPrintProgress& progress = {});
 
 } // namespace qhe

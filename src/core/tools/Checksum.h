@@ -1,4 +1,5 @@
 #pragma once
+#include "core/document/ByteRuns.h"
 #include "core/util/Progress.h"
 
 #include <cstddef>
@@ -20,5 +21,7 @@ struct ChecksumResult {
 // CRC-32 and CRC-16/ARC over the same bytes in one pass. Each chunk is reported to progress
 // (SetProgress(done, size, 5)) and the pass stops when it is cancelled.
 ChecksumResult ComputeChecksums(const uint8_t* data, int64_t size, Progress* progress);
+// The same over size bytes taken run by run (a Document in pieces).
+ChecksumResult ComputeChecksums(const RunSource& runs, int64_t size, Progress* progress);
 
 } // namespace qhe

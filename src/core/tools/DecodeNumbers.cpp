@@ -1,5 +1,7 @@
 #include "core/tools/DecodeNumbers.h"
 
+#include "core/document/Document.h"
+
 #include "core/tools/NumberText.h"
 
 namespace qhe {
@@ -40,6 +42,15 @@ DecodedNumbers DecodeNumbers(const uint8_t* buffer, int64_t size, int64_t addres
     }
     if (available >= 8) out.dbl = FormatDoubleBits(Assemble(b, 8, byteOrder), decimalSeparator);
     return out;
+}
+
+DecodedNumbers DecodeNumbersAt(const Document& doc, int64_t address, int byteOrder, char decimalSeparator) {
+    if (address < 1 || address > doc.Size()) return {};
+    // No value takes more than eight bytes.
+    uint8_t bytes[8];
+    const int64_t n = std::min<int64_t>(8, doc.Size() - address + 1);
+    doc.CopyOut(address, n, bytes);
+    return DecodeNumbers(bytes, n, 1, byteOrder, decimalSeparator);
 }
 
 } // namespace qhe

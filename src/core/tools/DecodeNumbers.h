@@ -18,5 +18,9 @@ struct DecodedNumbers {
 // byteOrder (0 little-endian, 1 big-endian). Nothing is decoded when address is outside 1..size.
 DecodedNumbers DecodeNumbers(const uint8_t* buffer, int64_t size, int64_t address, int byteOrder,
                              char decimalSeparator = '.');
+// The same for the bytes of doc at address, whether it is one buffer or in pieces.
+class Document;
+DecodedNumbers DecodeNumbersAt(const Document& doc, int64_t address, int byteOrder,
+                               char decimalSeparator = '.');
 
 } // namespace qhe

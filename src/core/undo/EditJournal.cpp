@@ -18,6 +18,14 @@ int64_t Capacity(const std::vector<uint8_t>& v) {
     return static_cast<int64_t>(v.capacity());
 }
 
+// The length bytes at pos, in the Document itself or (in pieces) copied to scratch.
+const uint8_t* BytesAt(const Document& doc, int64_t pos, int64_t length, std::vector<uint8_t>& scratch) {
+    if (doc.Contiguous()) return doc.Buffer() + pos - 1;
+    scratch.resize(static_cast<size_t>(length));
+    doc.CopyOut(pos, length, scratch.data());
+    return scratch.data();
+}
+
 // Applies a change (forward = do it, else take it back). Only growing changes can fail, and
 // then nothing has changed.
 bool Apply(EditChange& c, Document& doc, bool forward) {
@@ -30,7 +38,8 @@ bool Apply(EditChange& c, Document& doc, bool forward) {
             std::vector<uint8_t>().swap(c.bytes);
             return true;
         }
-        c.bytes.assign(doc.Buffer() + c.pos - 1, doc.Buffer() + c.pos - 1 + c.length);
+        c.bytes.resize(static_cast<size_t>(c.length));
+        doc.CopyOut(c.pos, c.length, c.bytes.data());
         doc.DeleteRange(c.pos, c.length);
         return true;
     case Kind::Delete:
@@ -42,8 +51,11 @@ bool Apply(EditChange& c, Document& doc, bool forward) {
         std::memcpy(doc.WritableAt(c.pos, c.length), c.bytes.data(), static_cast<size_t>(c.length));
         return true;
     case Kind::Overwrite:
-        std::swap_ranges(c.bytes.begin(), c.bytes.end(), doc.WritableAt(c.pos, c.length));
-        return true;
+        if (uint8_t* at = doc.WritableAt(c.pos, c.length)) {
+            std::swap_ranges(c.bytes.begin(), c.bytes.end(), at);
+            return true;
+        }
+        return false; // in pieces the run could not be had
     case Kind::Segments:
         if (forward) return RewriteSegments(doc, c.at, 0, c.oldLength, c.newLength, c.replacement.data(), 0);
         return RewriteSegments(doc, c.at, c.newLength - c.oldLength, c.newLength, c.oldLength, c.bytes.data(),
@@ -208,7 +220,8 @@ void EditJournal::RecordInsert(int64_t pos, int64_t length) {
 void EditJournal::RecordDelete(const Document& doc, int64_t pos, int64_t length) {
     if (!Recording() || length <= 0) return;
     if (current_.footprint + length > limit_) return Account(length);
-    const uint8_t* from = doc.Buffer() + pos - 1;
+    std::vector<uint8_t> scratch;
+    const uint8_t* from = BytesAt(doc, pos, length, scratch);
     if (!current_.changes.empty()) {
         EditChange& last = current_.changes.back();
         // Delete pressed again at the same place, or Backspace just before it.
@@ -225,7 +238,8 @@ void EditJournal::RecordOverwrite(const Document& doc, int64_t pos, int64_t leng
     if (!Recording() || length <= 0) return;
     if (JoinTyping(EditChange::Kind::Overwrite, pos, length)) return;
     if (current_.footprint + length > limit_) return Account(length);
-    const uint8_t* from = doc.Buffer() + pos - 1;
+    std::vector<uint8_t> scratch;
+    const uint8_t* from = BytesAt(doc, pos, length, scratch);
     if (!current_.changes.empty()) {
         EditChange& last = current_.changes.back();
         if (last.kind == EditChange::Kind::Overwrite && pos == last.pos + last.length)

@@ -20,6 +20,19 @@ bool RewriteSegments(Document& doc, const std::vector<int64_t>& at, int64_t shif
     const int64_t growth = k * (toLength - fromLength);
     auto offset = [&](int64_t i) { return at[static_cast<size_t>(i)] + i * shift; };
     auto content = [&](int64_t i) { return contents + i * contentStride; };
+    if (doc.IsMapped()) {
+        // A mapped file (in pieces, or becoming so with the first change of length): each segment is replaced
+        // where it stands, from the last one back, so that the places of those before do not move.
+        for (int64_t i = k - 1; i >= 0; --i) {
+            const int64_t pos = offset(i) + 1;
+            if (toLength != fromLength) {
+                doc.RemoveBytes(pos, fromLength);
+                if (!doc.InsertGap(pos, toLength)) return false;
+            }
+            if (toLength > 0 && !doc.WriteBytes(pos, content(i), toLength)) return false;
+        }
+        return true;
+    }
     if (growth == 0) {
         for (int64_t i = 0; i < k; ++i)
             Move(doc.WritableAt(offset(i) + 1, toLength), content(i), toLength);

@@ -186,7 +186,7 @@ bool BlockCommands::InsertFile(const std::string& name) {
         s_.ui.ShowError(FormatMsg(kMsgFileEmpty, {name}));
         return false;
     }
-    if (n > kMaxDocumentSize) {
+    if (n > (s_.doc.IsMapped() ? s_.doc.MaxGrowth() : kMaxDocumentSize)) {
         s_.ui.ShowError(Format(kTextFileTooLarge, {FileNameOnly(name)}));
         return false;
     }

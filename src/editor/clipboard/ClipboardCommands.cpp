@@ -38,8 +38,8 @@ void ClipboardCommands::Cut1Click(bool cut) {
     const int64_t a = s_.view.CursorPosition();
     bool placed = false;
     try {
-        const std::string bytes(reinterpret_cast<const char*>(s_.doc.Buffer()) + s_.block.begin - 1,
-                                static_cast<size_t>(s_.block.Length()));
+        std::string bytes(static_cast<size_t>(s_.block.Length()), '\0');
+        s_.doc.CopyOut(s_.block.begin, s_.block.Length(), reinterpret_cast<uint8_t*>(bytes.data()));
         placed = s_.ui.SetClipboardBytes(bytes);
     } catch (const std::bad_alloc&) {
         placed = false;
@@ -77,7 +77,7 @@ void ClipboardCommands::Paste1Click() {
     // The insert also refuses a Document that would pass 2 GiB.
     view_.BeginBusy(Msg(kMsgPasting));
     const bool inserted =
-        n <= kMaxDocumentSize &&
+        n <= s_.doc.MaxGrowth() &&
         s_.editor.Insert(a, reinterpret_cast<const uint8_t*>(bytes->data()), n, ReplaceUndoRule::Reached);
     view_.EndBusy();
     view_.EndBusy();

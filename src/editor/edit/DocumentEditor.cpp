@@ -114,8 +114,7 @@ bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64
     const auto length = static_cast<int64_t>(bytes.size());
     if (length == 0 || count <= 0) return true;
     // Checked by division so that no product can overflow.
-    if (count > (kMaxDocumentSize - s_.doc.Size()) / length || !s_.doc.InsertGap(pos, length * count))
-        return false;
+    if (count > s_.doc.MaxGrowth() / length || !s_.doc.InsertGap(pos, length * count)) return false;
     StepScope step(s_);
     uint8_t* target = s_.doc.WritableAt(pos, length * count);
     for (int64_t i = 0; i < count; ++i)
@@ -146,7 +145,14 @@ bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool 
     const int64_t from = insert && source >= target ? source + n : source;
     // memmove gives the source's old bytes at the target for every overlap, also when the
     // target of an overwriting copy lies just below the source.
-    std::memmove(s_.doc.WritableAt(target, n), s_.doc.Buffer() + from - 1, static_cast<size_t>(n));
+    if (s_.doc.Contiguous()) {
+        std::memmove(s_.doc.WritableAt(target, n), s_.doc.Buffer() + from - 1, static_cast<size_t>(n));
+    } else {
+        // In pieces the source is read out first: the target's run may be a fresh copy.
+        std::vector<uint8_t> bytes(static_cast<size_t>(n));
+        s_.doc.CopyOut(from, n, bytes.data());
+        s_.doc.WriteBytes(target, bytes.data(), n);
+    }
     Edited(target, insert ? kToTheEnd : target + n - 1, rule);
     return true;
 }
@@ -206,13 +212,19 @@ bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& 
 }
 
 int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
-                                const std::function<int64_t(uint8_t* buffer)>& rewrite,
-                                ReplaceUndoRule rule, bool marksItself) {
+                                const std::function<int64_t(uint8_t* buffer)>& rewrite, ReplaceUndoRule rule,
+                                bool marksItself) {
     StepScope step(s_);
     const size_t changesBefore = s_.journal.OpenChangeCount();
     s_.journal.RecordOverwrite(s_.doc, pos, n);
-    if (!marksItself) s_.doc.WritableAt(pos, n);
-    const int64_t changed = rewrite(s_.doc.Buffer());
+    int64_t changed = 0;
+    if (s_.doc.Contiguous()) {
+        if (!marksItself) s_.doc.WritableAt(pos, n);
+        changed = rewrite(s_.doc.Buffer());
+    } else if (uint8_t* run = s_.doc.WritableAt(pos, n)) {
+        // In pieces the range becomes one run of its own, handed over as if it were the buffer.
+        changed = rewrite(run - (pos - 1));
+    }
     if (changed > 0)
         Edited(pos, kToTheEnd, rule);
     else
@@ -238,11 +250,10 @@ void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t
     std::vector<int64_t> at;
     at.reserve(hits.size());
     std::vector<uint8_t> old(hits.size() * static_cast<size_t>(findLength));
-    const uint8_t* buffer = s_.doc.Buffer();
     uint8_t* to = old.data();
     for (const int64_t hit : hits) {
         at.push_back(hit - shift);
-        std::memcpy(to, buffer + hit, static_cast<size_t>(findLength));
+        s_.doc.CopyOut(hit + 1, findLength, to);
         to += findLength;
     }
     s_.journal.RecordSegments(std::move(at), findLength, std::move(old), replacement_, hitsRecorded_);

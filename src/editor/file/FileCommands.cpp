@@ -139,7 +139,7 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
     }
     if (s_.doc.IsMapped() && ReadFaultsRefuseSave(name)) return false;
     const WriteOutcome outcome =
-        WriteBytesToFile(name, s_.doc.Buffer() + from - 1, count, ProgressFor(kMsgWriting, name));
+        WriteDocumentToFile(name, s_.doc, from, count, ProgressFor(kMsgWriting, name));
     if (outcome.code != 0) {
         ShowFileError(kErrWrite, outcome.code, name);
         return false;
@@ -160,6 +160,15 @@ void FileCommands::NoteSaved(const std::string& name) {
     s_.doc.DiskTime = written.modified;
     s_.doc.DiskIdentity = written.identity;
     s_.Changed(kChangedStatus);
+}
+
+void FileCommands::MapAgain() {
+    // The new file holds exactly the Document's bytes: one run over it replaces the pieces and
+    // frees the store. Should the new file not map, the pieces stay valid over the old mapping.
+    platform::FileMapping mapping;
+    if (mapping.Open(s_.doc.FileName, false) != 0 || mapping.Size() != s_.doc.Size()) return;
+    s_.doc.AdoptMapping(std::move(mapping));
+    s_.Changed(kChangedView);
 }
 
 bool FileCommands::ReadFaultsRefuseSave(const std::string& name) {
@@ -207,9 +216,12 @@ bool FileCommands::ConfirmOverwriteIfChanged() {
 
 bool FileCommands::SaveUnderItsName() {
     if (!ConfirmOverwriteIfChanged()) return false;
-    // A mapped file keeps its size: only the pages changed are written back.
-    if (s_.doc.IsMapped()) return SaveChangedPages();
-    return WriteFile(s_.doc.FileName, false, 1, 0);
+    // A mapped file in one run: only the pages changed are written back. One in pieces is
+    // streamed to a temporary file (room reserved first) that replaces it, then mapped afresh.
+    if (s_.doc.IsMapped() && s_.doc.Contiguous()) return SaveChangedPages();
+    if (!WriteFile(s_.doc.FileName, false, 1, 0)) return false;
+    if (s_.doc.IsMapped()) MapAgain();
+    return true;
 }
 
 bool FileCommands::AskSaveChanges(bool& saved) {

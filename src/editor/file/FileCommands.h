@@ -75,6 +75,8 @@ class FileCommands {
     int MapFile(const std::string& name);
     // Save of a mapped Document: the changed pages in place, a device only after asking.
     bool SaveChangedPages();
+    // After a streamed save of a mapped Document: maps the file just written as its bytes.
+    void MapAgain();
     // After a complete save under name: not Modified, the save point, the file's facts.
     void NoteSaved(const std::string& name);
     // A mapped file with pages that could not be read is not saved (they read as zeros).

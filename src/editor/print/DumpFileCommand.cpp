@@ -57,9 +57,10 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
 
     int code = platform::CheckSideFileTarget(*chosen); // never into a pipe or a device
     if (code == 0) {
-        auto progress = ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgCreatingPreview));
+        auto progress =
+            ui.CreateProgress(true, true, FormatMsg(kMsgPrintPage, {1}), Msg(kMsgCreatingPreview));
         const int64_t total = range.last - range.first + 1;
-        code = WriteDumpFile(*chosen, doc.FileName, doc.Buffer(), range, format, [&](uint64_t done) {
+        code = WriteDumpFile(*chosen, doc.FileName, ByteView(doc), range, format, [&](uint64_t done) {
             progress->SetProgress(static_cast<int64_t>(done), total, 2);
             progress->SetText(
                 FormatMsg(kMsgPrintPage, {static_cast<int64_t>(done) / format.bytesPerRow / 50}), 1);

@@ -375,9 +375,14 @@ void ScriptInterpreter::ReplaceAll(const ScriptCommand& c) {
 }
 
 void ScriptInterpreter::Verify(const ScriptCommand& c) {
-    const uint8_t* bytes = s_.doc.Buffer();
-    for (const VerifyPattern& pattern : c.patterns)
-        if (VerifyMatches(pattern, bytes, Size(), address_ - 1)) return;
+    for (const VerifyPattern& pattern : c.patterns) {
+        // The bytes compared, copied out so that a Document in pieces reads the same.
+        const auto n = static_cast<int64_t>(pattern.bytes.size());
+        if (address_ < 1 || n > Size() - address_ + 1) continue;
+        std::vector<uint8_t> bytes(static_cast<size_t>(n));
+        s_.doc.CopyOut(address_, n, bytes.data());
+        if (VerifyMatches(pattern, bytes.data(), n, 0)) return;
+    }
     FailAt(kMsgVerifyFailed, address_);
 }
 
@@ -426,8 +431,7 @@ void ScriptInterpreter::ShowMessage(const std::string& message) {
     const int64_t a = address_;
     const bool inside = a >= 1 && a <= Size();
     const DecodedNumbers values =
-        inside ? DecodeNumbers(s_.doc.Buffer(), s_.doc.Size(), a, s_.options.byteOrder, s_.decimalSeparator)
-               : DecodedNumbers{};
+        inside ? DecodeNumbersAt(s_.doc, a, s_.options.byteOrder, s_.decimalSeparator) : DecodedNumbers{};
     ReplaceAllOf(text, "$BYTE", inside ? std::to_string(s_.doc.GetByte(a)) : std::string());
     ReplaceAllOf(text, "$WORD", values.word);
     ReplaceAllOf(text, "$INT", values.integer);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "core/search/DocumentSearch.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
@@ -40,9 +41,10 @@ void FindCommands::FindNext(int64_t& position, bool& found, bool& cancelled, boo
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
-    const int64_t hit = s_.search.engine.SearchForward(
-        BytesOf(s_.search.findString), s_.doc.Buffer(), std::max<int64_t>(p, 1), size,
-        o.caseSensitive, o.jokerFind, o.jokerByte, callback, cancelled);
+    const SearchRequest request{BytesOf(s_.search.findString), o.caseSensitive, o.jokerFind, o.jokerByte,
+                                &callback};
+    const int64_t hit =
+        SearchForwardIn(s_.search.engine, s_.doc, request, std::max<int64_t>(p, 1), size, cancelled);
     position = hit;
     found = hit >= 1;
     if (found) s_.lastFoundAddress = hit;
@@ -59,9 +61,9 @@ void FindCommands::FindPrevious(int64_t& position, bool& found, bool& cancelled,
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
-    const int64_t hit =
-        s_.search.engine.SearchBackward(BytesOf(s_.search.findString), s_.doc.Buffer(), 1, p,
-                                        o.caseSensitive, o.jokerFind, o.jokerByte, callback, cancelled);
+    const SearchRequest request{BytesOf(s_.search.findString), o.caseSensitive, o.jokerFind, o.jokerByte,
+                                &callback};
+    const int64_t hit = SearchBackwardIn(s_.search.engine, s_.doc, request, 1, p, cancelled);
     position = hit;
     found = hit >= 1;
     if (found) s_.lastFoundAddress = hit;
@@ -76,19 +78,18 @@ bool FindCommands::CountMatches(bool down, int64_t start, int64_t& count, Progre
         cancel = progress.Cancelled();
     };
     const OptionsSettings& o = s_.options;
-    const auto pattern = BytesOf(s_.search.findString);
+    const SearchRequest request{BytesOf(s_.search.findString), o.caseSensitive, o.jokerFind, o.jokerByte,
+                                &callback};
     bool cancelled = false;
     int64_t lastHit = 0;
     if (down) {
-        count = s_.search.engine.CountForward(pattern, s_.doc.Buffer(), std::max<int64_t>(start, 1),
-                                              size, o.caseSensitive, o.jokerFind, o.jokerByte,
-                                              callback, cancelled, lastHit);
+        count = CountForwardIn(s_.search.engine, s_.doc, request, std::max<int64_t>(start, 1), size,
+                               cancelled, lastHit);
     } else {
         int64_t p = start;
         if (s_.lastFoundAddress > 0 && p == s_.lastFoundAddress) --p;
         p = std::min(p, size);
-        count = s_.search.engine.CountBackward(pattern, s_.doc.Buffer(), 1, p, o.caseSensitive,
-                                               o.jokerFind, o.jokerByte, callback, cancelled, lastHit);
+        count = CountBackwardIn(s_.search.engine, s_.doc, request, 1, p, cancelled, lastHit);
     }
     if (lastHit > 0) s_.lastFoundAddress = lastHit;
     if (!cancelled) { // the gauge ends full; a Cancel seen there still counts
@@ -107,7 +108,7 @@ bool FindCommands::RunDialog(bool count) {
     request.documentByteAt = [this, cursor](int64_t offset) -> std::optional<uint8_t> {
         const int64_t p = cursor + offset;
         if (!s_.doc.IsOpen || p < 1 || p > s_.doc.Size()) return std::nullopt;
-        return s_.doc.Buffer()[p - 1];
+        return s_.doc.GetByte(p);
     };
     const auto result = s_.ui.RunFindDialog(request);
     if (!result) return false;

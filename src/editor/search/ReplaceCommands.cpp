@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/edit/SizeChange.h"
+#include "core/search/DocumentSearch.h"
 #include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -151,8 +152,8 @@ void ReplaceCommands::ReplaceNext(int64_t& position, bool& found, bool& replaced
     if (!found || cancelled) return;
     progress.SetText(Msg(kMsgReplacing), 1);
     progress.EnableCancel(false);
-    const uint8_t* hit = s_.doc.Buffer() + position - 1;
-    const std::string undoBytes(reinterpret_cast<const char*>(hit), static_cast<size_t>(n));
+    std::string undoBytes(static_cast<size_t>(n), '\0');
+    s_.doc.CopyOut(position, n, reinterpret_cast<uint8_t*>(undoBytes.data()));
     const std::string& replacement = s_.search.replaceString;
     if (!ReplaceAt(position, n, replacement)) return;
     s_.search.replaceUndoBytes = undoBytes;
@@ -203,7 +204,7 @@ void ReplaceCommands::Replace1Click() {
     request.documentByteAt = [this, cursor](int64_t offset) -> std::optional<uint8_t> {
         const int64_t p = cursor + offset;
         if (!s_.doc.IsOpen || p < 1 || p > s_.doc.Size()) return std::nullopt;
-        return s_.doc.Buffer()[p - 1];
+        return s_.doc.GetByte(p);
     };
     const auto result = s_.ui.RunReplaceDialog(request);
     if (!result) {
@@ -276,6 +277,13 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     const size_t r = s_.search.replaceString.size();
     if (n == 0 || start < 1) return;
     if (r != n && SizeChangeRefused(s_)) return;
+    // A mapped file takes every change of length as pieces (the in-place loops below move the
+    // bytes of one buffer), and once in pieces every replacement.
+    if (s_.doc.IsMapped() && (r != n || !s_.doc.Contiguous())) {
+        ReplaceInPieces(start, first, count, cancelled, progress);
+        if (count > 0) s_.doc.Modified = true;
+        return;
+    }
     s_.editor.BeginReplaceHits(s_.search.replaceString);
     if (r == n)
         ReplaceEqual(start, first, count, cancelled, progress);
@@ -459,12 +467,46 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
     }
 }
 
+// A Document in pieces: each hit is found by the search over the pieces and replaced where it
+// stands through the editing service, which keeps the step's undo.
+void ReplaceCommands::ReplaceInPieces(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
+                                      Progress& progress) {
+    progress.SetText(Msg(kMsgSearchReplace), 1);
+    const OptionsSettings& o = s_.options;
+    const std::string& find = s_.search.findString;
+    const std::string& replacement = s_.search.replaceString;
+    const auto n = static_cast<int64_t>(find.size()), r = static_cast<int64_t>(replacement.size());
+    const SearchProgress callback = [&](int64_t e, bool& cancel) {
+        progress.SetProgress(e, s_.doc.Size(), kProgressStep);
+        cancel = progress.Cancelled();
+    };
+    const SearchRequest request{{reinterpret_cast<const uint8_t*>(find.data()), find.size()},
+                                o.caseSensitive,
+                                o.jokerFind,
+                                o.jokerByte,
+                                &callback};
+    std::vector<uint8_t> old(static_cast<size_t>(n));
+    for (int64_t p = start; p + n - 1 <= s_.doc.Size();) {
+        const int64_t hit = SearchForwardIn(s_.search.engine, s_.doc, request, p, s_.doc.Size(), cancelled);
+        if (cancelled || hit < 1) break;
+        s_.doc.CopyOut(hit, n, old.data());
+        if (!s_.editor.Replace(hit, n, replacement, ReplaceUndoRule::Keep)) {
+            s_.ui.ShowError(Msg(kMsgNoMemory));
+            break;
+        }
+        NoteReplacements(hit, hit, old.data(), 1, first, count);
+        p = hit + r;
+    }
+}
+
 bool ReplaceCommands::ReplacementStandsAtItsPlace() const {
     const int64_t at = s_.lastReplaceAddress;
     const std::string& replacement = s_.search.replaceString;
     const int64_t r = static_cast<int64_t>(replacement.size());
     if (at < 1 || r != s_.lastReplaceLength || at + r - 1 > s_.doc.Size()) return false;
-    return std::memcmp(s_.doc.Buffer() + at - 1, replacement.data(), static_cast<size_t>(r)) == 0;
+    std::string now(static_cast<size_t>(r), '\0');
+    s_.doc.CopyOut(at, r, reinterpret_cast<uint8_t*>(now.data()));
+    return now == replacement;
 }
 
 bool ReplaceCommands::UndoReplace() {

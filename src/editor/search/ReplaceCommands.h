@@ -66,6 +66,7 @@ class ReplaceCommands {
                           int64_t& first, int64_t& count);
     uint64_t FreeMemory() const;
     // True when the bytes at lastReplaceAddress are still the last replacement.
+    void ReplaceInPieces(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
     bool ReplacementStandsAtItsPlace() const;
 
     EditorState& s_;

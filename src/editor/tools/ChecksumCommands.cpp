@@ -26,7 +26,7 @@ std::string ChecksumCommands::BlockText(uint32_t crc32, uint16_t crc16) {
 std::optional<ChecksumCommands::Sums> ChecksumCommands::Pass(int64_t from, int64_t size,
                                                              const std::string& caption) {
     const std::unique_ptr<Progress> progress = s_.ui.CreateProgress(true, true, Msg(kMsgPosition), caption);
-    const ChecksumResult result = ComputeChecksums(s_.doc.Buffer() + from - 1, size, progress.get());
+    const ChecksumResult result = ComputeChecksums(RunsOf(s_.doc, from), size, progress.get());
     if (!result.completed) return std::nullopt;
     return Sums{result.crc32, result.crc16};
 }

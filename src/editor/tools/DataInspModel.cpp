@@ -57,8 +57,7 @@ std::string InspectorValues(const EditorState& state, char decimalSeparator) {
     const Document& doc = state.doc;
     if (!doc.IsOpen || doc.Size() == 0) return {};
     const int64_t address = state.view.CursorPosition();
-    const DecodedNumbers numbers =
-        DecodeNumbers(doc.Buffer(), doc.Size(), address, state.options.byteOrder, decimalSeparator);
+    const DecodedNumbers numbers = DecodeNumbersAt(doc, address, state.options.byteOrder, decimalSeparator);
     const bool onByte = address >= 1 && address <= doc.Size();
     const uint8_t b0 = onByte ? doc.GetByte(address) : 0;
     const std::string texts[] = {numbers.shortInt,

@@ -80,8 +80,7 @@ void BitDialogModel::Set() {
 std::string NumberToolCommands::DecodeText(const EditorState& state, char decimalSeparator) {
     const Document& doc = state.doc;
     const int64_t pos = state.view.CursorPosition();
-    const DecodedNumbers n =
-        DecodeNumbers(doc.Buffer(), doc.Size(), pos, state.options.byteOrder, decimalSeparator);
+    const DecodedNumbers n = DecodeNumbersAt(doc, pos, state.options.byteOrder, decimalSeparator);
     const int64_t left = doc.Size() - pos + 1;
     std::string text = FormatMsg(2039, {HexOf(doc, pos, 1), n.shortInt});
     if (left >= 2) {

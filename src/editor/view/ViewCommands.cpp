@@ -1,5 +1,7 @@
 #include "editor/view/ViewCommands.h"
 
+#include <vector>
+
 #include <algorithm>
 #include <array>
 
@@ -118,8 +120,18 @@ void ViewCommands::FillCells(int col, int row) {
     ViewState& v = s_.view;
     v.AddressDigits = AddressDigitsFor(v.BaseAddress + std::max<int64_t>(s_.doc.Size(), 1) - 1);
     const auto& hexTable = HexTable();
-    const uint8_t* bytes = s_.doc.Buffer();
     int64_t pos = v.TopAddress + static_cast<int64_t>(row) * v.Cols + col;
+    // The bytes shown, from pos on: the Document's own, or (in pieces) a copy of them.
+    const uint8_t* bytes = nullptr;
+    std::vector<uint8_t> shown;
+    if (s_.doc.Contiguous()) {
+        bytes = s_.doc.Buffer() + pos - 1;
+    } else if (pos <= v.LastVisible) {
+        shown.resize(static_cast<size_t>(v.LastVisible - pos + 1));
+        s_.doc.CopyOut(pos, v.LastVisible - pos + 1, shown.data());
+        bytes = shown.data();
+    }
+    const int64_t firstPos = pos;
     for (; row < v.Rows; ++row, col = 0) {
         const int first = v.CellIndex(0, row);
         for (; col < v.Cols; ++col, ++pos) {
@@ -129,7 +141,7 @@ void ViewCommands::FillCells(int col, int row) {
                 hex.clear();
                 text.clear();
             } else {
-                const uint8_t b = bytes[pos - 1];
+                const uint8_t b = bytes[pos - firstPos];
                 hex = hexTable[b];
                 text = TextOf(b);
             }

@@ -50,7 +50,7 @@ ReportSetup MakeDumpSetup(QPrinter& printer, const DumpPrintSettings& settings, 
 } // namespace
 
 DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
-                           const uint8_t* buffer, DumpRange range, const DumpFormat& format,
+                           const ByteView& buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress) {
     const ReportFonts fonts(settings.fontSize, printer.resolution());
     const DumpPrintTexts texts = MakeDumpPrintTexts(fileName);
@@ -97,7 +97,7 @@ int DumpRowsPerPage(QPrinter& printer, const DumpPrintSettings& settings, const 
 }
 
 DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
-                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const std::string& fileName, const ByteView& buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,
                                  std::unique_ptr<TFormPreview>& preview) {
     const ReportFonts fonts(settings.fontSize, printer.resolution());

@@ -22,7 +22,7 @@ enum class DumpPrintOutcome { Printed, PageSetupFailed, LineTooWide, Cancelled }
 // page as soon as it is complete (so memory stays bounded whatever the size). The printer carries
 // the job's title; the page head names fileName.
 DumpPrintOutcome PrintDump(QPrinter& printer, const DumpPrintSettings& settings, const std::string& fileName,
-                           const uint8_t* buffer, DumpRange range, const DumpFormat& format,
+                           const ByteView& buffer, DumpRange range, const DumpFormat& format,
                            const DumpPrintProgress& progress = {});
 
 // The dump rows on each page of printer (0 when not even the first page can be laid out): the range
@@ -35,7 +35,7 @@ class TFormPreview;
 // "正在创建预览...". Answers the outcome of the layout (Cancelled after Cancel in the box); preview is
 // set only when it is Printed (ready to show).
 DumpPrintOutcome MakeDumpPreview(QPrinter& printer, const DumpPrintSettings& settings,
-                                 const std::string& fileName, const uint8_t* buffer, DumpRange range,
+                                 const std::string& fileName, const ByteView& buffer, DumpRange range,
                                  const DumpFormat& format, QWidget* parent,
                                  std::unique_ptr<TFormPreview>& preview);
 

@@ -14,7 +14,10 @@
 #include "editor/edit/UndoCommands.h"
 #include "editor/file/FileCommands.h"
 #include "editor/navigation/NavigationCommands.h"
+#include "core/search/DocumentSearch.h"
 #include "editor/view/KeyboardEditing.h"
+
+#include <random>
 
 namespace qhe {
 namespace {
@@ -101,24 +104,92 @@ TEST_F(MappedFileTest, FileAbove2GiBOpensMappedAndSaveWritesOnlyTheChangedPages)
     EXPECT_EQ(FileByte(name, 4 * kGiB + 4), 0xB4);
 }
 
-TEST_F(MappedFileTest, SizeChangesAreRefusedWithAClearMessageAndChangeNothing) {
-    const std::string name = SparseFile(3 * 1024 * 1024, {{0, 0x41}});
-    state.options.mapFromMB = 2; // from 2 MiB on, files are mapped
+// A mapped file in pieces against a plain vector: random inserts, deletes and overwrites through
+// the editing service with undo and redo, reads and searches across piece borders, then a save.
+TEST_F(MappedFileTest, EditsInPiecesMatchAByteVectorThroughUndoSearchAndSave) {
+    std::vector<uint8_t> model(1 << 20);
+    std::mt19937 rng(11);
+    for (auto& b : model)
+        b = static_cast<uint8_t>("ABAB"[rng() % 4]); // dense, periodic hits for the searches
+    const std::string name = dir.File("pieces.img");
+    test::WriteFileBytes(name, model);
+    state.options.mapFromMB = 1;
     ASSERT_TRUE(files.OpenDocument(name, OpenSender::CommandLine, false));
     ASSERT_TRUE(state.doc.IsMapped());
-    const std::string refusal = Format(kTextSizeFixed, {"big.img"});
-    KeyboardEditing keys(state);
-    state.view.Overwrite = false;
-    state.view.TextMode = true;
-    keys.KeyPress(U'F');
-    keys.KeyDown(Key::Delete, 0);
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0].text, refusal);
-    EXPECT_EQ(ui.messages[1].text, refusal);
-    EXPECT_EQ(state.doc.Size(), 3 * 1024 * 1024);
-    EXPECT_EQ(state.doc.GetByte(1), 0x41);
+    auto pick = [&](int64_t lo, int64_t hi) { return std::uniform_int_distribution<int64_t>(lo, hi)(rng); };
+    // Each step as the bytes it removed and inserted at its place, for undo and redo.
+    struct Step {
+        int64_t pos;
+        std::vector<uint8_t> removed, inserted;
+    };
+    std::vector<Step> history;
+    size_t at = 0; // steps done
+    auto apply = [&](int64_t pos, const std::vector<uint8_t>& out, const std::vector<uint8_t>& in) {
+        model.erase(model.begin() + pos - 1, model.begin() + pos - 1 + static_cast<int64_t>(out.size()));
+        model.insert(model.begin() + pos - 1, in.begin(), in.end());
+    };
+    for (int step = 0; step < 3000; ++step) {
+        const auto size = static_cast<int64_t>(model.size());
+        const int kind = static_cast<int>(pick(0, 9));
+        if (kind == 0 && at > 0) {
+            UndoCommands(state).Undo1Click();
+            const Step& undone = history[--at];
+            apply(undone.pos, undone.inserted, undone.removed);
+        } else if (kind == 1 && at < history.size()) {
+            UndoCommands(state).Redo1Click();
+            const Step& redone = history[at++];
+            apply(redone.pos, redone.removed, redone.inserted);
+        } else {
+            const int64_t pos = pick(1, size), n = pick(1, std::min<int64_t>(size - pos + 1, 6));
+            std::vector<uint8_t> bytes(static_cast<size_t>(n));
+            for (auto& b : bytes)
+                b = static_cast<uint8_t>("ABZ"[rng() % 3]);
+            Step done{pos, {}, {}};
+            if (kind >= 5) done.removed.assign(model.begin() + pos - 1, model.begin() + pos - 1 + n);
+            if (kind < 5 || kind >= 8) done.inserted = bytes;
+            state.editor.BeginStep("edit");
+            if (kind < 5)
+                ASSERT_TRUE(state.editor.Insert(pos, bytes.data(), n, ReplaceUndoRule::Keep));
+            else if (kind < 8)
+                state.editor.Delete(pos, n, true, ReplaceUndoRule::Keep);
+            else
+                ASSERT_TRUE(state.editor.Overwrite(pos, bytes.data(), n, ReplaceUndoRule::Keep));
+            state.editor.EndStep();
+            apply(pos, done.removed, done.inserted);
+            history.resize(at++);
+            history.push_back(std::move(done));
+        }
+        ASSERT_EQ(state.doc.Size(), static_cast<int64_t>(model.size())) << step;
+        if (step % 100 != 99) continue;
+        std::vector<uint8_t> now;
+        ASSERT_TRUE(state.doc.ReadBytes(1, state.doc.Size(), now));
+        ASSERT_EQ(now, model) << step;
+        // Searches over the pieces give what the engine gives over one buffer.
+        TQSearch pieces, flat;
+        const std::string pattern = step % 200 == 99 ? "BZA" : "ABZB";
+        const SearchRequest r{{reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size()}};
+        const int64_t low = pick(1, 1000), high = state.doc.Size() - pick(0, 1000);
+        bool cancel = false;
+        int64_t last = 0, flatLast = 0;
+        EXPECT_EQ(SearchForwardIn(pieces, state.doc, r, low, high, cancel),
+                  flat.SearchForward(r.pattern, model.data(), low, high, true, false, 0, {}, cancel));
+        EXPECT_EQ(SearchBackwardIn(pieces, state.doc, r, low, high, cancel),
+                  flat.SearchBackward(r.pattern, model.data(), low, high, true, false, 0, {}, cancel));
+        EXPECT_EQ(
+            CountForwardIn(pieces, state.doc, r, low, high, cancel, last),
+            flat.CountForward(r.pattern, model.data(), low, high, true, false, 0, {}, cancel, flatLast));
+        EXPECT_EQ(last, flatLast);
+        EXPECT_EQ(
+            CountBackwardIn(pieces, state.doc, r, low, high, cancel, last),
+            flat.CountBackward(r.pattern, model.data(), low, high, true, false, 0, {}, cancel, flatLast));
+        EXPECT_EQ(last, flatLast);
+    }
+    EXPECT_FALSE(state.doc.Contiguous());
+    files.Save1Click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(test::ReadFileBytes(name), model);
+    EXPECT_TRUE(state.doc.Contiguous()); // mapped afresh over the file just written
     EXPECT_FALSE(state.doc.Modified);
-    EXPECT_FALSE(state.journal.CanUndo());
 }
 
 // A loop device over an image file: opened read-only unless the open dialog says otherwise,
@@ -143,6 +214,14 @@ TEST_F(MappedFileTest, BlockDeviceOpensReadOnlyAndIsWrittenInPlaceAfterAsking) {
     EXPECT_FALSE(state.actions.Enabled("Save1"));
     EXPECT_EQ(state.doc.Size(), 8 << 20);
     EXPECT_EQ(state.doc.GetByte(6), 0x55);
+
+    KeyboardEditing keys(state);
+    state.view.Overwrite = false;
+    state.view.TextMode = true;
+    keys.KeyPress(U'F'); // a device keeps its size
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, Format(kTextSizeFixed, {FileNameOnly(device)}));
+    ui.messages.clear();
 
     ui.openFiles.push_back(OpenChoice{device, false});
     files.Open1Click();
