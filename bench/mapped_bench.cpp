@@ -3,6 +3,7 @@
 // $QHE32_BENCH_DIR (default /var/tmp) and reused by later runs; the in-memory copy needs as
 // much memory again. The 1 TiB file for Goto is sparse.
 #include "core/document/Document.h"
+#include "core/document/FileTransfer.h"
 #include "core/document/PageWriteBack.h"
 #include "core/search/TQSearch.h"
 #include "core/tools/Checksum.h"
@@ -159,5 +160,63 @@ void BM_GotoEndOf1TiB(benchmark::State& state) {
     unlink(path.c_str());
 }
 BENCHMARK(BM_GotoEndOf1TiB)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// One byte inserted at position 2 of the mapped file, and taken back by undo.
+void BM_InsertAtStartAndUndo(benchmark::State& state) {
+    std::ostringstream quiet;
+    qhe::HeadlessUi ui(quiet);
+    qhe::EditorState s(ui);
+    qhe::FileCommands files(s);
+    files.AllocateDocument();
+    s.options.mapFromMB = 1;
+    if (!files.OpenDocument(DataFile(), qhe::OpenSender::CommandLine, true)) std::abort();
+    const uint8_t byte = 0x42;
+    for (auto _ : state) {
+        s.editor.BeginStep("insert");
+        s.editor.Insert(2, &byte, 1, qhe::ReplaceUndoRule::Keep);
+        s.editor.EndStep();
+        qhe::EditPlace place;
+        s.journal.Undo(s.doc, place);
+    }
+    state.counters["pieces"] = static_cast<double>(s.doc.PieceCount());
+}
+BENCHMARK(BM_InsertAtStartAndUndo)->Unit(benchmark::kMicrosecond);
+
+// The file with one byte inserted at its start saved as a new file (through a temporary file,
+// flushed), against cp of the file followed by sync of the copy.
+void BM_SaveGrown(benchmark::State& state) {
+    const std::string target = BenchDir() + "/qhe32-bench-saved.bin";
+    std::ostringstream quiet;
+    qhe::HeadlessUi ui(quiet);
+    qhe::EditorState s(ui);
+    qhe::FileCommands files(s);
+    files.AllocateDocument();
+    if (!files.OpenDocument(DataFile(), qhe::OpenSender::CommandLine, true)) std::abort();
+    const uint8_t byte = 0x42;
+    s.editor.Insert(1, &byte, 1, qhe::ReplaceUndoRule::Keep);
+    for (auto _ : state) {
+        const auto outcome = qhe::WriteDocumentToFile(target, s.doc, 1, s.doc.Size(), [] {
+            return std::unique_ptr<qhe::Progress>(new qhe::NoProgress);
+        });
+        if (outcome.code != 0) state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * s.doc.Size());
+    unlink(target.c_str());
+}
+BENCHMARK(BM_SaveGrown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_CpAndSyncBaseline(benchmark::State& state) {
+    const std::string target = BenchDir() + "/qhe32-bench-copied.bin";
+    const std::string command = "cp " + DataFile() + " " + target + " && sync " + target;
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0) state.SkipWithError("cp failed");
+    state.SetBytesProcessed(state.iterations() * DataSize());
+    unlink(target.c_str());
+}
+BENCHMARK(BM_CpAndSyncBaseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
