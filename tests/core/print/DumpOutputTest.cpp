@@ -50,7 +50,7 @@ TEST(DumpOutput, WholeFileToDescriptorMatchesRowsAcrossReads) {
     std::vector<uint8_t> data(5 << 20);
     for (size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<uint8_t>(i * 7);
-    data.resize(data.size() - 3); // a short last row
+    data.erase(data.end() - 3, data.end()); // a short last row
     WriteFileBytes(dir.File("in.bin"), data);
     const DumpFormat format{25, true, true};
     std::string expected = DumpHeadLines(dir.File("in.bin"), format);
