@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "AsUser.h"
+#include "SmallTmpfs.h"
 #include "TempDir.h"
 #include "platform/ErrorCodes.h"
 #include "platform/SafeFileWrite.h"
@@ -18,43 +19,14 @@
 namespace qhe {
 namespace {
 
+using test::FillUp;
 using test::ReadFileBytes;
+using test::SmallTmpfs;
 using test::TempDir;
 using test::WriteFileBytes;
 
 std::vector<uint8_t> AsBytes(const std::string& text) {
     return {text.begin(), text.end()};
-}
-
-// A tmpfs of a few pages mounted for one test; Mounted() is false where mounting is not allowed.
-class SmallTmpfs {
-  public:
-    explicit SmallTmpfs(const std::string& path) : path_(path) {
-        std::filesystem::create_directory(path_);
-        if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=256k") == 0)
-            mounted_ = true;
-        else
-            error_ = std::strerror(errno);
-    }
-    ~SmallTmpfs() {
-        if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-    }
-    bool Mounted() const { return mounted_; }
-    const std::string& Error() const { return error_; }
-
-  private:
-    std::string path_, error_;
-    bool mounted_ = false;
-};
-
-// Writes zeros to name until the file system is full.
-void FillUp(const std::string& name) {
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    const std::vector<char> block(4096);
-    while (::write(fd, block.data(), block.size()) > 0) {
-    }
-    ::close(fd);
 }
 
 TEST(SafeReplace, InPlaceSaveOnAFullDiskLeavesTheFileAsItWas) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "FakeUi.h"
+#include "SmallTmpfs.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "editor/EditorState.h"
@@ -190,6 +191,28 @@ TEST_F(MappedFileTest, EditsInPiecesMatchAByteVectorThroughUndoSearchAndSave) {
     EXPECT_EQ(test::ReadFileBytes(name), model);
     EXPECT_TRUE(state.doc.Contiguous()); // mapped afresh over the file just written
     EXPECT_FALSE(state.doc.Modified);
+}
+
+// A streamed save with no room for the new file leaves the old one as it was, and the pieces.
+TEST_F(MappedFileTest, StreamedSaveOnAFullDiskKeepsTheFileAndTheEdit) {
+    test::SmallTmpfs disk(dir.File("disk"), "size=3m");
+    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (" << disk.Error() << ")";
+    const std::string name = dir.File("disk/two.img");
+    const std::vector<uint8_t> before(2 << 20, 0x5A);
+    test::WriteFileBytes(name, before);
+    state.options.mapFromMB = 1;
+    ASSERT_TRUE(files.OpenDocument(name, OpenSender::CommandLine, false));
+    const uint8_t byte = 0x01;
+    ASSERT_TRUE(state.editor.Insert(1, &byte, 1, ReplaceUndoRule::Keep));
+    test::FillUp(dir.File("disk/filler"));
+    files.Save1Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find("two.img"), std::string::npos);
+    EXPECT_EQ(test::ReadFileBytes(name), before);
+    EXPECT_TRUE(state.doc.Modified);
+    EXPECT_EQ(state.doc.Size(), (2 << 20) + 1);
+    EXPECT_EQ(state.doc.GetByte(1), 0x01);
+    EXPECT_EQ(state.doc.GetByte(2), 0x5A);
 }
 
 // A loop device over an image file: opened read-only unless the open dialog says otherwise,
