@@ -127,6 +127,10 @@ int BeginSave(const std::string& name, SavePlan& plan, int64_t size) {
     return 0;
 }
 
+int ReserveSpaceFor(SavePlan& plan, int64_t size) {
+    return plan.inPlace ? 0 : ReserveSpace(plan.fd, size); // in place it was reserved already
+}
+
 int CommitSave(SavePlan& plan) {
     int code = 0;
     if (plan.inPlace) {

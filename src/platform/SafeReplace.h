@@ -30,6 +30,12 @@ struct SavePlan {
 // reserved). Answers 0 and fills plan, or an error code.
 int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1);
 
+// Reserves the disk space for size bytes in the plan's file before anything is written (a
+// temporary file too), so that a save of a very large file is refused at once when the disk has
+// no room for it, rather than after writing most of it. Answers 0 or the error code (112 for a
+// full disk); the plan is then to be abandoned.
+int ReserveSpaceFor(SavePlan& plan, int64_t size);
+
 // Completes a save: flushes and closes the file; a temporary file gets the target's
 // permission bits (its attributes again, should writing have cleared one) and is renamed over
 // the target, an in-place target is cut to what was written. Answers 0 or an error code; on

@@ -182,11 +182,17 @@ namespace {
 // done, with their length in *most on return, at most the given most), as WriteBytesToFile does.
 template <typename NextRun>
 WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSource& makeProgress,
-                       NextRun next) {
+                       NextRun next, bool reserve = false) {
     WriteOutcome outcome;
     platform::SavePlan plan;
     outcome.code = platform::BeginSave(name, plan, count);
     if (outcome.code != 0) return outcome;
+    // With reserve the space for all of it is had before the first byte is written.
+    if (reserve) outcome.code = platform::ReserveSpaceFor(plan, count);
+    if (outcome.code != 0) {
+        platform::AbortSave(plan);
+        return outcome;
+    }
     outcome.inPlace = plan.inPlace;
     const std::unique_ptr<Progress> progress = makeProgress();
     // Stopping half-way through an in-place write would leave neither the old nor the new file.
@@ -226,13 +232,18 @@ WriteOutcome WriteDocumentToFile(const std::string& name, const Document& doc, i
     if (count < 0 || from < 1 || from + count - 1 > doc.Size()) return {kErrWrite, false};
     if (doc.Contiguous()) {
         const uint8_t* data = doc.Buffer() + from - 1;
-        return WriteRuns(name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; });
+        return WriteRuns(
+            name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; },
+            doc.IsMapped());
     }
-    return WriteRuns(name, count, makeProgress, [&doc, from](int64_t done, int64_t& most) {
-        const PieceTable::Span span = doc.SpanAt(from + done);
-        most = std::min(most, span.size);
-        return span.data;
-    });
+    return WriteRuns(
+        name, count, makeProgress,
+        [&doc, from](int64_t done, int64_t& most) {
+            const PieceTable::Span span = doc.SpanAt(from + done);
+            most = std::min(most, span.size);
+            return span.data;
+        },
+        true);
 }
 
 } // namespace qhe
