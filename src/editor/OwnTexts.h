@@ -15,6 +15,10 @@ inline constexpr const char* kTextChangedOnDiskNotSaved =
 // Load: the file grew (or changed) while it was read; %d are the bytes read and its size now.
 inline constexpr const char* kTextChangedWhileLoading =
     "文件 %s 在读取期间被其他程序改变了大小。\n只读入了开始读取时的 %d 字节 (文件现在有 %d 字节)";
+// A large file with inserts or deletes, where it could only be written over itself in place.
+inline constexpr const char* kTextMappedInPlace =
+    "%s\n不能保存: 这个大文件有多个硬链接, "
+    "或它的文件夹里不能建立临时文件;\n插入或删除后只能写成新文件。请用“另存为”";
 // A pipe, device, socket or folder is neither read nor written.
 inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
 inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";

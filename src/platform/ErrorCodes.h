@@ -9,6 +9,9 @@ constexpr int kSharingViolation = 32;
 // nor written; a side file (settings, tables, bookmarks) is larger than its reader accepts.
 constexpr int kNotRegularFile = 2901;
 constexpr int kSideFileTooLarge = 2902;
+// A mapped file with inserts or deletes cannot be written over itself in place (several hard
+// links, or no temporary file possible beside it): its bytes would be read after being overwritten.
+constexpr int kMappedInPlace = 2903;
 
 // Maps an errno value onto the operating-system error codes of the message catalogue (1-219),
 // so that ErrorText shows a fitting text. writing tells a failed write from a failed read for

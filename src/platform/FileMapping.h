@@ -43,6 +43,7 @@ class FileMapping {
     const FileInfo& Info() const { return info_; }
     // Pages that could not be read since the mapping was made (they read as zeros).
     int64_t ReadFaults() const;
+    int Fd() const { return fd_; }
 
   private:
     uint8_t* data_ = nullptr;

@@ -20,6 +20,12 @@ void ChangedRanges::Add(int64_t offset, int64_t n) {
     runs_.emplace(begin, end);
 }
 
+bool ChangedRanges::Intersects(int64_t begin, int64_t end) const {
+    auto it = runs_.upper_bound(begin);
+    if (it != runs_.begin() && std::prev(it)->second > begin) return true;
+    return it != runs_.end() && it->first < end;
+}
+
 int64_t ChangedRanges::Bytes() const {
     int64_t total = 0;
     for (const auto& [begin, end] : runs_)

@@ -18,6 +18,8 @@ class ChangedRanges {
     // The runs: first byte offset -> one past the last, page-aligned (the last may pass the end
     // of the data; a writer cuts it there).
     const std::map<int64_t, int64_t>& Runs() const { return runs_; }
+    // True when a run touches [begin, end).
+    bool Intersects(int64_t begin, int64_t end) const;
     // The bytes the runs cover.
     int64_t Bytes() const;
 

@@ -87,6 +87,15 @@ bool Document::MakePiecewise() {
     return true;
 }
 
+bool Document::FileRangeOf(const uint8_t* p, int64_t n, int& fd, int64_t& offset) const {
+    const uint8_t* base = mapping_.Data();
+    if (!base || p < base || p + n > base + mapping_.Size()) return false;
+    offset = p - base;
+    if (changed_.Intersects(offset, offset + n)) return false;
+    fd = mapping_.Fd();
+    return true;
+}
+
 void Document::CopyOut(int64_t pos, int64_t n, uint8_t* out) const {
     if (n <= 0) return;
     if (piecewise_)

@@ -64,6 +64,11 @@ class Document {
         ++first;
         return {piece.data, pos - first + 1};
     }
+    // Where n bytes at p (from SpanAt) lie unchanged in the mapped file: its descriptor and the
+    // offset there. False for bytes of the store, of changed pages, or of a buffer.
+    bool FileRangeOf(const uint8_t* p, int64_t n, int& fd, int64_t& offset) const;
+    // The identity of the mapped file (to tell it from a save's target).
+    platform::FileIdentity MappedIdentity() const { return mapping_.Info().identity; }
     // Copies the n bytes from pos to out (no bounds check).
     void CopyOut(int64_t pos, int64_t n, uint8_t* out) const;
     // Pieces and bytes of new data of a Document in pieces (0 otherwise).
@@ -80,7 +85,13 @@ class Document {
     // as changed. Every write into the bytes goes through here or through the writers below.
     // In pieces the run may be a fresh copy of the bytes, so null when memory is short.
     uint8_t* WritableAt(int64_t pos, int64_t n) {
-        if (piecewise_) return pieces_.Writable(pos - 1, n);
+        if (piecewise_) {
+            uint8_t* at = pieces_.Writable(pos - 1, n);
+            // A piece of the file written in place: those pages no longer match the file.
+            if (at >= mapping_.Data() && at < mapping_.Data() + mapping_.Size())
+                changed_.Add(at - mapping_.Data(), n);
+            return at;
+        }
         if (IsMapped()) changed_.Add(pos - 1, n);
         return data_ + pos - 1;
     }

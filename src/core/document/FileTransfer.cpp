@@ -9,7 +9,12 @@
 #include <thread>
 #include <vector>
 
+#include <cerrno>
+#include <unistd.h>
+
 #include "core/document/Document.h"
+#include "platform/ErrorCodes.h"
+#include "platform/FileIO.h"
 #include "platform/PageMemory.h"
 #include "platform/SafeReplace.h"
 
@@ -180,9 +185,29 @@ namespace {
 
 // Writes count bytes, taken run by run from next(done, most) (a pointer to the bytes at offset
 // done, with their length in *most on return, at most the given most), as WriteBytesToFile does.
+// Copies n bytes from offset of fd to the end of out inside the kernel, as cp does; answers 0,
+// an error code, or -1 when the file systems cannot (the caller writes the bytes instead).
+int CopyFromFile(int fd, int64_t offset, int out, int64_t n) {
+    loff_t from = offset;
+    while (n > 0) {
+        const ssize_t done = ::copy_file_range(fd, &from, out, nullptr, static_cast<size_t>(n), 0);
+        if (done > 0) {
+            n -= done;
+            continue;
+        }
+        if (done < 0 && errno == EINTR) continue;
+        if (done == 0 || errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+            return -1;
+        return platform::LastErrorCode(true);
+    }
+    return 0;
+}
+
+// doc (may be null): a mapped Document whose unchanged runs of its file are copied inside the
+// kernel, and which is never written over its own file in place.
 template <typename NextRun>
 WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSource& makeProgress,
-                       NextRun next, bool reserve = false) {
+                       NextRun next, bool reserve = false, const Document* doc = nullptr) {
     WriteOutcome outcome;
     platform::SavePlan plan;
     outcome.code = platform::BeginSave(name, plan, count);
@@ -194,15 +219,26 @@ WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSou
         return outcome;
     }
     outcome.inPlace = plan.inPlace;
+    if (doc && plan.inPlace && platform::StatOpenFile(plan.fd).identity == doc->MappedIdentity()) {
+        platform::AbortSave(plan);
+        outcome.code = kMappedInPlace;
+        return outcome;
+    }
     const std::unique_ptr<Progress> progress = makeProgress();
     // Stopping half-way through an in-place write would leave neither the old nor the new file.
     if (plan.inPlace) progress->EnableCancel(false);
     int64_t done = 0;
     do {
-        int64_t chunk = std::min(count - done, kTransferChunk);
+        // A mapped file goes in larger steps: most of it is copied inside the kernel.
+        int64_t chunk = std::min(count - done, doc ? 64 * kTransferChunk : kTransferChunk);
         if (chunk > 0) {
             const uint8_t* bytes = next(done, chunk);
-            outcome.code = platform::WriteFully(plan.fd, bytes, chunk);
+            int fd = -1;
+            int64_t offset = 0;
+            outcome.code = doc && doc->FileRangeOf(bytes, chunk, fd, offset)
+                               ? CopyFromFile(fd, offset, plan.fd, chunk)
+                               : platform::WriteFully(plan.fd, bytes, chunk);
+            if (outcome.code < 0) outcome.code = platform::WriteFully(plan.fd, bytes, chunk);
             if (outcome.code != 0) break;
             done += chunk;
         }
@@ -233,8 +269,8 @@ WriteOutcome WriteDocumentToFile(const std::string& name, const Document& doc, i
     if (doc.Contiguous()) {
         const uint8_t* data = doc.Buffer() + from - 1;
         return WriteRuns(
-            name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; },
-            doc.IsMapped());
+            name, count, makeProgress, [data](int64_t done, int64_t&) { return data + done; }, doc.IsMapped(),
+            doc.IsMapped() ? &doc : nullptr);
     }
     return WriteRuns(
         name, count, makeProgress,
@@ -243,7 +279,7 @@ WriteOutcome WriteDocumentToFile(const std::string& name, const Document& doc, i
             most = std::min(most, span.size);
             return span.data;
         },
-        true);
+        true, &doc);
 }
 
 } // namespace qhe

@@ -40,6 +40,7 @@ bool BeforeDosEpoch(const platform::FileTime& time) {
 std::string FileErrorMessage(int operationId, int code, const std::string& name) {
     const std::string shortName = FileNameOnly(name);
     if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
+    if (code == kMappedInPlace) return Format(kTextMappedInPlace, {shortName});
     if (code == kNotRegularFile)
         return Format(operationId == kErrWrite ? kTextNotRegularWrite : kTextNotRegularRead, {shortName});
     if (code >= 250) return FormatMsg(code, {shortName});
@@ -151,7 +152,9 @@ bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from
 
 void FileCommands::NoteSaved(const std::string& name) {
     s_.doc.Modified = false;
-    s_.doc.ForgetChanges(); // the file holds every byte now
+    // The changed pages of a mapping in one run are in the file now; in pieces they still differ
+    // from the mapped file, which later saves copy from.
+    if (s_.doc.Contiguous()) s_.doc.ForgetChanges();
     s_.journal.MarkSaved();
     if (s_.options.oldFileTime && s_.doc.FileTime.valid && !BeforeDosEpoch(s_.doc.FileTime))
         platform::SetModificationTime(name, s_.doc.FileTime);

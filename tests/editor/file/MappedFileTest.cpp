@@ -215,6 +215,22 @@ TEST_F(MappedFileTest, StreamedSaveOnAFullDiskKeepsTheFileAndTheEdit) {
     EXPECT_EQ(state.doc.GetByte(2), 0x5A);
 }
 
+// A file in pieces with a second hard link cannot be written over itself: refused, untouched.
+TEST_F(MappedFileTest, FileInPiecesIsNotWrittenOverItselfInPlace) {
+    const std::string name = dir.File("linked.img");
+    const std::vector<uint8_t> before(2 << 20, 0x33);
+    test::WriteFileBytes(name, before);
+    ASSERT_EQ(link(name.c_str(), dir.File("other-link.img").c_str()), 0);
+    state.options.mapFromMB = 1;
+    ASSERT_TRUE(files.OpenDocument(name, OpenSender::CommandLine, false));
+    state.editor.Delete(1, 1, true, ReplaceUndoRule::Keep);
+    files.Save1Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, Format(kTextMappedInPlace, {"linked.img"}));
+    EXPECT_EQ(test::ReadFileBytes(name), before);
+    EXPECT_TRUE(state.doc.Modified);
+}
+
 // A loop device over an image file: opened read-only unless the open dialog says otherwise,
 // never resized, and saved sector by sector after a question naming it.
 TEST_F(MappedFileTest, BlockDeviceOpensReadOnlyAndIsWrittenInPlaceAfterAsking) {
