@@ -1,7 +1,9 @@
 #include "platform/BackgroundWriter.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <system_error>
 
 #include "platform/FileIO.h"
@@ -15,9 +17,15 @@ constexpr size_t kWritePiece = 64 << 10;
 
 } // namespace
 
-BackgroundWriter::BackgroundWriter(int fd, size_t capacity) : fd_(fd) {
+BackgroundWriter::BackgroundWriter(int fd, size_t capacity, size_t alignment)
+    : fd_(fd), writePiece_(alignment ? capacity : kWritePiece) {
+    // aligned_alloc wants a size that is a multiple of the alignment.
+    const size_t align = std::max<size_t>(alignment, alignof(std::max_align_t));
+    const size_t size = (capacity + align - 1) / align * align;
     for (size_t i = 0; i < kBuffers; ++i) {
-        buffers_.push_back(std::make_unique<char[]>(capacity));
+        char* buffer = static_cast<char*>(std::aligned_alloc(align, size));
+        if (!buffer) throw std::bad_alloc();
+        buffers_.emplace_back(buffer);
         free_.push_back(i);
     }
     try {
@@ -88,8 +96,8 @@ void BackgroundWriter::Run() {
 
 int BackgroundWriter::WriteBuffer(const Filled& filled) {
     const uint8_t* data = reinterpret_cast<const uint8_t*>(buffers_[filled.index].get());
-    for (size_t done = 0; done < filled.used; done += kWritePiece) {
-        const size_t piece = std::min(kWritePiece, filled.used - done);
+    for (size_t done = 0; done < filled.used; done += writePiece_) {
+        const size_t piece = std::min(writePiece_, filled.used - done);
         if (const int code = WriteFully(fd_, data + done, static_cast<int64_t>(piece)); code != 0)
             return code;
     }

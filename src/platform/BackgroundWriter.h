@@ -1,5 +1,6 @@
 #pragma once
 #include <condition_variable>
+#include <cstdlib>
 #include <cstddef>
 #include <deque>
 #include <memory>
@@ -12,10 +13,11 @@ namespace qhe::platform {
 // Writes filled buffers to a descriptor on a thread of its own, so that the caller fills the
 // next buffer meanwhile (formatting and writing then take two cores instead of one). A write
 // error stops the writing; every later call answers it. Without a thread to spare, Send
-// writes at once.
+// writes at once. With an alignment the buffers start on it and each goes in one write call
+// (for direct writes; see BeginDirectWrites).
 class BackgroundWriter {
   public:
-    BackgroundWriter(int fd, size_t capacity);
+    BackgroundWriter(int fd, size_t capacity, size_t alignment = 0);
     ~BackgroundWriter();
     BackgroundWriter(const BackgroundWriter&) = delete;
     BackgroundWriter& operator=(const BackgroundWriter&) = delete;
@@ -35,8 +37,13 @@ class BackgroundWriter {
     void Run();
     int WriteBuffer(const Filled& filled);
 
+    struct FreeBuffer {
+        void operator()(char* p) const { std::free(p); }
+    };
+
     const int fd_;
-    std::vector<std::unique_ptr<char[]>> buffers_;
+    const size_t writePiece_; // bytes per write call
+    std::vector<std::unique_ptr<char[], FreeBuffer>> buffers_;
     std::vector<size_t> free_;  // buffers ready to fill
     std::deque<Filled> queued_; // buffers waiting for the thread, oldest first
     size_t filling_ = 0;        // the buffer Next gave last

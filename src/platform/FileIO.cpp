@@ -104,6 +104,29 @@ int64_t ReadFullyAt(int fd, uint8_t* dest, int64_t count, int64_t offset) {
     });
 }
 
+bool BeginDirectWrites(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_DIRECT) != 0) return false;
+    // Some file systems take the flag and refuse the writes: one block tells.
+    void* block = std::aligned_alloc(kDirectAlignment, kDirectAlignment);
+    bool taken = false;
+    if (block) {
+        std::memset(block, 0, kDirectAlignment);
+        taken = ::pwrite(fd, block, kDirectAlignment, 0) == kDirectAlignment;
+        std::free(block);
+    }
+    if (!taken) ::fcntl(fd, F_SETFL, flags);
+    return taken;
+}
+
+int EndDirectWrites(int fd, int64_t size) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_DIRECT) != 0 || ::ftruncate(fd, size) != 0 ||
+        ::lseek(fd, size, SEEK_SET) != size)
+        return LastErrorCode(true);
+    return 0;
+}
+
 int WriteFully(int fd, const uint8_t* src, int64_t count) {
     int64_t done = 0;
     while (done < count) {

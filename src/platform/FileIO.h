@@ -55,6 +55,15 @@ int WriteFully(int fd, const uint8_t* src, int64_t count);
 // Closes fd; answers 0 or the error code.
 int CloseFile(int fd);
 
+// Direct writes (O_DIRECT) bypass the page cache: buffers, lengths and file positions must all
+// be multiples of kDirectAlignment. BeginDirectWrites switches fd (positioned at 0) to them and
+// answers whether the file system takes them (tried with one block at offset 0, which the
+// caller then overwrites); EndDirectWrites switches back, cuts the file to size (what padding
+// the last block wrote beyond it goes) and leaves the position there; answers 0 or a code.
+inline constexpr int64_t kDirectAlignment = 4096;
+bool BeginDirectWrites(int fd);
+int EndDirectWrites(int fd, int64_t size);
+
 // True when the file must be treated as read-only: this user may not write it, or it has no
 // write permission bit at all (so the attribute holds for the administrator too).
 bool IsReadOnlyFile(const std::string& name);

@@ -193,6 +193,29 @@ TEST_F(MappedFileTest, EditsInPiecesMatchAByteVectorThroughUndoSearchAndSave) {
     EXPECT_FALSE(state.doc.Modified);
 }
 
+// A save that streams more than one writer buffer (written directly to disk where the file
+// system allows), with a shifted tail that does not end on a block, comes out byte for byte.
+TEST_F(MappedFileTest, StreamedSaveAcrossWriterBuffersKeepsEveryByte) {
+    std::vector<uint8_t> model((17 << 20) + 4097);
+    std::mt19937 rng(5);
+    for (auto& b : model)
+        b = static_cast<uint8_t>(rng());
+    const std::string name = dir.File("several.img");
+    test::WriteFileBytes(name, model);
+    state.options.mapFromMB = 1;
+    ASSERT_TRUE(files.OpenDocument(name, OpenSender::CommandLine, false));
+    const uint8_t typed[3] = {1, 2, 3};
+    state.editor.BeginStep("edit");
+    ASSERT_TRUE(state.editor.Insert(2, typed, 3, ReplaceUndoRule::Keep));
+    state.editor.Delete(9 << 20, 5000, true, ReplaceUndoRule::Keep);
+    state.editor.EndStep();
+    model.insert(model.begin() + 1, typed, typed + 3);
+    model.erase(model.begin() + (9 << 20) - 1, model.begin() + (9 << 20) - 1 + 5000);
+    files.Save1Click();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(test::ReadFileBytes(name) == model);
+}
+
 // A streamed save with no room for the new file leaves the old one as it was, and the pieces.
 TEST_F(MappedFileTest, StreamedSaveOnAFullDiskKeepsTheFileAndTheEdit) {
     test::SmallTmpfs disk(dir.File("disk"), "size=3m");
