@@ -10,6 +10,7 @@
 
 #include "app/HeadlessRun.h"
 #include "core/print/DumpOutput.h"
+#include "editor/compare/CompareFiles.h"
 #include "editor/file/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
@@ -44,6 +45,12 @@ int main(int argc, char** argv) {
         if (error.empty()) error = qhe::FileErrorMessage(qhe::kErrOpen, code, line.fileName);
         std::fprintf(stderr, "qhe32: %s\n", error.c_str());
         return 2;
+    }
+    case qhe::CommandLineAction::Compare: {
+        std::string message;
+        const int status = qhe::CompareFilesToDescriptor(line, 1, message);
+        if (!message.empty()) std::fprintf(stderr, "qhe32: %s\n", message.c_str());
+        return status;
     }
     case qhe::CommandLineAction::Run:
         break;

@@ -51,4 +51,8 @@ inline constexpr const char* kTextRedoHint = "重做: %s";
 inline constexpr const char* kTextStepTooBig = "这一步超出撤销的内存上限, 不能撤销";
 inline constexpr const char* kTextUndoNoMemory = "内存不足, 不能撤销或重做这一步";
 
+// Compare of two files: both names are one file; a file changed while it was compared.
+inline constexpr const char* kTextCompareSameFile = "%s 和 %s 是同一个文件, 内容相同";
+inline constexpr const char* kTextCompareChanged = "%s\n在比较期间被其他程序改变或读取出错, 比较结果不可靠";
+
 } // namespace qhe

@@ -119,5 +119,25 @@ expect 2 "--dump folder" -- --dump "$PWD"
 grep -q "不是普通文件" err || fail "--dump folder: stderr '$(cat err)'"
 expect 2 "--dump bad width" -- --dump orig.bin --bytes-per-row 0
 
+# --compare: ranges on standard output; 0 equal, 1 different, 2 trouble.
+printf 'MZ\x90\x00AbCDxABCD!!' >other.bin
+expect 1 "--compare" -- --compare orig.bin other.bin
+printf '00000005 00000005 1 1 42 62\n0000000d 0000000d 0 2 - 2121\n' >want
+cmp -s want out || fail "--compare: stdout '$(cat out)'"
+printf 'MZ\x90\x00ABzCDxABCD' >inserted.bin
+expect 1 "--compare --resync" -- --compare --resync=4 orig.bin inserted.bin
+[ "$(cat out)" = "00000006 00000006 0 1 - 7a" ] || fail "--compare --resync: stdout '$(cat out)'"
+expect 1 "--compare --max-diffs" -- --compare orig.bin inserted.bin --max-diffs 1
+[ "$(wc -l <out)" = 1 ] || fail "--compare --max-diffs: stdout '$(cat out)'"
+cp orig.bin same.bin
+expect 0 "--compare equal" -- --compare orig.bin same.bin
+[ -s out ] || [ -s err ] && fail "--compare equal: output '$(cat out err)'"
+mkfifo pipe
+for bad in none.bin pipe "$PWD"; do
+    expect 2 "--compare $bad" -- --compare orig.bin "$bad"
+    [ -s err ] && [ ! -s out ] || fail "--compare $bad: no reason"
+done
+expect 2 "--compare bad option" -- --compare orig.bin same.bin --resync=2
+
 [ "$FAILED" = 0 ] && echo "all command-line checks passed"
 exit "$FAILED"

@@ -1,6 +1,8 @@
 #include "core/compare/ByteCompare.h"
 
 #include <cstring>
+#include <future>
+#include <system_error>
 
 namespace qhe {
 namespace {
@@ -36,6 +38,24 @@ int64_t FirstDifference(const uint8_t* a, const uint8_t* b, int64_t n) {
         i += block;
     }
     return n;
+}
+
+int64_t FirstDifferenceWide(const uint8_t* a, const uint8_t* b, int64_t n) {
+    // Short stretches and early differences (dense ones) are not worth a thread.
+    constexpr int64_t kAlone = int64_t{1} << 20;
+    const int64_t head = FirstDifference(a, b, n < kAlone ? n : kAlone);
+    if (head < kAlone || n <= kAlone) return head;
+    const int64_t half = kAlone + (n - kAlone) / 2;
+    std::future<int64_t> second;
+    try {
+        second =
+            std::async(std::launch::async, [=] { return FirstDifference(a + half, b + half, n - half); });
+    } catch (const std::system_error&) {
+        return kAlone + FirstDifference(a + kAlone, b + kAlone, n - kAlone);
+    }
+    const int64_t first = kAlone + FirstDifference(a + kAlone, b + kAlone, half - kAlone);
+    const int64_t other = half + second.get();
+    return first < half ? first : other;
 }
 
 int64_t FirstAgreement(const uint8_t* a, const uint8_t* b, int64_t n) {

@@ -55,7 +55,7 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
         if (budget <= 0) return false;
         const PieceTable::Span sa = a_.runs(posA_), sb = b_.runs(posB_);
         const int64_t n = std::min({sa.size, sb.size, kSlice, a_.size - posA_, b_.size - posB_});
-        const int64_t equal = FirstDifference(sa.data, sb.data, n);
+        const int64_t equal = FirstDifferenceWide(sa.data, sb.data, n);
         posA_ += equal;
         posB_ += equal;
         budget -= std::max<int64_t>(equal, 1);
@@ -92,7 +92,9 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
 void FileComparer::Resync(DiffRange& r, int64_t& budget) {
     const int run = options_.run;
     const int64_t leftA = a_.size - posA_, leftB = b_.size - posB_;
-    for (int64_t window = kFirstWindow;; window *= 2) {
+    // After a window given up on, unrelated data most likely goes on: the next search starts wide.
+    const int64_t first = gaveUp_ ? options_.window : kFirstWindow;
+    for (int64_t window = first;; window *= 2) {
         window = std::min(window, options_.window);
         const int64_t na = std::min(window + run, leftA), nb = std::min(window + run, leftB);
         CopyRuns(a_, posA_, na, windowA_);
@@ -119,11 +121,13 @@ void FileComparer::Resync(DiffRange& r, int64_t& budget) {
             break;
         }
     }
+    gaveUp_ = r.gaveUp;
     posA_ += r.lengthA;
     posB_ += r.lengthB;
 }
 
-void FileComparer::CopyRuns(const CompareInput& in, int64_t offset, int64_t n, std::vector<uint8_t>& out) const {
+void FileComparer::CopyRuns(const CompareInput& in, int64_t offset, int64_t n,
+                            std::vector<uint8_t>& out) const {
     out.resize(static_cast<size_t>(n));
     for (int64_t done = 0; done < n;) {
         const PieceTable::Span span = in.runs(offset + done);

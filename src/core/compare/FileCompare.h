@@ -17,7 +17,7 @@ struct CompareOptions {
     // Off: byte i against byte i. On: after a difference the sides agree again where run
     // bytes in a row match, so an insertion or deletion is one difference.
     bool resync = false;
-    int run = 16;                     // equal bytes that end a difference (4 .. 4096)
+    int run = 16;                      // equal bytes that end a difference (4 .. 4096)
     int64_t window = int64_t{1} << 20; // how far a resync looks on each side before it gives up
 };
 inline constexpr int kMinResyncRun = 4, kMaxResyncRun = 4096;
@@ -63,6 +63,7 @@ class FileComparer {
     CompareInput a_, b_;
     CompareOptions options_;
     int64_t posA_ = 0, posB_ = 0;
+    bool gaveUp_ = false;  // the last resync gave up
     bool pending_ = false; // a range found but not yet given, as the next may join it
     DiffRange pendingRange_;
     ResyncIndex index_;

@@ -31,18 +31,28 @@ bool ResyncIndex::Find(const uint8_t* a, int64_t na, const uint8_t* b, int64_t n
         next_[static_cast<size_t>(q)] = heads_[h];
         heads_[h] = static_cast<int32_t>(q);
     }
+    // Every run of run bytes in a starts within step of a scanned position, whose prefix then
+    // lies inside the run: a hit there is extended back to where the agreement on its diagonal
+    // begins. Scanning every step-th position of a (and indexing every position of b) finds
+    // each agreement while looking up a fraction of a.
+    const int64_t step = run - prefix + 1;
     int64_t best = INT64_MAX;
-    for (int64_t p = 0; p < positionsA && p < best; ++p) {
+    for (int64_t p = 0; p < positionsA + step - 1 && p - step < best; p += step) {
+        const int64_t at = std::min(p, positionsA - 1);
         int steps = 0;
-        for (int32_t q = heads_[PrefixHash(a + p, prefix, bits)]; q >= 0 && steps < kMaxChain;
+        for (int32_t q = heads_[PrefixHash(a + at, prefix, bits)]; q >= 0 && steps < kMaxChain;
              q = next_[static_cast<size_t>(q)], ++steps) {
-            if (p + q >= best) break;
-            if (std::memcmp(a + p, b + q, static_cast<size_t>(run)) == 0) {
-                best = p + q;
-                da = p;
-                db = q;
-                break;
-            }
+            if (std::memcmp(a + at, b + q, static_cast<size_t>(prefix)) != 0) continue;
+            // Back to the start of the agreement on this diagonal; no further than step, as an
+            // agreement that starts earlier held the scanned position before this one too.
+            int64_t from = at, to = q;
+            while (from > 0 && to > 0 && at - from < step && a[from - 1] == b[to - 1])
+                --from, --to;
+            if (from + to >= best || from + run > na || to + run > nb) continue;
+            if (std::memcmp(a + from, b + to, static_cast<size_t>(run)) != 0) continue;
+            best = from + to;
+            da = from;
+            db = to;
         }
     }
     return best != INT64_MAX;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 namespace qhe {
@@ -61,6 +62,52 @@ CommandLine ParseDump(const std::vector<std::string>& arguments) {
     return line;
 }
 
+// A whole decimal number from low to high, or -1.
+int64_t ParseCount(const std::string& text, int64_t low, int64_t high) {
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    const int64_t n = std::stoll(text);
+    return n < low || n > high ? -1 : n;
+}
+
+// "--compare A B [--resync[=N]] [--max-diffs K]", the options in any order.
+CommandLine ParseCompare(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    line.arguments = arguments;
+    line.action = CommandLineAction::Compare;
+    const auto fail = [&line](std::string error) {
+        line.action = CommandLineAction::UsageError;
+        line.error = std::move(error);
+        return line;
+    };
+    std::vector<std::string> files;
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--resync" || argument.rfind("--resync=", 0) == 0) {
+            line.compare.resync = true;
+            if (argument.size() > 8) {
+                const int64_t n = ParseCount(argument.substr(9), kMinResyncRun, kMaxResyncRun);
+                if (n < 0)
+                    return fail("--resync=N needs a number from " + std::to_string(kMinResyncRun) + " to " +
+                                std::to_string(kMaxResyncRun));
+                line.compare.run = static_cast<int>(n);
+            }
+        } else if (argument == "--max-diffs") {
+            line.maxDiffs = i + 1 < arguments.size() ? ParseCount(arguments[i + 1], 1, INT64_MAX / 2) : -1;
+            if (line.maxDiffs < 0) return fail("--max-diffs needs a number of at least 1");
+            ++i;
+        } else if (IsOption(argument)) {
+            return fail("unknown option " + argument);
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 2) return fail("--compare takes two files");
+    line.fileName = files[0];
+    line.otherFile = files[1];
+    return line;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -68,6 +115,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.arguments = arguments;
     if (arguments.empty()) return line;
     if (arguments[0] == "--dump") return ParseDump(arguments);
+    if (arguments[0] == "--compare") return ParseCompare(arguments);
     if (ReadOption(arguments[0], line)) return line;
     line.fileName = arguments[0];
     if (arguments.size() < 2) return line;
@@ -84,6 +132,7 @@ std::string UsageText() {
     return "Usage: qhe32 [FILE]\n"
            "       qhe32 FILE /s=SCRIPT [ARG1 ... ARG9]\n"
            "       qhe32 --dump FILE [--bytes-per-row N] [--decimal] [--text-below]\n"
+           "       qhe32 --compare A B [--resync[=N]] [--max-diffs K]\n"
            "       qhe32 --help | --version\n"
            "\n"
            "Opens FILE in the hex editor. With a script switch (/s, /S, -s or -S, with or\n"
@@ -101,6 +150,11 @@ std::string UsageText() {
            "--dump writes the hex dump of FILE to standard output, as the print dialog writes\n"
            "it to a text file: N bytes per row (1 to 99, default 16), decimal offsets, the\n"
            "characters on a second line below the hex bytes.\n"
+           "--compare lists where A and B differ, one range a line: the offsets in A and B\n"
+           "(hex), the lengths in A and B, and up to 16 bytes of each side in hex (\"-\" for\n"
+           "none, \"...\" after more). Byte by byte, or with --resync after insertions and\n"
+           "deletions: a difference ends where N bytes (default 16) agree again. --max-diffs\n"
+           "stops after K ranges. Status 0 equal, 1 different, 2 trouble.\n"
            "A file whose name starts with \"--\" is given as ./--name.\n";
 }
 

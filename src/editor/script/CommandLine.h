@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/compare/FileCompare.h"
 #include "core/print/DumpText.h"
 #include "editor/MainCommands.h"
 
@@ -13,6 +14,7 @@ enum class CommandLineAction {
     Help,      // --help: print the usage and end
     Version,   // --version: print the version and end
     Dump,      // --dump FILE: write FILE's hex dump text to standard output and end
+    Compare,   // --compare A B: write the differences of A and B to standard output and end
     UsageError // a malformed command line: print error and the usage hint, end with status 2
 };
 
@@ -26,6 +28,10 @@ struct CommandLine {
     std::vector<std::string> parameters;
     std::string error; // UsageError: what is wrong, one line
     DumpFormat dump;   // Dump: the layout asked for by its options (fileName is the file)
+    // Compare: fileName is A, otherFile B; maxDiffs < 0 lists every range.
+    std::string otherFile;
+    CompareOptions compare;
+    int64_t maxDiffs = -1;
 };
 
 // Reads the arguments (without the program name). Options start with "--" and stand in

@@ -13,11 +13,12 @@ using Bytes = std::vector<uint8_t>;
 
 // The bytes in runs of at most piece bytes, so that the compare crosses run borders.
 CompareInput InputOf(const Bytes& bytes, int64_t piece) {
-    return {[&bytes, piece](int64_t offset) {
-                const int64_t size = static_cast<int64_t>(bytes.size());
-                return PieceTable::Span{bytes.data() + offset, std::min(size - offset, piece - offset % piece)};
-            },
-            static_cast<int64_t>(bytes.size())};
+    return {
+        [&bytes, piece](int64_t offset) {
+            const int64_t size = static_cast<int64_t>(bytes.size());
+            return PieceTable::Span{bytes.data() + offset, std::min(size - offset, piece - offset % piece)};
+        },
+        static_cast<int64_t>(bytes.size())};
 }
 
 std::vector<DiffRange> Compare(const Bytes& a, const Bytes& b, CompareOptions options, int64_t budget,
