@@ -129,6 +129,8 @@ MainCommands::MainCommands(Ui& ui)
     commands_["QZBtnSave"] = commands_["Save1"];
     commands_["QZBtnInfo"] = commands_["Info1"];
     commands_["QZBtnOptions"] = commands_["Options1"];
+    commands_["Comparefiles1"] = [this] { compare_.Comparefiles1Click(); };
+    commands_["QZBtnCompare"] = commands_["Comparefiles1"];
     commands_["Decode1"] = [this] { numberTools_.Decode1Click(); };
     commands_["Encode1"] = [this] { numberTools_.Encode1Click(); };
     commands_["Bitmanipulation1"] = [this] { numberTools_.Bitmanipulation1Click(); };

@@ -6,6 +6,7 @@
 
 #include "editor/EditorState.h"
 #include "editor/blocks/BlockCommands.h"
+#include "editor/compare/CompareCommands.h"
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/StringCommands.h"
 #include "editor/edit/UndoCommands.h"
@@ -137,6 +138,9 @@ class MainCommands {
     // The options dialog's OK changed what only the window can redo; set by the window.
     std::function<void(const OptionsChange&)> optionsApplied;
 
+    // The compare command and what its windows ask of the editor.
+    CompareCommands& Compare() { return compare_; }
+
     // "选项(&O)...": the options dialog on page, its values taken on OK.
     void Options1Click(int page);
     // The data inspector's "编辑(&E)..." on line (0-based) showing text: the bit editor for the
@@ -160,6 +164,7 @@ class MainCommands {
     ClipboardCommands clipboard_;
     StringCommands strings_;
     UndoCommands undo_{state_};
+    CompareCommands compare_{state_};
     ScriptSwitch script_;
     std::vector<std::string> scriptParameters_;
     std::map<std::string, std::function<void()>> commands_;

@@ -54,5 +54,26 @@ inline constexpr const char* kTextUndoNoMemory = "内存不足, 不能撤销或�
 // Compare of two files: both names are one file; a file changed while it was compared.
 inline constexpr const char* kTextCompareSameFile = "%s 和 %s 是同一个文件, 内容相同";
 inline constexpr const char* kTextCompareChanged = "%s\n在比较期间被其他程序改变或读取出错, 比较结果不可靠";
+// The compare window: caption (%s the two names), its note when A is the editor's unsaved bytes,
+// the summary line while it runs and when done, the kinds of ranges, the status bar.
+inline constexpr const char* kTextCompareCaption = "比较 %s 与 %s";
+inline constexpr const char* kTextCompareUnsaved = " (A 为编辑器中未保存的内容)";
+inline constexpr const char* kTextCompareSizes = "A: %.0n 字节, B: %.0n 字节";
+inline constexpr const char* kTextCompareRunning = "; 正在比较... %d%%, 已找到 %.0n 处差异";
+inline constexpr const char* kTextCompareSame = "; 内容相同";
+inline constexpr const char* kTextCompareDiffer = "; 不同: %.0n 处差异, 共 %.0n 字节";
+inline constexpr const char* kTextCompareListCut = " (列表只保留前 %.0n 处)";
+inline constexpr const char* kTextKindChanged = "改变";
+inline constexpr const char* kTextKindOnlyInA = "仅在 A";
+inline constexpr const char* kTextKindOnlyInB = "仅在 B";
+inline constexpr const char* kTextKindGaveUp = " (未找到同步点)";
+inline constexpr const char* kTextCompareStatus = "第 %s / %s 处差异    A: %s = %s    B: %s = %s";
+inline constexpr const char* kTextCompareNoByte = "--";
+// The compare command: the dialogs' titles; too large an unsaved Document to copy.
+inline constexpr const char* kTextCompareChooseA = "比较文件: 选择文件 A";
+inline constexpr const char* kTextCompareChooseB = "比较文件: 选择要与之比较的文件 B";
+inline constexpr const char* kTextCompareSaveList = "保存差异列表";
+inline constexpr const char* kTextCompareSaveFirst =
+    "%s 有未保存的修改, 而且太大, 不能复制到内存中比较。\n请先保存, 再比较";
 
 } // namespace qhe

@@ -28,6 +28,7 @@ const std::map<std::string, QString>& IconFiles() {
         {"QZBtnRedo", "redo"},
         {"QZBtnFind", "find"},
         {"QZBtnReplace", "replace"},
+        {"QZBtnCompare", "compare"},
         {"QZBtnOptions", "options"},
         {"QZBtnInfo", "info"},
         {"QZBtnWhats", "whats"},

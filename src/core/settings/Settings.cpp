@@ -86,6 +86,8 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     o.showDataInsp = profile.ReadBool(kOptions, "ShowDataInsp", false);
     o.undoLimitMB = ReadChoice(profile, kOptions, "UndoLimitMB", 256, 0, 4096);
     o.mapFromMB = ReadChoice(profile, kOptions, "MapFromMB", kDefaultMapFromMB, 1, kDefaultMapFromMB);
+    o.compareResync = profile.ReadBool(kOptions, "CompareResync", false);
+    o.compareResyncRun = ReadChoice(profile, kOptions, "CompareResyncRun", 16, 4, 4096);
     return o;
 }
 
@@ -126,6 +128,8 @@ void WriteOptions(ProfileSession& profile, const OptionsSettings& o) {
     profile.WriteBool(kOptions, "ShowDataInsp", o.showDataInsp);
     profile.WriteInt(kOptions, "UndoLimitMB", o.undoLimitMB);
     profile.WriteInt(kOptions, "MapFromMB", o.mapFromMB);
+    profile.WriteBool(kOptions, "CompareResync", o.compareResync);
+    profile.WriteInt(kOptions, "CompareResyncRun", o.compareResyncRun);
 }
 
 DataInspSettings ReadDataInsp(const ProfileSession& profile) {

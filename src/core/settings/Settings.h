@@ -82,6 +82,9 @@ struct OptionsSettings {
     // Files of this many MiB or more are mapped rather than read whole (from 2 GiB on they
     // always are): they open at once, whatever their size.
     int mapFromMB = kDefaultMapFromMB;
+    // The compare window: with insertions and deletions, and the equal bytes that end a difference.
+    bool compareResync = false;
+    int compareResyncRun = 16;
 };
 
 // Section "DataInsp": which rows the data inspector shows.

@@ -72,6 +72,7 @@ std::vector<MenuEntry> BuildMainMenu() {
               Item("DataInspector1", "数据查看窗(&I)", {}, 0), Sep(Item("Decode1", "数字解码(&D)...")),
               Item("Encode1", "数字编码(&E)..."), Item("Bitmanipulation1", "Bit 编辑(&B)..."),
               Item("CalculateCRC321", "循环冗余校验(&C)..."), Item("Patch1", "&Patch BP 7.0 EXE"),
+              Sep(Item("Comparefiles1", "比较文件(&F)...", {}, 0)),
               Sep(Item("Options1", "选项(&O)...", {}, 0))}),
         Menu("Script1", "QHE 脚本(&X)", 80,
              {Item("Editor1", "编辑器(&E)...", {}, 0), Item("Executeactive1", "执行激活(&X)", "Ctrl+F9", 0)}),
@@ -81,13 +82,21 @@ std::vector<MenuEntry> BuildMainMenu() {
 }
 
 std::vector<MenuEntry> BuildToolButtons() {
-    return {Item("QZBtnNew", "新建文件", {}, 0), Item("QZBtnOpen", "打开", {}, 0),
-            Item("QZBtnSave", "保存"),           Item("QZBtnDel", "删除块"),
-            Item("QZBtnCut", "剪切到剪贴板"),    Item("QZBtnCopy", "复制到剪贴板"),
-            Item("QZBtnPaste", "从剪贴板粘贴"),  Item("QZBtnUndo", "撤销"),
-            Item("QZBtnRedo", "重做"),           Item("QZBtnFind", "查找"),
-            Item("QZBtnReplace", "替换"),        Item("QZBtnOptions", "选项", {}, 0),
-            Item("QZBtnInfo", "关于", {}, 0),    Item("QZBtnWhats", "这是'什么?", {}, 0)};
+    return {Item("QZBtnNew", "新建文件", {}, 0),
+            Item("QZBtnOpen", "打开", {}, 0),
+            Item("QZBtnSave", "保存"),
+            Item("QZBtnDel", "删除块"),
+            Item("QZBtnCut", "剪切到剪贴板"),
+            Item("QZBtnCopy", "复制到剪贴板"),
+            Item("QZBtnPaste", "从剪贴板粘贴"),
+            Item("QZBtnUndo", "撤销"),
+            Item("QZBtnRedo", "重做"),
+            Item("QZBtnFind", "查找"),
+            Item("QZBtnReplace", "替换"),
+            Item("QZBtnCompare", "比较文件", {}, 0),
+            Item("QZBtnOptions", "选项", {}, 0),
+            Item("QZBtnInfo", "关于", {}, 0),
+            Item("QZBtnWhats", "这是'什么?", {}, 0)};
 }
 
 } // namespace

@@ -140,7 +140,8 @@ TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
             "UnicodeIns", "UnicodeFind", "UnicodeRepl",  "CaseSensitive", "JokerFind",   "FindDown",
             "GotoMode",   "BaseAdress",  "EncodeAs",     "EncodeWhere",   "OldFileTime", "NewEOF",
             "CurrentDir", "Overwrite",   "ModusText",    "Scope",         "ConvTable",   "HideAddressRange",
-            "MRU",        "ShowGrids",   "BlankForCC",   "ShowDataInsp",  "UndoLimitMB", "MapFromMB"}));
+            "MRU",        "ShowGrids",   "BlankForCC",   "ShowDataInsp",  "UndoLimitMB", "MapFromMB",
+            "CompareResync", "CompareResyncRun"}));
     EXPECT_EQ(written.ReadString("Options", "JokerHex", ""), "0A");
     EXPECT_EQ(written.ReadString("Options", "Overwrite", ""), "0");
     EXPECT_EQ(ReadText(file).substr(0, 64),

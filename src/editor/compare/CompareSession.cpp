@@ -1,0 +1,198 @@
+#include "editor/compare/CompareSession.h"
+
+#include <algorithm>
+#include <new>
+
+#include "core/compare/DiffLines.h"
+#include "core/document/Document.h"
+#include "core/text/Format.h"
+#include "core/text/MessageIds.h"
+#include "editor/OwnTexts.h"
+#include "editor/file/FileCommands.h"
+
+namespace qhe {
+namespace {
+
+// Whether the file on disk is still what the Document was loaded from or last saved to.
+bool DiskMatches(const Document& doc) {
+    const platform::FileInfo now = platform::StatFile(doc.FileName);
+    return now.exists && now.size == doc.DiskSize && now.identity == doc.DiskIdentity &&
+           now.modified.seconds == doc.DiskTime.seconds &&
+           now.modified.nanoseconds == doc.DiskTime.nanoseconds;
+}
+
+std::string HexOffset(int64_t offset, int digits) {
+    std::string hex = FormatHex(static_cast<uint64_t>(offset));
+    return std::string(hex.size() < static_cast<size_t>(digits) ? digits - hex.size() : 0, '0') + hex;
+}
+
+} // namespace
+
+int CompareSession::OpenSide(Side& side, const std::string& name, std::string& error) {
+    side.name = name;
+    if (const int code = side.mapping.Open(name, false); code != 0) {
+        error = FileErrorMessage(kErrOpen, code, name);
+        return code;
+    }
+    side.data = side.mapping.Data();
+    side.size = side.mapping.Size();
+    return 0;
+}
+
+std::unique_ptr<CompareSession> CompareSession::OfFiles(const std::string& a, const std::string& b,
+                                                        CompareOptions options, std::string& error) {
+    auto session = std::make_unique<CompareSession>();
+    if (OpenSide(session->sides_[0], a, error) != 0 || OpenSide(session->sides_[1], b, error) != 0)
+        return nullptr;
+    session->Start(options);
+    return session;
+}
+
+std::unique_ptr<CompareSession> CompareSession::OfDocument(const Document& doc, const std::string& name,
+                                                           bool modified, const std::string& b,
+                                                           CompareOptions options, std::string& error) {
+    auto session = std::make_unique<CompareSession>();
+    Side& a = session->sides_[0];
+    if (!modified && !doc.Untitled && DiskMatches(doc)) {
+        if (OpenSide(a, doc.FileName, error) != 0) return nullptr;
+    } else {
+        if (doc.Size() > kMaxSnapshot) {
+            error = Format(kTextCompareSaveFirst, {FileNameOnly(name)});
+            return nullptr;
+        }
+        try {
+            a.copy.resize(static_cast<size_t>(doc.Size()));
+        } catch (const std::bad_alloc&) {
+            error = FormatMsg(kMsgNoMemory, {});
+            return nullptr;
+        }
+        doc.CopyOut(1, doc.Size(), a.copy.data());
+        a.data = a.copy.data();
+        a.size = doc.Size();
+        session->unsaved_ = true;
+    }
+    a.name = name;
+    if (OpenSide(session->sides_[1], b, error) != 0) return nullptr;
+    session->Start(options);
+    return session;
+}
+
+void CompareSession::Start(CompareOptions options) {
+    CompareInput inputs[2];
+    for (int i = 0; i < 2; ++i)
+        inputs[i] = {RunsOf(sides_[i].data, sides_[i].size), sides_[i].size};
+    comparer_ = std::make_unique<FileComparer>(inputs[0], inputs[1], options);
+}
+
+bool CompareSession::Advance(int64_t budget) {
+    if (finished_) return false;
+    bool changed = false;
+    DiffRange r;
+    for (;;) {
+        const FileComparer::Status status = comparer_->Step(r, budget);
+        if (status == FileComparer::Status::Working) return changed;
+        changed = true;
+        if (status == FileComparer::Status::Done) {
+            finished_ = true;
+            return true;
+        }
+        ++rangeCount_;
+        differing_ += std::max(r.lengthA, r.lengthB);
+        if (ranges_.size() < kMaxKeptRanges) ranges_.push_back(r);
+        budget -= 64; // a range's own cost, so that dense ranges end a call too
+        if (budget <= 0) return true;
+    }
+}
+
+int CompareSession::Percent() const {
+    if (finished_ || Size(0) == 0) return 100;
+    return static_cast<int>(comparer_->PositionA() * 100 / Size(0));
+}
+
+int64_t CompareSession::RangeHolding(int side, int64_t offset) const {
+    const auto start = [side](const DiffRange& r) { return side == 0 ? r.offsetA : r.offsetB; };
+    const auto length = [side](const DiffRange& r) { return side == 0 ? r.lengthA : r.lengthB; };
+    // The last range starting at or before offset.
+    auto it = std::upper_bound(ranges_.begin(), ranges_.end(), offset,
+                               [&](int64_t value, const DiffRange& r) { return value < start(r); });
+    while (it != ranges_.begin()) {
+        --it;
+        if (offset < start(*it) + length(*it)) return it - ranges_.begin();
+        // Ranges without bytes on this side start where the one before ended: look past them.
+        if (length(*it) != 0) break;
+    }
+    return -1;
+}
+
+int64_t CompareSession::RangeFrom(int64_t offsetA) const {
+    return std::upper_bound(ranges_.begin(), ranges_.end(), offsetA,
+                            [](int64_t value, const DiffRange& r) {
+                                return value < r.offsetA + std::max<int64_t>(r.lengthA, 1);
+                            }) -
+           ranges_.begin();
+}
+
+int64_t CompareSession::AlignedB(int64_t offsetA) const {
+    auto it = std::upper_bound(ranges_.begin(), ranges_.end(), offsetA,
+                               [](int64_t value, const DiffRange& r) { return value < r.offsetA; });
+    if (it == ranges_.begin()) return offsetA;
+    const DiffRange& r = *--it;
+    if (offsetA < r.offsetA + r.lengthA) return r.offsetB + std::min(offsetA - r.offsetA, r.lengthB);
+    return offsetA + (r.offsetB + r.lengthB) - (r.offsetA + r.lengthA);
+}
+
+bool CompareSession::Select(int64_t index) {
+    if (index < 0 || index >= static_cast<int64_t>(ranges_.size()) || index == current_) return false;
+    current_ = index;
+    return true;
+}
+
+std::string CompareSession::Caption() const {
+    return Format(kTextCompareCaption, {FileNameOnly(Name(0)), FileNameOnly(Name(1))}) +
+           (unsaved_ ? kTextCompareUnsaved : "");
+}
+
+std::string CompareSession::Summary() const {
+    std::string text = Format(kTextCompareSizes, {Size(0), Size(1)});
+    if (!finished_)
+        text += Format(kTextCompareRunning, {Percent(), rangeCount_});
+    else if (rangeCount_ == 0)
+        text += kTextCompareSame;
+    else
+        text += Format(kTextCompareDiffer, {rangeCount_, differing_});
+    if (rangeCount_ > static_cast<int64_t>(ranges_.size()))
+        text += Format(kTextCompareListCut, {static_cast<int64_t>(ranges_.size())});
+    return text;
+}
+
+std::string CompareSession::Status(int64_t offsetA, int64_t offsetB) const {
+    const int digits = OffsetDigits(std::max(Size(0), Size(1)));
+    const auto byte = [this](int side, int64_t offset) {
+        if (offset < 0 || offset >= Size(side)) return std::string(kTextCompareNoByte);
+        return HexOffset(Byte(side, offset), 2);
+    };
+    const std::string index = current_ < 0 ? "-" : FormatCount(current_ + 1);
+    return Format(kTextCompareStatus, {index, FormatCount(rangeCount_), HexOffset(offsetA, digits),
+                                       byte(0, offsetA), HexOffset(offsetB, digits), byte(1, offsetB)});
+}
+
+std::string CompareSession::KindText(const DiffRange& r) {
+    const DiffKind kind = KindOf(r);
+    std::string text = kind == DiffKind::OnlyInA   ? kTextKindOnlyInA
+                       : kind == DiffKind::OnlyInB ? kTextKindOnlyInB
+                                                   : kTextKindChanged;
+    if (r.gaveUp) text += kTextKindGaveUp;
+    return text;
+}
+
+std::string CompareSession::ListText() const {
+    const int digits = OffsetDigits(std::max(Size(0), Size(1)));
+    std::string text;
+    char line[kMaxDiffLine];
+    for (const DiffRange& r : ranges_)
+        text.append(line,
+                    FormatDiffLine(line, r, sides_[0].data + r.offsetA, sides_[1].data + r.offsetB, digits));
+    return text;
+}
+
+} // namespace qhe
