@@ -33,6 +33,7 @@
 #include "core/text/Messages.h"
 #include "editor/settings/SettingsStore.h"
 #include "gui/DataInspWindow.h"
+#include "gui/compare/FormCompare.h"
 #include "gui/FormGeometryQt.h"
 #include "gui/Icons.h"
 #include "gui/MainView.h"
@@ -102,6 +103,9 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     commands_.enterWhatsThis = [] { QWhatsThis::enterWhatsThisMode(); };
     commands_.showInspector = [this](bool shown) { SetInspectorShown(shown); };
     commands_.showPrint = [this] { ShowPrint(); };
+    commands_.Compare().show = [this](std::shared_ptr<CompareSession> session) {
+        (new TFormCompare(this, commands_.Compare(), std::move(session)))->show();
+    };
     const QString point = QLocale().decimalPoint();
     if (point.size() == 1 && point[0].unicode() < 128)
         commands_.State().decimalSeparator = static_cast<char>(point[0].unicode());

@@ -78,6 +78,7 @@ std::unique_ptr<CompareSession> CompareSession::OfDocument(const Document& doc, 
 }
 
 void CompareSession::Start(CompareOptions options) {
+    options_ = options;
     CompareInput inputs[2];
     for (int i = 0; i < 2; ++i)
         inputs[i] = {RunsOf(sides_[i].data, sides_[i].size), sides_[i].size};
@@ -137,7 +138,9 @@ int64_t CompareSession::AlignedB(int64_t offsetA) const {
                                [](int64_t value, const DiffRange& r) { return value < r.offsetA; });
     if (it == ranges_.begin()) return offsetA;
     const DiffRange& r = *--it;
-    if (offsetA < r.offsetA + r.lengthA) return r.offsetB + std::min(offsetA - r.offsetA, r.lengthB);
+    // The start of a range (an insertion too) stands where the range starts in B.
+    if (offsetA < r.offsetA + std::max<int64_t>(r.lengthA, 1))
+        return r.offsetB + std::min(offsetA - r.offsetA, r.lengthB);
     return offsetA + (r.offsetB + r.lengthB) - (r.offsetA + r.lengthA);
 }
 
@@ -145,6 +148,28 @@ bool CompareSession::Select(int64_t index) {
     if (index < 0 || index >= static_cast<int64_t>(ranges_.size()) || index == current_) return false;
     current_ = index;
     return true;
+}
+
+std::optional<int64_t> CompareSession::ParseOffset(const std::string& text, int64_t size) {
+    size_t at = text.find_first_not_of(' ');
+    if (at == std::string::npos) return std::nullopt;
+    if (text[at] == '$')
+        ++at;
+    else if (text.compare(at, 2, "0x") == 0 || text.compare(at, 2, "0X") == 0)
+        at += 2;
+    const size_t end = text.find_last_not_of(' ') + 1;
+    if (at >= end || end - at > 15) return std::nullopt;
+    int64_t value = 0;
+    for (size_t i = at; i < end; ++i) {
+        const char c = text[i];
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F'                                 ? c - 'A' + 10
+                                                                                  : -1;
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + digit;
+    }
+    if (value >= size) return std::nullopt;
+    return value;
 }
 
 std::string CompareSession::Caption() const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,7 @@ class CompareSession {
     // The byte at a 0-based offset of a side (offset < Size(side)).
     uint8_t Byte(int side, int64_t offset) const { return sides_[side].data[offset]; }
     bool AIsUnsaved() const { return unsaved_; }
+    const CompareOptions& Options() const { return options_; }
 
     const std::vector<DiffRange>& Ranges() const { return ranges_; }
     int64_t RangeCount() const { return rangeCount_; }
@@ -50,7 +52,8 @@ class CompareSession {
     int64_t RangeHolding(int side, int64_t offset) const;
     // The first range that ends after offset of A (Ranges().size() when none).
     int64_t RangeFrom(int64_t offsetA) const;
-    // Where offset of A stands in B: the same place relative to the range before it.
+    // Where offset of A stands in B: the same place relative to the range before it (the
+    // first byte of a range stands on the range's first byte in B, also for an insertion).
     int64_t AlignedB(int64_t offsetA) const;
 
     // The range the user stands on (-1 none) and the moves between ranges; each answers
@@ -61,6 +64,9 @@ class CompareSession {
     bool Previous() { return current_ > 0 && Select(current_ - 1); }
     bool First() { return Select(0); }
     bool Last() { return Select(static_cast<int64_t>(ranges_.size()) - 1); }
+
+    // A hex offset as typed ("1F00", "$1F00" or "0x1F00") when it lies within size bytes.
+    static std::optional<int64_t> ParseOffset(const std::string& text, int64_t size);
 
     std::string Caption() const;
     std::string Summary() const;
@@ -83,6 +89,7 @@ class CompareSession {
 
     Side sides_[2];
     bool unsaved_ = false;
+    CompareOptions options_;
     std::unique_ptr<FileComparer> comparer_;
     std::vector<DiffRange> ranges_;
     int64_t rangeCount_ = 0, differing_ = 0;

@@ -1,0 +1,118 @@
+#include "gui/compare/ComparePane.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/compare/DiffLines.h"
+#include "editor/compare/CompareSession.h"
+
+namespace qhe {
+namespace {
+
+// Shading: changed bytes, bytes only on this side, and the same in the current range.
+const QColor kChanged(255, 214, 214), kOnlyHere(206, 240, 206);
+const QColor kChangedCurrent(246, 150, 150), kOnlyHereCurrent(132, 214, 132);
+
+} // namespace
+
+ComparePane::ComparePane(int side, QWidget* parent) : QWidget(parent), side_(side) {
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+int ComparePane::CharWidth() const {
+    return fontMetrics().horizontalAdvance(QLatin1Char('0'));
+}
+
+int ComparePane::LineHeight() const {
+    return fontMetrics().height();
+}
+
+int ComparePane::HexLeft() const {
+    const int digits = session_ ? OffsetDigits(std::max(session_->Size(0), session_->Size(1))) : 8;
+    return (digits + 2) * CharWidth();
+}
+
+int ComparePane::TextLeft() const {
+    return HexLeft() + (3 * kBytesPerRow + 1) * CharWidth();
+}
+
+QSize ComparePane::sizeHint() const {
+    return {TextLeft() + (kBytesPerRow + 1) * CharWidth(), 24 * LineHeight()};
+}
+
+int ComparePane::RowsVisible() const {
+    return std::max(1, height() / LineHeight());
+}
+
+void ComparePane::ShowFrom(int64_t top, int64_t cursor) {
+    top_ = top;
+    cursor_ = cursor;
+    update();
+}
+
+int64_t ComparePane::OffsetAt(QPoint point) const {
+    const int row = point.y() / LineHeight();
+    int column = -1;
+    if (point.x() >= HexLeft() && point.x() < TextLeft() - CharWidth())
+        column = (point.x() - HexLeft()) / (3 * CharWidth());
+    else if (point.x() >= TextLeft())
+        column = (point.x() - TextLeft()) / CharWidth();
+    if (column < 0 || column >= kBytesPerRow) return -1;
+    return top_ + int64_t{row} * kBytesPerRow + column;
+}
+
+void ComparePane::mousePressEvent(QMouseEvent* event) {
+    const int64_t offset = OffsetAt(event->position().toPoint());
+    if (session_ && offset >= 0 && offset < session_->Size(side_)) emit clicked(offset);
+}
+
+void ComparePane::paintEvent(QPaintEvent*) {
+    if (!session_) return;
+    QPainter painter(this);
+    const int cw = CharWidth(), lh = LineHeight(), ascent = fontMetrics().ascent();
+    const int digits = OffsetDigits(std::max(session_->Size(0), session_->Size(1)));
+    const int64_t size = session_->Size(side_);
+    const int64_t current = session_->Current();
+    static const char kHex[] = "0123456789ABCDEF";
+    const int rows = RowsVisible() + 1;
+    for (int row = 0; row < rows; ++row) {
+        const int64_t first = top_ + int64_t{row} * kBytesPerRow;
+        if (first + kBytesPerRow <= 0 || first >= size) continue;
+        const int y = row * lh;
+        QString hex(3 * kBytesPerRow, QLatin1Char(' ')), text(kBytesPerRow, QLatin1Char(' '));
+        for (int i = 0; i < kBytesPerRow; ++i) {
+            const int64_t offset = first + i;
+            if (offset < 0 || offset >= size) continue;
+            const uint8_t byte = session_->Byte(side_, offset);
+            hex[3 * i] = QLatin1Char(kHex[byte >> 4]);
+            hex[3 * i + 1] = QLatin1Char(kHex[byte & 15]);
+            text[i] = byte >= 32 && byte < 127 ? QLatin1Char(static_cast<char>(byte)) : QLatin1Char('.');
+            const int64_t range = session_->RangeHolding(side_, offset);
+            if (range >= 0) {
+                const DiffRange& r = session_->Ranges()[static_cast<size_t>(range)];
+                const bool onlyHere = KindOf(r) != DiffKind::Changed;
+                const QColor color = range == current ? (onlyHere ? kOnlyHereCurrent : kChangedCurrent)
+                                                      : (onlyHere ? kOnlyHere : kChanged);
+                painter.fillRect(HexLeft() + 3 * i * cw, y, 3 * cw, lh, color);
+                painter.fillRect(TextLeft() + i * cw, y, cw, lh, color);
+            }
+            if (offset == cursor_) {
+                painter.setPen(palette().color(QPalette::Highlight));
+                painter.drawRect(HexLeft() + 3 * i * cw, y, 2 * cw, lh - 1);
+                painter.drawRect(TextLeft() + i * cw, y, cw - 1, lh - 1);
+            }
+        }
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        const int64_t address = std::max<int64_t>(first, 0);
+        painter.drawText(0, y + ascent, QString::number(address, 16).toUpper().rightJustified(digits, QLatin1Char('0')));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(HexLeft(), y + ascent, hex);
+        painter.drawText(TextLeft(), y + ascent, text);
+    }
+}
+
+} // namespace qhe

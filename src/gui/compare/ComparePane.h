@@ -1,0 +1,48 @@
+#pragma once
+#include <QWidget>
+
+#include <cstdint>
+
+namespace qhe {
+
+class CompareSession;
+
+// One side of a compare window: rows of address, hex bytes and characters from a top offset
+// on (which may lie before the side's start or past its end: those cells stay empty). Bytes in
+// a difference range are shaded (the current range darker); the cursor's byte is framed in
+// both columns.
+class ComparePane : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kBytesPerRow = 16;
+
+    ComparePane(int side, QWidget* parent);
+    void SetSession(const CompareSession* session) { session_ = session; }
+    // What to show: the first byte's offset and the cursor's.
+    void ShowFrom(int64_t top, int64_t cursor);
+    int RowsVisible() const;
+    // The offset under a point, or -1.
+    int64_t OffsetAt(QPoint point) const;
+
+  signals:
+    void clicked(int64_t offset);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  public:
+    QSize sizeHint() const override;
+
+  private:
+    int CharWidth() const;
+    int LineHeight() const;
+    int HexLeft() const;
+    int TextLeft() const;
+
+    const int side_;
+    const CompareSession* session_ = nullptr;
+    int64_t top_ = 0, cursor_ = -1;
+};
+
+} // namespace qhe

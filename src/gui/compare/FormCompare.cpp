@@ -1,0 +1,289 @@
+#include "gui/compare/FormCompare.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <climits>
+
+#include "editor/compare/CompareCommands.h"
+#include "gui/FormGeometryQt.h"
+#include "gui/Icons.h"
+#include "gui/compare/ComparePane.h"
+#include "gui/compare/DiffListModel.h"
+
+namespace qhe {
+namespace {
+
+constexpr int64_t kRow = ComparePane::kBytesPerRow;
+// Work per slice of the event loop: about 15 ms, checked every budget of bytes.
+constexpr int kSliceMs = 15;
+constexpr int64_t kSliceBudget = int64_t{32} << 20;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::shared_ptr<CompareSession> session)
+    : QWidget(owner, Qt::Window), commands_(commands) {
+    setObjectName("TFormCompare");
+    setAttribute(Qt::WA_DeleteOnClose);
+    summary_ = new QLabel(this);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_ = new QLabel(this);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    // The buttons with their keys; each key also works without its button having focus.
+    auto* buttons = new QHBoxLayout;
+    const auto button = [&](const char* text, const char* icon, const QList<QKeySequence>& keys, auto slot) {
+        auto* action = new QAction(QString::fromUtf8(text), this);
+        if (icon) action->setIcon(ToolButtonIcon(icon));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QStringList names;
+        for (const QKeySequence& key : keys)
+            names << key.toString(QKeySequence::NativeText);
+        action->setToolTip(action->text().remove('&') + (names.isEmpty() ? "" : " (" + names.join(", ") + ")"));
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        auto* tool = new QToolButton(this);
+        tool->setDefaultAction(action);
+        tool->setToolButtonStyle(icon ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextOnly);
+        tool->setFocusPolicy(Qt::NoFocus);
+        buttons->addWidget(tool);
+        return action;
+    };
+    button("第一处差异", "QZBtnFirst", {QKeySequence(Qt::CTRL | Qt::Key_F7)}, [this] { ShowRange(0); });
+    button("上一处差异", "QZBtnPrevious", {QKeySequence(Qt::Key_F7), QKeySequence(Qt::CTRL | Qt::Key_Up)},
+           [this] { ShowRange(session_->Current() - 1); });
+    button("下一处差异", "QZBtnNext", {QKeySequence(Qt::Key_F8), QKeySequence(Qt::CTRL | Qt::Key_Down)},
+           [this] { ShowRange(session_->Current() + 1); });
+    button("最后一处差异", "QZBtnLast", {QKeySequence(Qt::CTRL | Qt::Key_F8)},
+           [this] { ShowRange(static_cast<int64_t>(session_->Ranges().size()) - 1); });
+    button("转到(&G)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { GotoOffset(); });
+    button("在编辑器中转到(&E)", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
+        if (commands_.GotoInEditor(*session_, cursorA_) && parentWidget()) parentWidget()->activateWindow();
+    });
+    button("保存列表(&S)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { commands_.SaveList(*session_); });
+    resync_ = new QCheckBox(QString::fromUtf8("同步插入和删除(&R)"), this);
+    resync_->setToolTip(QString::fromUtf8("差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异"));
+    resync_->setChecked(commands_.Options().resync);
+    connect(resync_, &QCheckBox::toggled, this, [this](bool on) {
+        commands_.SetResync(on);
+        if (auto again = commands_.Again(*session_)) SetSession(std::move(again));
+    });
+    buttons->addSpacing(12);
+    buttons->addWidget(resync_);
+    buttons->addStretch();
+    button("关闭", "QZBtnExit", {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
+
+    auto* sides = new QWidget(this);
+    auto* sideLayout = new QHBoxLayout(sides);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    for (int side = 0; side < 2; ++side) {
+        panes_[side] = new ComparePane(side, sides);
+        sideLayout->addWidget(panes_[side], 1);
+        connect(panes_[side], &ComparePane::clicked, this, [this, side](int64_t offset) {
+            userMoved_ = true;
+            MoveCursor(side == 0 ? offset : offset - delta_);
+        });
+    }
+    scroll_ = new QScrollBar(Qt::Vertical, sides);
+    sideLayout->addWidget(scroll_);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
+        if (value * scrollScale_ != topA_ / kRow) ScrollTo(int64_t{value} * scrollScale_ * kRow);
+    });
+
+    model_ = new DiffListModel(this);
+    list_ = new QTableView(this);
+    list_->setObjectName("ListDiffs");
+    list_->setModel(model_);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setFocusPolicy(Qt::NoFocus);
+    connect(list_, &QTableView::clicked, this, [this](const QModelIndex& index) { ShowRange(index.row()); });
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(sides);
+    splitter->addWidget(list_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addLayout(buttons);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(status_);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(0);
+    connect(timer_, &QTimer::timeout, this, [this] { Tick(); });
+    SetSession(std::move(session));
+    resize(sizeHint().expandedTo(QSize(2 * panes_[0]->sizeHint().width() + 60, 560)));
+    RestoreFormGeometry(this);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+TFormCompare::~TFormCompare() {
+    SaveFormGeometry(this);
+}
+
+void TFormCompare::SetSession(std::shared_ptr<CompareSession> session) {
+    session_ = std::move(session);
+    for (ComparePane* pane : panes_)
+        pane->SetSession(session_.get());
+    model_->SetSession(session_.get());
+    setWindowTitle(Q(session_->Caption()));
+    topA_ = cursorA_ = delta_ = 0;
+    userMoved_ = false;
+    timer_->start();
+    Tick();
+}
+
+void TFormCompare::Tick() {
+    QElapsedTimer clock;
+    clock.start();
+    const bool hadRanges = !session_->Ranges().empty();
+    while (!session_->Finished() && clock.elapsed() < kSliceMs)
+        session_->Advance(kSliceBudget);
+    if (session_->Finished()) timer_->stop();
+    model_->Grow();
+    if (!hadRanges && !session_->Ranges().empty() && !userMoved_) ShowRange(0);
+    UpdateScrollBar();
+    Refresh();
+}
+
+void TFormCompare::RunToEnd() {
+    while (!session_->Finished())
+        Tick();
+}
+
+int64_t TFormCompare::Rows() const {
+    const int64_t end = std::max(session_->Size(0), session_->Size(1) - delta_);
+    return end / kRow + 1;
+}
+
+void TFormCompare::UpdateScrollBar() {
+    const int64_t rows = Rows();
+    scrollScale_ = rows / (INT_MAX / 2) + 1;
+    const QSignalBlocker block(scroll_);
+    scroll_->setRange(0, static_cast<int>(rows / scrollScale_));
+    scroll_->setPageStep(std::max(1, panes_[0]->RowsVisible()));
+    scroll_->setValue(static_cast<int>(topA_ / kRow / scrollScale_));
+}
+
+void TFormCompare::ScrollTo(int64_t topA) {
+    const int64_t last = std::max<int64_t>(0, (Rows() - panes_[0]->RowsVisible() + 1) * kRow);
+    topA_ = std::clamp<int64_t>(topA / kRow * kRow, 0, last);
+    UpdateScrollBar();
+    Refresh();
+}
+
+void TFormCompare::MoveCursor(int64_t offsetA) {
+    const int64_t end = std::max<int64_t>(0, std::max(session_->Size(0), session_->Size(1) - delta_) - 1);
+    cursorA_ = std::clamp<int64_t>(offsetA, 0, end);
+    const int rows = panes_[0]->RowsVisible();
+    if (cursorA_ < topA_)
+        ScrollTo(cursorA_);
+    else if (cursorA_ >= topA_ + rows * kRow)
+        ScrollTo(cursorA_ - (rows - 1) * kRow);
+    else
+        Refresh();
+}
+
+void TFormCompare::ShowRange(int64_t index) {
+    if (index < 0 || index >= static_cast<int64_t>(session_->Ranges().size())) return;
+    session_->Select(index);
+    const DiffRange& r = session_->Ranges()[static_cast<size_t>(index)];
+    delta_ = session_->Options().resync ? (r.offsetB + r.lengthB) - (r.offsetA + r.lengthA) : 0;
+    cursorA_ = r.offsetA;
+    // The range a few rows below the top, so what comes before it shows too.
+    const int context = std::min(3, panes_[0]->RowsVisible() / 4);
+    ScrollTo(std::max<int64_t>(0, r.offsetA - context * kRow));
+    list_->selectRow(static_cast<int>(index));
+}
+
+void TFormCompare::GotoOffset() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QString::fromUtf8("转到"),
+                                               QString::fromUtf8("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
+                                               QString::number(cursorA_, 16).toUpper(), &ok);
+    if (!ok) return;
+    const auto offset = CompareSession::ParseOffset(text.toStdString(), session_->Size(0));
+    if (!offset) return;
+    userMoved_ = true;
+    if (session_->Options().resync) delta_ = session_->AlignedB(*offset) - *offset;
+    const int64_t index = session_->RangeFrom(*offset);
+    if (index < static_cast<int64_t>(session_->Ranges().size())) {
+        session_->Select(index);
+        list_->selectRow(static_cast<int>(index));
+    }
+    MoveCursor(*offset);
+}
+
+void TFormCompare::Refresh() {
+    panes_[0]->ShowFrom(topA_, cursorA_);
+    panes_[1]->ShowFrom(topA_ + delta_, CursorB());
+    summary_->setText(SummaryText());
+    status_->setText(StatusText());
+}
+
+QString TFormCompare::SummaryText() const {
+    return Q(session_->Summary());
+}
+
+QString TFormCompare::StatusText() const {
+    return Q(session_->Status(cursorA_, CursorB()));
+}
+
+int64_t TFormCompare::CursorB() const {
+    return session_->Options().resync ? session_->AlignedB(cursorA_) : cursorA_;
+}
+
+void TFormCompare::keyPressEvent(QKeyEvent* event) {
+    const int rows = panes_[0]->RowsVisible();
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    int64_t to = cursorA_;
+    switch (event->key()) {
+    case Qt::Key_Left: to -= 1; break;
+    case Qt::Key_Right: to += 1; break;
+    case Qt::Key_Up: to -= kRow; break;
+    case Qt::Key_Down: to += kRow; break;
+    case Qt::Key_PageUp: to -= rows * kRow; break;
+    case Qt::Key_PageDown: to += rows * kRow; break;
+    case Qt::Key_Home: to = ctrl ? 0 : cursorA_ / kRow * kRow; break;
+    case Qt::Key_End: to = ctrl ? INT64_MAX / 2 : cursorA_ / kRow * kRow + kRow - 1; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    userMoved_ = true;
+    MoveCursor(to);
+}
+
+void TFormCompare::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0) ScrollTo(topA_ - int64_t{steps} * 3 * kRow);
+}
+
+void TFormCompare::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The first range was shown before the window had its size: again, with rows above it.
+    if (!userMoved_ && session_->Current() >= 0) ShowRange(session_->Current());
+    UpdateScrollBar();
+}
+
+} // namespace qhe
