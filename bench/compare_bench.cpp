@@ -6,7 +6,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <random>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -126,3 +129,94 @@ void BM_ResyncUnrelated(benchmark::State& state) {
 BENCHMARK(BM_ResyncUnrelated)->Arg(16)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+#ifdef QHE32_BENCH_GUI
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "editor/EditorState.h"
+#include "editor/HeadlessUi.h"
+#include "editor/compare/CompareCommands.h"
+#include "gui/compare/FormCompare.h"
+
+namespace {
+
+QApplication& App() {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "qhe32_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Two sparse 1 GiB files that differ in a byte every 64 MiB.
+std::string SparseFile(const char* name, uint8_t mark) {
+    const std::string path = std::string("/var/tmp/") + name;
+    const int fd = open(path.c_str(), O_CREAT | O_RDWR | O_TRUNC, 0644);
+    if (ftruncate(fd, int64_t{1} << 30) != 0) std::abort();
+    for (int64_t at = 0; at < (int64_t{1} << 30); at += int64_t{64} << 20)
+        if (pwrite(fd, &mark, 1, at) != 1) std::abort();
+    close(fd);
+    return path;
+}
+
+struct CompareWindowBench {
+    CompareWindowBench()
+        : a(SparseFile("qhe32-bench-cmp-a.bin", 1)), b(SparseFile("qhe32-bench-cmp-b.bin", 2)) {}
+    ~CompareWindowBench() {
+        unlink(a.c_str());
+        unlink(b.c_str());
+    }
+    std::unique_ptr<qhe::TFormCompare> Open() {
+        std::string error;
+        auto session = qhe::CompareSession::OfFiles(a, b, commands.Options(), error);
+        auto form = std::make_unique<qhe::TFormCompare>(nullptr, commands, std::move(session));
+        form->setAttribute(Qt::WA_DeleteOnClose, false);
+        form->show();
+        QApplication::processEvents();
+        return form;
+    }
+    std::string a, b;
+    std::ostringstream quiet;
+    qhe::HeadlessUi ui{quiet};
+    qhe::EditorState state{ui};
+    qhe::CompareCommands commands{state};
+};
+
+// From the command to the window painted with its first slice of the compare done.
+void BM_CompareWindowOpen1GiB(benchmark::State& state) {
+    App();
+    CompareWindowBench bench;
+    for (auto _ : state)
+        bench.Open();
+}
+BENCHMARK(BM_CompareWindowOpen1GiB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Page Down and the repaint of both sides and the status line (into an image, so that the
+// offscreen platform's copying of whole windows is left out).
+void BM_CompareWindowScroll(benchmark::State& state) {
+    App();
+    CompareWindowBench bench;
+    auto form = bench.Open();
+    form->RunToEnd();
+    QApplication::processEvents();
+    QImage image(form->size(), QImage::Format_ARGB32_Premultiplied);
+    int n = 0;
+    for (auto _ : state) {
+        const bool home = ++n % 64 == 0;
+        QKeyEvent key(QEvent::KeyPress, home ? Qt::Key_Home : Qt::Key_PageDown,
+                      home ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &key);
+        for (QWidget* part : form->RefreshedParts())
+            part->render(&image, part->mapTo(form.get(), QPoint(0, 0)), QRegion(), QWidget::DrawChildren);
+    }
+}
+BENCHMARK(BM_CompareWindowScroll)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+#endif

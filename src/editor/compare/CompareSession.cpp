@@ -162,9 +162,10 @@ std::optional<int64_t> CompareSession::ParseOffset(const std::string& text, int6
     int64_t value = 0;
     for (size_t i = at; i < end; ++i) {
         const char c = text[i];
-        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F'                                 ? c - 'A' + 10
-                                                                                  : -1;
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
         if (digit < 0) return std::nullopt;
         value = value * 16 + digit;
     }

@@ -18,9 +18,25 @@ const QColor kChangedCurrent(246, 150, 150), kOnlyHereCurrent(132, 214, 132);
 
 ComparePane::ComparePane(int side, QWidget* parent) : QWidget(parent), side_(side) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    PrepareGlyphs();
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void ComparePane::PrepareGlyphs() {
+    rawFont_ = QRawFont::fromFont(font());
+    QString all(256, QLatin1Char(' '));
+    for (int c = 32; c < 256; ++c)
+        all[c] = QChar(c >= 127 && c < 160 ? '.' : c);
+    QVector<quint32> indexes = rawFont_.glyphIndexesForString(all);
+    for (int c = 0; c < 256 && c < indexes.size(); ++c)
+        glyphs_[static_cast<size_t>(c)] = indexes[c];
+}
+
+void ComparePane::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) PrepareGlyphs();
+    QWidget::changeEvent(event);
 }
 
 int ComparePane::CharWidth() const {
@@ -79,40 +95,55 @@ void ComparePane::paintEvent(QPaintEvent*) {
     const int64_t current = session_->Current();
     static const char kHex[] = "0123456789ABCDEF";
     const int rows = RowsVisible() + 1;
+    QVector<quint32> addressGlyphs, byteGlyphs;
+    QVector<QPointF> addressPlaces, bytePlaces;
+    const auto put = [&](QVector<quint32>& glyphs, QVector<QPointF>& places, char c, int x, int y) {
+        glyphs.push_back(glyphs_[static_cast<uint8_t>(c)]);
+        places.push_back(QPointF(x, y));
+    };
     for (int row = 0; row < rows; ++row) {
         const int64_t first = top_ + int64_t{row} * kBytesPerRow;
         if (first + kBytesPerRow <= 0 || first >= size) continue;
-        const int y = row * lh;
-        QString hex(3 * kBytesPerRow, QLatin1Char(' ')), text(kBytesPerRow, QLatin1Char(' '));
+        const int y = row * lh, baseline = y + ascent;
+        for (int i = 0, shift = 4 * (digits - 1); i < digits; ++i, shift -= 4)
+            put(addressGlyphs, addressPlaces, kHex[(std::max<int64_t>(first, 0) >> shift) & 15], i * cw,
+                baseline);
         for (int i = 0; i < kBytesPerRow; ++i) {
             const int64_t offset = first + i;
             if (offset < 0 || offset >= size) continue;
             const uint8_t byte = session_->Byte(side_, offset);
-            hex[3 * i] = QLatin1Char(kHex[byte >> 4]);
-            hex[3 * i + 1] = QLatin1Char(kHex[byte & 15]);
-            text[i] = byte >= 32 && byte < 127 ? QLatin1Char(static_cast<char>(byte)) : QLatin1Char('.');
+            const int hexX = HexLeft() + 3 * i * cw, textX = TextLeft() + i * cw;
+            put(byteGlyphs, bytePlaces, kHex[byte >> 4], hexX, baseline);
+            put(byteGlyphs, bytePlaces, kHex[byte & 15], hexX + cw, baseline);
+            put(byteGlyphs, bytePlaces, byte >= 32 && byte < 127 ? static_cast<char>(byte) : '.', textX,
+                baseline);
             const int64_t range = session_->RangeHolding(side_, offset);
             if (range >= 0) {
                 const DiffRange& r = session_->Ranges()[static_cast<size_t>(range)];
                 const bool onlyHere = KindOf(r) != DiffKind::Changed;
                 const QColor color = range == current ? (onlyHere ? kOnlyHereCurrent : kChangedCurrent)
                                                       : (onlyHere ? kOnlyHere : kChanged);
-                painter.fillRect(HexLeft() + 3 * i * cw, y, 3 * cw, lh, color);
-                painter.fillRect(TextLeft() + i * cw, y, cw, lh, color);
+                painter.fillRect(hexX, y, 3 * cw, lh, color);
+                painter.fillRect(textX, y, cw, lh, color);
             }
             if (offset == cursor_) {
                 painter.setPen(palette().color(QPalette::Highlight));
-                painter.drawRect(HexLeft() + 3 * i * cw, y, 2 * cw, lh - 1);
-                painter.drawRect(TextLeft() + i * cw, y, cw - 1, lh - 1);
+                painter.drawRect(hexX, y, 2 * cw, lh - 1);
+                painter.drawRect(textX, y, cw - 1, lh - 1);
             }
         }
-        painter.setPen(palette().color(QPalette::PlaceholderText));
-        const int64_t address = std::max<int64_t>(first, 0);
-        painter.drawText(0, y + ascent, QString::number(address, 16).toUpper().rightJustified(digits, QLatin1Char('0')));
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(HexLeft(), y + ascent, hex);
-        painter.drawText(TextLeft(), y + ascent, text);
     }
+    const auto draw = [&](const QVector<quint32>& glyphs, const QVector<QPointF>& places,
+                          QPalette::ColorRole role) {
+        QGlyphRun run;
+        run.setRawFont(rawFont_);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(places);
+        painter.setPen(palette().color(role));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    };
+    draw(addressGlyphs, addressPlaces, QPalette::PlaceholderText);
+    draw(byteGlyphs, bytePlaces, QPalette::Text);
 }
 
 } // namespace qhe

@@ -1,5 +1,9 @@
 #pragma once
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QWidget>
+
+#include <array>
 
 #include <cstdint>
 
@@ -40,6 +44,13 @@ class ComparePane : public QWidget {
     int HexLeft() const;
     int TextLeft() const;
 
+    // Glyphs of the font for Latin-1 codes, drawn as runs without text shaping (a repaint of
+    // a whole pane then takes a fraction of a millisecond).
+    void PrepareGlyphs();
+    void changeEvent(QEvent* event) override;
+
+    QRawFont rawFont_;
+    std::array<quint32, 256> glyphs_{};
     const int side_;
     const CompareSession* session_ = nullptr;
     int64_t top_ = 0, cursor_ = -1;

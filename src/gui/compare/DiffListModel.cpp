@@ -40,12 +40,18 @@ QVariant DiffListModel::data(const QModelIndex& index, int role) const {
         return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
     };
     switch (index.column()) {
-    case 0: return index.row() + 1;
-    case 1: return hex(r.offsetA);
-    case 2: return hex(r.offsetB);
-    case 3: return QString::number(r.lengthA);
-    case 4: return QString::number(r.lengthB);
-    default: return QString::fromStdString(CompareSession::KindText(r));
+    case 0:
+        return index.row() + 1;
+    case 1:
+        return hex(r.offsetA);
+    case 2:
+        return hex(r.offsetB);
+    case 3:
+        return QString::number(r.lengthA);
+    case 4:
+        return QString::number(r.lengthB);
+    default:
+        return QString::fromStdString(CompareSession::KindText(r));
     }
 }
 

@@ -55,7 +55,8 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
         QStringList names;
         for (const QKeySequence& key : keys)
             names << key.toString(QKeySequence::NativeText);
-        action->setToolTip(action->text().remove('&') + (names.isEmpty() ? "" : " (" + names.join(", ") + ")"));
+        action->setToolTip(action->text().remove('&') +
+                           (names.isEmpty() ? "" : " (" + names.join(", ") + ")"));
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
         auto* tool = new QToolButton(this);
@@ -76,9 +77,11 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
     button("在编辑器中转到(&E)", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
         if (commands_.GotoInEditor(*session_, cursorA_) && parentWidget()) parentWidget()->activateWindow();
     });
-    button("保存列表(&S)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { commands_.SaveList(*session_); });
+    button("保存列表(&S)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)},
+           [this] { commands_.SaveList(*session_); });
     resync_ = new QCheckBox(QString::fromUtf8("同步插入和删除(&R)"), this);
-    resync_->setToolTip(QString::fromUtf8("差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异"));
+    resync_->setToolTip(
+        QString::fromUtf8("差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异"));
     resync_->setChecked(commands_.Options().resync);
     connect(resync_, &QCheckBox::toggled, this, [this](bool on) {
         commands_.SetResync(on);
@@ -173,6 +176,10 @@ void TFormCompare::RunToEnd() {
         Tick();
 }
 
+std::vector<QWidget*> TFormCompare::RefreshedParts() const {
+    return {panes_[0], panes_[1], status_};
+}
+
 int64_t TFormCompare::Rows() const {
     const int64_t end = std::max(session_->Size(0), session_->Size(1) - delta_);
     return end / kRow + 1;
@@ -220,9 +227,9 @@ void TFormCompare::ShowRange(int64_t index) {
 
 void TFormCompare::GotoOffset() {
     bool ok = false;
-    const QString text = QInputDialog::getText(this, QString::fromUtf8("转到"),
-                                               QString::fromUtf8("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
-                                               QString::number(cursorA_, 16).toUpper(), &ok);
+    const QString text = QInputDialog::getText(
+        this, QString::fromUtf8("转到"), QString::fromUtf8("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
+        QString::number(cursorA_, 16).toUpper(), &ok);
     if (!ok) return;
     const auto offset = CompareSession::ParseOffset(text.toStdString(), session_->Size(0));
     if (!offset) return;
@@ -260,15 +267,33 @@ void TFormCompare::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     int64_t to = cursorA_;
     switch (event->key()) {
-    case Qt::Key_Left: to -= 1; break;
-    case Qt::Key_Right: to += 1; break;
-    case Qt::Key_Up: to -= kRow; break;
-    case Qt::Key_Down: to += kRow; break;
-    case Qt::Key_PageUp: to -= rows * kRow; break;
-    case Qt::Key_PageDown: to += rows * kRow; break;
-    case Qt::Key_Home: to = ctrl ? 0 : cursorA_ / kRow * kRow; break;
-    case Qt::Key_End: to = ctrl ? INT64_MAX / 2 : cursorA_ / kRow * kRow + kRow - 1; break;
-    default: QWidget::keyPressEvent(event); return;
+    case Qt::Key_Left:
+        to -= 1;
+        break;
+    case Qt::Key_Right:
+        to += 1;
+        break;
+    case Qt::Key_Up:
+        to -= kRow;
+        break;
+    case Qt::Key_Down:
+        to += kRow;
+        break;
+    case Qt::Key_PageUp:
+        to -= rows * kRow;
+        break;
+    case Qt::Key_PageDown:
+        to += rows * kRow;
+        break;
+    case Qt::Key_Home:
+        to = ctrl ? 0 : cursorA_ / kRow * kRow;
+        break;
+    case Qt::Key_End:
+        to = ctrl ? INT64_MAX / 2 : cursorA_ / kRow * kRow + kRow - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
     }
     userMoved_ = true;
     MoveCursor(to);

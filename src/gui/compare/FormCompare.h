@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -34,6 +35,8 @@ class TFormCompare : public QWidget {
     QString StatusText() const;
     // Computes the rest at once (tests).
     void RunToEnd();
+    // What a move of the cursor repaints: both sides and the status line.
+    std::vector<QWidget*> RefreshedParts() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -65,8 +68,8 @@ class TFormCompare : public QWidget {
     // delta_: B's offset shown level with A's offset, minus it. In resync mode the rows after
     // the current range are in step (an insertion then ends just before its row in B).
     int64_t topA_ = 0, cursorA_ = 0, delta_ = 0;
-    int64_t scrollScale_ = 1;                     // rows per scroll bar step
-    bool userMoved_ = false;                      // a move of the user's own: the first range found stays unselected
+    int64_t scrollScale_ = 1; // rows per scroll bar step
+    bool userMoved_ = false;  // a move of the user's own: the first range found stays unselected
 };
 
 } // namespace qhe
