@@ -63,6 +63,7 @@ inline constexpr const char* kTextCompareRunning = "; 正在比较... %d%%, 已�
 inline constexpr const char* kTextCompareSame = "; 内容相同";
 inline constexpr const char* kTextCompareDiffer = "; 不同: %.0n 处差异, 共 %.0n 字节";
 inline constexpr const char* kTextCompareListCut = " (列表只保留前 %.0n 处)";
+inline constexpr const char* kTextCompareFaults = "; 注意: %s 有页面读取出错 (显示为 0), 文件可能在比较期间被改变";
 inline constexpr const char* kTextKindChanged = "改变";
 inline constexpr const char* kTextKindOnlyInA = "仅在 A";
 inline constexpr const char* kTextKindOnlyInB = "仅在 B";

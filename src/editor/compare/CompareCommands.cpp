@@ -1,5 +1,7 @@
 #include "editor/compare/CompareCommands.h"
 
+#include <algorithm>
+
 #include "core/document/FileTransfer.h"
 #include "editor/OwnTexts.h"
 #include "editor/file/FileCommands.h"
@@ -29,6 +31,10 @@ CompareOptions CompareCommands::Options() const {
 
 void CompareCommands::SetResync(bool on) {
     s_.options.compareResync = on;
+}
+
+void CompareCommands::SetResyncRun(int run) {
+    s_.options.compareResyncRun = std::clamp(run, kMinResyncRun, kMaxResyncRun);
 }
 
 std::shared_ptr<CompareSession> CompareCommands::Open(const std::string& a, const std::string& b,

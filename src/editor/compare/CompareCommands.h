@@ -19,6 +19,8 @@ class CompareCommands {
     // The options of new sessions (the window's resync switch), kept in the settings.
     CompareOptions Options() const;
     void SetResync(bool on);
+    // The equal bytes that end a difference in resync mode (kMinResyncRun .. kMaxResyncRun).
+    void SetResyncRun(int run);
     // The same two sides compared again with the current options (null after an error shown).
     std::shared_ptr<CompareSession> Again(const CompareSession& session);
     // "Goto in editor": the main window's cursor to the 0-based offset of A, when A is the

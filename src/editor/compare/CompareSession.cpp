@@ -188,6 +188,10 @@ std::string CompareSession::Summary() const {
         text += Format(kTextCompareDiffer, {rangeCount_, differing_});
     if (rangeCount_ > static_cast<int64_t>(ranges_.size()))
         text += Format(kTextCompareListCut, {static_cast<int64_t>(ranges_.size())});
+    // A file cut short while mapped reads as zeros past its new end: the result is not to be trusted.
+    for (const Side& side : sides_)
+        if (side.mapping.IsOpen() && side.mapping.ReadFaults() > 0)
+            text += Format(kTextCompareFaults, {FileNameOnly(side.name)});
     return text;
 }
 

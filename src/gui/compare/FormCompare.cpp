@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -87,8 +88,24 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
         commands_.SetResync(on);
         if (auto again = commands_.Again(*session_)) SetSession(std::move(again));
     });
+    auto* run = new QSpinBox(this);
+    run->setRange(kMinResyncRun, kMaxResyncRun);
+    run->setValue(commands_.Options().run);
+    run->setSuffix(QString::fromUtf8(" 字节"));
+    run->setToolTip(QString::fromUtf8("两边连续这么多字节相同, 才算重新同步"));
+    run->setEnabled(resync_->isChecked());
+    connect(resync_, &QCheckBox::toggled, run, &QSpinBox::setEnabled);
+    connect(run, &QSpinBox::editingFinished, this, [this, run] {
+        if (run->value() == session_->Options().run) return;
+        commands_.SetResyncRun(run->value());
+        if (auto again = commands_.Again(*session_)) SetSession(std::move(again));
+    });
+    auto* runLabel = new QLabel(QString::fromUtf8("同步长度(&N):"), this);
+    runLabel->setBuddy(run);
     buttons->addSpacing(12);
     buttons->addWidget(resync_);
+    buttons->addWidget(runLabel);
+    buttons->addWidget(run);
     buttons->addStretch();
     button("关闭", "QZBtnExit", {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
 
@@ -103,6 +120,7 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
             MoveCursor(side == 0 ? offset : offset - delta_);
         });
     }
+    panes_[0]->installEventFilter(this);
     scroll_ = new QScrollBar(Qt::Vertical, sides);
     sideLayout->addWidget(scroll_);
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -304,11 +322,13 @@ void TFormCompare::wheelEvent(QWheelEvent* event) {
     if (steps != 0) ScrollTo(topA_ - int64_t{steps} * 3 * kRow);
 }
 
-void TFormCompare::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    // The first range was shown before the window had its size: again, with rows above it.
-    if (!userMoved_ && session_->Current() >= 0) ShowRange(session_->Current());
-    UpdateScrollBar();
+bool TFormCompare::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panes_[0] && event->type() == QEvent::Resize) {
+        // The first range was shown before the panes had their size: again, with rows above it.
+        if (!userMoved_ && session_->Current() >= 0) ShowRange(session_->Current());
+        UpdateScrollBar();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace qhe

@@ -41,7 +41,7 @@ class TFormCompare : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void SetSession(std::shared_ptr<CompareSession> session);

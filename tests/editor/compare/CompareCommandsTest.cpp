@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "FakeUi.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
@@ -99,6 +101,23 @@ TEST_F(CompareCommandsTest, AModifiedDocumentIsComparedAsItStandsAndGotoMovesIts
     compare.Comparefiles1Click();
     EXPECT_FALSE(shown);
     ASSERT_EQ(ui.messages.size(), 1u);
+}
+
+// A file cut short during the compare reads as zeros past its new end: no crash, and the
+// summary says the result is not to be trusted.
+TEST_F(CompareCommandsTest, AFileCutShortDuringTheCompareIsNamedInTheSummary) {
+    const std::vector<uint8_t> bytes(256 << 10, 0x41);
+    test::WriteFileBytes(a, bytes);
+    test::WriteFileBytes(b, bytes);
+    std::string error;
+    auto session = CompareSession::OfFiles(a, b, {}, error);
+    ASSERT_TRUE(session);
+    ASSERT_EQ(truncate(b.c_str(), 4096), 0);
+    while (!session->Finished())
+        session->Advance(1 << 20);
+    EXPECT_EQ(session->Ranges(),
+              (std::vector<DiffRange>{{4096, 4096, (256 << 10) - 4096, (256 << 10) - 4096}}));
+    EXPECT_NE(session->Summary().find(Format(kTextCompareFaults, {"b.bin"})), std::string::npos);
 }
 
 } // namespace
