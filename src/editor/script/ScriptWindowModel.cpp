@@ -1,5 +1,6 @@
 #include "editor/script/ScriptWindowModel.h"
 
+#include "core/settings/IniText.h"
 #include "core/text/Ansi.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -27,16 +28,10 @@ bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines) {
     // Through the side-file reader: a folder, pipe or huge file is refused, never read.
     std::string data;
     if (platform::ReadSmallFile(name, platform::kSideFileMaxBytes, data) != 0) return false;
+    // CR LF, LF and a lone CR (old Mac files) each end a line, as in the settings files.
     lines.clear();
-    size_t start = 0;
-    while (start < data.size()) {
-        size_t end = data.find('\n', start);
-        if (end == std::string::npos) end = data.size();
-        std::string_view line(data.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    for (std::string_view line : SplitLines(data))
         lines.push_back(AnsiToUtf8(line));
-        start = end + 1;
-    }
     return true;
 }
 

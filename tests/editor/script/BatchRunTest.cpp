@@ -75,5 +75,18 @@ TEST_F(BatchRunTest, StatusLineOnATerminalIsErasedBeforeTheErrorText) {
     EXPECT_EQ(ReadFileBytes(file), original);
 }
 
+// CR LF, LF and a lone CR each end one line: all lines run, and an error names its own line.
+TEST_F(BatchRunTest, LoneCarriageReturnsEndLinesAsLineFeedsDo) {
+    WriteScript("ADR 1\rOVERWRITE 41\r\nADR 3\nOVERWRITE 42\r");
+    EXPECT_EQ(Run(), BatchOutcome::Completed);
+    std::vector<uint8_t> want = original;
+    want[1] = 0x41;
+    want[3] = 0x42;
+    EXPECT_EQ(ReadFileBytes(file), want);
+    WriteScript("ADR 0\rADR+ 1\r\nVERIFY 4D 5A OR 50 4B\rADR 2\n");
+    EXPECT_EQ(Run(), BatchOutcome::Failed);
+    EXPECT_NE(err.str().find(FormatMsg(2106, {3, "VERIFY 4D 5A OR 50 4B"})), std::string::npos) << err.str();
+}
+
 } // namespace
 } // namespace qhe::test
