@@ -78,5 +78,6 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     qhe::TFormMain window(line.arguments);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status != 0 ? status : window.ExitStatus();
 }

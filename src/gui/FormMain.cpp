@@ -151,6 +151,10 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
         script_, &TFormScript::endProgramRequested, this, [this] { close(); }, Qt::QueuedConnection);
 }
 
+int TFormMain::ExitStatus() const {
+    return script_->Model().batchStatus;
+}
+
 void TFormMain::ShowScript(bool autoRun) {
     script_->Model().autoRun = autoRun;
     script_->show();
@@ -159,7 +163,10 @@ void TFormMain::ShowScript(bool autoRun) {
 }
 
 void TFormMain::RunCommandLineScript() {
-    if (!script_->LoadScript(commands_.Script().scriptFile)) return; // message 2129 shown
+    if (!script_->LoadScript(commands_.Script().scriptFile)) { // message 2129 shown
+        script_->Model().batchStatus = 2;
+        return;
+    }
     script_->Model().batchMode = true;
     ShowScript(true);
 }

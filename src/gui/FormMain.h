@@ -38,6 +38,8 @@ class TFormMain : public QMainWindow {
     ~TFormMain() override;
 
     MainCommands& Commands() { return commands_; }
+    // The program's exit status: that of a script named on the command line (see ScriptWindowModel).
+    int ExitStatus() const;
     QtUi& UiImpl() { return ui_; }
     // The action or tool button action bound to a component name (null when unknown).
     QAction* Action(const std::string& name) const;

@@ -54,11 +54,13 @@ ScriptWindowNext ScriptWindowModel::Execute() {
     const ScriptRunResult result = ExecuteScript(s_, lines, options);
     if (result.outcome == ScriptOutcome::NotRun) return ScriptWindowNext::Stay;
     if (result.outcome == ScriptOutcome::Failed) {
+        if (batchMode) batchStatus = 1;
         ShowFailure(result);
         return ScriptWindowNext::Stay;
     }
     if (batchMode) {
-        if (s_.doc.Modified) FileCommands(s_).WriteFile(s_.doc.FileName, false, 0, 0);
+        batchStatus = 0;
+        if (s_.doc.Modified && !FileCommands(s_).WriteFile(s_.doc.FileName, false, 0, 0)) batchStatus = 3;
         return ScriptWindowNext::EndProgram;
     }
     if (autoRun) return ScriptWindowNext::Close;

@@ -32,6 +32,9 @@ class ScriptWindowModel {
     bool autoRun = false;                // run when shown, close afterwards, no save question
     bool batchMode = false;              // named on the command line; never cleared
     std::vector<std::string> parameters; // %0..%9 of a command-line run
+    // The program's exit status after a batch run in the window, as without a display: 1 the
+    // script failed (nothing saved by it), 3 the final save failed, 2 the script could not be read.
+    int batchStatus = 0;
 
     // Message 2121, then " - " and the file name without its folder.
     std::string Caption() const;

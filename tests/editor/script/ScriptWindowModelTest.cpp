@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <fstream>
 #include <iterator>
 
@@ -154,9 +156,17 @@ TEST_F(ScriptWindowModelTest, ABatchRunSavesAModifiedDocumentOnly) {
     EXPECT_EQ(model.Execute(), ScriptWindowNext::EndProgram);
     EXPECT_EQ(FileBytes(dir.File("data.bin")), "Abc");
     EXPECT_TRUE(ui.memos.empty());
-    editor.lines = {"OVERWRITE 42", "FIND 7A"}; // an error: nothing is written
+    EXPECT_EQ(model.batchStatus, 0);
+    editor.lines = {"OVERWRITE 42", "FIND 7A"}; // an error: nothing is written, status 1
     EXPECT_EQ(model.Execute(), ScriptWindowNext::Stay);
     EXPECT_EQ(FileBytes(dir.File("data.bin")), "Abc");
+    EXPECT_EQ(model.batchStatus, 1);
+    // A final save that fails (the file replaced by a folder): status 3.
+    std::filesystem::remove(dir.File("data.bin"));
+    std::filesystem::create_directory(dir.File("data.bin"));
+    editor.lines = {"OVERWRITE 43"};
+    EXPECT_EQ(model.Execute(), ScriptWindowNext::EndProgram);
+    EXPECT_EQ(model.batchStatus, 3);
 }
 
 } // namespace
