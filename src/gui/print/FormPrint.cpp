@@ -1,5 +1,7 @@
 #include "gui/print/FormPrint.h"
 
+#include "gui/dialogs/MessageDialog.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,8 +33,17 @@ namespace {
 constexpr int kPrintHelp = 64;
 const char* const kPdfEntry = "PDF 文件";
 
+// A margin: no sign can be typed (the range starts at 0, yet the plain spin box lets a "-" in).
+class MarginSpinBox : public QDoubleSpinBox {
+  public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+    QValidator::State validate(QString& text, int& pos) const override {
+        return text.contains(QLatin1Char('-')) ? QValidator::Invalid : QDoubleSpinBox::validate(text, pos);
+    }
+};
+
 QDoubleSpinBox* MarginField(QWidget* parent) {
-    auto* field = new QDoubleSpinBox(parent);
+    auto* field = new MarginSpinBox(parent);
     field->setDecimals(2);
     field->setRange(0, 99.99);
     return field;
@@ -118,8 +129,8 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     landscape_->setChecked(settings.landscape);
     decimal_->setChecked(settings.offsetDecimal);
     textBelow_->setChecked(settings.textBelow);
-    // Without an installed printer only the PDF entry is listed; a text file is the likelier wish.
-    toFile_->setChecked(settings.outputToFile || installedPrinters_ == 0);
+    // The user's last choice, also without an installed printer (the PDF entry is a printer too).
+    toFile_->setChecked(settings.outputToFile);
     for (QCheckBox* box : {landscape_, decimal_, textBelow_, toFile_})
         layout->addWidget(box);
 
@@ -202,7 +213,7 @@ void TFormPrint::PreviewPrintClicked() {
     const PrintDialogValues values = Values();
     // Every row step divides by the bytes per row: an empty or zero entry never reaches the layout.
     if (ParseBytesPerRow(values.settings.bytesPerRow) == 0) {
-        QMessageBox::critical(this, windowTitle(), kTextBadBytesPerRow);
+        QMessageBox::critical(this, MessageDialog::Caption(MsgKind::Error), kTextBadBytesPerRow);
         bytesPerRow_->setFocus();
         return;
     }

@@ -6,10 +6,13 @@
 #include <QTimer>
 #include <QMessageBox>
 #include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QPrinter>
 
 #include <cmath>
 
+#include "gui/dialogs/MessageDialog.h"
 #include "gui/print/ReportPainter.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +37,7 @@ TEST(FormPrint, SettingsRoundTripAndUnitConversion) {
     EXPECT_TRUE(values.settings.landscape);
     EXPECT_TRUE(values.settings.textBelow);
     EXPECT_FALSE(values.settings.offsetDecimal);
+    EXPECT_FALSE(values.settings.outputToFile); // as the settings say, printers or not
 
     dialog.findChildren<QComboBox*>()[3]->setCurrentIndex(1); // the unit: inch
     values = dialog.Values();
@@ -48,14 +52,24 @@ TEST(FormPrint, EmptyBytesPerRowKeepsTheDialogOpenWithoutRunningTheOutput) {
     int runs = 0;
     dialog.onPreviewPrint = [&](const PrintDialogValues&) { return ++runs > 0; };
     dialog.findChildren<QComboBox*>()[2]->setEditText("");
-    QTimer::singleShot(0, [] {
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                caption = box->windowTitle();
+                box->accept();
+            }
     });
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
         if (button->text() == "预览/打印") button->click();
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(caption, MessageDialog::Caption(MsgKind::Error)); // as every error box
+    // A margin takes no sign.
+    QLineEdit* margin = dialog.findChildren<QDoubleSpinBox*>()[0]->findChild<QLineEdit*>();
+    margin->selectAll();
+    QTest::keyClicks(margin, "-7");
+    EXPECT_FALSE(margin->text().contains('-'));
 }
 
 TEST(FormPrint, MarginInsideThePrintersBorderBecomesTheBorder) {
