@@ -1,5 +1,8 @@
 #include "editor/print/DumpFileCommand.h"
 
+#include "editor/file/FileCommands.h"
+#include "platform/ErrorCodes.h"
+
 #include "core/print/DumpOutput.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -69,8 +72,12 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
     }
     if (code == kDumpCancelled) return true;
     if (code != 0) {
-        ui.ShowError(
-            SideFileMessage(code, *chosen, "Cannot create file " + *chosen + "\n" + ErrorText(code)));
+        // A file that could not be made says so; one that failed while written (a full disk)
+        // gets the write error, as a failed save does.
+        const bool notCreated = code == 2 || code == 3 || code == 5 || code == 123 || code == kNotRegularFile;
+        ui.ShowError(notCreated ? SideFileMessage(code, *chosen,
+                                                  "Cannot create file " + *chosen + "\n" + ErrorText(code))
+                                : FileErrorMessage(kErrWrite, code, *chosen));
         return false;
     }
     return true;

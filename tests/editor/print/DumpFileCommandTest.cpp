@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeUi.h"
+#include "SmallTmpfs.h"
+#include "editor/file/FileCommands.h"
 #include "TempDir.h"
 
 #include <string>
@@ -66,6 +68,21 @@ TEST_F(DumpFileCommandTest, SelectionWrittenToTheChosenFileAfterTheFileDialog) {
     ui.saveFiles.push_back(dir.File("none/out.txt"));
     EXPECT_FALSE(OutputDumpToFile(ui, doc, {1, 40, 20, 22}, request));
     EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+// A disk that fills up while the text is written: the write error, not "Cannot create file".
+TEST_F(DumpFileCommandTest, AFullDiskMidWriteIsReportedAsAWriteError) {
+    test::SmallTmpfs disk(dir.File("disk"), "size=16k");
+    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (" << disk.Error() << ")";
+    Document big;
+    big.InsertGap(1, 64 << 10);
+    big.FileName = "/d/big.bin";
+    ui.saveFiles.push_back(dir.File("disk/out.txt"));
+    PrintRequest request;
+    request.range = DumpRangeKind::All;
+    EXPECT_FALSE(OutputDumpToFile(ui, big, {1, 64 << 10, 1, 1}, request));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, FileErrorMessage(kErrWrite, 112, dir.File("disk/out.txt")));
 }
 
 // The PDF entry's file: ".pdf" added when missing (any case kept), asked in the given folder;
