@@ -1,6 +1,7 @@
 #include "gui/FormMain.h"
 
 #include <QAction>
+#include <QRegularExpression>
 #include <algorithm>
 #include <QApplication>
 #include <QClipboard>
@@ -272,6 +273,7 @@ void TFormMain::BuildToolBar() {
         action->setObjectName(Q(button.name));
         action->setToolTip(Q(button.caption));
         action->setStatusTip(Q(button.caption));
+        action->setProperty("fixedHint", Q(button.caption));
         const std::string name = button.name;
         connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
         actions_[name] = action;
@@ -488,10 +490,16 @@ void TFormMain::RefreshAction(const std::string& name) {
     action->setEnabled(state->enabled);
     action->setVisible(state->visible);
     if (!state->caption.empty()) action->setText(Q(state->caption));
-    // A hint that names the step at hand (undo / redo) replaces the fixed one.
-    if (!state->hint.empty()) {
-        action->setStatusTip(Q(state->hint));
-        if (name.starts_with("QZBtn")) action->setToolTip(Q(state->hint));
+    // A hint that names the step at hand (undo / redo) replaces the fixed one; with nothing
+    // left to undo the fixed one comes back (for a menu item its caption, so that the status
+    // bar no longer names the step either).
+    if (!state->hint.empty() || action->property("hinted").toBool()) {
+        QString hint = Q(state->hint);
+        if (hint.isEmpty()) hint = action->property("fixedHint").toString();
+        if (hint.isEmpty()) hint = action->text().remove(QRegularExpression(R"(\(&.\)|&|\.+$)"));
+        action->setProperty("hinted", true);
+        action->setStatusTip(hint);
+        if (name.starts_with("QZBtn")) action->setToolTip(hint);
     }
     if (state->checked) action->setCheckable(true);
     action->setChecked(state->checked);

@@ -246,6 +246,12 @@ TEST(FormMain, RedoHasTwoKeysAndRunTimeHintsReachTheStatusBar) {
     EXPECT_EQ(button->toolTip(), QString("撤销: 替换全部 (1,024)"));
     window.Action("Undo1")->showStatusText(&window);
     EXPECT_EQ(window.findChild<QLabel*>("StatusPanel3")->text(), QString("撤销: 替换全部 (1,024)"));
+    // Nothing left to undo: the step's name goes from the tip and the status bar.
+    window.Commands().State().actions.SetHint("QZBtnUndo", "");
+    window.Commands().State().actions.SetHint("Undo1", "");
+    EXPECT_EQ(button->toolTip(), QString("撤销"));
+    window.Action("Undo1")->showStatusText(&window);
+    EXPECT_EQ(window.findChild<QLabel*>("StatusPanel3")->text(), QString("撤销"));
 }
 
 } // namespace

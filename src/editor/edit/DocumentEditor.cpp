@@ -43,7 +43,11 @@ void DocumentEditor::BeginStep(const std::string& name, int typingKey) {
 }
 
 void DocumentEditor::EndStep() {
-    if (!s_.journal.End(Place())) s_.SetHint(kTextStepTooBig);
+    // The refusal stays in view until the next step, which takes it away.
+    if (!s_.journal.End(Place()))
+        s_.SetHint(kTextStepTooBig);
+    else if (s_.status[3] == kTextStepTooBig)
+        s_.SetHint("");
     UpdateUndoItems();
 }
 

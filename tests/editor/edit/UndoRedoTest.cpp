@@ -6,6 +6,7 @@
 
 #include "FakeUi.h"
 #include "OpenBytes.h"
+#include "editor/OwnTexts.h"
 #include "editor/MainCommands.h"
 #include "editor/blocks/BlockMarking.h"
 #include "editor/script/ScriptRun.h"
@@ -151,6 +152,22 @@ TEST_F(UndoRedoTest, TypingIsOneStepUntilTheCursorMovesAndUndoReturnsToItsStart)
     EXPECT_FALSE(state().doc.Modified);
     commands.Execute("Redo1");
     EXPECT_EQ(state().actions.Find("Redo1")->hint, "重做: 输入");
+}
+
+// A step too large for the journal says so until the next step, which clears the hint.
+TEST_F(UndoRedoTest, TheTooLargeHintGoesWithTheNextStep) {
+    Open(std::string(4096, 'a'));
+    state().journal.SetLimit(1000);
+    const auto step = [this](int64_t n) {
+        const std::string bytes(static_cast<size_t>(n), 'b');
+        state().editor.BeginStep("edit");
+        state().editor.Overwrite(1, reinterpret_cast<const uint8_t*>(bytes.data()), n, ReplaceUndoRule::Keep);
+        state().editor.EndStep();
+    };
+    step(2000);
+    EXPECT_EQ(state().status[3], kTextStepTooBig);
+    step(1);
+    EXPECT_EQ(state().status[3], "");
 }
 
 } // namespace
