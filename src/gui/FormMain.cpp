@@ -452,9 +452,13 @@ void TFormMain::dropEvent(QDropEvent* event) {
 void TFormMain::Refresh(unsigned what) {
     EditorState& state = commands_.State();
     if (what & kChangedCaption) {
-        setWindowTitle(Q(state.caption));
+        // "[*]": the window manager's title shows an asterisk there while the file is modified.
+        setWindowTitle(Q(state.caption) + "[*]");
         QApplication::setApplicationDisplayName(QString());
     }
+    // Every change of Modified (an edit, undo back to the save point, a save) comes with a
+    // refresh of the status or the caption.
+    setWindowModified(state.doc.IsOpen && state.doc.Modified);
     if (what & kChangedStatus) {
         const QFontMetrics metrics(statusBar()->font());
         const int frame = 2 * QFrame().frameWidth() + 8;

@@ -31,16 +31,25 @@ TEST(FormMain, OpensTheCommandLineFileAndShowsItsName) {
     test::WriteFileBytes(name, {0x41, 0x42, 0x43});
     TFormMain window({name});
     window.show();
-    WAIT_UNTIL(window.windowTitle() == QString("QHE32 - sample.bin"));
+    WAIT_UNTIL(window.windowTitle() == QString("QHE32 - sample.bin[*]"));
     EXPECT_EQ(window.Commands().State().doc.Size(), 3);
     ASSERT_NE(window.Action("Save1"), nullptr);
     EXPECT_TRUE(window.Action("Save1")->isEnabled());
     EXPECT_TRUE(window.Action("Close1")->isEnabled());
     EXPECT_TRUE(window.Action("Print1")->isEnabled()); // a non-empty Document
+    // The modified mark follows the save point: typing sets it, undo back to it clears it.
+    EXPECT_FALSE(window.isWindowModified());
+    QTest::keyClick(window.View()->TextGrid(), Qt::Key_Z);
+    EXPECT_TRUE(window.isWindowModified());
+    window.Action("Undo1")->trigger();
+    EXPECT_FALSE(window.isWindowModified());
+    window.Action("Redo1")->trigger();
+    window.Action("Save1")->trigger();
+    EXPECT_FALSE(window.isWindowModified());
 
     // Close through the File menu: caption and enabling go back to the empty state.
     window.Action("Close1")->trigger();
-    EXPECT_EQ(window.windowTitle(), QString("QHE32"));
+    EXPECT_EQ(window.windowTitle(), QString("QHE32[*]"));
     EXPECT_FALSE(window.Action("Save1")->isEnabled());
     EXPECT_TRUE(window.Action("New1")->isEnabled());
 
