@@ -1,5 +1,7 @@
 #include "gui/FormGeometryQt.h"
 
+#include <climits>
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -147,9 +149,15 @@ void RestoreFormGeometry(QWidget* form, const QString& sectionName, const std::s
         frame.setWidth(ini.ReadInteger(section, "Width", frame.width()));
         frame.setHeight(ini.ReadInteger(section, "Height", frame.height()));
     }
-    frame.moveTo(ini.ReadInteger(section, "Left", frame.x()), ini.ReadInteger(section, "Top", frame.y()));
+    // A form never saved has no place of its own (the display section may come from another
+    // form): it is centred, not put where an unshown widget stands (0, 0); its columns may
+    // still have been saved.
+    constexpr int kNone = INT_MIN;
+    const int left = ini.ReadInteger(section, "Left", kNone), top = ini.ReadInteger(section, "Top", kNone);
+    const bool placed = left != kNone && top != kNone;
+    frame.moveTo(placed ? left : 0, placed ? top : 0);
 
-    if (!DisplayMatches(saved, ScreenInfoOf(form)) || !IsOnSomeScreen(frame)) {
+    if (!DisplayMatches(saved, ScreenInfoOf(form)) || (placed && !IsOnSomeScreen(frame))) {
         form->setWindowState(Qt::WindowNoState);
         CenterWithCascade(form);
         return;
@@ -157,16 +165,20 @@ void RestoreFormGeometry(QWidget* form, const QString& sectionName, const std::s
     // Bounds before state, so a maximized window still returns to its saved normal size.
     form->setWindowState(Qt::WindowNoState);
     form->resize(frame.size());
-    form->move(frame.topLeft());
-    switch (ini.ReadInteger(section, "WindowState", kStateNormal)) {
-    case kStateMinimized:
-        form->setWindowState(Qt::WindowMinimized);
-        break;
-    case kStateMaximized:
-        form->setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        break;
+    if (!placed) {
+        CenterWithCascade(form);
+    } else {
+        form->move(frame.topLeft());
+        switch (ini.ReadInteger(section, "WindowState", kStateNormal)) {
+        case kStateMinimized:
+            form->setWindowState(Qt::WindowMinimized);
+            break;
+        case kStateMaximized:
+            form->setWindowState(Qt::WindowMaximized);
+            break;
+        default:
+            break;
+        }
     }
 
     std::vector<std::string> names;

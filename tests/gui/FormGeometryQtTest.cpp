@@ -75,6 +75,19 @@ TEST(FormGeometryQt, AnotherScreenCentresTheWindowAndKeepsItsColumns) {
     EXPECT_EQ(window.Widths(), before);
 }
 
+// The display section written by another form does not put a form never saved at (0, 0).
+TEST(FormGeometryQt, AFormNeverSavedIsCentredNotPutInTheCorner) {
+    TempFolder folder;
+    const std::string file = folder.File("QHE32.INI");
+    QDialog other;
+    other.setObjectName("TFormInspect");
+    SaveFormGeometry(&other, {}, file);
+    TableWindow window;
+    window.window.resize(200, 100);
+    RestoreFormGeometry(&window.window, {}, file);
+    EXPECT_NE(window.window.pos(), QPoint(0, 0));
+}
+
 TEST(FormGeometryQt, FewerWidthsThanColumnsRepeatTheLast) {
     TempFolder folder;
     const std::string file = folder.File("QHE32.INI");
