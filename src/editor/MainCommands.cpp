@@ -115,6 +115,7 @@ MainCommands::MainCommands(Ui& ui)
         {"Blockmark1", [this] { blocks_.Blockmark1Click(); }},
         {"Blocknchars1", [this] { blocks_.Blocknchars1Click(); }},
         {"Blockunmark1", [this] { blocks_.Blockunmark1Click(); }},
+        {"Blockall1", [this] { blocks_.Blockall1Click(); }},
         {"Blockdelete1", [this] { blocks_.Blockdelete1Click(); }},
         {"Blockcopy1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::Copy); }},
         {"Blockcopyovwr1", [this] { blocks_.Blockcopy1Click(BlockCopyKind::CopyOverwrite); }},

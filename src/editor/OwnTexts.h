@@ -40,6 +40,9 @@ inline constexpr const char* kTextPagesNotWritten =
 inline constexpr const char* kTextReadFaults =
     "%s\n有 %d 页数据读取失败 (显示为 0), 为免写入错误数据, 不能保存";
 
+// The status bar's block panel: first and last address (hex) and the length.
+inline constexpr const char* kTextBlockStatus = "块: %s - %s (%.0n 字节)";
+
 // Undo and redo: the steps' names and the hints of the two commands.
 inline constexpr const char* kTextEditStep = "编辑";
 inline constexpr const char* kTextTypingStep = "输入";

@@ -32,6 +32,7 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/blocks/BlockState.h"
 #include "editor/settings/SettingsStore.h"
 #include "gui/DataInspWindow.h"
 #include "gui/compare/FormCompare.h"
@@ -293,6 +294,14 @@ void TFormMain::BuildStatusBar() {
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panelWidths_[static_cast<size_t>(i)] = widths[i];
         if (widths[i]) panels_[i]->setFixedWidth(widths[i]);
+        if (i == 3) {
+            // The block's first and last byte and its length, shown only while one is marked.
+            blockPanel_ = new QLabel(this);
+            blockPanel_->setObjectName("StatusPanelBlock");
+            blockPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            blockPanel_->hide();
+            statusBar()->addWidget(blockPanel_);
+        }
         statusBar()->addWidget(panels_[i], widths[i] ? 0 : 1);
     }
     // The hint panel takes the room the layout leaves it (beside the size grip) and never
@@ -471,6 +480,11 @@ void TFormMain::Refresh(unsigned what) {
             panels_[i]->setText(text);
         }
         ShowHint(state.status[3]);
+    }
+    if (what & (kChangedView | kChangedStatus)) {
+        const QString block = Q(BlockStatusText(state.block, state.view.BaseAddress));
+        if (blockPanel_->text() != block) blockPanel_->setText(block);
+        blockPanel_->setVisible(!block.isEmpty());
     }
     if (what & kChangedRecent) RebuildRecentFiles();
     // A Document opened or closed: Ctrl+F9 follows.

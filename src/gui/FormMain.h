@@ -96,6 +96,7 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
+    QLabel* blockPanel_ = nullptr;
     std::array<int, 4> panelWidths_{}; // the widths the panels were made with
     std::string hint_;                 // the whole hint; panel 3 shows it shortened
     MainView* view_ = nullptr;

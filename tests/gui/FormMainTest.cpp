@@ -1,4 +1,6 @@
 #include "gui/FormMain.h"
+#include "core/text/Format.h"
+#include "editor/OwnTexts.h"
 
 #include <QAction>
 #include <QLabel>
@@ -236,6 +238,30 @@ TEST(FormMain, LongHintIsShortenedToThePanel) {
     window.resize(window.width() - 150, window.height());
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Commands().State().view.Cols < 17; }));
     EXPECT_TRUE(fits()) << panel->text().size() << " characters in " << panel->width() << " pixels";
+}
+
+// Ctrl+A marks the whole file as the block; the block panel shows it while it is marked.
+TEST(FormMain, CtrlAMarksEverythingAndTheBlockPanelShowsIt) {
+    test::TempDir dir;
+    const std::string name = dir.File("all.bin");
+    test::WriteFileBytes(name, std::vector<uint8_t>(300, 0x41));
+    TFormMain window({name});
+    window.show();
+    WAIT_UNTIL(window.Commands().State().doc.IsOpen);
+    auto* panel = window.findChild<QLabel*>("StatusPanelBlock");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isHidden());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.View()->TextGrid(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window.Commands().State().block.begin, 1);
+    EXPECT_EQ(window.Commands().State().block.end, 300);
+    EXPECT_EQ(panel->text().toStdString(), Format(kTextBlockStatus, {"0", "12B", 300}));
+    EXPECT_FALSE(panel->isHidden());
+    QTest::keyClick(window.View()->TextGrid(), Qt::Key_U, Qt::ControlModifier);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(window.Action("SaveAs1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(window.Action("Exit1")->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
 // Redo answers to two keys; a hint set at run time reaches the status bar on hover and, for a

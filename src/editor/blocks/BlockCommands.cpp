@@ -42,6 +42,12 @@ void BlockCommands::Blocknchars1Click() {
     view_.UpdateStatus();
 }
 
+void BlockCommands::Blockall1Click() {
+    if (!HasBytes()) return;
+    BlockMarking(s_).SetBlock(1, s_.doc.Size());
+    view_.UpdateStatus();
+}
+
 void BlockCommands::Blockunmark1Click() {
     BlockMarking(s_).Unmark(true);
 }

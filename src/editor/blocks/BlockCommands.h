@@ -23,6 +23,8 @@ class BlockCommands {
     // Marks the n bytes from the cursor that the mark-n-bytes dialog asks for.
     void Blocknchars1Click();
     void Blockunmark1Click();
+    // Ctrl+A: the whole Document as the block.
+    void Blockall1Click();
     void Blockdelete1Click() { DeleteBlock(); }
     // Deletes the block. True when bytes were deleted by the ordinary path; false without a
     // block (message 2023) or when the block was the whole Document (which is then emptied).

@@ -1,8 +1,17 @@
 #include "editor/blocks/BlockState.h"
 
+#include "core/text/Format.h"
+#include "editor/OwnTexts.h"
+
 #include <utility>
 
 namespace qhe {
+
+std::string BlockStatusText(const BlockState& block, int64_t base) {
+    if (!block.Complete()) return {};
+    return Format(kTextBlockStatus, {FormatHex(static_cast<uint64_t>(block.begin - 1 + base)),
+                                     FormatHex(static_cast<uint64_t>(block.end - 1 + base)), block.Length()});
+}
 
 bool BlockState::MarkStep(int64_t cur, bool extend, bool forward) {
     if (begin == 0 && end == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace qhe {
 
@@ -21,5 +22,9 @@ struct BlockState {
     // restarted (the grids need repainting even though the block is no longer complete).
     bool MarkStep(int64_t cur, bool extend, bool forward);
 };
+
+// The status bar's block panel: first and last byte as the address column shows them (hex,
+// from base) and the length; empty without a complete block.
+std::string BlockStatusText(const BlockState& block, int64_t base);
 
 } // namespace qhe

@@ -18,14 +18,38 @@ namespace {
 constexpr char kEofChar = 0x1A;
 
 // The commands that need an open Document, enabled by AfterOpen.
-const std::vector<std::string> kOpenDocumentItems = {
-    "Save1",           "QZBtnSave",        "SaveAs1",    "Close1",           "Print1",
-    "Insert1",         "Insertfile1",      "Blockmark1", "Blocknchars1",     "Deletefromcursor1",
-    "Deletetocursor1", "QZBtnPaste",       "QZBtnFind",  "QZBtnReplace",     "Goto1",
-    "Jumpwidth1",      "Rememberaddress1", "Decode1",    "Encode1",          "Bitmanipulation1",
-    "CalculateCRC321", "Patch1",           "Find1",      "Count1",           "Replace1",
-    "Charconversion1", "Clipboard1",       "Paste1",     "Overwritestring1", "Pastefromhexstring1",
-    "Bookmarks1"};
+const std::vector<std::string> kOpenDocumentItems = {"Save1",
+                                                     "QZBtnSave",
+                                                     "SaveAs1",
+                                                     "Close1",
+                                                     "Print1",
+                                                     "Insert1",
+                                                     "Insertfile1",
+                                                     "Blockmark1",
+                                                     "Blocknchars1",
+                                                     "Blockall1",
+                                                     "Deletefromcursor1",
+                                                     "Deletetocursor1",
+                                                     "QZBtnPaste",
+                                                     "QZBtnFind",
+                                                     "QZBtnReplace",
+                                                     "Goto1",
+                                                     "Jumpwidth1",
+                                                     "Rememberaddress1",
+                                                     "Decode1",
+                                                     "Encode1",
+                                                     "Bitmanipulation1",
+                                                     "CalculateCRC321",
+                                                     "Patch1",
+                                                     "Find1",
+                                                     "Count1",
+                                                     "Replace1",
+                                                     "Charconversion1",
+                                                     "Clipboard1",
+                                                     "Paste1",
+                                                     "Overwritestring1",
+                                                     "Pastefromhexstring1",
+                                                     "Bookmarks1"};
 
 // True when the file time lies before 1980-01-01, which a file's time cannot be set back to.
 bool BeforeDosEpoch(const platform::FileTime& time) {
