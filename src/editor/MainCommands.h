@@ -6,6 +6,7 @@
 
 #include "editor/EditorState.h"
 #include "editor/blocks/BlockCommands.h"
+#include "editor/blocks/MouseMarking.h"
 #include "editor/compare/CompareCommands.h"
 #include "editor/clipboard/ClipboardCommands.h"
 #include "editor/clipboard/StringCommands.h"
@@ -59,10 +60,14 @@ class MainCommands {
     void KeyPress(char32_t ch);
     void DrainPostedKeys(unsigned modifiers);
     // A press on a cell of a data pane.
-    void MouseDown(Pane pane, int col, int row) {
+    void MouseDown(Pane pane, int col, int row, bool shift = false) {
         state_.journal.BreakTyping();
-        view_.FormMouseDown(pane, col, row);
+        mouse_.Press(pane, col, row, shift);
     }
+    // The mouse moved with the button down, was released, or double-clicked a cell.
+    void MouseDrag(int col, int row) { mouse_.Drag(col, row); }
+    void MouseUp() { mouse_.Release(); }
+    void MouseDoubleClick(int col, int row) { mouse_.DoubleClick(col, row); }
     // An action of the vertical scroll bar; trackPosition is the thumb's position.
     void ScrollBarAction(ScrollCode code, int64_t trackPosition) {
         view_.ScrollBar1Scroll(code, trackPosition);
@@ -165,6 +170,7 @@ class MainCommands {
     StringCommands strings_;
     UndoCommands undo_{state_};
     CompareCommands compare_{state_};
+    MouseMarking mouse_{state_, view_};
     ScriptSwitch script_;
     std::vector<std::string> scriptParameters_;
     std::map<std::string, std::function<void()>> commands_;

@@ -1,6 +1,7 @@
 #include "gui/FormMain.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QRegularExpression>
 #include <algorithm>
 #include <QApplication>
@@ -39,6 +40,7 @@
 #include "gui/FormGeometryQt.h"
 #include "gui/Icons.h"
 #include "gui/MainView.h"
+#include "gui/grid/TQZStrGrid.h"
 #include "gui/help/HelpTopics.h"
 #include "platform/Paths.h"
 #include <QLocale>
@@ -88,6 +90,7 @@ TFormMain::TFormMain(std::vector<std::string> arguments, QWidget* parent)
     BuildStatusBar();
     view_ = new MainView(commands_, this);
     setCentralWidget(view_);
+    BuildContextMenu();
     snapTimer_ = new QTimer(this);
     snapTimer_->setObjectName(QStringLiteral("SnapTimer"));
     snapTimer_->setSingleShot(true);
@@ -278,6 +281,28 @@ void TFormMain::BuildToolBar() {
         const std::string name = button.name;
         connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
         actions_[name] = action;
+    }
+}
+
+void TFormMain::BuildContextMenu() {
+    // The block and clipboard commands at the mouse, on both data panes; the items are the
+    // menus' own actions, so keys, enabling and hints are theirs.
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName("ContextMenu");
+    for (const char* name : {"Cut1", "Copy1", "Copyhex1", "Paste1", "Pastefromhexstring1", "", "Blockmark1",
+                             "Blockall1", "Blockunmark1", "Blockdelete1", "", "Goto1"}) {
+        if (*name == 0)
+            contextMenu_->addSeparator();
+        else if (QAction* action = Action(name))
+            contextMenu_->addAction(action);
+    }
+    for (TQZStrGrid* grid : {view_->HexGrid(), view_->TextGrid()}) {
+        grid->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& at) {
+            for (const char* menu : {"Edit1", "Clipboard1"})
+                commands_.MenuOpened(menu);
+            contextMenu_->popup(grid->mapToGlobal(at));
+        });
     }
 }
 

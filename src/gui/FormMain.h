@@ -62,6 +62,7 @@ class TFormMain : public QMainWindow {
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildContextMenu();
     void AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     void Refresh(unsigned what);
     void RefreshAction(const std::string& name);
@@ -97,6 +98,7 @@ class TFormMain : public QMainWindow {
     std::map<std::string, QMenu*> menus_;
     QLabel* panels_[4] = {};
     QLabel* blockPanel_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
     std::array<int, 4> panelWidths_{}; // the widths the panels were made with
     std::string hint_;                 // the whole hint; panel 3 shows it shortened
     MainView* view_ = nullptr;

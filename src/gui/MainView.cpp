@@ -1,5 +1,7 @@
 #include "gui/MainView.h"
 
+#include <QTimer>
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -61,6 +63,10 @@ MainView::MainView(MainCommands& commands, QWidget* parent)
     address_->SetActiveLook(false);
     address_->SetRightAligned(true);
     scroll_->setFocusPolicy(Qt::NoFocus);
+    dragScroll_ = new QTimer(this);
+    dragScroll_->setInterval(60);
+    connect(dragScroll_, &QTimer::timeout, this,
+            [this] { commands_.MouseDrag(dragCell_.x(), dragCell_.y()); });
     for (TQZStrGrid* grid : {hex_, text_}) {
         const Pane pane = grid == hex_ ? Pane::Hex : Pane::Text;
         grid->selectHandler = [this](int col, int row) { return commands_.View().SelectCell(col, row); };
@@ -70,10 +76,25 @@ MainView::MainView(MainCommands& commands, QWidget* parent)
             return s.doc.IsOpen && s.block.begin != 0 && s.block.end != 0 && s.block.begin <= pos &&
                    pos <= s.block.end;
         };
-        connect(grid, &TQZStrGrid::cellPressed, this, [this, pane](int col, int row) {
-            commands_.MouseDown(pane, col, row);
+        connect(grid, &TQZStrGrid::cellPressed, this, [this, pane, grid](int col, int row) {
+            commands_.MouseDown(pane, col, row, grid->PressModifiers() & Qt::ShiftModifier);
             ActivatePane();
         });
+        connect(grid, &TQZStrGrid::cellDragged, this, [this, grid](int col, int row) {
+            dragCell_ = QPoint(col, row);
+            commands_.MouseDrag(col, row);
+            // Held above or below the grid, the view goes on scrolling a row at a time.
+            if (row < 0 || row >= grid->RowCount())
+                dragScroll_->start();
+            else
+                dragScroll_->stop();
+        });
+        connect(grid, &TQZStrGrid::mouseReleased, this, [this] {
+            dragScroll_->stop();
+            commands_.MouseUp();
+        });
+        connect(grid, &TQZStrGrid::cellDoubleClicked, this,
+                [this](int col, int row) { commands_.MouseDoubleClick(col, row); });
         connect(grid, &TQZStrGrid::keyPressed, this, &MainView::OnKeyPressed);
         connect(grid, &TQZStrGrid::wheelTurned, this, &MainView::OnWheel);
         connect(grid, &TQZStrGrid::keyReleased, this, &MainView::OnKeyReleased);

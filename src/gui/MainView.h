@@ -6,6 +6,8 @@
 
 class QScrollBar;
 
+class QTimer;
+
 namespace qhe {
 
 // The three panes (QZStrGridAddr, QZStrGridHex, QZStrGridText) and the vertical scroll bar.
@@ -61,6 +63,8 @@ class MainView : public QWidget {
     int64_t scale_ = 1;
     int64_t scrollMin_ = 0;
     bool refreshing_ = false;
+    QTimer* dragScroll_ = nullptr; // repeats the drag while the mouse is held beyond the grid
+    QPoint dragCell_;
 };
 
 // The command layer's key for a Qt key, and its modifier flags.

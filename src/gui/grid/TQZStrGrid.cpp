@@ -1,5 +1,7 @@
 #include "gui/grid/TQZStrGrid.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -125,7 +127,27 @@ void TQZStrGrid::paintEvent(QPaintEvent* event) {
 
 void TQZStrGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint cell = CellAt(event->position().toPoint());
+    pressModifiers_ = event->modifiers();
     if (cell.x() >= 0) emit cellPressed(cell.x(), cell.y());
+}
+
+void TQZStrGrid::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const int stepX = colWidth_ + lineWidth_, stepY = rowHeight_ + lineWidth_;
+    if (stepX <= 0 || stepY <= 0) return;
+    const QPoint point = event->position().toPoint();
+    const int col = std::clamp((point.x() - lineWidth_) / stepX, 0, cols_ - 1);
+    const int row = point.y() < 0 ? -1 : std::min((point.y() - lineWidth_) / stepY, rows_);
+    emit cellDragged(col, row);
+}
+
+void TQZStrGrid::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit mouseReleased();
+}
+
+void TQZStrGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint cell = CellAt(event->position().toPoint());
+    if (cell.x() >= 0 && event->button() == Qt::LeftButton) emit cellDoubleClicked(cell.x(), cell.y());
 }
 
 void TQZStrGrid::keyPressEvent(QKeyEvent* event) {

@@ -58,13 +58,20 @@ class TQZStrGrid : public QWidget {
 
     // The cell at a point of the widget, or (-1, -1).
     QPoint CellAt(QPoint point) const;
+    Qt::KeyboardModifiers PressModifiers() const { return pressModifiers_; }
     QRect CellRect(int col, int row) const;
 
     QSize sizeHint() const override;
 
   signals:
-    // A mouse press on a cell (also when the grid is inactive).
+    // A mouse press on a cell (also when the grid is inactive); PressModifiers() tells the
+    // keys held then.
     void cellPressed(int col, int row);
+    // The mouse moved with the left button down: the cell under it, the column clamped to
+    // the grid, the row -1 above it and RowCount() below it.
+    void cellDragged(int col, int row);
+    void mouseReleased();
+    void cellDoubleClicked(int col, int row);
     // A key pressed while the grid has the focus; the owner handles it.
     void keyPressed(QKeyEvent* event);
     void keyReleased(QKeyEvent* event);
@@ -74,6 +81,9 @@ class TQZStrGrid : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -92,6 +102,7 @@ class TQZStrGrid : public QWidget {
     bool rightAligned_ = false;
     TQZStrGrid* slave_ = nullptr;
     int wheelRemainder_ = 0; // eighths of a degree not yet turned into a notch
+    Qt::KeyboardModifiers pressModifiers_;
 };
 
 } // namespace qhe
