@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "core/compare/ByteCompare.h"
 #include "core/compare/FileCompare.h"
 
 namespace qhe {
@@ -36,6 +37,23 @@ Bytes Random(size_t n, std::mt19937& rng) {
     for (auto& b : bytes)
         b = static_cast<uint8_t>(rng());
     return bytes;
+}
+
+// One differing byte anywhere in 7 MiB: the word scan, the 64 KiB and 4 KiB narrowing and
+// both halves of the blocks shared with the second core each find it.
+TEST(FileCompare, FirstDifferenceFindsOneByteWhereverItIs) {
+    const Bytes a(7 << 20, 0x5A);
+    Bytes b = a;
+    for (int64_t at : {int64_t{0}, int64_t{63}, int64_t{64}, int64_t{4095}, int64_t{65543}, int64_t{1} << 20,
+                       (int64_t{1} << 20) + 1500000, int64_t{3} << 20, (int64_t{7} << 20) - 1}) {
+        b[static_cast<size_t>(at)] ^= 0x80;
+        const auto n = static_cast<int64_t>(a.size());
+        EXPECT_EQ(FirstDifference(a.data(), b.data(), n), at);
+        EXPECT_EQ(FirstDifferenceWide(a.data(), b.data(), n), at);
+        b[static_cast<size_t>(at)] ^= 0x80;
+    }
+    EXPECT_EQ(FirstDifferenceWide(a.data(), b.data(), static_cast<int64_t>(a.size())),
+              static_cast<int64_t>(a.size()));
 }
 
 TEST(FileCompare, ByteByByteGivesEveryMaximalRunOfDifferencesAndTheTail) {
