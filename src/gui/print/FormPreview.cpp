@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -102,6 +103,13 @@ TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const R
     view_ = new PreviewPage(source_, fonts_);
     scroll_->setWidget(view_);
     layout->addWidget(scroll_, 1);
+    // Page Down and Page Up turn pages whatever has the focus: a click on the page gives it to
+    // the scroll area, which would otherwise take the keys for scrolling.
+    for (const auto& [key, step] : {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { ShowPage(page_ + step); });
+    }
     auto* status = new QStatusBar(this);
     panel1_ = new QLabel(status);
     panel2_ = new QLabel(status);

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTemporaryDir>
+#include <QScrollArea>
 #include <QTest>
 
 #include "FakeUi.h"
@@ -96,6 +97,14 @@ TEST(DumpPrinting, PreviewPagesThroughAndPrintsAllPagesToPdf) {
     QTest::keyClick(preview.get(), Qt::Key_PageUp);
     QTest::keyClick(preview.get(), Qt::Key_PageUp);
     EXPECT_EQ(preview->CurrentPage(), 1);
+    // After a click on the page (the scroll area has the focus) the keys still turn pages.
+    preview->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+    auto* area = preview->findChild<QScrollArea*>();
+    QTest::mouseClick(area->viewport(), Qt::LeftButton);
+    area->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(preview->CurrentPage(), 2);
     ASSERT_TRUE(preview->PrintPages(1, 3));
     const QString text = PdfText(file);
     if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
