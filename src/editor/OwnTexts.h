@@ -40,6 +40,9 @@ inline constexpr const char* kTextPagesNotWritten =
 inline constexpr const char* kTextReadFaults =
     "%s\n有 %d 页数据读取失败 (显示为 0), 为免写入错误数据, 不能保存";
 
+// Printing to a PDF file that failed or was cancelled: the earlier file (%s) is kept.
+inline constexpr const char* kTextPdfKept = "原有的文件 %s 没有改变";
+
 // The status bar's block panel: first and last address (hex) and the length.
 inline constexpr const char* kTextBlockStatus = "块: %s - %s (%.0n 字节)";
 

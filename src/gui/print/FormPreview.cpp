@@ -1,4 +1,8 @@
 #include "gui/print/FormPreview.h"
+#include "core/text/Format.h"
+#include "editor/file/FileCommands.h"
+#include "editor/OwnTexts.h"
+#include "gui/print/PdfTarget.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -182,6 +186,12 @@ void TFormPreview::ShowPrinterError(const char* text) {
 
 bool TFormPreview::PrintPages(int first, int last) {
     if (beforePrint && !beforePrint()) return false;
+    // A PDF file is written beside the chosen one and takes its place only when complete.
+    PdfTarget pdf(printer_);
+    if (const int code = pdf.Begin(); code != 0) {
+        ShowFileError(code, pdf.Target());
+        return false;
+    }
     QPainter painter;
     if (!painter.begin(&printer_)) {
         ShowPrinterError("Unable to begin printing.");
@@ -209,23 +219,52 @@ bool TFormPreview::PrintPages(int first, int last) {
         }
     }
     panel2_->clear();
-    // Reported once the progress box is gone and the windows are enabled again.
-    if (failure) ShowPrinterError(failure);
+    // Reported once the progress box is gone and the windows are enabled again; the PDF writer
+    // fails a page when its file cannot be written (a full disk).
+    const bool pdfFile = !pdf.Target().isEmpty();
+    if (failure && !pdfFile) ShowPrinterError(failure);
     if (!complete) {
-        // The PDF writer cannot abort a job: its file is removed instead, so no part of a job remains.
+        // The PDF writer cannot abort a job: its (temporary) file is removed instead, so no part
+        // of a job remains and an earlier file stays as it was.
         const bool aborted = printer_.abort();
         painter.end();
-        if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
-            QFile::remove(printer_.outputFileName());
-        else if (!aborted)
+        if (pdfFile) {
+            // Written in place (no temporary file possible): nothing of the job may remain.
+            if (!pdf.ViaTemporaryFile()) QFile::remove(pdf.Target());
+            pdf.Abandon();
+            if (failure)
+                ShowFileError(29, pdf.Target());
+            else if (QFile::exists(pdf.Target()))
+                panel2_->setText(
+                    QString::fromStdString(Format(kTextPdfKept, {FileNameOnly(pdf.Target().toStdString())})));
+        } else if (!aborted) {
             ShowPrinterError("Unable to abort printing.");
+        }
         return false;
     }
     if (!painter.end()) {
-        ShowPrinterError("Unable to finish printing.");
+        if (pdfFile) {
+            pdf.Abandon();
+            ShowFileError(29, pdf.Target());
+        } else {
+            ShowPrinterError("Unable to finish printing.");
+        }
+        return false;
+    }
+    if (const int code = pdf.Commit(); code != 0) {
+        ShowFileError(code, pdf.Target());
         return false;
     }
     return true;
+}
+
+void TFormPreview::ShowFileError(int code, const QString& name) {
+    std::string text = FileErrorMessage(kErrWrite, code, QFile::encodeName(name).toStdString());
+    if (QFile::exists(name)) {
+        text += '\n';
+        text += Format(kTextPdfKept, {FileNameOnly(name.toStdString())});
+    }
+    MessageDialog::Run(QString::fromStdString(text), MsgKind::Error, mbOK, mrOk, 0, true, help, this);
 }
 
 bool TFormPreview::event(QEvent* event) {

@@ -52,6 +52,8 @@ class TFormPreview : public QDialog {
   private:
     void UpdateControls();
     void ShowPrinterError(const char* text);
+    // A PDF file that could not be written: the error, and that an earlier file was kept.
+    void ShowFileError(int code, const QString& name);
     void FitScale();
     void ZoomAt(QPoint point, double factor);
 

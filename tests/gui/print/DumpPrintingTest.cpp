@@ -17,6 +17,11 @@
 #include <QTest>
 
 #include "FakeUi.h"
+#include "SmallTmpfs.h"
+#include "TempDir.h"
+#include "core/text/Format.h"
+#include "editor/OwnTexts.h"
+#include "gui/dialogs/MessageDialog.h"
 #include "gui/dialogs/ProgressBox.h"
 #include "gui/print/FormPreview.h"
 
@@ -202,6 +207,47 @@ TEST(DumpPrinting, CancelledPreviewAndCancelledPrintLeaveNothing) {
     EXPECT_FALSE(preview->PrintPages(1, 8));
     EXPECT_EQ(box.toStdString(), "Printing...|Page: 1|modal");
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// Accepts the next error box as soon as it shows; remembers its text.
+void AcceptNextMessage(QString* text) {
+    QTimer::singleShot(0, [text] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<MessageDialog*>(widget); box && box->isVisible()) {
+                *text = box->TextLabel()->text();
+                box->accept();
+                return;
+            }
+        AcceptNextMessage(text);
+    });
+}
+
+// A cancelled job and a disk that fills up both leave an earlier PDF as it was, and say so.
+TEST(DumpPrinting, ACancelOrAFullDiskKeepsTheEarlierPdf) {
+    QTemporaryDir dir;
+    test::SmallTmpfs disk(dir.filePath("disk").toStdString(), "size=24k");
+    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs (" << disk.Error() << ")";
+    const QString file = dir.filePath("disk/old.pdf");
+    test::WriteFileBytes(file.toStdString(), {'o', 'l', 'd'});
+    QPrinter printer(QPrinter::HighResolution);
+    std::vector<uint8_t> data(16 * 4000, 'q');
+    std::unique_ptr<TFormPreview> preview;
+    ASSERT_EQ(MakeDumpPreview(PdfPrinter(printer, file), {}, "a.bin", data.data(), {1, 64000},
+                              {16, false, false}, nullptr, preview),
+              DumpPrintOutcome::Printed);
+    QString box;
+    CancelNextProgressBox(&box);
+    EXPECT_FALSE(preview->PrintPages(1, 60));
+    EXPECT_EQ(test::ReadFileBytes(file.toStdString()), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(preview->findChildren<QLabel*>().last()->text().toStdString(),
+              Format(kTextPdfKept, {"old.pdf"}));
+    QString message;
+    AcceptNextMessage(&message);
+    EXPECT_FALSE(preview->PrintPages(1, 60)); // some 60 pages do not fit in 24 KiB
+    EXPECT_TRUE(message.toStdString().find(Format(kTextPdfKept, {"old.pdf"})) != std::string::npos)
+        << "[" << message.toStdString() << "]";
+    EXPECT_EQ(test::ReadFileBytes(file.toStdString()), (std::vector<uint8_t>{'o', 'l', 'd'}));
+    EXPECT_EQ(QDir(dir.filePath("disk")).entryList(QDir::Files), QStringList{"old.pdf"});
 }
 
 // Printing from the preview with the PDF entry asks for the file first: the name gets ".pdf" and
