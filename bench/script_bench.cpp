@@ -199,3 +199,44 @@ BENCHMARK(BM_ScriptFind)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MenuFind)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+#ifdef QHE32_BENCH_GUI
+#include "gui/script/TFormScript.h"
+
+namespace {
+
+// A script of a million lines loaded into the script window: from the command until the window
+// shows it and can run it (the rest of the editor fills while the event loop runs).
+void BM_ScriptWindowLoadMillionLines(benchmark::State& state) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "qhe32_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    const std::string path = "/tmp/qhe32-bench-million.qsc";
+    {
+        std::string text;
+        for (int i = 0; i < 1000000; ++i)
+            text += i % 2 ? "OVERWRITE 41\r\n" : "ADR " + std::to_string(i % 1000) + "\r\n";
+        FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    qhe::QtUi ui;
+    qhe::EditorState editor(ui);
+    qhe::TFormScript window(editor, [](int) {});
+    size_t lines = 0;
+    for (auto _ : state) {
+        if (!window.LoadScript(path)) state.SkipWithError("not loaded");
+        lines = window.Lines().size();
+        state.PauseTiming();
+        window.CompleteFill();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_ScriptWindowLoadMillionLines)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+} // namespace
+#endif

@@ -168,6 +168,8 @@ void TFormMain::ShowScript(bool autoRun) {
 }
 
 void TFormMain::RunCommandLineScript() {
+    // The file's progress box goes and the window shows the file before the script loads.
+    QCoreApplication::processEvents();
     if (!script_->LoadScript(commands_.Script().scriptFile)) { // message 2129 shown
         script_->Model().batchStatus = 2;
         return;

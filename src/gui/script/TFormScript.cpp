@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <map>
 
 #include "core/text/Messages.h"
@@ -64,6 +65,9 @@ TFormScript::TFormScript(EditorState& state, std::function<void(int)> help, QWid
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("MemoScript"));
+    fillTimer_ = new QTimer(this);
+    fillTimer_->setInterval(0);
+    connect(fillTimer_, &QTimer::timeout, this, &TFormScript::FillMore);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
     memo_->setFont(font);
@@ -168,6 +172,7 @@ void TFormScript::InsertCommand(const std::string& itemName) {
     for (const ScriptMenuItem& candidate : ScriptInsertItems())
         if (itemName == candidate.name) item = &candidate;
     if (!item) return;
+    CompleteFill();
     QTextCursor cursor = memo_->textCursor();
     cursor.removeSelectedText();
     // A caret on the empty line after a final line break stands below the last line.
@@ -202,12 +207,26 @@ void TFormScript::InsertCommand(const std::string& itemName) {
     memo_->setFocus();
 }
 
+TFormScript::FillPause::FillPause(TFormScript& form) : form_(form) {
+    form_.fillTimer_->stop();
+}
+
+TFormScript::FillPause::~FillPause() {
+    if (form_.Filling()) form_.fillTimer_->start();
+}
+
 void TFormScript::CheckClicked() {
+    const FillPause pause(*this);
     model_.Check();
 }
 
 void TFormScript::ExecuteClicked() {
-    switch (model_.Execute()) {
+    ScriptWindowNext next;
+    {
+        const FillPause pause(*this);
+        next = model_.Execute();
+    }
+    switch (next) {
     case ScriptWindowNext::Stay:
         break;
     case ScriptWindowNext::Close:
@@ -227,6 +246,7 @@ bool TFormScript::LoadScript(const std::string& name) {
 }
 
 std::vector<std::string> TFormScript::Lines() const {
+    if (!filling_.empty()) return filling_;
     std::vector<std::string> lines;
     const QTextDocument* document = memo_->document();
     if (document->isEmpty()) return lines;
@@ -237,22 +257,71 @@ std::vector<std::string> TFormScript::Lines() const {
     return lines;
 }
 
-void TFormScript::SetLines(const std::vector<std::string>& lines) {
+namespace {
+
+// Lines of the editor per turn of the event loop: some 40 ms of the text document's work.
+constexpr size_t kFillChunk = 20000;
+
+QString JoinLines(const std::vector<std::string>& lines, size_t from, size_t to) {
     QStringList text;
-    for (const std::string& line : lines)
-        text << Q(line);
-    memo_->setPlainText(text.join(QLatin1Char('\n')));
+    text.reserve(static_cast<qsizetype>(to - from));
+    for (size_t i = from; i < to; ++i)
+        text << QString::fromStdString(lines[i]);
+    return text.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void TFormScript::SetLines(const std::vector<std::string>& lines) {
+    StopFill();
+    if (lines.size() <= kFillChunk) {
+        memo_->setPlainText(JoinLines(lines, 0, lines.size()));
+        return;
+    }
+    filling_ = lines;
+    filled_ = kFillChunk;
+    fillModified_ = false;
+    memo_->setPlainText(JoinLines(lines, 0, filled_));
+    memo_->document()->setUndoRedoEnabled(false);
+    memo_->setReadOnly(true);
+    fillTimer_->start();
+}
+
+void TFormScript::FillMore() {
+    if (filling_.empty()) return;
+    const size_t end = std::min(filled_ + kFillChunk, filling_.size());
+    QTextCursor cursor(memo_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QLatin1Char('\n') + JoinLines(filling_, filled_, end));
+    filled_ = end;
+    if (filled_ == filling_.size()) StopFill();
+}
+
+void TFormScript::CompleteFill() {
+    while (!filling_.empty())
+        FillMore();
+}
+
+void TFormScript::StopFill() {
+    fillTimer_->stop();
+    if (filling_.empty()) return;
+    filling_.clear();
+    memo_->setReadOnly(false);
+    memo_->document()->setUndoRedoEnabled(true);
+    memo_->document()->setModified(fillModified_);
 }
 
 bool TFormScript::Modified() const {
-    return memo_->document()->isModified();
+    return filling_.empty() ? memo_->document()->isModified() : fillModified_;
 }
 
 void TFormScript::SetModified(bool modified) {
+    fillModified_ = modified;
     memo_->document()->setModified(modified);
 }
 
 void TFormScript::SelectLine(int index) {
+    CompleteFill(); // the line may lie in the part still to come
     // Each block of the editor ends with one separator character.
     const auto selection = ScriptLineSelection(Lines(), index, 1);
     if (!selection) return;

@@ -10,6 +10,7 @@
 class QAction;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 namespace qhe {
@@ -48,9 +49,27 @@ class TFormScript : public QDialog, public ScriptEditorView {
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
+  public:
+    // Whether the editor still takes the tail of a long script (tests).
+    bool Filling() const { return !filling_.empty(); }
+    // Puts the rest of a long script into the editor at once.
+    void CompleteFill();
+
   private:
     void BuildMenus();
     void UpdateFileState();
+    // A long script goes into the editor a chunk per turn of the event loop, so that the window
+    // shows it at once and stays responsive; until the last chunk the editor is read-only and
+    // Lines() answers from the whole script.
+    void FillMore();
+    void StopFill();
+    // A run lets the event loop turn to repaint its progress; the fill waits meanwhile, or
+    // each turn would spend a chunk's time.
+    struct FillPause {
+        explicit FillPause(TFormScript& form);
+        ~FillPause();
+        TFormScript& form_;
+    };
 
     EditorState& state_;
     ScriptWindowModel model_;
@@ -60,6 +79,10 @@ class TFormScript : public QDialog, public ScriptEditorView {
     QToolButton* saveButton_ = nullptr;
     QPushButton* execute_ = nullptr;
     bool geometryRestored_ = false;
+    std::vector<std::string> filling_; // the whole script while its tail is still coming
+    size_t filled_ = 0;                // lines of it in the editor
+    bool fillModified_ = false;        // the modified state to keep once the fill is done
+    QTimer* fillTimer_ = nullptr;
 };
 
 } // namespace qhe

@@ -72,5 +72,25 @@ TEST_F(TFormScriptTest, InsertCheckExecuteAndTheSaveQuestion) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// A long script shows at once; its tail follows while the event loop runs, and until then the
+// run, the save and the modified state take the whole script.
+TEST_F(TFormScriptTest, ALongScriptShowsAtOnceAndItsTailFollows) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 50000; ++i)
+        lines.push_back("ADR " + std::to_string(i % 6));
+    form.SetLines(lines);
+    form.SetModified(false);
+    EXPECT_TRUE(form.Filling());
+    EXPECT_LT(form.Memo()->document()->blockCount(), 50000);
+    EXPECT_TRUE(form.Memo()->isReadOnly());
+    EXPECT_EQ(form.Lines(), lines);
+    EXPECT_FALSE(form.Modified());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Filling(); }, 30000));
+    EXPECT_EQ(form.Memo()->document()->blockCount(), 50000);
+    EXPECT_EQ(form.Lines(), lines);
+    EXPECT_FALSE(form.Memo()->isReadOnly());
+    EXPECT_FALSE(form.Modified());
+}
+
 } // namespace
 } // namespace qhe
