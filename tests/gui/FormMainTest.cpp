@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QSizeGrip>
 #include <QStatusBar>
 #include <QApplication>
@@ -260,6 +261,18 @@ TEST(FormMain, CtrlAMarksEverythingAndTheBlockPanelShowsIt) {
     EXPECT_FALSE(panel->isHidden());
     QTest::keyClick(window.View()->TextGrid(), Qt::Key_U, Qt::ControlModifier);
     EXPECT_TRUE(panel->isHidden());
+    // Both data panes offer the block and clipboard commands at the mouse.
+    auto* menu = window.findChild<QMenu*>("ContextMenu");
+    ASSERT_NE(menu, nullptr);
+    for (const char* name : {"Cut1", "Copy1", "Copyhex1", "Paste1", "Blockmark1", "Blockunmark1", "Goto1"})
+        EXPECT_TRUE(menu->actions().contains(window.Action(name))) << name;
+    for (QWidget* pane : {static_cast<QWidget*>(window.View()->HexGrid()),
+                          static_cast<QWidget*>(window.View()->TextGrid())}) {
+        EXPECT_EQ(pane->contextMenuPolicy(), Qt::CustomContextMenu);
+        emit pane->customContextMenuRequested(QPoint(5, 5));
+        EXPECT_TRUE(menu->isVisible());
+        menu->hide();
+    }
     EXPECT_EQ(window.Action("SaveAs1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
     EXPECT_EQ(window.Action("Exit1")->shortcut(), QKeySequence("Ctrl+Q"));
 }
