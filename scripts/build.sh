@@ -9,7 +9,7 @@ cmd=${1:-run}
 shift || true
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev
+          libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev libssl-dev libxxhash-dev
           qt6-translations-l10n fonts-liberation fonts-wqy-microhei xvfb xauth)
 
 # The fuzz targets are built with clang and its libFuzzer runtime.

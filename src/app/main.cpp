@@ -11,6 +11,7 @@
 #include "app/HeadlessRun.h"
 #include "core/print/DumpOutput.h"
 #include "editor/compare/CompareFiles.h"
+#include "editor/tools/HashFiles.h"
 #include "editor/file/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
@@ -50,6 +51,12 @@ int main(int argc, char** argv) {
         std::string message;
         const int status = qhe::CompareFilesToDescriptor(line, 1, message);
         if (!message.empty()) std::fprintf(stderr, "qhe32: %s\n", message.c_str());
+        return status;
+    }
+    case qhe::CommandLineAction::Hash: {
+        std::string errors;
+        const int status = qhe::HashFilesToDescriptor(line, 1, errors);
+        std::fputs(errors.c_str(), stderr);
         return status;
     }
     case qhe::CommandLineAction::Run:

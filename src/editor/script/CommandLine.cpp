@@ -108,7 +108,39 @@ CommandLine ParseCompare(const std::vector<std::string>& arguments) {
     return line;
 }
 
+// "--hash ALG[,ALG...] FILE...".
+CommandLine ParseHash(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    line.arguments = arguments;
+    line.action = CommandLineAction::Hash;
+    const auto fail = [&line](std::string error) {
+        line.action = CommandLineAction::UsageError;
+        line.error = std::move(error);
+        return line;
+    };
+    if (arguments.size() < 3) return fail("--hash needs algorithms and at least one file");
+    const std::string& list = arguments[1];
+    for (size_t from = 0; from <= list.size();) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        const std::string name = list.substr(from, comma - from);
+        const auto kind = HashFromName(name);
+        if (!kind) return fail("unknown hash algorithm '" + name + "' (" + HashNames() + ")");
+        line.hashes.push_back(*kind);
+        from = comma + 1;
+    }
+    line.files.assign(arguments.begin() + 2, arguments.end());
+    line.fileName = line.files.front();
+    return line;
+}
+
 } // namespace
+
+std::string HashNames() {
+    std::string names;
+    for (int i = 0; i < kHashKinds; ++i)
+        names += (i ? ", " : "") + std::string(HashName(static_cast<HashKind>(i)));
+    return names;
+}
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
@@ -116,6 +148,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return line;
     if (arguments[0] == "--dump") return ParseDump(arguments);
     if (arguments[0] == "--compare") return ParseCompare(arguments);
+    if (arguments[0] == "--hash") return ParseHash(arguments);
     if (ReadOption(arguments[0], line)) return line;
     line.fileName = arguments[0];
     if (arguments.size() < 2) return line;
@@ -133,6 +166,7 @@ std::string UsageText() {
            "       qhe32 FILE /s=SCRIPT [ARG1 ... ARG9]\n"
            "       qhe32 --dump FILE [--bytes-per-row N] [--decimal] [--text-below]\n"
            "       qhe32 --compare A B [--resync[=N]] [--max-diffs K]\n"
+           "       qhe32 --hash ALG[,ALG...] FILE...\n"
            "       qhe32 --help | --version\n"
            "\n"
            "Opens FILE in the hex editor. With a script switch (/s, /S, -s or -S, with or\n"
@@ -158,6 +192,11 @@ std::string UsageText() {
            "none, \"...\" after more). Byte by byte, or with --resync after insertions and\n"
            "deletions: a difference ends where N bytes (default 16) agree again. --max-diffs\n"
            "stops after K ranges. Status 0 equal, 1 different, 2 trouble.\n"
+           "--hash writes one line per file and algorithm as sha256sum does (digest, two\n"
+           "blanks, name); ALG is one of " +
+           HashNames() +
+           ".\n"
+           "Status 0, or 2 when a file cannot be read or ALG is unknown.\n"
            "A file whose name starts with \"--\" is given as ./--name.\n";
 }
 

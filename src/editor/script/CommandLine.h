@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/compare/FileCompare.h"
+#include "core/tools/Hashes.h"
 #include "core/print/DumpText.h"
 #include "editor/MainCommands.h"
 
@@ -15,6 +16,7 @@ enum class CommandLineAction {
     Version,   // --version: print the version and end
     Dump,      // --dump FILE: write FILE's hex dump text to standard output and end
     Compare,   // --compare A B: write the differences of A and B to standard output and end
+    Hash,      // --hash ALG[,ALG...] FILE...: write the files' digests to standard output and end
     UsageError // a malformed command line: print error and the usage hint, end with status 2
 };
 
@@ -32,6 +34,9 @@ struct CommandLine {
     std::string otherFile;
     CompareOptions compare;
     int64_t maxDiffs = -1;
+    // Hash: the digests asked for, in order, and the files (fileName is the first).
+    std::vector<HashKind> hashes;
+    std::vector<std::string> files;
 };
 
 // Reads the arguments (without the program name). Options start with "--" and stand in
@@ -39,6 +44,8 @@ struct CommandLine {
 // it is, so a parameter may start with "--" too.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// The names --hash takes, separated by ", ".
+std::string HashNames();
 // The --help text (several lines, ending with a line break).
 std::string UsageText();
 // The --version line, ending with a line break.
