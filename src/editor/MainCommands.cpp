@@ -92,6 +92,7 @@ MainCommands::MainCommands(Ui& ui)
              if (enterWhatsThis) enterWhatsThis();
          }},
         {"CalculateCRC321", [this] { checksums_.CalculateCRC321Click(); }},
+        {"Hashes1", [this] { hashes_.Hashes1Click(); }},
         {"Charconversion1", [this] { conversion_.Charconversion1Click(); }},
         {"Options1", [this] { Options1Click(0); }},
         {"Goto1", [this] { navigation_.Goto1Click(); }},
@@ -272,7 +273,7 @@ void MainCommands::MenuOpened(const std::string& menuName) {
         {"File1", {"Print1"}},
         {"Edit1", {"Deletefromcursor1", "Deletetocursor1"}},
         {"Address1", {"Rememberaddress1", "Gotoremembered1", "Displaydifference1"}},
-        {"Tools1", {"Decode1", "Bitmanipulation1", "CalculateCRC321", "Patch1"}},
+        {"Tools1", {"Decode1", "Bitmanipulation1", "CalculateCRC321", "Hashes1", "Patch1"}},
         {"Bookmarks1", {"Add1"}},
     };
     // Bookmark captions show addresses in the active pane's base, which may have changed.

@@ -19,6 +19,7 @@
 #include "editor/settings/OptionsModel.h"
 #include "editor/tools/CharConversion.h"
 #include "editor/tools/ChecksumCommands.h"
+#include "editor/tools/HashCommands.h"
 #include "editor/tools/NumberTools.h"
 #include "editor/view/GridGeometry.h"
 #include "editor/view/KeyboardEditing.h"
@@ -160,6 +161,7 @@ class MainCommands {
     ViewCommands view_;
     KeyboardEditing keyboard_;
     ChecksumCommands checksums_;
+    HashCommands hashes_{state_};
     ConversionCommands conversion_;
     NavigationCommands navigation_;
     BlockCommands blocks_;

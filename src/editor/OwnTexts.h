@@ -43,6 +43,11 @@ inline constexpr const char* kTextReadFaults =
 // Printing to a PDF file that failed or was cancelled: the earlier file (%s) is kept.
 inline constexpr const char* kTextPdfKept = "原有的文件 %s 没有改变";
 
+// The hash dialog: what the digests are computed over, and its progress caption.
+inline constexpr const char* kTextHashFile = "整个文件 (%.0n 字节)";
+inline constexpr const char* kTextHashBlock = "块 %s - %s (%.0n 字节)";
+inline constexpr const char* kTextHashing = "正在计算哈希值...";
+
 // The status bar's block panel: first and last address (hex) and the length.
 inline constexpr const char* kTextBlockStatus = "块: %s - %s (%.0n 字节)";
 

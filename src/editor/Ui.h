@@ -12,6 +12,7 @@
 namespace qhe {
 
 class BitDialogModel;
+class HashDialogModel;
 class CharTableDialogModel;
 class EncodeDialogModel;
 class SendToShortcut;
@@ -116,6 +117,8 @@ class Ui : public BusyFeedback {
     virtual bool RunEncodeDialog(EncodeDialogModel& model) = 0;
     // The bit editor over model; true when closed with "设置".
     virtual bool RunBitDialog(BitDialogModel& model) = 0;
+    // The hash dialog: the user chooses digests, computes and copies them through the model.
+    virtual void RunHashDialog(HashDialogModel& model) = 0;
 
     // The character conversion dialog over model; true when closed with "转换".
     virtual bool RunCharTableDialog(CharTableDialogModel& model) = 0;

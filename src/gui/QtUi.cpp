@@ -7,6 +7,7 @@
 #include "gui/dialogs/TFormIns.h"
 #include "gui/dialogs/TFormOpt.h"
 #include "gui/dialogs/TFormReplace.h"
+#include "gui/dialogs/TFormHash.h"
 #include "gui/dialogs/ToolDialogs.h"
 
 #include <QApplication>
@@ -149,6 +150,13 @@ bool QtUi::RunBitDialog(BitDialogModel& model) {
     TFormBit dialog(model, help_, QApplication::activeWindow());
     CenterOverActiveWindow(&dialog);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUi::RunHashDialog(HashDialogModel& model) {
+    NormalCursorWhileModal cursor;
+    TFormHash dialog(model, help_, QApplication::activeWindow());
+    CenterOverActiveWindow(&dialog);
+    dialog.exec();
 }
 
 bool QtUi::RunCharTableDialog(CharTableDialogModel& model) {

@@ -43,6 +43,7 @@ class QtUi final : public Ui {
     bool RunCharTableDialog(CharTableDialogModel& model) override;
     bool RunEncodeDialog(EncodeDialogModel& model) override;
     bool RunBitDialog(BitDialogModel& model) override;
+    void RunHashDialog(HashDialogModel& model) override;
     std::optional<OptionsValues> RunOptionsDialog(const OptionsValues& current, int page,
                                                   SendToShortcut& sendTo) override;
     std::optional<FindDialogResult> RunFindDialog(const FindDialogRequest& request) override;

@@ -154,6 +154,10 @@ class FakeUi final : public Ui {
         return encodeDialog ? encodeDialog(model) : false;
     }
     bool RunBitDialog(BitDialogModel& model) override { return bitDialog ? bitDialog(model) : false; }
+    std::function<void(HashDialogModel&)> hashDialog;
+    void RunHashDialog(HashDialogModel& model) override {
+        if (hashDialog) hashDialog(model);
+    }
 
     // The character conversion dialog: runs charTableDialog when set, else answers Cancel.
     std::function<bool(CharTableDialogModel&)> charTableDialog;

@@ -88,6 +88,7 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     o.mapFromMB = ReadChoice(profile, kOptions, "MapFromMB", kDefaultMapFromMB, 1, kDefaultMapFromMB);
     o.compareResync = profile.ReadBool(kOptions, "CompareResync", false);
     o.compareResyncRun = ReadChoice(profile, kOptions, "CompareResyncRun", 16, 4, 4096);
+    o.hashes = profile.ReadString(kOptions, "Hashes", o.hashes);
     return o;
 }
 
@@ -130,6 +131,7 @@ void WriteOptions(ProfileSession& profile, const OptionsSettings& o) {
     profile.WriteInt(kOptions, "MapFromMB", o.mapFromMB);
     profile.WriteBool(kOptions, "CompareResync", o.compareResync);
     profile.WriteInt(kOptions, "CompareResyncRun", o.compareResyncRun);
+    profile.WriteString(kOptions, "Hashes", o.hashes);
 }
 
 DataInspSettings ReadDataInsp(const ProfileSession& profile) {

@@ -85,6 +85,8 @@ struct OptionsSettings {
     // The compare window: with insertions and deletions, and the equal bytes that end a difference.
     bool compareResync = false;
     int compareResyncRun = 16;
+    // The hash dialog's chosen digests, by their command-line names separated by commas.
+    std::string hashes = "crc32,md5,sha1,sha256";
 };
 
 // Section "DataInsp": which rows the data inspector shows.
