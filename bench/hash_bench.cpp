@@ -69,3 +69,19 @@ void Crc32Baseline(benchmark::State& state) {
 BENCHMARK(Crc32Baseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+#include "core/text/CopyAs.h"
+
+namespace {
+
+// 16 MiB as a C array (about 100 MB of text), as "copy as" makes it for the clipboard.
+void CopyAsCArray16MiB(benchmark::State& state) {
+    const std::vector<uint8_t> bytes(Data().begin(), Data().begin() + (16 << 20));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            qhe::FormatCopyAs(qhe::CopyAsFormat::CArray, bytes.data(), bytes.size(), size_t{128} << 20));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(CopyAsCArray16MiB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -156,6 +156,11 @@ MainCommands::MainCommands(Ui& ui)
     commands_["Paste1"] = [this] { clipboard_.Paste1Click(); };
     commands_["QZBtnPaste"] = commands_["Paste1"];
     commands_["Copyhex1"] = [this] { clipboard_.Copyhex1Click(); };
+    commands_["Pastefrombase641"] = [this] { clipboard_.Pastefrombase641Click(); };
+    for (int i = 0; i < kCopyAsFormats; ++i)
+        commands_["CopyAs" + std::to_string(i)] = [this, i] {
+            clipboard_.CopyAsClick(static_cast<CopyAsFormat>(i));
+        };
     commands_["Pastefromhexstring1"] = [this] { clipboard_.Pastefromhexstring1Click(); };
     commands_["Insert1"] = [this] { strings_.Insert1Click(); };
     commands_["Overwritestring1"] = [this] { strings_.Overwritestring1Click(); };

@@ -48,6 +48,13 @@ inline constexpr const char* kTextHashFile = "整个文件 (%.0n 字节)";
 inline constexpr const char* kTextHashBlock = "块 %s - %s (%.0n 字节)";
 inline constexpr const char* kTextHashing = "正在计算哈希值...";
 
+// Copy as: a block whose text would be too large (%.0n bytes, %d MB of text at most); paste
+// from base64 of a clipboard that holds none.
+inline constexpr int kMaxCopyAsMB = 128;
+inline constexpr const char* kTextCopyAsTooLarge =
+    "块有 %.0n 字节, 转换成的文本太大, 不能放到剪贴板 (最多 %d MB 文本)";
+inline constexpr const char* kTextNotBase64 = "剪贴板上没有 base64 文本";
+
 // The status bar's block panel: first and last address (hex) and the length.
 inline constexpr const char* kTextBlockStatus = "块: %s - %s (%.0n 字节)";
 

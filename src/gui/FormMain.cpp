@@ -291,8 +291,9 @@ void TFormMain::BuildContextMenu() {
     // menus' own actions, so keys, enabling and hints are theirs.
     contextMenu_ = new QMenu(this);
     contextMenu_->setObjectName("ContextMenu");
-    for (const char* name : {"Cut1", "Copy1", "Copyhex1", "Paste1", "Pastefromhexstring1", "", "Blockmark1",
-                             "Blockall1", "Blockunmark1", "Blockdelete1", "", "Goto1"}) {
+    for (const char* name :
+         {"Cut1", "Copy1", "Copyhex1", "CopyAs1", "Paste1", "Pastefromhexstring1", "Pastefrombase641", "",
+          "Blockmark1", "Blockall1", "Blockunmark1", "Blockdelete1", "", "Goto1"}) {
         if (*name == 0)
             contextMenu_->addSeparator();
         else if (QAction* action = Action(name))
@@ -301,7 +302,7 @@ void TFormMain::BuildContextMenu() {
     for (TQZStrGrid* grid : {view_->HexGrid(), view_->TextGrid()}) {
         grid->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& at) {
-            for (const char* menu : {"Edit1", "Clipboard1"})
+            for (const char* menu : {"Edit1", "Clipboard1", "CopyAs1"})
                 commands_.MenuOpened(menu);
             contextMenu_->popup(grid->mapToGlobal(at));
         });

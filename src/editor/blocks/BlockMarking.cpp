@@ -1,14 +1,21 @@
 #include "editor/blocks/BlockMarking.h"
 
+#include "core/text/CopyAs.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 
 namespace qhe {
 namespace {
 
-const std::vector<std::string> kBlockGroup = {"Blockdelete1", "QZBtnDel",       "QZBtnCut",   "QZBtnCopy",
-                                              "Blockcopy1",   "Blockcopyovwr1", "Blockmove1", "Writeblock1",
-                                              "Cut1",         "Copy1",          "Copyhex1"};
+// The commands that need a block; "copy as" with each of its formats.
+const std::vector<std::string> kBlockGroup = [] {
+    std::vector<std::string> names = {"Blockdelete1", "QZBtnDel",       "QZBtnCut",   "QZBtnCopy",
+                                      "Blockcopy1",   "Blockcopyovwr1", "Blockmove1", "Writeblock1",
+                                      "Cut1",         "Copy1",          "Copyhex1",   "CopyAs1"};
+    for (int i = 0; i < kCopyAsFormats; ++i)
+        names.push_back("CopyAs" + std::to_string(i));
+    return names;
+}();
 const std::vector<std::string> kUnmarkDisables = {"Blockunmark1",   "Blockdelete1", "QZBtnDel",
                                                   "QZBtnCut",       "QZBtnCopy",    "Blockcopy1",
                                                   "Blockcopyovwr1", "Blockmove1",   "Writeblock1"};

@@ -129,14 +129,23 @@ void ClipboardCommands::Copyhex1Click() {
 }
 
 void ClipboardCommands::Pastefromhexstring1Click() {
+    PasteDecoded(ParseClipboardHex, Msg(kMsgNotHex));
+}
+
+void ClipboardCommands::Pastefrombase641Click() {
+    PasteDecoded(DecodeBase64, kTextNotBase64);
+}
+
+void ClipboardCommands::PasteDecoded(std::optional<std::string> (*decode)(std::string_view),
+                                     const std::string& notText) {
     if (!s_.doc.IsOpen) return;
     const int64_t a = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(std::string());
     const std::string text = UpToZero(s_.ui.ClipboardText().value_or(std::string()));
-    const auto bytes = ParseClipboardHex(text);
+    const auto bytes = decode(text);
     if (!bytes) {
         view_.EndBusy();
-        s_.ui.ShowError(Msg(kMsgNotHex));
+        s_.ui.ShowError(notText);
         return;
     }
     view_.BeginBusy(Msg(kMsgPasting));
@@ -148,6 +157,26 @@ void ClipboardCommands::Pastefromhexstring1Click() {
     s_.editor.DropBlockFrom(a);
     view_.RefreshFromCursor();
     view_.UpdateStatus();
+}
+
+void ClipboardCommands::CopyAsClick(CopyAsFormat format) {
+    if (!HasBlock()) {
+        s_.ui.ShowError(Msg(kMsgNoBlock));
+        return;
+    }
+    const int64_t n = s_.block.Length();
+    constexpr size_t kMaxChars = size_t{kMaxCopyAsMB} << 20;
+    std::optional<std::string> text;
+    if (n <= static_cast<int64_t>(kMaxChars)) {
+        std::vector<uint8_t> bytes(static_cast<size_t>(n));
+        s_.doc.CopyOut(s_.block.begin, n, bytes.data());
+        text = FormatCopyAs(format, bytes.data(), bytes.size(), kMaxChars);
+    }
+    if (!text) {
+        s_.ui.ShowError(Format(kTextCopyAsTooLarge, {n, kMaxCopyAsMB}));
+        return;
+    }
+    if (!s_.ui.SetClipboardText(*text)) s_.ui.ShowError(Msg(kMsgCopyFailed));
 }
 
 void ClipboardCommands::ClipboardCheckAtExit() {
@@ -165,7 +194,7 @@ void ClipboardCommands::ClipboardChanged() {
     const bool hasText = s_.ui.ClipboardText().has_value();
     const bool hasData = hasText || s_.ui.ClipboardBytes().has_value();
     s_.actions.EnableItems({"Paste1", "QZBtnPaste"}, hasData);
-    s_.actions.EnableItems({"Pastefromhexstring1"}, hasText);
+    s_.actions.EnableItems({"Pastefromhexstring1", "Pastefrombase641"}, hasText);
 }
 
 } // namespace qhe

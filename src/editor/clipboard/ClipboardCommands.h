@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/text/CopyAs.h"
 #include "editor/EditorState.h"
 #include "editor/blocks/BlockCommands.h"
 #include "editor/clipboard/StringCommands.h"
@@ -25,6 +26,11 @@ class ClipboardCommands {
     void Paste1Click();
     void Copyhex1Click();
     void Pastefromhexstring1Click();
+    // "复制为(&A)": the block on the clipboard as source code, base64, hex or Intel HEX; a text
+    // above kMaxCopyAsMB is refused with a message.
+    void CopyAsClick(CopyAsFormat format);
+    // "粘贴从 base64": base64 text on the clipboard inserted as bytes before the cursor.
+    void Pastefrombase641Click();
     // At close, after the Document's memory is released: when this program owns a clipboard
     // block larger than 512 bytes, offers to empty it (message 2019).
     void ClipboardCheckAtExit();
@@ -32,6 +38,9 @@ class ClipboardCommands {
     void ClipboardChanged();
 
   private:
+    // Inserts the bytes decode makes of the clipboard's text before the cursor; notText is
+    // the error when it makes none.
+    void PasteDecoded(std::optional<std::string> (*decode)(std::string_view), const std::string& notText);
     bool HasBlock() const { return s_.block.Complete() && s_.block.end <= s_.doc.Size(); }
 
     EditorState& s_;

@@ -50,6 +50,7 @@ const std::vector<std::string> kOpenDocumentItems = {"Save1",
                                                      "Paste1",
                                                      "Overwritestring1",
                                                      "Pastefromhexstring1",
+                                                     "Pastefrombase641",
                                                      "Bookmarks1"};
 
 // True when the file time lies before 1980-01-01, which a file's time cannot be set back to.

@@ -1,5 +1,7 @@
 #include "editor/menu/MenuModel.h"
 
+#include "core/text/CopyAs.h"
+
 namespace qhe {
 namespace {
 
@@ -16,6 +18,15 @@ MenuEntry Menu(std::string name, std::string caption, int help, std::vector<Menu
                int tag = 0) {
     return MenuEntry{
         std::move(name), std::move(caption), {}, tag, help, std::move(children), false, false, true};
+}
+
+// "复制为(&A)": one item per format, named CopyAs0, CopyAs1 ...
+std::vector<MenuEntry> CopyAsItems() {
+    std::vector<MenuEntry> items;
+    for (int i = 0; i < kCopyAsFormats; ++i)
+        items.push_back(
+            Item("CopyAs" + std::to_string(i), std::string(CopyAsCaption(static_cast<CopyAsFormat>(i)))));
+    return items;
 }
 
 std::vector<MenuEntry> BuildMainMenu() {
@@ -44,15 +55,17 @@ std::vector<MenuEntry> BuildMainMenu() {
               Item("Overwritestring1", "覆盖字符串(&W)..."),
               Sep(Item("Blockmark1", "块标记(&M)", "Ctrl+B", 1, 56)),
               Item("Blocknchars1", "标记块所包含的字符个数(&N) ", {}, 1, 56),
-              Item("Blockall1", "全部标记为块(&A)", "Ctrl+A", 1, 56),
+              Item("Blockall1", "全部标记为块(&L)", "Ctrl+A", 1, 56),
               Item("Blockunmark1", "撤消块标记(&U)", "Ctrl+U"), Item("Blockdelete1", "块删除(&D)", "Ctrl+D"),
               Item("Blockcopy1", "块复制(&C)", "Ctrl+K"), Item("Blockcopyovwr1", "块复制/覆盖(&O)", "Ctrl+W"),
               Item("Blockmove1", "块移动(&V)", "Ctrl+M"),
               Sep(Menu("Clipboard1", "剪贴板(&B)", 0,
                        {Item("Cut1", "剪切", "Ctrl+X"), Item("Copy1", "复制", "Ctrl+C"),
                         Item("Paste1", "粘贴", "Ctrl+V"), Item("Copyhex1", "复制为十六进制字符串", "Ctrl+H"),
-                        Item("Pastefromhexstring1", "粘贴从十六进制字符串")},
+                        Item("Pastefromhexstring1", "粘贴从十六进制字符串"),
+                        Item("Pastefrombase641", "粘贴从 base64")},
                        1)),
+              Menu("CopyAs1", "复制为(&A)", 0, CopyAsItems(), 1),
               Sep(Item("Deletefromcursor1", "删除从指针(&F)")), Item("Deletetocursor1", "删除到指针(&T)")}),
         Menu("Search1", "搜索(&S)", 13,
              {Item("Find1", "查找(&F)...", "Ctrl+F", 1, 51),
