@@ -158,7 +158,7 @@ MainCommands::MainCommands(Ui& ui)
     commands_["Copyhex1"] = [this] { clipboard_.Copyhex1Click(); };
     commands_["Pastefrombase641"] = [this] { clipboard_.Pastefrombase641Click(); };
     for (int i = 0; i < kCopyAsFormats; ++i)
-        commands_["CopyAs" + std::to_string(i)] = [this, i] {
+        commands_["CopyAsFormat" + std::to_string(i)] = [this, i] {
             clipboard_.CopyAsClick(static_cast<CopyAsFormat>(i));
         };
     commands_["Pastefromhexstring1"] = [this] { clipboard_.Pastefromhexstring1Click(); };

@@ -13,7 +13,7 @@ const std::vector<std::string> kBlockGroup = [] {
                                       "Blockcopy1",   "Blockcopyovwr1", "Blockmove1", "Writeblock1",
                                       "Cut1",         "Copy1",          "Copyhex1",   "CopyAs1"};
     for (int i = 0; i < kCopyAsFormats; ++i)
-        names.push_back("CopyAs" + std::to_string(i));
+        names.push_back("CopyAsFormat" + std::to_string(i));
     return names;
 }();
 const std::vector<std::string> kUnmarkDisables = {"Blockunmark1",   "Blockdelete1", "QZBtnDel",

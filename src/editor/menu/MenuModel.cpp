@@ -20,12 +20,12 @@ MenuEntry Menu(std::string name, std::string caption, int help, std::vector<Menu
         std::move(name), std::move(caption), {}, tag, help, std::move(children), false, false, true};
 }
 
-// "复制为(&A)": one item per format, named CopyAs0, CopyAs1 ...
+// "复制为(&A)": one item per format, named CopyAsFormat0, CopyAsFormat1 ...
 std::vector<MenuEntry> CopyAsItems() {
     std::vector<MenuEntry> items;
     for (int i = 0; i < kCopyAsFormats; ++i)
-        items.push_back(
-            Item("CopyAs" + std::to_string(i), std::string(CopyAsCaption(static_cast<CopyAsFormat>(i)))));
+        items.push_back(Item("CopyAsFormat" + std::to_string(i),
+                             std::string(CopyAsCaption(static_cast<CopyAsFormat>(i)))));
     return items;
 }
 

@@ -20,9 +20,9 @@ TEST(CopyAsCommands, BlockAsTextAndBase64PastedBack) {
     EditorState& s = commands.State();
     BlockMarking(s).SetBlock(3, 5);
     EXPECT_TRUE(s.actions.Enabled("CopyAs1"));
-    commands.Execute("CopyAs12");
+    commands.Execute("CopyAsFormat12");
     EXPECT_EQ(ui.clipboardText, "61 62 63");
-    commands.Execute("CopyAs8");
+    commands.Execute("CopyAsFormat8");
     EXPECT_EQ(ui.clipboardText, "YWJj");
     commands.View().ShowAddress(1, true, false);
     commands.Execute("Pastefrombase641");
@@ -35,7 +35,7 @@ TEST(CopyAsCommands, BlockAsTextAndBase64PastedBack) {
 
     OpenBytesAs(commands, std::string(12 << 20, 'q'), "big.bin");
     BlockMarking(s).SetBlock(1, 12 << 20);
-    commands.Execute("CopyAs5"); // Java: some 13 characters a byte, past 128 MB
+    commands.Execute("CopyAsFormat5"); // Java: some 13 characters a byte, past 128 MB
     EXPECT_EQ(ui.messages.back().text, Format(kTextCopyAsTooLarge, {int64_t{12} << 20, kMaxCopyAsMB}));
 }
 
