@@ -226,9 +226,16 @@ MultiHasher::~MultiHasher() {
 }
 
 void MultiHasher::Update(const uint8_t* data, size_t size) {
+    // Alone, each digest takes the whole span in one call: the chunks exist only to keep the
+    // helper's reads of the data hot in the shared cache.
+    if (!impl_->helper.joinable()) {
+        for (Digest* digest : impl_->mine)
+            digest->Update(data, size);
+        return;
+    }
     for (size_t at = 0; at < size; at += kHashChunk) {
         const size_t n = std::min(kHashChunk, size - at);
-        if (impl_->helper.joinable()) {
+        {
             std::lock_guard lock(impl_->mutex);
             impl_->chunk = data + at;
             impl_->chunkSize = n;
@@ -237,7 +244,7 @@ void MultiHasher::Update(const uint8_t* data, size_t size) {
         }
         for (Digest* digest : impl_->mine)
             digest->Update(data + at, n);
-        if (impl_->helper.joinable()) impl_->Wait();
+        impl_->Wait();
     }
 }
 

@@ -85,7 +85,7 @@ std::vector<MenuEntry> BuildMainMenu() {
              {Item("ModusText1", "文本模式(&T)", {}, 0), Item("ModusOverwrite1", "覆盖(&V)", {}, 0),
               Item("DataInspector1", "数据查看窗(&I)", {}, 0), Sep(Item("Decode1", "数字解码(&D)...")),
               Item("Encode1", "数字编码(&E)..."), Item("Bitmanipulation1", "Bit 编辑(&B)..."),
-              Item("CalculateCRC321", "循环冗余校验(&C)..."), Item("Hashes1", "哈希值(&H)..."),
+              Item("CalculateCRC321", "循环冗余校验(&C)..."), Item("Hashes1", "哈希值(&H)...", {}, 1, 88),
               Item("Patch1", "&Patch BP 7.0 EXE"), Sep(Item("Comparefiles1", "比较文件(&F)...", {}, 0)),
               Sep(Item("Options1", "选项(&O)...", {}, 0))}),
         Menu("Script1", "QHE 脚本(&X)", 80,

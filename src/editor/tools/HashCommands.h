@@ -8,6 +8,8 @@
 
 namespace qhe {
 
+inline constexpr int kHelpHashes = 88;
+
 // The hash dialog without its widgets: which digests are chosen, what they are computed over
 // (the marked block, else the whole Document), and their results.
 class HashDialogModel {

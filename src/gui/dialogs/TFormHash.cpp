@@ -14,7 +14,6 @@ namespace qhe {
 
 TFormHash::TFormHash(HashDialogModel& model, std::function<void(int)> help, QWidget* parent)
     : QDialog(parent), model_(model) {
-    (void)help;
     setObjectName("TFormHash");
     setWindowTitle(QString::fromUtf8("哈希值"));
     auto* layout = new QVBoxLayout(this);
@@ -41,6 +40,11 @@ TFormHash::TFormHash(HashDialogModel& model, std::function<void(int)> help, QWid
         buttons->addButton(QString::fromUtf8("全部复制(&A)"), QDialogButtonBox::ActionRole);
     copyAll->setObjectName("ButtonCopyAll");
     buttons->addButton(QString::fromUtf8("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton* helpButton = buttons->addButton(QString::fromUtf8("帮助"), QDialogButtonBox::HelpRole);
+    helpButton->setObjectName("ButtonHelp");
+    connect(helpButton, &QPushButton::clicked, this, [help] {
+        if (help) help(kHelpHashes);
+    });
     connect(compute, &QPushButton::clicked, this, &TFormHash::Compute);
     connect(copyAll, &QPushButton::clicked, this, [this] { model_.CopyAll(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
