@@ -1,98 +1,107 @@
 #pragma once
+#include <cstdint>
+
+#include "core/text/Translation.h"
 
 namespace qhe {
 
 // Texts of situations the message catalogue has no entry for. "%s" is the file name
 // without its folder.
-inline constexpr const char* kTextFileTooLarge =
-    "%s\n文件太大, 不能打开: 只能编辑小于 2 GB (2,147,483,648 字节) 的文件";
-inline constexpr const char* kTextSavedInPlace = "%s 无法借助临时文件保存, 已直接覆盖写入";
+inline constexpr OwnText kTextFileTooLarge{
+    QHE_TR_NOOP("Texts", "%s\n文件太大, 不能打开: 只能编辑小于 2 GB (2,147,483,648 字节) 的文件")};
+inline constexpr OwnText kTextSavedInPlace{QHE_TR_NOOP("Texts", "%s 无法借助临时文件保存, 已直接覆盖写入")};
 // Save: the file on disk differs in size or time from what was loaded or last saved.
-inline constexpr const char* kTextChangedOnDisk = "文件 %s 在打开后已被其他程序修改。\n仍要覆盖吗?";
+inline constexpr OwnText kTextChangedOnDisk{
+    QHE_TR_NOOP("Texts", "文件 %s 在打开后已被其他程序修改。\n仍要覆盖吗?")};
 // Batch save: the same, where no one can be asked; the file keeps the other program's data.
-inline constexpr const char* kTextChangedOnDiskNotSaved =
-    "文件 %s 在打开后已被其他程序修改。\n没有写入文件, 以免覆盖其他程序的改动";
+inline constexpr OwnText kTextChangedOnDiskNotSaved{
+    QHE_TR_NOOP("Texts", "文件 %s 在打开后已被其他程序修改。\n没有写入文件, 以免覆盖其他程序的改动")};
 // Load: the file grew (or changed) while it was read; %d are the bytes read and its size now.
-inline constexpr const char* kTextChangedWhileLoading =
-    "文件 %s 在读取期间被其他程序改变了大小。\n只读入了开始读取时的 %d 字节 (文件现在有 %d 字节)";
+inline constexpr OwnText kTextChangedWhileLoading{QHE_TR_NOOP(
+    "Texts", "文件 %s 在读取期间被其他程序改变了大小。\n只读入了开始读取时的 %d 字节 (文件现在有 %d 字节)")};
 // A large file with inserts or deletes, where it could only be written over itself in place.
-inline constexpr const char* kTextMappedInPlace =
-    "%s\n不能保存: 这个大文件有多个硬链接, "
-    "或它的文件夹里不能建立临时文件;\n插入或删除后只能写成新文件。请用“另存为”";
+inline constexpr OwnText kTextMappedInPlace{
+    QHE_TR_NOOP("Texts", "%s\n不能保存: 这个大文件有多个硬链接, "
+                         "或它的文件夹里不能建立临时文件;\n插入或删除后只能写成新文件。请用“另存为”")};
 // A pipe, device, socket or folder is neither read nor written.
-inline constexpr const char* kTextNotRegularRead = "%s\n不是普通文件 (管道、设备或文件夹), 不能打开";
-inline constexpr const char* kTextNotRegularWrite = "%s\n不是普通文件 (管道、设备或文件夹), 不能写入";
+inline constexpr OwnText kTextNotRegularRead{
+    QHE_TR_NOOP("Texts", "%s\n不是普通文件 (管道、设备或文件夹), 不能打开")};
+inline constexpr OwnText kTextNotRegularWrite{
+    QHE_TR_NOOP("Texts", "%s\n不是普通文件 (管道、设备或文件夹), 不能写入")};
 
 // A block device (a disk, a partition) keeps its size.
-inline constexpr const char* kTextSizeFixed =
-    "%s 是设备 (磁盘或分区), 大小不能改变:\n只能改写, 不能插入或删除字节";
+inline constexpr OwnText kTextSizeFixed{
+    QHE_TR_NOOP("Texts", "%s 是设备 (磁盘或分区), 大小不能改变:\n只能改写, 不能插入或删除字节")};
 // Copy of a block of a mapped file larger than the clipboard takes (%.0n bytes, %d MiB limit).
-inline constexpr const char* kTextBlockTooLargeForClipboard =
-    "块有 %.0n 字节, 太大了, 不能放到剪贴板 (最多 %d MB)。\n请用“文件”菜单的“写入块”把它存为文件";
+inline constexpr OwnText kTextBlockTooLargeForClipboard{QHE_TR_NOOP(
+    "Texts", "块有 %.0n 字节, 太大了, 不能放到剪贴板 (最多 %d MB)。\n请用“文件”菜单的“写入块”把它存为文件")};
 inline constexpr int64_t kMaxClipboardBlockMB = 256;
 // Save of a block device writes the changed sectors straight onto it; %s the device, %d bytes.
-inline constexpr const char* kTextWriteDevice =
-    "要把改动的 %d 字节直接写入设备 %s 吗?\n设备上原来的这些数据将被覆盖, 不能撤销。";
+inline constexpr OwnText kTextWriteDevice{
+    QHE_TR_NOOP("Texts", "要把改动的 %d 字节直接写入设备 %s 吗?\n设备上原来的这些数据将被覆盖, 不能撤销。")};
 // Save in place of a mapped file failed part-way; %s file, %x the first offset not written.
-inline constexpr const char* kTextPagesNotWritten =
-    "%s\n保存失败: 从偏移 %x (十六进制) 起的改动没有写入文件, 它们仍在编辑器中";
+inline constexpr OwnText kTextPagesNotWritten{
+    QHE_TR_NOOP("Texts", "%s\n保存失败: 从偏移 %x (十六进制) 起的改动没有写入文件, 它们仍在编辑器中")};
 // Pages of a mapped file could not be read (they show as zeros): saving would write zeros.
-inline constexpr const char* kTextReadFaults =
-    "%s\n有 %d 页数据读取失败 (显示为 0), 为免写入错误数据, 不能保存";
+inline constexpr OwnText kTextReadFaults{
+    QHE_TR_NOOP("Texts", "%s\n有 %d 页数据读取失败 (显示为 0), 为免写入错误数据, 不能保存")};
 
 // Printing to a PDF file that failed or was cancelled: the earlier file (%s) is kept.
-inline constexpr const char* kTextPdfKept = "原有的文件 %s 没有改变";
+inline constexpr OwnText kTextPdfKept{QHE_TR_NOOP("Texts", "原有的文件 %s 没有改变")};
 
 // The hash dialog: what the digests are computed over, and its progress caption.
-inline constexpr const char* kTextHashFile = "整个文件 (%.0n 字节)";
-inline constexpr const char* kTextHashBlock = "块 %s - %s (%.0n 字节)";
-inline constexpr const char* kTextHashing = "正在计算哈希值...";
+inline constexpr OwnText kTextHashFile{QHE_TR_NOOP("Texts", "整个文件 (%.0n 字节)")};
+inline constexpr OwnText kTextHashBlock{QHE_TR_NOOP("Texts", "块 %s - %s (%.0n 字节)")};
+inline constexpr OwnText kTextHashing{QHE_TR_NOOP("Texts", "正在计算哈希值...")};
 
 // Copy as: a block whose text would be too large (%.0n bytes, %d MB of text at most); paste
 // from base64 of a clipboard that holds none.
 inline constexpr int kMaxCopyAsMB = 128;
-inline constexpr const char* kTextCopyAsTooLarge =
-    "块有 %.0n 字节, 转换成的文本太大, 不能放到剪贴板 (最多 %d MB 文本)";
-inline constexpr const char* kTextNotBase64 = "剪贴板上没有 base64 文本";
+inline constexpr OwnText kTextCopyAsTooLarge{
+    QHE_TR_NOOP("Texts", "块有 %.0n 字节, 转换成的文本太大, 不能放到剪贴板 (最多 %d MB 文本)")};
+inline constexpr OwnText kTextNotBase64{QHE_TR_NOOP("Texts", "剪贴板上没有 base64 文本")};
 
 // The status bar's block panel: first and last address (hex) and the length.
-inline constexpr const char* kTextBlockStatus = "块: %s - %s (%.0n 字节)";
+inline constexpr OwnText kTextBlockStatus{QHE_TR_NOOP("Texts", "块: %s - %s (%.0n 字节)")};
 
 // Undo and redo: the steps' names and the hints of the two commands.
-inline constexpr const char* kTextEditStep = "编辑";
-inline constexpr const char* kTextTypingStep = "输入";
-inline constexpr const char* kTextDeleteStep = "删除";
-inline constexpr const char* kTextScriptStep = "QHE 脚本";
-inline constexpr const char* kTextReplaceAllStep = "替换全部 (%.0n)";
-inline constexpr const char* kTextUndoHint = "撤销: %s";
-inline constexpr const char* kTextRedoHint = "重做: %s";
-inline constexpr const char* kTextStepTooBig = "这一步超出撤销的内存上限, 不能撤销";
-inline constexpr const char* kTextUndoNoMemory = "内存不足, 不能撤销或重做这一步";
+inline constexpr OwnText kTextEditStep{QHE_TR_NOOP("Texts", "编辑")};
+inline constexpr OwnText kTextTypingStep{QHE_TR_NOOP("Texts", "输入")};
+inline constexpr OwnText kTextDeleteStep{QHE_TR_NOOP("Texts", "删除")};
+inline constexpr OwnText kTextScriptStep{QHE_TR_NOOP("Texts", "QHE 脚本")};
+inline constexpr OwnText kTextReplaceAllStep{QHE_TR_NOOP("Texts", "替换全部 (%.0n)")};
+inline constexpr OwnText kTextUndoHint{QHE_TR_NOOP("Texts", "撤销: %s")};
+inline constexpr OwnText kTextRedoHint{QHE_TR_NOOP("Texts", "重做: %s")};
+inline constexpr OwnText kTextStepTooBig{QHE_TR_NOOP("Texts", "这一步超出撤销的内存上限, 不能撤销")};
+inline constexpr OwnText kTextUndoNoMemory{QHE_TR_NOOP("Texts", "内存不足, 不能撤销或重做这一步")};
 
 // Compare of two files: both names are one file; a file changed while it was compared.
-inline constexpr const char* kTextCompareSameFile = "%s 和 %s 是同一个文件, 内容相同";
-inline constexpr const char* kTextCompareChanged = "%s\n在比较期间被其他程序改变或读取出错, 比较结果不可靠";
+inline constexpr OwnText kTextCompareSameFile{QHE_TR_NOOP("Texts", "%s 和 %s 是同一个文件, 内容相同")};
+inline constexpr OwnText kTextCompareChanged{
+    QHE_TR_NOOP("Texts", "%s\n在比较期间被其他程序改变或读取出错, 比较结果不可靠")};
 // The compare window: caption (%s the two names), its note when A is the editor's unsaved bytes,
 // the summary line while it runs and when done, the kinds of ranges, the status bar.
-inline constexpr const char* kTextCompareCaption = "比较 %s 与 %s";
-inline constexpr const char* kTextCompareUnsaved = " (A 为编辑器中未保存的内容)";
-inline constexpr const char* kTextCompareSizes = "A: %.0n 字节, B: %.0n 字节";
-inline constexpr const char* kTextCompareRunning = "; 正在比较... %d%%, 已找到 %.0n 处差异";
-inline constexpr const char* kTextCompareSame = "; 内容相同";
-inline constexpr const char* kTextCompareDiffer = "; 不同: %.0n 处差异, 共 %.0n 字节";
-inline constexpr const char* kTextCompareListCut = " (列表只保留前 %.0n 处)";
-inline constexpr const char* kTextCompareFaults = "; 注意: %s 有页面读取出错 (显示为 0), 文件可能在比较期间被改变";
-inline constexpr const char* kTextKindChanged = "改变";
-inline constexpr const char* kTextKindOnlyInA = "仅在 A";
-inline constexpr const char* kTextKindOnlyInB = "仅在 B";
-inline constexpr const char* kTextKindGaveUp = " (未找到同步点)";
-inline constexpr const char* kTextCompareStatus = "第 %s / %s 处差异    A: %s = %s    B: %s = %s";
-inline constexpr const char* kTextCompareNoByte = "--";
+inline constexpr OwnText kTextCompareCaption{QHE_TR_NOOP("Texts", "比较 %s 与 %s")};
+inline constexpr OwnText kTextCompareUnsaved{QHE_TR_NOOP("Texts", " (A 为编辑器中未保存的内容)")};
+inline constexpr OwnText kTextCompareSizes{QHE_TR_NOOP("Texts", "A: %.0n 字节, B: %.0n 字节")};
+inline constexpr OwnText kTextCompareRunning{QHE_TR_NOOP("Texts", "; 正在比较... %d%%, 已找到 %.0n 处差异")};
+inline constexpr OwnText kTextCompareSame{QHE_TR_NOOP("Texts", "; 内容相同")};
+inline constexpr OwnText kTextCompareDiffer{QHE_TR_NOOP("Texts", "; 不同: %.0n 处差异, 共 %.0n 字节")};
+inline constexpr OwnText kTextCompareListCut{QHE_TR_NOOP("Texts", " (列表只保留前 %.0n 处)")};
+inline constexpr OwnText kTextCompareFaults{
+    QHE_TR_NOOP("Texts", "; 注意: %s 有页面读取出错 (显示为 0), 文件可能在比较期间被改变")};
+inline constexpr OwnText kTextKindChanged{QHE_TR_NOOP("Texts", "改变")};
+inline constexpr OwnText kTextKindOnlyInA{QHE_TR_NOOP("Texts", "仅在 A")};
+inline constexpr OwnText kTextKindOnlyInB{QHE_TR_NOOP("Texts", "仅在 B")};
+inline constexpr OwnText kTextKindGaveUp{QHE_TR_NOOP("Texts", " (未找到同步点)")};
+inline constexpr OwnText kTextCompareStatus{
+    QHE_TR_NOOP("Texts", "第 %s / %s 处差异    A: %s = %s    B: %s = %s")};
+inline constexpr OwnText kTextCompareNoByte{QHE_TR_NOOP("Texts", "--")};
 // The compare command: the dialogs' titles; too large an unsaved Document to copy.
-inline constexpr const char* kTextCompareChooseA = "比较文件: 选择文件 A";
-inline constexpr const char* kTextCompareChooseB = "比较文件: 选择要与之比较的文件 B";
-inline constexpr const char* kTextCompareSaveList = "保存差异列表";
-inline constexpr const char* kTextCompareSaveFirst =
-    "%s 有未保存的修改, 而且太大, 不能复制到内存中比较。\n请先保存, 再比较";
+inline constexpr OwnText kTextCompareChooseA{QHE_TR_NOOP("Texts", "比较文件: 选择文件 A")};
+inline constexpr OwnText kTextCompareChooseB{QHE_TR_NOOP("Texts", "比较文件: 选择要与之比较的文件 B")};
+inline constexpr OwnText kTextCompareSaveList{QHE_TR_NOOP("Texts", "保存差异列表")};
+inline constexpr OwnText kTextCompareSaveFirst{
+    QHE_TR_NOOP("Texts", "%s 有未保存的修改, 而且太大, 不能复制到内存中比较。\n请先保存, 再比较")};
 
 } // namespace qhe

@@ -175,7 +175,7 @@ std::optional<int64_t> CompareSession::ParseOffset(const std::string& text, int6
 
 std::string CompareSession::Caption() const {
     return Format(kTextCompareCaption, {FileNameOnly(Name(0)), FileNameOnly(Name(1))}) +
-           (unsaved_ ? kTextCompareUnsaved : "");
+           (unsaved_ ? kTextCompareUnsaved.str() : std::string());
 }
 
 std::string CompareSession::Summary() const {

@@ -46,12 +46,12 @@ void DocumentEditor::EndStep() {
     // The refusal stays in view until the next step, which takes it away.
     if (!s_.journal.End(Place()))
         s_.SetHint(kTextStepTooBig);
-    else if (s_.status[3] == kTextStepTooBig)
+    else if (s_.status[3] == kTextStepTooBig.str())
         s_.SetHint("");
     UpdateUndoItems();
 }
 
-const std::string& DocumentEditor::StepHint::For(const char* format, const std::string& stepName) {
+const std::string& DocumentEditor::StepHint::For(std::string_view format, const std::string& stepName) {
     if (text.empty() || name != stepName) {
         name = stepName;
         text = Format(format, {stepName});

@@ -113,7 +113,7 @@ class DocumentEditor {
     // changes: typing updates the items on every key.
     struct StepHint {
         std::string name, text;
-        const std::string& For(const char* format, const std::string& stepName);
+        const std::string& For(std::string_view format, const std::string& stepName);
     };
 
     EditorState& s_;
