@@ -27,10 +27,10 @@ struct ButtonInfo {
 
 // In display order, as the message box shows them.
 constexpr std::array<ButtonInfo, 10> kButtons = {{
-    {mbYes, mrYes, "是"},
-    {mbNo, mrNo, "否"},
-    {mbOK, mrOk, "确定"},
-    {mbCancel, mrCancel, "取消"},
+    {mbYes, mrYes, QHE_TR_NOOP("Buttons", "是")},
+    {mbNo, mrNo, QHE_TR_NOOP("Buttons", "否")},
+    {mbOK, mrOk, QHE_TR_NOOP("Buttons", "确定")},
+    {mbCancel, mrCancel, QHE_TR_NOOP("Buttons", "取消")},
     {mbAbort, mrAbort, "Abort"},
     {mbRetry, mrRetry, "Retry"},
     {mbIgnore, mrIgnore, "Ignore"},
@@ -49,7 +49,7 @@ int DefaultAnswer(unsigned buttons, MsgResult defaultButton) {
 
 std::string ResultCaption(int result) {
     for (const ButtonInfo& info : kButtons)
-        if (info.result == result) return info.caption;
+        if (info.result == result) return Tr("Buttons", info.caption);
     return std::to_string(result);
 }
 
@@ -129,22 +129,22 @@ std::unique_ptr<Progress> HeadlessUi::CreateProgress(bool, bool, const std::stri
 }
 
 std::optional<int> HeadlessUi::RunGotoDialog(int, const std::function<bool(const std::string&, int)>&) {
-    Write("转到地址", "", Msg(kCancelCaption));
+    Write(Tr("Headless", "转到地址"), "", Msg(kCancelCaption));
     return std::nullopt;
 }
 
 bool HeadlessUi::RunJumpDialog(const std::function<bool(const std::string&)>&) {
-    Write("输入同步跳宽", "", Msg(kCancelCaption));
+    Write(Tr("Headless", "输入同步跳宽"), "", Msg(kCancelCaption));
     return false;
 }
 
 bool HeadlessUi::RunEncodeDialog(EncodeDialogModel&) {
-    Write("数字编码", "", Msg(kCancelCaption));
+    Write(Tr("Headless", "数字编码"), "", Msg(kCancelCaption));
     return false;
 }
 
 bool HeadlessUi::RunBitDialog(BitDialogModel&) {
-    Write("Bit 编辑", "", Msg(kCancelCaption));
+    Write(Tr("Headless", "Bit 编辑"), "", Msg(kCancelCaption));
     return false;
 }
 
@@ -154,7 +154,7 @@ bool HeadlessUi::RunCharTableDialog(CharTableDialogModel& model) {
 }
 
 std::optional<OptionsValues> HeadlessUi::RunOptionsDialog(const OptionsValues&, int, SendToShortcut&) {
-    Write("选项", "", Msg(kCancelCaption));
+    Write(Tr("Headless", "选项"), "", Msg(kCancelCaption));
     return std::nullopt;
 }
 

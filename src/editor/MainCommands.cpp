@@ -27,7 +27,7 @@ std::string StepName(const std::string& command) {
     const MenuEntry* entry = find(MainMenu());
     if (!entry) entry = find(ToolButtons());
     if (!entry) return kTextEditStep;
-    std::string name = entry->caption;
+    std::string name = CaptionOf(*entry);
     if (const size_t open = name.find("(&"); open != std::string::npos)
         name.erase(open, name.find(')', open) - open + 1);
     std::string plain;

@@ -237,14 +237,14 @@ void TFormMain::AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entrie
     for (const auto& entry : entries) {
         if (entry.separatorBefore) menu->addSeparator();
         if (!entry.children.empty() || entry.name == "Reopen1") {
-            QMenu* sub = menu->addMenu(Q(entry.caption));
+            QMenu* sub = menu->addMenu(Q(CaptionOf(entry)));
             sub->setObjectName(Q(entry.name));
             menus_[entry.name] = sub;
             actions_[entry.name] = sub->menuAction();
             AddMenuEntries(sub, entry.children);
             continue;
         }
-        QAction* action = menu->addAction(Q(entry.caption));
+        QAction* action = menu->addAction(Q(CaptionOf(entry)));
         action->setObjectName(Q(entry.name));
         // Several keys are separated by ';'; the first one is shown in the menu.
         QList<QKeySequence> keys;
@@ -259,7 +259,7 @@ void TFormMain::AddMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entrie
 
 void TFormMain::BuildMenus() {
     for (const auto& top : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(Q(top.caption));
+        QMenu* menu = menuBar()->addMenu(Q(CaptionOf(top)));
         menu->setObjectName(Q(top.name));
         const std::string name = top.name;
         connect(menu, &QMenu::aboutToShow, this, [this, name] { commands_.MenuOpened(name); });
@@ -275,11 +275,11 @@ void TFormMain::BuildToolBar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(18, 18));
     for (const auto& button : ToolButtons()) {
-        QAction* action = bar->addAction(ToolButtonIcon(button.name), Q(button.caption));
+        QAction* action = bar->addAction(ToolButtonIcon(button.name), Q(CaptionOf(button)));
         action->setObjectName(Q(button.name));
-        action->setToolTip(Q(button.caption));
-        action->setStatusTip(Q(button.caption));
-        action->setProperty("fixedHint", Q(button.caption));
+        action->setToolTip(Q(CaptionOf(button)));
+        action->setStatusTip(Q(CaptionOf(button)));
+        action->setProperty("fixedHint", Q(CaptionOf(button)));
         const std::string name = button.name;
         connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
         actions_[name] = action;

@@ -28,7 +28,7 @@ TEST(QtUiBlockLength, RefusedNumberKeepsTheDialogOpenUntilItFits) {
     QtUi ui;
     QString kept;
     test::WhenModalShows([&](QWidget* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(kTextBlockNCaption));
+        EXPECT_EQ(dialog->windowTitle(), QString::fromStdString(kTextBlockNCaption.str()));
         test::WhenModalShows([](QWidget* error) { test::PressKey(error, Qt::Key_Return); });
         ConfirmText(dialog, "$A"); // 10 bytes from position 5 pass the end of 10 bytes
         kept = dialog->findChild<QLineEdit*>(QStringLiteral("QZNumEdit1"))->text();

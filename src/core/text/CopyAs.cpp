@@ -1,5 +1,8 @@
 #include "core/text/CopyAs.h"
 
+#include "core/text/Translation.h"
+
+
 #include <algorithm>
 
 #include <openssl/evp.h>
@@ -16,20 +19,20 @@ struct FormatInfo {
 };
 
 constexpr FormatInfo kFormats[kCopyAsFormats] = {
-    {"C 数组", 6},
-    {"C++ std::array", 6},
-    {"Python bytes", 4},
-    {"Rust [u8; N]", 6},
-    {"Go []byte", 6},
-    {"Java byte[]", 13},
-    {"C# byte[]", 6},
-    {"JavaScript Uint8Array", 6},
-    {"base64", 2},
-    {"base64 data URL", 2},
-    {"xxd -i", 7},
-    {"十六进制 (无空格)", 2},
-    {"十六进制 (带空格)", 3},
-    {"Intel HEX", 3},
+    {QHE_TR_NOOP("Menu", "C 数组"), 6},
+    {QHE_TR_NOOP("Menu", "C++ std::array"), 6},
+    {QHE_TR_NOOP("Menu", "Python bytes"), 4},
+    {QHE_TR_NOOP("Menu", "Rust [u8; N]"), 6},
+    {QHE_TR_NOOP("Menu", "Go []byte"), 6},
+    {QHE_TR_NOOP("Menu", "Java byte[]"), 13},
+    {QHE_TR_NOOP("Menu", "C# byte[]"), 6},
+    {QHE_TR_NOOP("Menu", "JavaScript Uint8Array"), 6},
+    {QHE_TR_NOOP("Menu", "base64"), 2},
+    {QHE_TR_NOOP("Menu", "base64 data URL"), 2},
+    {QHE_TR_NOOP("Menu", "xxd -i"), 7},
+    {QHE_TR_NOOP("Menu", "十六进制 (无空格)"), 2},
+    {QHE_TR_NOOP("Menu", "十六进制 (带空格)"), 3},
+    {QHE_TR_NOOP("Menu", "Intel HEX"), 3},
 };
 
 void PutHexByte(std::string& out, uint8_t b) {

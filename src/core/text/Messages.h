@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/text/Translation.h"
+
 namespace qhe {
 
 // The numbered message catalogue (UTF-8): 1-219 operating-system and runtime error texts,

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/text/Translation.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,9 +21,9 @@ struct EncodeResult {
 };
 
 // Error texts of the conversion.
-inline constexpr const char* kRangeErrorText = "范围选取错误";
-inline constexpr const char* kFloatOverflowText = "浮点溢出";
-inline constexpr const char* kFloatUnderflowText = "浮点下溢";
+inline constexpr OwnText kRangeErrorText{QHE_TR_NOOP("Texts", "范围选取错误")};
+inline constexpr OwnText kFloatOverflowText{QHE_TR_NOOP("Texts", "浮点溢出")};
+inline constexpr OwnText kFloatUnderflowText{QHE_TR_NOOP("Texts", "浮点下溢")};
 std::string InvalidIntegerText(std::string_view text);
 std::string InvalidFloatText(std::string_view text);
 

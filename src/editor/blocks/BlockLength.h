@@ -1,4 +1,5 @@
 #pragma once
+#include "core/text/Translation.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,8 +9,8 @@
 namespace qhe {
 
 // Texts of the mark-n-bytes dialog (TFormBlockN).
-inline constexpr const char* kTextBlockNCaption = "标记块所包含的字符个数";
-inline constexpr const char* kTextBlockNPrompt = "输入要标记的字符个数<n>";
+inline constexpr OwnText kTextBlockNCaption{QHE_TR_NOOP("Texts", "标记块所包含的字符个数")};
+inline constexpr OwnText kTextBlockNPrompt{QHE_TR_NOOP("Texts", "输入要标记的字符个数<n>")};
 inline constexpr int kHelpBlockN = 56;
 
 // The number field's text read as a signed 32-bit integer: decimal with an optional "-", or

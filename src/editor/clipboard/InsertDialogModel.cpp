@@ -39,7 +39,7 @@ InsertCheck CheckInsertEntries(const InsertEntries& entries) {
 }
 
 std::string InsertDialogCaption(bool overwrite) {
-    return overwrite ? Msg(kMsgOverwriteMode) : std::string("插入");
+    return overwrite ? Msg(kMsgOverwriteMode) : Tr("Texts", "插入");
 }
 
 int InsertDialogHelpContext(bool overwrite) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "platform/FileIO.h"
@@ -31,7 +32,7 @@ bool SendToShortcut::CreateSendToShortcut(const std::string& defaultName) {
     const std::string folder = platform::SpecialFolder(key_);
     std::string name = defaultName;
     for (;;) {
-        if (!ui_.InputText("连接入  " + key_ + " 文件夹不存在...........", "创建连接用名称：      ", name, 0))
+        if (!ui_.InputText(Format(Tr("Texts", "连接入  %s 文件夹不存在..........."), {key_}), Tr("Texts", "创建连接用名称：      "), name, 0))
             return true;
         if (const auto dot = name.find('.'); dot != std::string::npos) name.erase(dot);
         if (name.empty()) {

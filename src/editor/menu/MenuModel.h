@@ -21,6 +21,9 @@ struct MenuEntry {
     bool submenu = false; // a menu (possibly filled at run time) rather than a command
 };
 
+// The entry's caption in the chosen language (the entries keep their Chinese source).
+const std::string& CaptionOf(const MenuEntry& entry);
+
 // The main menu, top menus in order, as the window shows them.
 const std::vector<MenuEntry>& MainMenu();
 

@@ -16,7 +16,7 @@
 namespace qhe {
 namespace {
 // The save dialog's title where the catalogue has no text for it.
-constexpr const char* kSaveBookmarksTitle = "保存书签";
+constexpr OwnText kSaveBookmarksTitle{QHE_TR_NOOP("Texts", "保存书签")};
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
@@ -173,7 +173,7 @@ void NavigationCommands::Add1Click() {
         return;
     }
     std::string name;
-    if (!s_.ui.InputText(Msg(kMsgAddBookmark), "名称:", name, 0)) return;
+    if (!s_.ui.InputText(Msg(kMsgAddBookmark), Tr("Texts", "名称:"), name, 0)) return;
     s_.bookmarks.push_back(std::to_string(s_.view.CursorPosition()) + " " + Trim(name));
     RebuildBookmarkMenu();
 }
@@ -211,7 +211,7 @@ void NavigationCommands::Removeall1Click() {
 }
 
 void NavigationCommands::Savetofile1Click() {
-    const std::string title = Msg(kMsgSaveBookmarks).empty() ? kSaveBookmarksTitle : Msg(kMsgSaveBookmarks);
+    const std::string title = Msg(kMsgSaveBookmarks).empty() ? kSaveBookmarksTitle.str() : Msg(kMsgSaveBookmarks);
     const auto chosen = s_.ui.ChooseSaveFile(BookmarkDialog(title));
     if (!chosen) return;
     std::string text;

@@ -13,7 +13,7 @@
 namespace qhe {
 namespace {
 
-const char* const kPdfEntry = "PDF 文件";
+constexpr OwnText kPdfEntry{QHE_TR_NOOP("Texts", "PDF 文件")};
 
 bool EndsWithPdf(const std::string& name) {
     if (name.size() < 4) return false;
@@ -26,7 +26,7 @@ bool EndsWithPdf(const std::string& name) {
 } // namespace
 
 std::string CheckPrintRequest(const PrintRequest& request) {
-    return ParseBytesPerRow(request.bytesPerRow) == 0 ? kTextBadBytesPerRow : "";
+    return ParseBytesPerRow(request.bytesPerRow) == 0 ? kTextBadBytesPerRow.str() : std::string();
 }
 
 DumpRangeInput DumpRangeInputOf(DumpRangeKind kind, const DumpViewFacts& view, int64_t size) {

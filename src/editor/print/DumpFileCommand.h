@@ -1,4 +1,5 @@
 #pragma once
+#include "core/text/Translation.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,7 +28,7 @@ struct DumpViewFacts {
 DumpRangeInput DumpRangeInputOf(DumpRangeKind kind, const DumpViewFacts& view, int64_t size);
 
 // The bytes-per-row field must hold a number from 1 to 99: every row step divides by it.
-inline constexpr const char* kTextBadBytesPerRow = "每行字节数必须是 1 到 99 之间的数字";
+inline constexpr OwnText kTextBadBytesPerRow{QHE_TR_NOOP("Texts", "每行字节数必须是 1 到 99 之间的数字")};
 
 // The dialog's check before any output: the refusal text, or empty when the entry is good.
 std::string CheckPrintRequest(const PrintRequest& request);

@@ -1,12 +1,14 @@
 #include "editor/script/ScriptInsertMenu.h"
 
+#include "core/text/Translation.h"
+
 namespace qhe {
 
 const std::vector<std::pair<const char*, const char*>>& ScriptInsertSubmenus() {
     static const std::vector<std::pair<const char*, const char*>> submenus = {
-        {"Address1", "地址(&A)"}, {"Bitwiseoperations1", "&Bitwise 操作"},
-        {"Find1", "查找(&F)"},    {"Joker1", "通配符(&J)"},
-        {"Replace1", "替换(&R)"},
+        {"Address1", QHE_TR_NOOP("ScriptMenu", "地址(&A)")}, {"Bitwiseoperations1", QHE_TR_NOOP("ScriptMenu", "&Bitwise 操作")},
+        {"Find1", QHE_TR_NOOP("ScriptMenu", "查找(&F)")},    {"Joker1", QHE_TR_NOOP("ScriptMenu", "通配符(&J)")},
+        {"Replace1", QHE_TR_NOOP("ScriptMenu", "替换(&R)")},
     };
     return submenus;
 }
@@ -16,22 +18,22 @@ const std::vector<ScriptMenuItem>& ScriptInsertItems() {
         {"ADR2", "&ADR <dec. or $hex address>", "Address1"},
         {"ADR3", "ADR&+ <dec. or $hex count>", "Address1"},
         {"ADR1", "ADR&- <dec. or $hex count>", "Address1"},
-        {"ADREOFgotoendoffile1", "ADR&EOF (转到文件结尾)", "Address1"},
+        {"ADREOFgotoendoffile1", QHE_TR_NOOP("ScriptMenu", "ADR&EOF (转到文件结尾)"), "Address1"},
         {"BITANDhexbyte1", "BIT&AND <hex byte> [byte count]", "Bitwiseoperations1"},
         {"BITNOT1", "BIT&NOT [byte count]", "Bitwiseoperations1"},
         {"BITORhexbyte1", "BIT&OR <hex byte> [byte count]", "Bitwiseoperations1"},
         {"BITSHLbitcount1", "BITSH&L <bit count> [byte count]", "Bitwiseoperations1"},
         {"BITSHRbitcount1", "BITSH&R <bit count> [byte count]", "Bitwiseoperations1"},
         {"BITXORhexbyte1", "BIT&XOR <hex byte> [byte count]", "Bitwiseoperations1"},
-        {"CHARCONqctfilename1", "&CHARCON <QCT 文件名>", ""},
+        {"CHARCONqctfilename1", QHE_TR_NOOP("ScriptMenu", "&CHARCON <QCT 文件名>"), ""},
         {"DELADRdecorhexcount1", "&DEL <dec. or $hex count>", ""},
-        {"QUIT1", "&EXIT (终止脚本执行)", ""},
+        {"QUIT1", QHE_TR_NOOP("ScriptMenu", "&EXIT (终止脚本执行)"), ""},
         {"FINDhexstring1", "&FIND <hex string>", "Find1"},
         {"FINDASCstring1", "FIND&ASC <string>", "Find1"},
         {"INSERThexstring1", "&INSERT <hex string>", ""},
-        {"JOKERONhexchar1", "&JOKERON <hex char> (用于查找、替换；如 2E)", "Joker1"},
-        {"JOKEROFF1", "JOKER&OFF (停止用于查找、替换的通配符字符)", "Joker1"},
-        {"MSGmessage1", "&MSG <message> (显示信息)", ""},
+        {"JOKERONhexchar1", QHE_TR_NOOP("ScriptMenu", "&JOKERON <hex char> (用于查找、替换；如 2E)"), "Joker1"},
+        {"JOKEROFF1", QHE_TR_NOOP("ScriptMenu", "JOKER&OFF (停止用于查找、替换的通配符字符)"), "Joker1"},
+        {"MSGmessage1", QHE_TR_NOOP("ScriptMenu", "&MSG <message> (显示信息)"), ""},
         {"OVERWRITEhexstring1", "&OVERWRITE <hex string>", ""},
         {"REM2", "R&EM <remark>", ""},
         {"REPLhexstringBYhexstring1", "&REPLACE <hex string> BY <hex string>", "Replace1"},

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/text/Translation.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,7 +54,7 @@ struct ReplacementEntries {
 std::optional<std::string> CheckReplacement(const ReplacementEntries& entries);
 
 inline constexpr int kHelpReplace = 53;
-inline constexpr const char* kTextReplaceCaption = "替换";
+inline constexpr OwnText kTextReplaceCaption{QHE_TR_NOOP("Texts", "替换")};
 // The id of the replacement text's UTF-16 caption for byteOrder.
 int ReplUtf16CaptionId(int byteOrder);
 

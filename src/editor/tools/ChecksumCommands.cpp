@@ -13,7 +13,7 @@ constexpr const char* kCaption = "CRC16/32";
 
 std::string ChecksumCommands::FileText(const std::string& fileName, int64_t size, uint32_t crc32,
                                        uint16_t crc16) {
-    return Format("文件: %s (%d Bytes)", {fileName, size}) + "\r\n" +
+    return Format(Tr("Texts", "文件: %s (%d Bytes)"), {fileName, size}) + "\r\n" +
            Format("CRC32 (PKZIP) of file: %x", {crc32}) + "\r\n" +
            Format("CRC16 (Standard) of file: %x", {crc16});
 }

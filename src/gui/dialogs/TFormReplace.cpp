@@ -31,7 +31,7 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
 TFormReplace::TFormReplace(const ReplaceDialogRequest& request, HelpHandler help, QWidget* parent)
     : QDialog(parent), byteOrder_(request.byteOrder), help_(std::move(help)), options_(request.options) {
     setObjectName(QStringLiteral("TFormReplace"));
-    setWindowTitle(QString::fromUtf8(kTextReplaceCaption));
+    setWindowTitle(QString::fromStdString(kTextReplaceCaption.str()));
     const DialogUnits du(font());
     const int editHeight = QLineEdit().sizeHint().height();
 

@@ -213,7 +213,7 @@ void TFormPrint::PreviewPrintClicked() {
     const PrintDialogValues values = Values();
     // Every row step divides by the bytes per row: an empty or zero entry never reaches the layout.
     if (ParseBytesPerRow(values.settings.bytesPerRow) == 0) {
-        QMessageBox::critical(this, MessageDialog::Caption(MsgKind::Error), kTextBadBytesPerRow);
+        QMessageBox::critical(this, MessageDialog::Caption(MsgKind::Error), QString::fromStdString(kTextBadBytesPerRow.str()));
         bytesPerRow_->setFocus();
         return;
     }

@@ -144,7 +144,7 @@ void TFormScript::BuildMenus() {
     insert->setObjectName(QStringLiteral("Insertcommand1"));
     std::map<std::string, QMenu*> submenus;
     for (const auto& [name, caption] : ScriptInsertSubmenus()) {
-        submenus[name] = new QMenu(Q(caption), insert);
+        submenus[name] = new QMenu(Q(Tr("ScriptMenu", caption)), insert);
         submenus[name]->setObjectName(Q(name));
     }
     // Items in menu order; a submenu appears where its first item is.
@@ -154,7 +154,7 @@ void TFormScript::BuildMenus() {
             menu = submenus[item.submenu];
             if (menu->actions().isEmpty()) insert->addMenu(menu);
         }
-        QAction* action = menu->addAction(Q(item.caption));
+        QAction* action = menu->addAction(Q(Tr("ScriptMenu", item.caption)));
         action->setObjectName(Q(item.name));
         const std::string name = item.name;
         connect(action, &QAction::triggered, this, [this, name] { InsertCommand(name); });
