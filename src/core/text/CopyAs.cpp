@@ -2,7 +2,6 @@
 
 #include "core/text/Translation.h"
 
-
 #include <algorithm>
 
 #include <openssl/evp.h>

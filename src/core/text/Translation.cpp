@@ -11,6 +11,7 @@ struct TranslationCache {
     TranslateFunction translate;
     // Keyed by context and text; node-based, so the strings handed out do not move.
     std::unordered_map<std::string, std::string> texts;
+    int generation = 0;
 };
 
 TranslationCache& Cache() {
@@ -25,6 +26,13 @@ void InstallTranslation(TranslateFunction translate) {
     std::lock_guard lock(cache.mutex);
     cache.translate = std::move(translate);
     cache.texts.clear();
+    ++cache.generation;
+}
+
+int TranslationGeneration() {
+    TranslationCache& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    return cache.generation;
 }
 
 const std::string& Tr(const char* context, const char* text) {

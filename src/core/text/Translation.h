@@ -16,6 +16,9 @@ using TranslateFunction = std::function<std::string(const char* context, const c
 // every text is its own (Chinese) source. Installing again forgets the texts looked up so far.
 void InstallTranslation(TranslateFunction translate);
 
+// Counts the installations, so a table built from translated texts knows when to rebuild.
+int TranslationGeneration();
+
 // The text in the chosen language. The reference stays valid until the next InstallTranslation.
 const std::string& Tr(const char* context, const char* text);
 

@@ -6,8 +6,10 @@ namespace qhe {
 
 const std::vector<std::pair<const char*, const char*>>& ScriptInsertSubmenus() {
     static const std::vector<std::pair<const char*, const char*>> submenus = {
-        {"Address1", QHE_TR_NOOP("ScriptMenu", "地址(&A)")}, {"Bitwiseoperations1", QHE_TR_NOOP("ScriptMenu", "&Bitwise 操作")},
-        {"Find1", QHE_TR_NOOP("ScriptMenu", "查找(&F)")},    {"Joker1", QHE_TR_NOOP("ScriptMenu", "通配符(&J)")},
+        {"Address1", QHE_TR_NOOP("ScriptMenu", "地址(&A)")},
+        {"Bitwiseoperations1", QHE_TR_NOOP("ScriptMenu", "&Bitwise 操作")},
+        {"Find1", QHE_TR_NOOP("ScriptMenu", "查找(&F)")},
+        {"Joker1", QHE_TR_NOOP("ScriptMenu", "通配符(&J)")},
         {"Replace1", QHE_TR_NOOP("ScriptMenu", "替换(&R)")},
     };
     return submenus;
@@ -31,7 +33,8 @@ const std::vector<ScriptMenuItem>& ScriptInsertItems() {
         {"FINDhexstring1", "&FIND <hex string>", "Find1"},
         {"FINDASCstring1", "FIND&ASC <string>", "Find1"},
         {"INSERThexstring1", "&INSERT <hex string>", ""},
-        {"JOKERONhexchar1", QHE_TR_NOOP("ScriptMenu", "&JOKERON <hex char> (用于查找、替换；如 2E)"), "Joker1"},
+        {"JOKERONhexchar1", QHE_TR_NOOP("ScriptMenu", "&JOKERON <hex char> (用于查找、替换；如 2E)"),
+         "Joker1"},
         {"JOKEROFF1", QHE_TR_NOOP("ScriptMenu", "JOKER&OFF (停止用于查找、替换的通配符字符)"), "Joker1"},
         {"MSGmessage1", QHE_TR_NOOP("ScriptMenu", "&MSG <message> (显示信息)"), ""},
         {"OVERWRITEhexstring1", "&OVERWRITE <hex string>", ""},

@@ -48,7 +48,8 @@ inline constexpr int kHelpCount = 52;
 
 // The question about a hex pattern with letters under a case-insensitive search. The catalogue
 // has no text under its id, so this one is shown.
-inline constexpr OwnText kTextCaseLettersQuestion{QHE_TR_NOOP("Texts", "十六进制字符串包含字母, 不区分大小写的查找也会找到其他大小写形式。\n要区分大小写吗?")};
+inline constexpr OwnText kTextCaseLettersQuestion{QHE_TR_NOOP(
+    "Texts", "十六进制字符串包含字母, 不区分大小写的查找也会找到其他大小写形式。\n要区分大小写吗?")};
 
 // The fields of the dialog as the OK checks see them.
 struct FindEntries {
