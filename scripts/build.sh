@@ -10,7 +10,7 @@ shift || true
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev libdeflate-dev libssl-dev libxxhash-dev
-          qt6-translations-l10n fonts-liberation fonts-wqy-microhei xvfb xauth)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation fonts-wqy-microhei xvfb xauth)
 
 # The fuzz targets are built with clang and its libFuzzer runtime.
 packages+=(clang libclang-rt-14-dev)

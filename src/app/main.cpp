@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +13,7 @@
 #include "editor/file/FileCommands.h"
 #include "editor/script/CommandLine.h"
 #include "gui/FormMain.h"
+#include "gui/LanguageQt.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -29,6 +28,8 @@ bool DisplayAvailable() {
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const qhe::CommandLine line = qhe::ParseCommandLine(arguments);
+    const qhe::UiLanguage language = qhe::LanguageOfThisRun();
+    qhe::LoadProgramTexts(language);
     switch (line.action) {
     case qhe::CommandLineAction::Help:
         std::fputs(qhe::UsageText().c_str(), stdout);
@@ -79,10 +80,7 @@ int main(int argc, char** argv) {
     QIcon icon(":/app/icon-48.png");
     icon.addFile(":/app/icon-256.png");
     QApplication::setWindowIcon(icon);
-    // The program speaks Chinese; Qt's own dialogs (file dialogs) follow when the translation is installed.
-    QTranslator qtTexts;
-    if (qtTexts.load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    qhe::InstallApplicationTexts(language);
     qhe::TFormMain window(line.arguments);
     window.show();
     const int status = QApplication::exec();

@@ -17,7 +17,7 @@ TFormInspect::TFormInspect(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), panel_(new QWidget(this)),
       label_(new QLabel(panel_)), memo_(new QPlainTextEdit(this)) {
     setObjectName("TFormInspect");
-    setWindowTitle("数据查看窗");
+    setWindowTitle(tr("数据查看窗"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     panel_->setObjectName("Panel1");
     label_->setObjectName("Label1");
@@ -75,9 +75,9 @@ bool TFormInspect::eventFilter(QObject* watched, QEvent* event) {
         memo_->setTextCursor(memo_->cursorForPosition(point));
         QMenu menu(this);
         menu.setObjectName("PopupMenu1");
-        QAction* configure = menu.addAction("配置(&C)...");
+        QAction* configure = menu.addAction(tr("配置(&C)..."));
         configure->setObjectName("Configure1");
-        QAction* edit = menu.addAction("编辑(&E)...");
+        QAction* edit = menu.addAction(tr("编辑(&E)..."));
         edit->setObjectName("Edit1");
         edit->setEnabled(lineEditable && lineEditable(line, text.toStdString()));
         QAction* chosen = menu.exec(memo_->viewport()->mapToGlobal(point));

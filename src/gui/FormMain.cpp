@@ -636,7 +636,7 @@ void TFormMain::ShowAbout() {
     auto* info = new QLabel(Q(commands_.AboutText()), &about);
     info->setObjectName("LabelInfo");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
-    buttons->button(QDialogButtonBox::Ok)->setText("确定");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
     connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
     layout->addWidget(title);
     layout->addWidget(info);

@@ -5,6 +5,7 @@
 
 #include "core/settings/IniText.h"
 #include "core/text/HexDigit.h"
+#include "core/text/Language.h"
 
 namespace qhe {
 
@@ -89,6 +90,7 @@ OptionsSettings ReadOptions(const ProfileSession& profile, const std::string& pr
     o.compareResync = profile.ReadBool(kOptions, "CompareResync", false);
     o.compareResyncRun = ReadChoice(profile, kOptions, "CompareResyncRun", 16, 4, 4096);
     o.hashes = profile.ReadString(kOptions, "Hashes", o.hashes);
+    o.language = NormalLanguageSetting(profile.ReadString(kOptions, "Language", o.language));
     return o;
 }
 
@@ -132,6 +134,7 @@ void WriteOptions(ProfileSession& profile, const OptionsSettings& o) {
     profile.WriteBool(kOptions, "CompareResync", o.compareResync);
     profile.WriteInt(kOptions, "CompareResyncRun", o.compareResyncRun);
     profile.WriteString(kOptions, "Hashes", o.hashes);
+    profile.WriteString(kOptions, "Language", o.language);
 }
 
 DataInspSettings ReadDataInsp(const ProfileSession& profile) {

@@ -87,6 +87,8 @@ struct OptionsSettings {
     int compareResyncRun = 16;
     // The hash dialog's chosen digests, by their command-line names separated by commas.
     std::string hashes = "crc32,md5,sha1,sha256";
+    // The language of the texts, taken at the next start: "auto" (by the locale), "zh" or "en".
+    std::string language = "auto";
 };
 
 // Section "DataInsp": which rows the data inspector shows.

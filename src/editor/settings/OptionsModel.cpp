@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/Language.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
@@ -44,6 +45,7 @@ OptionsValues CurrentOptions(const EditorState& state) {
     v.newEOF = o.newEOF;
     v.undoLimitMB = o.undoLimitMB;
     v.mapFromMB = o.mapFromMB;
+    v.language = o.language;
     v.font = o.font;
     v.fontSize = o.fontSize;
     v.rows = state.view.Rows;
@@ -93,6 +95,7 @@ OptionsChange ApplyOptions(EditorState& state, const OptionsValues& chosen) {
     o.undoLimitMB = std::clamp(chosen.undoLimitMB, 0, 4096);
     state.journal.SetLimit(int64_t{o.undoLimitMB} << 20);
     o.mapFromMB = std::clamp(chosen.mapFromMB, 1, kDefaultMapFromMB);
+    o.language = NormalLanguageSetting(chosen.language);
     state.editor.UpdateUndoItems();
     view.TextGridLeft = o.textGridLeft = chosen.textGridLeft;
     view.ShowGrids = o.showGrids = chosen.showGrids;

@@ -16,6 +16,7 @@ struct OptionsValues {
     bool newEOF = false;
     int undoLimitMB = 256; // 0 turns undo off
     int mapFromMB = 2048;
+    std::string language = "auto"; // taken at the next start
     std::string font = "Courier New";
     int fontSize = 8;
     int rows = 19;

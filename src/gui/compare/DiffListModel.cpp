@@ -57,8 +57,13 @@ QVariant DiffListModel::data(const QModelIndex& index, int role) const {
 
 QVariant DiffListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-    static const char* const kHeaders[] = {"#", "偏移 A", "偏移 B", "长度 A", "长度 B", "类型"};
-    return section >= 0 && section < 6 ? QString::fromUtf8(kHeaders[section]) : QVariant();
+    static const char* const kHeaders[] = {"#",
+                                           QT_TR_NOOP("偏移 A"),
+                                           QT_TR_NOOP("偏移 B"),
+                                           QT_TR_NOOP("长度 A"),
+                                           QT_TR_NOOP("长度 B"),
+                                           QT_TR_NOOP("类型")};
+    return section >= 0 && section < 6 ? tr(kHeaders[section]) : QVariant();
 }
 
 } // namespace qhe

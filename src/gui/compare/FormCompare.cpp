@@ -48,8 +48,9 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
 
     // The buttons with their keys; each key also works without its button having focus.
     auto* buttons = new QHBoxLayout;
-    const auto button = [&](const char* text, const char* icon, const QList<QKeySequence>& keys, auto slot) {
-        auto* action = new QAction(QString::fromUtf8(text), this);
+    const auto button = [&](const QString& text, const char* icon, const QList<QKeySequence>& keys,
+                            auto slot) {
+        auto* action = new QAction(text, this);
         if (icon) action->setIcon(ToolButtonIcon(icon));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -67,22 +68,21 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
         buttons->addWidget(tool);
         return action;
     };
-    button("第一处差异", "QZBtnFirst", {QKeySequence(Qt::CTRL | Qt::Key_F7)}, [this] { ShowRange(0); });
-    button("上一处差异", "QZBtnPrevious", {QKeySequence(Qt::Key_F7), QKeySequence(Qt::CTRL | Qt::Key_Up)},
+    button(tr("第一处差异"), "QZBtnFirst", {QKeySequence(Qt::CTRL | Qt::Key_F7)}, [this] { ShowRange(0); });
+    button(tr("上一处差异"), "QZBtnPrevious", {QKeySequence(Qt::Key_F7), QKeySequence(Qt::CTRL | Qt::Key_Up)},
            [this] { ShowRange(session_->Current() - 1); });
-    button("下一处差异", "QZBtnNext", {QKeySequence(Qt::Key_F8), QKeySequence(Qt::CTRL | Qt::Key_Down)},
+    button(tr("下一处差异"), "QZBtnNext", {QKeySequence(Qt::Key_F8), QKeySequence(Qt::CTRL | Qt::Key_Down)},
            [this] { ShowRange(session_->Current() + 1); });
-    button("最后一处差异", "QZBtnLast", {QKeySequence(Qt::CTRL | Qt::Key_F8)},
+    button(tr("最后一处差异"), "QZBtnLast", {QKeySequence(Qt::CTRL | Qt::Key_F8)},
            [this] { ShowRange(static_cast<int64_t>(session_->Ranges().size()) - 1); });
-    button("转到(&G)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { GotoOffset(); });
-    button("在编辑器中转到(&E)", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
+    button(tr("转到(&G)..."), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { GotoOffset(); });
+    button(tr("在编辑器中转到(&E)"), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
         if (commands_.GotoInEditor(*session_, cursorA_) && parentWidget()) parentWidget()->activateWindow();
     });
-    button("保存列表(&S)...", nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)},
+    button(tr("保存列表(&S)..."), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)},
            [this] { commands_.SaveList(*session_); });
-    resync_ = new QCheckBox(QString::fromUtf8("同步插入和删除(&R)"), this);
-    resync_->setToolTip(
-        QString::fromUtf8("差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异"));
+    resync_ = new QCheckBox(tr("同步插入和删除(&R)"), this);
+    resync_->setToolTip(tr("差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异"));
     resync_->setChecked(commands_.Options().resync);
     connect(resync_, &QCheckBox::toggled, this, [this](bool on) {
         commands_.SetResync(on);
@@ -91,8 +91,8 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
     auto* run = new QSpinBox(this);
     run->setRange(kMinResyncRun, kMaxResyncRun);
     run->setValue(commands_.Options().run);
-    run->setSuffix(QString::fromUtf8(" 字节"));
-    run->setToolTip(QString::fromUtf8("两边连续这么多字节相同, 才算重新同步"));
+    run->setSuffix(tr(" 字节"));
+    run->setToolTip(tr("两边连续这么多字节相同, 才算重新同步"));
     run->setEnabled(resync_->isChecked());
     connect(resync_, &QCheckBox::toggled, run, &QSpinBox::setEnabled);
     connect(run, &QSpinBox::editingFinished, this, [this, run] {
@@ -100,14 +100,14 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
         commands_.SetResyncRun(run->value());
         if (auto again = commands_.Again(*session_)) SetSession(std::move(again));
     });
-    auto* runLabel = new QLabel(QString::fromUtf8("同步长度(&N):"), this);
+    auto* runLabel = new QLabel(tr("同步长度(&N):"), this);
     runLabel->setBuddy(run);
     buttons->addSpacing(12);
     buttons->addWidget(resync_);
     buttons->addWidget(runLabel);
     buttons->addWidget(run);
     buttons->addStretch();
-    button("关闭", "QZBtnExit", {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
+    button(tr("关闭"), "QZBtnExit", {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
 
     auto* sides = new QWidget(this);
     auto* sideLayout = new QHBoxLayout(sides);
@@ -245,9 +245,9 @@ void TFormCompare::ShowRange(int64_t index) {
 
 void TFormCompare::GotoOffset() {
     bool ok = false;
-    const QString text = QInputDialog::getText(
-        this, QString::fromUtf8("转到"), QString::fromUtf8("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
-        QString::number(cursorA_, 16).toUpper(), &ok);
+    const QString text =
+        QInputDialog::getText(this, tr("转到"), tr("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
+                              QString::number(cursorA_, 16).toUpper(), &ok);
     if (!ok) return;
     const auto offset = CompareSession::ParseOffset(text.toStdString(), session_->Size(0));
     if (!offset) return;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ namespace qhe {
 // (non-native) dialogs so that the open dialog can carry the check box. The check box keeps
 // its state from one open dialog to the next, as it lives as long as the wrapper.
 class TFormOSE {
+    Q_DECLARE_TR_FUNCTIONS(qhe::TFormOSE)
+
   public:
     std::optional<OpenChoice> Open(const FileDialogRequest& request, QWidget* parent);
     std::optional<std::string> Save(const FileDialogRequest& request, QWidget* parent);
@@ -26,7 +29,7 @@ class TFormOSE {
     static QStringList NameFilters(const std::vector<std::string>& patterns);
 
     // Caption of CheckBoxReadOnly.
-    static QString ReadOnlyCaption() { return QStringLiteral("以只读模式打开(&R)"); }
+    static QString ReadOnlyCaption() { return tr("以只读模式打开(&R)"); }
 
   private:
     bool readOnlyChecked_ = false;

@@ -29,20 +29,20 @@ InputTextDialog::InputTextDialog(const QString& caption, const QString& prompt, 
     label->setBuddy(edit_);
 
     const bool withHelp = helpContext != 0;
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));
     ok->setGeometry(du.Rect(withHelp ? 10 : 30, 41, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     cancel->setGeometry(du.Rect(withHelp ? 70 : 110, 41, 50, 14));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     if (withHelp) {
-        auto* helpButton = new QPushButton(QStringLiteral("帮助(&H)"), this);
+        auto* helpButton = new QPushButton(tr("帮助(&H)"), this);
         helpButton->setObjectName(QStringLiteral("ButtonHelp"));
         helpButton->setGeometry(du.Rect(130, 41, 50, 14));
         helpButton->setAutoDefault(false);

@@ -27,7 +27,7 @@ TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, b
     connect(list_, &QListWidget::itemSelectionChanged, this, &TFormListBox::UpdateButtons);
 
     int left = 10;
-    ok_ = new QPushButton(QStringLiteral("确定"), this);
+    ok_ = new QPushButton(tr("确定"), this);
     ok_->setObjectName(QStringLiteral("ButtonOK"));
     ok_->setGeometry(du.Rect(left, 68, 50, 14));
     ok_->setDefault(true);
@@ -43,7 +43,7 @@ TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, b
         left += 60;
     }
 
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("ButtonCancel"));
     cancel->setGeometry(du.Rect(left, 68, 50, 14));
     cancel->setAutoDefault(false);
@@ -51,7 +51,7 @@ TFormListBox::TFormListBox(const QString& caption, const QStringList& entries, b
     left += 60;
 
     if (helpContext != 0) {
-        auto* helpButton = new QPushButton(QStringLiteral("帮助(&H)"), this);
+        auto* helpButton = new QPushButton(tr("帮助(&H)"), this);
         helpButton->setObjectName(QStringLiteral("ButtonHelp"));
         helpButton->setGeometry(du.Rect(left, 68, 50, 14));
         helpButton->setAutoDefault(false);

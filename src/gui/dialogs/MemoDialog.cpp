@@ -49,7 +49,7 @@ MemoDialog::MemoDialog(const QString& caption, const QString& text, int helpCont
     memo_->setPalette(palette);
     memo_->setPlainText(NormalizeLineBreaks(text));
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));
     ok->setGeometry(du.Rect(10, 68, 50, 14));
     ok->setDefault(true);
@@ -64,7 +64,7 @@ MemoDialog::MemoDialog(const QString& caption, const QString& text, int helpCont
     connect(copy_, &QPushButton::clicked, this, [this] { done(kCopyResult); });
 
     if (helpContext != 0) {
-        auto* helpButton = new QPushButton(QStringLiteral("帮助(&H)"), this);
+        auto* helpButton = new QPushButton(tr("帮助(&H)"), this);
         helpButton->setObjectName(QStringLiteral("ButtonHelp"));
         helpButton->setGeometry(du.Rect(130, 68, 50, 14));
         helpButton->setAutoDefault(false);

@@ -26,17 +26,17 @@ struct ButtonInfo {
 
 // Display order and captions of the buttons.
 constexpr std::array<ButtonInfo, 11> kButtons{{
-    {mbYes, mrYes, "是(&Y)", "ButtonYes"},
-    {mbNo, mrNo, "否(&N)", "ButtonNo"},
-    {mbOK, mrOk, "确定", "ButtonOK"},
-    {mbCancel, mrCancel, "取消", "ButtonCancel"},
+    {mbYes, mrYes, QT_TRANSLATE_NOOP("qhe::MessageDialog", "是(&Y)"), "ButtonYes"},
+    {mbNo, mrNo, QT_TRANSLATE_NOOP("qhe::MessageDialog", "否(&N)"), "ButtonNo"},
+    {mbOK, mrOk, QT_TRANSLATE_NOOP("qhe::MessageDialog", "确定"), "ButtonOK"},
+    {mbCancel, mrCancel, QT_TRANSLATE_NOOP("qhe::MessageDialog", "取消"), "ButtonCancel"},
     {mbAbort, mrAbort, "&Abort", "ButtonAbort"},
     {mbRetry, mrRetry, "&Retry", "ButtonRetry"},
     {mbIgnore, mrIgnore, "&Ignore", "ButtonIgnore"},
     {mbAll, mrAll, "&All", "ButtonAll"},
     {mbNoToAll, mrNoToAll, "N&o to All", "ButtonNoToAll"},
     {mbYesToAll, mrYesToAll, "Yes to &All", "ButtonYesToAll"},
-    {mbHelp, mrNone, "帮助(&H)", "ButtonHelp"},
+    {mbHelp, mrNone, QT_TRANSLATE_NOOP("qhe::MessageDialog", "帮助(&H)"), "ButtonHelp"},
 }};
 
 QStyle::StandardPixmap IconOf(MsgKind kind) {
@@ -128,7 +128,7 @@ void MessageDialog::Build(const QString& text, MsgKind kind, unsigned buttons, b
     int x = (clientWidth - rowWidth) / 2;
     const int y = marginY + textHeight + spacingY;
     for (const ButtonInfo* info : shown) {
-        auto* button = new QPushButton(QString::fromUtf8(info->caption), this);
+        auto* button = new QPushButton(tr(info->caption), this);
         button->setObjectName(QString::fromLatin1(info->objectName));
         button->setGeometry(x, y, buttonW, buttonH);
         x += buttonW + buttonGap;

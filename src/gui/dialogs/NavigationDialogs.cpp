@@ -14,25 +14,36 @@
 
 namespace qhe {
 
-const NumberEntryKind kGotoDialog{"TFormGoto",        "转到地址", "转到", "QZHistoryGoTo",
-                                  "QZHistoryBtnGoTo", true,       54};
-const NumberEntryKind kJumpDialog{"TFormJump",        "输入同步跳宽", "同步跳宽", "QZHistoryJump",
-                                  "QZHistoryBtnJump", false,          0};
-const NumberEntryKind kBlockLengthDialog{"TFormBlockN",
-                                         "标记块所包含的字符个数",
-                                         "输入要标记的字符个数<n>",
-                                         "QZHistoryBlockN",
-                                         "QZHistoryBtnBlockN",
-                                         false,
-                                         56};
+const NumberEntryKind kGotoDialog{"TFormGoto",
+                                  QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "转到地址"),
+                                  QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "转到"),
+                                  "QZHistoryGoTo",
+                                  "QZHistoryBtnGoTo",
+                                  true,
+                                  54};
+const NumberEntryKind kJumpDialog{"TFormJump",
+                                  QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "输入同步跳宽"),
+                                  QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "同步跳宽"),
+                                  "QZHistoryJump",
+                                  "QZHistoryBtnJump",
+                                  false,
+                                  0};
+const NumberEntryKind kBlockLengthDialog{
+    "TFormBlockN",
+    QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "标记块所包含的字符个数"),
+    QT_TRANSLATE_NOOP("qhe::TFormNumberEntry", "输入要标记的字符个数<n>"),
+    "QZHistoryBlockN",
+    "QZHistoryBtnBlockN",
+    false,
+    56};
 
 TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept accept,
                                    std::function<void(int)> help, QWidget* parent, const QString& initialText)
     : QDialog(parent), accept_(std::move(accept)) {
     const bool withModes = kind.withModes;
     setObjectName(kind.objectName);
-    setWindowTitle(kind.caption);
-    auto* numberBox = new QGroupBox(kind.groupTitle, this);
+    setWindowTitle(tr(kind.caption));
+    auto* numberBox = new QGroupBox(tr(kind.groupTitle), this);
     field_ = new TQZNumEdit(numberBox);
     field_->setObjectName("QZNumEdit1");
     field_->SetDigitsFrac(0);
@@ -40,9 +51,9 @@ TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept
     field_->SetMax(INT32_MAX);
     field_->SetValue(0);
     if (initialText != "0") field_->setText(initialText);
-    dec_ = new QRadioButton("十进制(&D)", numberBox);
+    dec_ = new QRadioButton(tr("十进制(&D)"), numberBox);
     dec_->setObjectName("RadioButtonDec");
-    hex_ = new QRadioButton("十六进制(&H)", numberBox);
+    hex_ = new QRadioButton(tr("十六进制(&H)"), numberBox);
     hex_->setObjectName("RadioButtonHex");
     connect(dec_, &QRadioButton::toggled, this, [this](bool on) {
         if (on && field_->Hex()) field_->SetHex(false);
@@ -70,11 +81,11 @@ TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(numberBox);
     if (withModes) {
-        auto* modeBox = new QGroupBox("执行模式", this);
+        auto* modeBox = new QGroupBox(tr("执行模式"), this);
         modeBox->setObjectName("RadioGroupGoMode");
         modes_ = new QButtonGroup(this);
         auto* modeLayout = new QVBoxLayout(modeBox);
-        const char* const captions[] = {"绝对(&A)", "相对向下(&O)", "相对向上(&U)"};
+        const QString captions[] = {tr("绝对(&A)"), tr("相对向下(&O)"), tr("相对向上(&U)")};
         for (int i = 0; i < 3; ++i) {
             auto* radio = new QRadioButton(captions[i], modeBox);
             modes_->addButton(radio, i);
@@ -85,15 +96,15 @@ TFormNumberEntry::TFormNumberEntry(const NumberEntryKind& kind, int mode, Accept
         layout->addWidget(modeBox);
     }
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("确定", this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName("ButtonOK");
     ok->setDefault(true);
-    auto* cancel = new QPushButton("取消", this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName("ButtonCancel");
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     if (kind.helpContext != 0) {
-        auto* helpButton = new QPushButton("帮助", this);
+        auto* helpButton = new QPushButton(tr("帮助"), this);
         helpButton->setObjectName("ButtonHelp");
         const int context = kind.helpContext;
         connect(helpButton, &QPushButton::clicked, this, [help, context] {

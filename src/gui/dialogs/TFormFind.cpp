@@ -38,10 +38,10 @@ TFormFind::TFormFind(const FindDialogRequest& request, HelpHandler help, QWidget
 
     const ByteStringFields fields(
         this,
-        {QStringLiteral("文本字符串(&T)"), "RadioButtonText", MsgText(Utf16CaptionId(byteOrder_)),
-         "CheckBoxFindUTF16", "EditFindT", "QZHistoryBtnFindT", QStringLiteral("QZHistoryFindT"),
-         QStringLiteral("文本 -> 十六进制"), "BitBtnConvert", QStringLiteral("十六进制字符串(&H)"),
-         "RadioButtonHex", "QZByteEditFindH", "QZHistoryBtnFindH", QStringLiteral("QZHistoryFindH")},
+        {tr("文本字符串(&T)"), "RadioButtonText", MsgText(Utf16CaptionId(byteOrder_)), "CheckBoxFindUTF16",
+         "EditFindT", "QZHistoryBtnFindT", QStringLiteral("QZHistoryFindT"), tr("文本 -> 十六进制"),
+         "BitBtnConvert", tr("十六进制字符串(&H)"), "RadioButtonHex", "QZByteEditFindH", "QZHistoryBtnFindH",
+         QStringLiteral("QZHistoryFindH")},
         du, 8, 6);
     radioText_ = fields.textRadio;
     utf16_ = fields.utf16;
@@ -53,9 +53,9 @@ TFormFind::TFormFind(const FindDialogRequest& request, HelpHandler help, QWidget
     editHex_->SetNextByteSource(request.documentByteAt);
     historyHex_ = fields.hexHistory;
 
-    caseSensitive_ = Named(new QCheckBox(QStringLiteral("区分大小写(&S)"), this), "CheckBoxCase");
+    caseSensitive_ = Named(new QCheckBox(tr("区分大小写(&S)"), this), "CheckBoxCase");
     caseSensitive_->setGeometry(du.Rect(8, 68, 96, 10));
-    jokerOn_ = Named(new QCheckBox(QStringLiteral("通配符 Hex(&J):"), this), "CheckBoxJokerFind");
+    jokerOn_ = Named(new QCheckBox(tr("通配符 Hex(&J):"), this), "CheckBoxJokerFind");
     jokerOn_->setGeometry(du.Rect(108, 68, 74, 10));
     joker_ = Named(new TQZByteEdit(this), "QZByteEditJoker");
     joker_->SetMaxBytes(1);
@@ -63,26 +63,26 @@ TFormFind::TFormFind(const FindDialogRequest& request, HelpHandler help, QWidget
     jokerLabel_ = Named(new QLabel(this), "LabelJoker");
     jokerLabel_->setGeometry(du.Rect(208, 68, 20, 10));
 
-    auto* direction = Named(new QGroupBox(QStringLiteral("方向"), this), "GroupBoxDirection");
+    auto* direction = Named(new QGroupBox(tr("方向"), this), "GroupBoxDirection");
     direction->setGeometry(du.Rect(8, 84, 84, 42));
-    down_ = Named(new QRadioButton(QStringLiteral("向下(&D)"), direction), "rbtDown");
+    down_ = Named(new QRadioButton(tr("向下(&D)"), direction), "rbtDown");
     down_->setGeometry(du.Rect(8, 13, 70, 10));
-    up_ = Named(new QRadioButton(QStringLiteral("向上(&U)"), direction), "rbtUp");
+    up_ = Named(new QRadioButton(tr("向上(&U)"), direction), "rbtUp");
     up_->setGeometry(du.Rect(8, 27, 70, 10));
-    auto* scope = Named(new QGroupBox(QStringLiteral("范围从"), this), "GroupBoxScope");
+    auto* scope = Named(new QGroupBox(tr("范围从"), this), "GroupBoxScope");
     scope->setGeometry(du.Rect(98, 84, 84, 42));
-    fromCursor_ = Named(new QRadioButton(QStringLiteral("光标(&C)"), scope), "rbtCursor");
+    fromCursor_ = Named(new QRadioButton(tr("光标(&C)"), scope), "rbtCursor");
     fromCursor_->setGeometry(du.Rect(8, 13, 70, 10));
     fromEnd_ = Named(new QRadioButton(MsgText(kMsgScopeBegin), scope), "rbtBeginEnd");
     fromEnd_->setGeometry(du.Rect(8, 27, 70, 10));
 
-    ok_ = Named(new QPushButton(QStringLiteral("确定"), this), "ButtonOK");
+    ok_ = Named(new QPushButton(tr("确定"), this), "ButtonOK");
     ok_->setGeometry(du.Rect(200, 84, 58, 14));
     ok_->setDefault(true);
-    auto* cancel = Named(new QPushButton(QStringLiteral("取消"), this), "ButtonCancel");
+    auto* cancel = Named(new QPushButton(tr("取消"), this), "ButtonCancel");
     cancel->setGeometry(du.Rect(200, 102, 58, 14));
     cancel->setAutoDefault(false);
-    auto* helpButton = Named(new QPushButton(QStringLiteral("帮助"), this), "ButtonHelp");
+    auto* helpButton = Named(new QPushButton(tr("帮助"), this), "ButtonHelp");
     helpButton->setGeometry(du.Rect(200, 120, 58, 14));
     helpButton->setAutoDefault(false);
     setFixedSize(du.X(266), du.Y(142));

@@ -15,7 +15,7 @@ namespace qhe {
 TFormHash::TFormHash(HashDialogModel& model, std::function<void(int)> help, QWidget* parent)
     : QDialog(parent), model_(model) {
     setObjectName("TFormHash");
-    setWindowTitle(QString::fromUtf8("哈希值"));
+    setWindowTitle(tr("哈希值"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QString::fromStdString(model_.RangeText()), this));
     auto* choices = new QGridLayout;
@@ -28,19 +28,18 @@ TFormHash::TFormHash(HashDialogModel& model, std::function<void(int)> help, QWid
         boxes_.push_back(box);
     }
     layout->addLayout(choices);
-    layout->addWidget(new QLabel(QString::fromUtf8("BLAKE3: Debian 没有它的 C 程序库, 所以不提供"), this));
+    layout->addWidget(new QLabel(tr("BLAKE3: Debian 没有它的 C 程序库, 所以不提供"), this));
     resultsPanel_ = new QWidget(this);
     results_ = new QGridLayout(resultsPanel_);
     results_->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(resultsPanel_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* compute = buttons->addButton(QString::fromUtf8("计算(&C)"), QDialogButtonBox::ActionRole);
+    QPushButton* compute = buttons->addButton(tr("计算(&C)"), QDialogButtonBox::ActionRole);
     compute->setDefault(true);
-    QPushButton* copyAll =
-        buttons->addButton(QString::fromUtf8("全部复制(&A)"), QDialogButtonBox::ActionRole);
+    QPushButton* copyAll = buttons->addButton(tr("全部复制(&A)"), QDialogButtonBox::ActionRole);
     copyAll->setObjectName("ButtonCopyAll");
-    buttons->addButton(QString::fromUtf8("关闭"), QDialogButtonBox::RejectRole);
-    QPushButton* helpButton = buttons->addButton(QString::fromUtf8("帮助"), QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton* helpButton = buttons->addButton(tr("帮助"), QDialogButtonBox::HelpRole);
     helpButton->setObjectName("ButtonHelp");
     connect(helpButton, &QPushButton::clicked, this, [help] {
         if (help) help(kHelpHashes);
@@ -69,7 +68,7 @@ void TFormHash::ShowResults() {
         field->setObjectName(QString::fromUtf8(HashName(kind).data()));
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(64, QLatin1Char('0'))));
         results_->addWidget(field, row, 1);
-        auto* copy = new QPushButton(QString::fromUtf8("复制"), resultsPanel_);
+        auto* copy = new QPushButton(tr("复制"), resultsPanel_);
         const size_t index = static_cast<size_t>(row);
         connect(copy, &QPushButton::clicked, this, [this, index] { model_.CopyOne(index); });
         results_->addWidget(copy, row, 2);

@@ -36,7 +36,7 @@ TFormIns::TFormIns(const InsertDialogRequest& request, HelpHandler help, QWidget
 
     auto* stringBox = Named(new QGroupBox(caption, this), "GroupBox1");
     stringBox->setGeometry(du.Rect(6, 4, 254, 80));
-    radioText_ = Named(new QRadioButton(QStringLiteral("文本字符串(&T)"), stringBox), "RadioButtonText");
+    radioText_ = Named(new QRadioButton(tr("文本字符串(&T)"), stringBox), "RadioButtonText");
     radioText_->setGeometry(du.Rect(8, 12, 96, 10));
     utf16_ = Named(new QCheckBox(QString::fromStdString(Msg(Utf16CaptionId(byteOrder_))), stringBox),
                    "CheckBoxUTF16");
@@ -44,21 +44,21 @@ TFormIns::TFormIns(const InsertDialogRequest& request, HelpHandler help, QWidget
     editText_ = Named(new QLineEdit(stringBox), "EditInsT");
     editText_->setGeometry(du.X(8), du.Y(24), editWidth, editHeight);
     Named(new TQZHistoryBtn(editText_, QStringLiteral("QZHistoryInsT"), stringBox), "QZHistoryBtnInsT");
-    convert_ = Named(new QPushButton(QStringLiteral("文本(&X) -> Hex"), stringBox), "BitBtnConvert");
+    convert_ = Named(new QPushButton(tr("文本(&X) -> Hex"), stringBox), "BitBtnConvert");
     convert_->setGeometry(du.Rect(182, 23, 66, 14));
     convert_->setAutoDefault(false);
-    radioHex_ = Named(new QRadioButton(QStringLiteral("&Hex 字符串"), stringBox), "RadioButtonHex");
+    radioHex_ = Named(new QRadioButton(tr("&Hex 字符串"), stringBox), "RadioButtonHex");
     radioHex_->setGeometry(du.Rect(8, 44, 120, 10));
     editHex_ = Named(new TQZByteEdit(stringBox), "QZByteEditInsH");
     editHex_->setGeometry(du.X(8), du.Y(56), editWidth, editHeight);
     editHex_->SetNextByteSource(request.documentByteAt);
     Named(new TQZHistoryBtn(editHex_, QStringLiteral("QZHistoryInsH"), stringBox), "QZHistoryBtnInsH");
 
-    countBox_ = Named(new QGroupBox(QStringLiteral("插入 <n> 次数"), this), "GroupBox2");
+    countBox_ = Named(new QGroupBox(tr("插入 <n> 次数"), this), "GroupBox2");
     countBox_->setGeometry(du.Rect(6, 88, 180, 44));
-    decN_ = Named(new QRadioButton(QStringLiteral("十进制(&D)"), countBox_), "RadioButtonDecN");
+    decN_ = Named(new QRadioButton(tr("十进制(&D)"), countBox_), "RadioButtonDecN");
     decN_->setGeometry(du.Rect(8, 12, 70, 10));
-    hexN_ = Named(new QRadioButton(QStringLiteral("十六进制(&H)"), countBox_), "RadioButtonHexN");
+    hexN_ = Named(new QRadioButton(tr("十六进制(&H)"), countBox_), "RadioButtonHexN");
     hexN_->setGeometry(du.Rect(84, 12, 80, 10));
     count_ = Named(new TQZNumEdit(countBox_), "QZNumEdit1");
     count_->SetDigitsFrac(0);
@@ -80,13 +80,13 @@ TFormIns::TFormIns(const InsertDialogRequest& request, HelpHandler help, QWidget
     (count_->Hex() ? hexN_ : decN_)->setChecked(true);
     countBox_->setVisible(!overwrite_);
 
-    ok_ = Named(new QPushButton(QStringLiteral("确定"), this), "ButtonOK");
+    ok_ = Named(new QPushButton(tr("确定"), this), "ButtonOK");
     ok_->setGeometry(du.Rect(196, 92, 64, 14));
     ok_->setDefault(true);
-    auto* cancel = Named(new QPushButton(QStringLiteral("取消"), this), "ButtonCancel");
+    auto* cancel = Named(new QPushButton(tr("取消"), this), "ButtonCancel");
     cancel->setGeometry(du.Rect(196, 110, 64, 14));
     cancel->setAutoDefault(false);
-    auto* helpButton = Named(new QPushButton(QStringLiteral("帮助"), this), "ButtonHelp");
+    auto* helpButton = Named(new QPushButton(tr("帮助"), this), "ButtonHelp");
     helpButton->setGeometry(du.Rect(196, 128, 64, 14));
     helpButton->setAutoDefault(false);
     setFixedSize(du.X(266), du.Y(148));

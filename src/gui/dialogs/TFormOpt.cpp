@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,7 +51,7 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
                    std::function<void(int)> help, QWidget* parent)
     : QDialog(parent), base_(current), sendTo_(sendTo), pages_(new QTabWidget(this)) {
     setObjectName("TFormOpt");
-    setWindowTitle("选项");
+    setWindowTitle(tr("选项"));
     auto check = [this](const char* name, const QString& text) {
         auto* box = new QCheckBox(text, this);
         box->setObjectName(name);
@@ -65,26 +66,35 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
 
     // "常规"
     auto* general = new QWidget;
-    auto* baseGroup = new QGroupBox("首字节的偏移量（地址） ", general);
+    auto* baseGroup = new QGroupBox(tr("首字节的偏移量（地址） "), general);
     baseGroup->setObjectName("RadioGroupBase");
     base0_ = new QRadioButton("&0", baseGroup);
     base1_ = new QRadioButton("&1", baseGroup);
     auto* baseLayout = new QHBoxLayout(baseGroup);
     baseLayout->addWidget(base0_);
     baseLayout->addWidget(base1_);
-    oldFileTime_ = check("CheckBoxOldFileTime", "用旧数据/时间来保存文件(&S)  ");
+    oldFileTime_ = check("CheckBoxOldFileTime", tr("用旧数据/时间来保存文件(&S)  "));
     mru_ = spin("SpinEditMRU", 1, 9);
-    newEof_ = check("CheckBoxNewEOF", "用 EOF 字符来创建新的文件(&E)");
+    newEof_ = check("CheckBoxNewEOF", tr("用 EOF 字符来创建新的文件(&E)"));
     undoLimit_ = spin("SpinEditUndoLimit", 0, 4096);
     mapFrom_ = spin("SpinEditMapFrom", 1, kDefaultMapFromMB);
     auto* generalLayout = new QFormLayout(general);
     generalLayout->addRow(baseGroup);
     generalLayout->addRow(oldFileTime_);
-    generalLayout->addRow("重新打开历史记录(&O):     ", mru_);
+    generalLayout->addRow(tr("重新打开历史记录(&O):     "), mru_);
     generalLayout->addRow(newEof_);
-    generalLayout->addRow("撤销内存上限 (MB, 0 = 关闭):", undoLimit_);
-    generalLayout->addRow("从此大小起不整个读入, 直接映射 (MB):", mapFrom_);
-    pages_->addTab(general, "常规");
+    generalLayout->addRow(tr("撤销内存上限 (MB, 0 = 关闭):"), undoLimit_);
+    generalLayout->addRow(tr("从此大小起不整个读入, 直接映射 (MB):"), mapFrom_);
+    language_ = new QComboBox(general);
+    language_->setObjectName("ComboBoxLanguage");
+    language_->addItem(tr("自动 (按系统的区域设置)"), "auto");
+    language_->addItem(tr("中文"), "zh");
+    language_->addItem(QStringLiteral("English"), "en");
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(language_);
+    languageRow->addWidget(new QLabel(tr("下次启动时生效"), general));
+    generalLayout->addRow(tr("界面语言(&L):"), languageRow);
+    pages_->addTab(general, tr("常规"));
 
     // "外观"
     auto* look = new QWidget;
@@ -98,12 +108,12 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
     const int swatch = color_->fontMetrics().height() - 2;
     for (const NamedColor& color : BlockColors())
         color_->addItem(Swatch(color.value, swatch), color.name, color.value);
-    hideTool_ = check("CheckBoxHideTool", "隐藏工具条(&H)");
-    hideAddr_ = check("CheckBoxHideAddr", "隐藏行地址(&A)");
-    textLeft_ = check("CheckBoxTextGridLeft", "左边文本栅格(&T)");
-    showGrid_ = check("CheckBoxShowGrid", "显示栅格排列(&G)");
-    useBlank_ = check("CheckBoxUseBlank", "使用空白来显示控制字符(&U)");
-    auto* defaults = new QPushButton("默认(&D)", look);
+    hideTool_ = check("CheckBoxHideTool", tr("隐藏工具条(&H)"));
+    hideAddr_ = check("CheckBoxHideAddr", tr("隐藏行地址(&A)"));
+    textLeft_ = check("CheckBoxTextGridLeft", tr("左边文本栅格(&T)"));
+    showGrid_ = check("CheckBoxShowGrid", tr("显示栅格排列(&G)"));
+    useBlank_ = check("CheckBoxUseBlank", tr("使用空白来显示控制字符(&U)"));
+    auto* defaults = new QPushButton(tr("默认(&D)"), look);
     defaults->setObjectName("ButtonDefault");
     connect(defaults, &QPushButton::clicked, this, [this] {
         OptionsValues values = Values();
@@ -111,22 +121,22 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
         Load(values);
     });
     auto* lookLayout = new QFormLayout(look);
-    lookLayout->addRow("字体(&F): ", font_);
-    lookLayout->addRow("字体大小(&S):    ", fontSize_);
-    lookLayout->addRow("行数(&R):   ", rows_);
-    lookLayout->addRow("列数(&C):  ", cols_);
-    lookLayout->addRow("块字符颜色(&B):", color_);
+    lookLayout->addRow(tr("字体(&F): "), font_);
+    lookLayout->addRow(tr("字体大小(&S):    "), fontSize_);
+    lookLayout->addRow(tr("行数(&R):   "), rows_);
+    lookLayout->addRow(tr("列数(&C):  "), cols_);
+    lookLayout->addRow(tr("块字符颜色(&B):"), color_);
     for (QCheckBox* box : {hideTool_, hideAddr_, textLeft_, showGrid_, useBlank_})
         lookLayout->addRow(box);
     lookLayout->addRow(defaults);
-    pages_->addTab(look, "外观");
+    pages_->addTab(look, tr("外观"));
 
     // "数据检查器"
     auto* inspect = new QWidget;
-    auto* orderGroup = new QGroupBox("字节顺序，用于 数字 和 UTF-16", inspect);
+    auto* orderGroup = new QGroupBox(tr("字节顺序，用于 数字 和 UTF-16"), inspect);
     orderGroup->setObjectName("RadioGroupByteOrder");
-    little_ = new QRadioButton("&Little-endian ( 英特尔 )", orderGroup);
-    big_ = new QRadioButton("&Big-endian ( 摩托罗拉 )", orderGroup);
+    little_ = new QRadioButton(tr("&Little-endian ( 英特尔 )"), orderGroup);
+    big_ = new QRadioButton(tr("&Big-endian ( 摩托罗拉 )"), orderGroup);
     auto* orderLayout = new QVBoxLayout(orderGroup);
     orderLayout->addWidget(little_);
     orderLayout->addWidget(big_);
@@ -137,15 +147,15 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
         inspectLayout->addWidget(inspector_[i]);
     }
     inspectLayout->addStretch();
-    pages_->addTab(inspect, "数据检查器");
+    pages_->addTab(inspect, tr("数据检查器"));
 
     // "快捷连接"
     auto* link = new QWidget;
-    auto* sendToGroup = new QGroupBox("用发送到文件夹连接( 在 Windows NT 下)", link);
+    auto* sendToGroup = new QGroupBox(tr("用发送到文件夹连接( 在 Windows NT 下)"), link);
     sendToGroup->setObjectName("GroupBoxSendTo");
-    create_ = new QPushButton("创建", sendToGroup);
+    create_ = new QPushButton(tr("创建"), sendToGroup);
     create_->setObjectName("ButtonSendToCrea");
-    remove_ = new QPushButton("移除", sendToGroup);
+    remove_ = new QPushButton(tr("移除"), sendToGroup);
     remove_->setObjectName("ButtonSendToRemove");
     auto* sendToLayout = new QHBoxLayout(sendToGroup);
     sendToLayout->addWidget(create_);
@@ -153,7 +163,7 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
     auto* linkLayout = new QVBoxLayout(link);
     linkLayout->addWidget(sendToGroup);
     linkLayout->addStretch();
-    pages_->addTab(link, "快捷连接");
+    pages_->addTab(link, tr("快捷连接"));
     connect(create_, &QPushButton::clicked, this, [this] {
         sendTo_.CreateClick();
         RefreshSendTo();
@@ -165,9 +175,9 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
 
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("确定");
-    buttons->button(QDialogButtonBox::Cancel)->setText("取消");
-    buttons->button(QDialogButtonBox::Help)->setText("帮助(&H)");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    buttons->button(QDialogButtonBox::Help)->setText(tr("帮助(&H)"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this, buttons] {
         // A value still being typed into a spin box is taken first.
         buttons->button(QDialogButtonBox::Ok)->setFocus();
@@ -194,6 +204,7 @@ void TFormOpt::Load(const OptionsValues& v) {
     newEof_->setChecked(v.newEOF);
     undoLimit_->setValue(v.undoLimitMB);
     mapFrom_->setValue(v.mapFromMB);
+    language_->setCurrentIndex(std::max(0, language_->findData(QString::fromStdString(v.language))));
     font_->setCurrentFont(QFont(QString::fromStdString(v.font)));
     fontSize_->setValue(v.fontSize);
     rows_->setValue(v.rows);
@@ -217,6 +228,7 @@ OptionsValues TFormOpt::Values() const {
     v.newEOF = newEof_->isChecked();
     v.undoLimitMB = undoLimit_->value();
     v.mapFromMB = mapFrom_->value();
+    v.language = language_->currentData().toString().toStdString();
     // The font is kept by its name as the settings hold it, unless another one was chosen.
     const QString family = font_->currentFont().family();
     if (QFont(QString::fromStdString(base_.font)).family() != family) v.font = family.toStdString();

@@ -43,6 +43,7 @@ class TFormOpt : public QDialog {
     QCheckBox* newEof_;
     QSpinBox* undoLimit_;
     QSpinBox* mapFrom_;
+    QComboBox* language_;
     QFontComboBox* font_;
     QSpinBox* fontSize_;
     QSpinBox* rows_;

@@ -35,35 +35,35 @@ TFormReplace::TFormReplace(const ReplaceDialogRequest& request, HelpHandler help
     const DialogUnits du(font());
     const int editHeight = QLineEdit().sizeHint().height();
 
-    auto* findGroup = Named(new QGroupBox(QStringLiteral("查找"), this), "GroupBoxFind");
+    auto* findGroup = Named(new QGroupBox(tr("查找"), this), "GroupBoxFind");
     findGroup->setGeometry(du.Rect(6, 4, 266, 70));
     find_ = std::make_unique<ByteStringFields>(
         findGroup,
-        ByteStringFieldNames{
-            QStringLiteral("&Text 字符串"), "RadioButtonFindT", MsgText(Utf16CaptionId(byteOrder_)),
-            "CheckBoxFindUTF16", "EditFindT", "QZHistoryBtnFindT", QStringLiteral("QZHistoryFindT"),
-            QStringLiteral("Text -> Hex"), "BitBtnConvFind", QStringLiteral("&Hex 字符串"),
-            "RadioButtonFindH", "QZByteEditFindH", "QZHistoryBtnFindH", QStringLiteral("QZHistoryFindH")},
+        ByteStringFieldNames{tr("&Text 字符串"), "RadioButtonFindT", MsgText(Utf16CaptionId(byteOrder_)),
+                             "CheckBoxFindUTF16", "EditFindT", "QZHistoryBtnFindT",
+                             QStringLiteral("QZHistoryFindT"), QStringLiteral("Text -> Hex"),
+                             "BitBtnConvFind", tr("&Hex 字符串"), "RadioButtonFindH", "QZByteEditFindH",
+                             "QZHistoryBtnFindH", QStringLiteral("QZHistoryFindH")},
         du, 6, 10);
     find_->hex->SetNextByteSource(request.documentByteAt);
 
-    auto* replaceGroup = Named(new QGroupBox(QStringLiteral("替换用"), this), "GroupBoxReplace");
+    auto* replaceGroup = Named(new QGroupBox(tr("替换用"), this), "GroupBoxReplace");
     replaceGroup->setGeometry(du.Rect(6, 78, 266, 70));
     replacement_ = std::make_unique<ByteStringFields>(
         replaceGroup,
-        ByteStringFieldNames{
-            QStringLiteral("T&ext 字符串"), "RadioButtonReplT", MsgText(ReplUtf16CaptionId(byteOrder_)),
-            "CheckBoxReplUTF16", "EditReplT", "QZHistoryBtnReplT", QStringLiteral("QZHistoryReplT"),
-            QStringLiteral("Text -> Hex"), "BitBtnConvertRepl", QStringLiteral("He&x 字符串"),
-            "RadioButtonReplH", "QZByteEditReplH", "QZHistoryBtnReplH", QStringLiteral("QZHistoryReplH")},
+        ByteStringFieldNames{tr("T&ext 字符串"), "RadioButtonReplT", MsgText(ReplUtf16CaptionId(byteOrder_)),
+                             "CheckBoxReplUTF16", "EditReplT", "QZHistoryBtnReplT",
+                             QStringLiteral("QZHistoryReplT"), QStringLiteral("Text -> Hex"),
+                             "BitBtnConvertRepl", tr("He&x 字符串"), "RadioButtonReplH", "QZByteEditReplH",
+                             "QZHistoryBtnReplH", QStringLiteral("QZHistoryReplH")},
         du, 6, 10);
     replacement_->hex->SetNextByteSource(request.documentByteAt);
 
-    auto* options = Named(new QGroupBox(QStringLiteral("选项"), this), "GroupBoxOptions");
+    auto* options = Named(new QGroupBox(tr("选项"), this), "GroupBoxOptions");
     options->setGeometry(du.Rect(6, 152, 130, 42));
-    caseSensitive_ = Named(new QCheckBox(QStringLiteral("区分大小写(&S)"), options), "CheckBoxCase");
+    caseSensitive_ = Named(new QCheckBox(tr("区分大小写(&S)"), options), "CheckBoxCase");
     caseSensitive_->setGeometry(du.Rect(6, 12, 110, 10));
-    jokerOn_ = Named(new QCheckBox(QStringLiteral("通配符 Hex(&J):"), options), "CheckBoxJokerFind");
+    jokerOn_ = Named(new QCheckBox(tr("通配符 Hex(&J):"), options), "CheckBoxJokerFind");
     jokerOn_->setGeometry(du.Rect(6, 26, 70, 10));
     joker_ = Named(new TQZByteEdit(options), "QZByteEditJoker");
     joker_->SetMaxBytes(1);
@@ -71,23 +71,23 @@ TFormReplace::TFormReplace(const ReplaceDialogRequest& request, HelpHandler help
     jokerLabel_ = Named(new QLabel(options), "LabelJoker");
     jokerLabel_->setGeometry(du.Rect(102, 26, 20, 10));
 
-    auto* scope = Named(new QGroupBox(QStringLiteral("范围从"), this), "GroupBoxScope");
+    auto* scope = Named(new QGroupBox(tr("范围从"), this), "GroupBoxScope");
     scope->setGeometry(du.Rect(142, 152, 70, 42));
-    fromCursor_ = Named(new QRadioButton(QStringLiteral("光标(&C)"), scope), "rbtCursor");
+    fromCursor_ = Named(new QRadioButton(tr("光标(&C)"), scope), "rbtCursor");
     fromCursor_->setGeometry(du.Rect(6, 12, 60, 10));
-    fromBegin_ = Named(new QRadioButton(QStringLiteral("请求(&B)"), scope), "rbtBeginEnd");
+    fromBegin_ = Named(new QRadioButton(tr("请求(&B)"), scope), "rbtBeginEnd");
     fromBegin_->setGeometry(du.Rect(6, 26, 60, 10));
 
-    auto* ok = Named(new QPushButton(QStringLiteral("确定"), this), "ButtonOK");
+    auto* ok = Named(new QPushButton(tr("确定"), this), "ButtonOK");
     ok->setGeometry(du.Rect(218, 152, 54, 14));
     ok->setDefault(true);
-    auto* all = Named(new QPushButton(QStringLiteral("全部替换(&A)"), this), "ButtonReplAll");
+    auto* all = Named(new QPushButton(tr("全部替换(&A)"), this), "ButtonReplAll");
     all->setGeometry(du.Rect(218, 168, 54, 14));
     all->setAutoDefault(false);
-    auto* cancel = Named(new QPushButton(QStringLiteral("取消"), this), "ButtonCancel");
+    auto* cancel = Named(new QPushButton(tr("取消"), this), "ButtonCancel");
     cancel->setGeometry(du.Rect(218, 184, 54, 14));
     cancel->setAutoDefault(false);
-    auto* helpButton = Named(new QPushButton(QStringLiteral("帮助"), this), "ButtonHelp");
+    auto* helpButton = Named(new QPushButton(tr("帮助"), this), "ButtonHelp");
     helpButton->setGeometry(du.Rect(218, 200, 54, 14));
     helpButton->setAutoDefault(false);
     setFixedSize(du.X(278), du.Y(220));

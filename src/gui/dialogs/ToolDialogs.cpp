@@ -30,7 +30,7 @@ TFormEncode::TFormEncode(EncodeDialogModel& model, std::function<void(int)> help
     : QDialog(parent), model_(model), number_(new QLineEdit(this)), here_(new QLineEdit(this)),
       types_(new QButtonGroup(this)), where_(new QButtonGroup(this)) {
     setObjectName("TFormEncode");
-    setWindowTitle("数字编码");
+    setWindowTitle(tr("数字编码"));
     number_->setObjectName("EditNumber");
     auto* history = new TQZHistoryBtn(number_, "QZHistoryEnc", this);
     history->setObjectName("QZHistoryBtnEnc");
@@ -38,12 +38,13 @@ TFormEncode::TFormEncode(EncodeDialogModel& model, std::function<void(int)> help
     here_->setObjectName("EditHere");
     here_->setReadOnly(true);
 
-    auto* typeBox = new QGroupBox("数字为", this);
+    auto* typeBox = new QGroupBox(tr("数字为"), this);
     typeBox->setObjectName("RadioGroupAs");
     auto* typeLayout = new QVBoxLayout(typeBox);
-    const char* const types[] = {"短整型( 1 字节 )(&S)",  "字节型( 1 字节 )(&B)", "字类型( 2 字节 )(&W)",
-                                 "整型  ( 2 字节 )(&I)",  "长整型( 4 字节 )(&L)", "&32 位 IEEE 单精度实型",
-                                 "&64 位 IEEE 双精度实型"};
+    const QString types[] = {tr("短整型( 1 字节 )(&S)"),  tr("字节型( 1 字节 )(&B)"),
+                             tr("字类型( 2 字节 )(&W)"),  tr("整型  ( 2 字节 )(&I)"),
+                             tr("长整型( 4 字节 )(&L)"),  tr("&32 位 IEEE 单精度实型"),
+                             tr("&64 位 IEEE 双精度实型")};
     for (int i = 0; i < 7; ++i) {
         auto* radio = new QRadioButton(types[i], typeBox);
         types_->addButton(radio, i);
@@ -53,9 +54,9 @@ TFormEncode::TFormEncode(EncodeDialogModel& model, std::function<void(int)> help
 
     auto* whereBox = new QGroupBox(this);
     auto* whereLayout = new QVBoxLayout(whereBox);
-    const char* const places[][2] = {{"QZRadioBtnInsert", "在当前地址前插入(&E)"},
-                                     {"QZRadioBtnOver", "覆盖当前地址(&O)"},
-                                     {"QZRadioBtnHere", "这里(&H)"}};
+    const QString places[][2] = {{"QZRadioBtnInsert", tr("在当前地址前插入(&E)")},
+                                 {"QZRadioBtnOver", tr("覆盖当前地址(&O)")},
+                                 {"QZRadioBtnHere", tr("这里(&H)")}};
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(places[i][1], whereBox);
         radio->setObjectName(places[i][0]);
@@ -72,10 +73,10 @@ TFormEncode::TFormEncode(EncodeDialogModel& model, std::function<void(int)> help
 
     auto* order = new QLabel(QString::fromStdString(model_.ByteOrderLabel()), this);
     order->setObjectName("LabelByteOrder");
-    auto* ok = Button(this, "ButtonOK", "确定");
+    auto* ok = Button(this, "ButtonOK", tr("确定"));
     ok->setDefault(true);
-    auto* cancel = Button(this, "ButtonCancel", "取消");
-    auto* helpButton = Button(this, "ButtonHelp", "帮助");
+    auto* cancel = Button(this, "ButtonCancel", tr("取消"));
+    auto* helpButton = Button(this, "ButtonHelp", tr("帮助"));
     connect(ok, &QPushButton::clicked, this, &TFormEncode::Confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [help] {
@@ -126,8 +127,8 @@ void TFormEncode::done(int result) {
 TFormBit::TFormBit(BitDialogModel& model, std::function<void(int)> help, QWidget* parent)
     : QDialog(parent), model_(model), label_(new QLabel(this)) {
     setObjectName("TFormBit");
-    setWindowTitle("Bit 编辑");
-    auto* group = new QGroupBox("Bit 状态", this);
+    setWindowTitle(tr("Bit 编辑"));
+    auto* group = new QGroupBox(tr("Bit 状态"), this);
     group->setObjectName("GroupBoxBits");
     auto* bitRow = new QHBoxLayout;
     // Bit 7 leftmost, as a binary number is written; the tab order follows.
@@ -140,9 +141,9 @@ TFormBit::TFormBit(BitDialogModel& model, std::function<void(int)> help, QWidget
         });
     }
     label_->setObjectName("LabelValue");
-    auto* all = Button(group, "ButtonCheckAll", "全部检查(&C)");
-    auto* none = Button(group, "ButtonUncheckAll", "取消全部检查(&U)");
-    auto* toggle = Button(group, "ButtonToggleAll", "全部切换(&T)");
+    auto* all = Button(group, "ButtonCheckAll", tr("全部检查(&C)"));
+    auto* none = Button(group, "ButtonUncheckAll", tr("取消全部检查(&U)"));
+    auto* toggle = Button(group, "ButtonToggleAll", tr("全部切换(&T)"));
     connect(all, &QPushButton::clicked, this, [this] {
         model_.value = 0xFF;
         FromModel();
@@ -164,11 +165,11 @@ TFormBit::TFormBit(BitDialogModel& model, std::function<void(int)> help, QWidget
     allRow->addWidget(toggle);
     groupLayout->addLayout(allRow);
 
-    auto* set = Button(this, "ButtonSet", "设置");
+    auto* set = Button(this, "ButtonSet", tr("设置"));
     set->setDefault(true);
-    auto* reread = Button(this, "ButtonReread", "重读(&R)");
-    auto* cancel = Button(this, "ButtonCancel", "取消");
-    auto* helpButton = Button(this, "ButtonHelp", "帮助");
+    auto* reread = Button(this, "ButtonReread", tr("重读(&R)"));
+    auto* cancel = Button(this, "ButtonCancel", tr("取消"));
+    auto* helpButton = Button(this, "ButtonHelp", tr("帮助"));
     connect(set, &QPushButton::clicked, this, [this] {
         ToModel();
         accept();

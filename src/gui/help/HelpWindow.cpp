@@ -24,7 +24,7 @@ QString TopicHtml(int context) {
                             .arg(QString::fromStdString(entry.title));
         html += "</ul>";
     } else {
-        html += "<p><a href=\"topic:0\">目录</a></p>";
+        html += HelpWindow::tr("<p><a href=\"topic:0\">目录</a></p>");
     }
     return html;
 }
@@ -33,7 +33,7 @@ QString TopicHtml(int context) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
     setObjectName("HelpWindow");
-    setWindowTitle("QHE32 帮助");
+    setWindowTitle(tr("QHE32 帮助"));
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme() == "topic") ShowTopic(url.path().toInt());

@@ -89,15 +89,15 @@ TFormPreview::TFormPreview(const QString& caption, PreviewSource source, const R
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QToolBar(this);
     bar->setIconSize(QSize(24, 24));
-    first_ = AddButton(bar, "QZBtnFirst", "转到首页");
-    previous_ = AddButton(bar, "QZBtnPrevious", "转到前一页");
-    next_ = AddButton(bar, "QZBtnNext", "转到下一页");
-    last_ = AddButton(bar, "QZBtnLast", "转到最后一页");
-    QToolButton* zoom = AddButton(bar, "QZBtnZoom", "快速调整页面宽度/页面高度");
-    QToolButton* print1 = AddButton(bar, "QZBtnPrint1", "只打印此页");
-    QToolButton* printAll = AddButton(bar, "QZBtnPrintAll", "打印全部页");
-    QToolButton* exit = AddButton(bar, "QZBtnExit", "没有打印，退出");
-    QToolButton* helpButton = AddButton(bar, "QZBtnHelp", "帮助");
+    first_ = AddButton(bar, "QZBtnFirst", tr("转到首页"));
+    previous_ = AddButton(bar, "QZBtnPrevious", tr("转到前一页"));
+    next_ = AddButton(bar, "QZBtnNext", tr("转到下一页"));
+    last_ = AddButton(bar, "QZBtnLast", tr("转到最后一页"));
+    QToolButton* zoom = AddButton(bar, "QZBtnZoom", tr("快速调整页面宽度/页面高度"));
+    QToolButton* print1 = AddButton(bar, "QZBtnPrint1", tr("只打印此页"));
+    QToolButton* printAll = AddButton(bar, "QZBtnPrintAll", tr("打印全部页"));
+    QToolButton* exit = AddButton(bar, "QZBtnExit", tr("没有打印，退出"));
+    QToolButton* helpButton = AddButton(bar, "QZBtnHelp", tr("帮助"));
     // The hint of each button is its only text; a help topic of 0 means no help button.
     bar->actions().last()->setVisible(helpContext_ != 0);
     layout->addWidget(bar);

@@ -31,7 +31,7 @@ namespace qhe {
 namespace {
 
 constexpr int kPrintHelp = 64;
-const char* const kPdfEntry = "PDF 文件";
+const char* const kPdfEntry = QT_TRANSLATE_NOOP("qhe::TFormPrint", "PDF 文件");
 
 // A margin: no sign can be typed (the range starts at 0, yet the plain spin box lets a "-" in).
 class MarginSpinBox : public QDoubleSpinBox {
@@ -65,18 +65,18 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     const QStringList installed = QPrinterInfo::availablePrinterNames();
     installedPrinters_ = static_cast<int>(installed.size());
     printers_->addItems(installed);
-    printers_->addItem(kPdfEntry);
+    printers_->addItem(tr(kPdfEntry));
     int printer = settings.printerIndex;
     if (printer < 0 || printer >= installedPrinters_)
         printer = installed.indexOf(QPrinterInfo::defaultPrinterName());
     printers_->setCurrentIndex(printer >= 0 ? printer : installedPrinters_);
-    form->addRow("打印机(&P):", printers_);
+    form->addRow(tr("打印机(&P):"), printers_);
 
-    auto* range = new QGroupBox("打印的范围", this);
+    auto* range = new QGroupBox(tr("打印的范围"), this);
     auto* rangeLayout = new QVBoxLayout(range);
-    curPage_ = new QRadioButton("当前页面(&C)", range);
-    curSelection_ = new QRadioButton("当前选择(&S)", range);
-    allPages_ = new QRadioButton("全部页面(&A) ", range);
+    curPage_ = new QRadioButton(tr("当前页面(&C)"), range);
+    curSelection_ = new QRadioButton(tr("当前选择(&S)"), range);
+    allPages_ = new QRadioButton(tr("全部页面(&A) "), range);
     rangeLayout->addWidget(curPage_);
     rangeLayout->addWidget(curSelection_);
     rangeLayout->addWidget(allPages_);
@@ -89,7 +89,7 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     fontSize_ = new QComboBox(this);
     fontSize_->addItems({"8", "10", "12"});
     fontSize_->setCurrentIndex(std::clamp(settings.fontSizeIndex, 0, 2));
-    options->addRow("字体大小(&F):", fontSize_);
+    options->addRow(tr("字体大小(&F):"), fontSize_);
     bytesPerRow_ = new QComboBox(this);
     bytesPerRow_->setEditable(true);
     bytesPerRow_->addItems({"10", "16", "24", "25", "32", "40", "48"});
@@ -97,9 +97,9 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     bytesPerRow_->lineEdit()->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), this));
     bytesPerRow_->setEditText(QString::fromStdString(settings.bytesPerRow));
-    options->addRow("每行字节数(&Y):", bytesPerRow_);
+    options->addRow(tr("每行字节数(&Y):"), bytesPerRow_);
 
-    auto* margins = new QGroupBox("页边空白", this);
+    auto* margins = new QGroupBox(tr("页边空白"), this);
     auto* marginForm = new QFormLayout(margins);
     left_ = MarginField(margins);
     right_ = MarginField(margins);
@@ -109,23 +109,23 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
     right_->setValue(MarginFromSetting(settings.marginRight));
     top_->setValue(MarginFromSetting(settings.marginTop));
     bottom_->setValue(MarginFromSetting(settings.marginBottom));
-    marginForm->addRow("左(&L):", left_);
-    marginForm->addRow("右(&R):", right_);
-    marginForm->addRow("顶部(&T):", top_);
-    marginForm->addRow("底部(&B):", bottom_);
+    marginForm->addRow(tr("左(&L):"), left_);
+    marginForm->addRow(tr("右(&R):"), right_);
+    marginForm->addRow(tr("顶部(&T):"), top_);
+    marginForm->addRow(tr("底部(&B):"), bottom_);
     layout->addWidget(margins);
 
     unit_ = new QComboBox(this);
-    unit_->addItems({"毫米", "英寸"});
+    unit_->addItems({tr("毫米"), tr("英寸")});
     shownUnit_ = std::clamp(settings.unit, 0, 1);
     unit_->setCurrentIndex(shownUnit_);
-    options->addRow("单位(&U):", unit_);
+    options->addRow(tr("单位(&U):"), unit_);
     connect(unit_, &QComboBox::currentIndexChanged, this, &TFormPrint::UnitChanged);
 
-    landscape_ = new QCheckBox("风景定位(代替肖像)(&O)", this);
-    decimal_ = new QCheckBox("用十进制打印偏移量(代替十六进制)(&D)", this);
-    textBelow_ = new QCheckBox("打印文本下面十六进制(即第二行)(&W)", this);
-    toFile_ = new QCheckBox("改变方向输出到文件(&E)", this);
+    landscape_ = new QCheckBox(tr("风景定位(代替肖像)(&O)"), this);
+    decimal_ = new QCheckBox(tr("用十进制打印偏移量(代替十六进制)(&D)"), this);
+    textBelow_ = new QCheckBox(tr("打印文本下面十六进制(即第二行)(&W)"), this);
+    toFile_ = new QCheckBox(tr("改变方向输出到文件(&E)"), this);
     landscape_->setChecked(settings.landscape);
     decimal_->setChecked(settings.offsetDecimal);
     textBelow_->setChecked(settings.textBelow);
@@ -135,10 +135,10 @@ TFormPrint::TFormPrint(const PrintSettings& settings, bool blockExists, QWidget*
         layout->addWidget(box);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* preview = buttons->addButton("预览/打印", QDialogButtonBox::AcceptRole);
+    QPushButton* preview = buttons->addButton(tr("预览/打印"), QDialogButtonBox::AcceptRole);
     preview->setDefault(true);
-    buttons->addButton("取消", QDialogButtonBox::RejectRole);
-    QPushButton* helpButton = buttons->addButton("帮助(&H)", QDialogButtonBox::HelpRole);
+    buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* helpButton = buttons->addButton(tr("帮助(&H)"), QDialogButtonBox::HelpRole);
     helpButton->setObjectName("ButtonHelp");
     layout->addWidget(buttons);
     connect(preview, &QPushButton::clicked, this, &TFormPrint::PreviewPrintClicked);
@@ -213,7 +213,8 @@ void TFormPrint::PreviewPrintClicked() {
     const PrintDialogValues values = Values();
     // Every row step divides by the bytes per row: an empty or zero entry never reaches the layout.
     if (ParseBytesPerRow(values.settings.bytesPerRow) == 0) {
-        QMessageBox::critical(this, MessageDialog::Caption(MsgKind::Error), QString::fromStdString(kTextBadBytesPerRow.str()));
+        QMessageBox::critical(this, MessageDialog::Caption(MsgKind::Error),
+                              QString::fromStdString(kTextBadBytesPerRow.str()));
         bytesPerRow_->setFocus();
         return;
     }

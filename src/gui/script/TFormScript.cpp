@@ -84,15 +84,15 @@ TFormScript::TFormScript(EditorState& state, std::function<void(int)> help, QWid
     memo_->setPalette(palette);
 
     auto* buttons = new QHBoxLayout;
-    auto* syntax = new QPushButton(Q("语法检查"), this);
+    auto* syntax = new QPushButton(tr("语法检查"), this);
     syntax->setObjectName(QStringLiteral("ButtonSyntax"));
     syntax->setWhatsThis(HelpPopup(kHelpScriptButtons));
-    execute_ = new QPushButton(Q("执行"), this);
+    execute_ = new QPushButton(tr("执行"), this);
     execute_->setObjectName(QStringLiteral("ButtonExecute"));
     execute_->setWhatsThis(HelpPopup(kHelpScriptButtons));
-    auto* close = new QPushButton(Q("关闭"), this);
+    auto* close = new QPushButton(tr("关闭"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
-    auto* helpButton = new QPushButton(Q("帮助(&H)"), this);
+    auto* helpButton = new QPushButton(tr("帮助(&H)"), this);
     helpButton->setObjectName(QStringLiteral("ButtonHelp"));
     for (QPushButton* b : {syntax, execute_, close, helpButton}) {
         b->setAutoDefault(false);
@@ -120,27 +120,27 @@ TFormScript::~TFormScript() = default;
 
 void TFormScript::BuildMenus() {
     auto* bar = static_cast<QMenuBar*>(layout()->menuBar());
-    QMenu* script = bar->addMenu(Q("脚本(&S)"));
+    QMenu* script = bar->addMenu(tr("脚本(&S)"));
     script->setObjectName(QStringLiteral("Script1"));
-    QAction* open = script->addAction(Q("打开(&O)..."), this, [this] {
+    QAction* open = script->addAction(tr("打开(&O)..."), this, [this] {
         model_.Open();
         UpdateFileState();
     });
     open->setObjectName(QStringLiteral("Open1"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    save_ = script->addAction(Q("保存(&S)"), this, [this] { model_.SaveScript(); });
+    save_ = script->addAction(tr("保存(&S)"), this, [this] { model_.SaveScript(); });
     save_->setObjectName(QStringLiteral("Save1"));
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QAction* saveAs = script->addAction(Q("另存为(&A)"), this, [this] {
+    QAction* saveAs = script->addAction(tr("另存为(&A)"), this, [this] {
         model_.SaveScriptAs();
         UpdateFileState();
     });
     saveAs->setObjectName(QStringLiteral("Saveas1"));
     script->addSeparator();
-    QAction* exit = script->addAction(Q("退出(&X)"), this, &QDialog::reject);
+    QAction* exit = script->addAction(tr("退出(&X)"), this, &QDialog::reject);
     exit->setObjectName(QStringLiteral("Exit1"));
 
-    QMenu* insert = bar->addMenu(Q("插入命令(&I)"));
+    QMenu* insert = bar->addMenu(tr("插入命令(&I)"));
     insert->setObjectName(QStringLiteral("Insertcommand1"));
     std::map<std::string, QMenu*> submenus;
     for (const auto& [name, caption] : ScriptInsertSubmenus()) {
@@ -180,7 +180,7 @@ void TFormScript::InsertCommand(const std::string& itemName) {
                            cursor.block().text().isEmpty() && memo_->document()->blockCount() > 1;
     const std::vector<std::string> lines = Lines();
     const int caretLine = belowLast ? static_cast<int>(lines.size()) : cursor.blockNumber();
-    const CommandInsertion plan = PlanCommandInsertion(lines, caretLine, item->caption);
+    const CommandInsertion plan = PlanCommandInsertion(lines, caretLine, Tr("ScriptMenu", item->caption));
     const QString text = Q(plan.text);
     cursor.beginEditBlock();
     switch (plan.kind) {

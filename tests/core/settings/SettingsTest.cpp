@@ -141,7 +141,7 @@ TEST(Settings, WritesTheMainSettingsInCloseOrderAndReadsThemBack) {
             "GotoMode",   "BaseAdress",  "EncodeAs",     "EncodeWhere",   "OldFileTime", "NewEOF",
             "CurrentDir", "Overwrite",   "ModusText",    "Scope",         "ConvTable",   "HideAddressRange",
             "MRU",        "ShowGrids",   "BlankForCC",   "ShowDataInsp",  "UndoLimitMB", "MapFromMB",
-            "CompareResync", "CompareResyncRun", "Hashes"}));
+            "CompareResync", "CompareResyncRun", "Hashes", "Language"}));
     EXPECT_EQ(written.ReadString("Options", "JokerHex", ""), "0A");
     EXPECT_EQ(written.ReadString("Options", "Overwrite", ""), "0");
     EXPECT_EQ(ReadText(file).substr(0, 64),
