@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Bit 编辑</source>
-        <translation>Edit Bits</translation>
+        <translation>Bit Editor</translation>
     </message>
     <message>
         <source>选项</source>
@@ -2174,906 +2174,906 @@ The file is too large to read: settings, conversion table, bookmark and script f
     <name>qhe::DiffListModel</name>
     <message>
         <source>偏移 A</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset A</translation>
     </message>
     <message>
         <source>偏移 B</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset B</translation>
     </message>
     <message>
         <source>长度 A</source>
-        <translation type="unfinished"></translation>
+        <translation>Length A</translation>
     </message>
     <message>
         <source>长度 B</source>
-        <translation type="unfinished"></translation>
+        <translation>Length B</translation>
     </message>
     <message>
         <source>类型</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>
     <name>qhe::HelpWindow</name>
     <message>
         <source>&lt;p&gt;&lt;a href=&quot;topic:0&quot;&gt;目录&lt;/a&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;a href=&quot;topic:0&quot;&gt;Contents&lt;/a&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>QHE32 帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>QHE32 Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::InputTextDialog</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::MemoDialog</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::MessageDialog</name>
     <message>
         <source>是(&amp;Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
         <source>否(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormBit</name>
     <message>
         <source>Bit 编辑</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit Editor</translation>
     </message>
     <message>
         <source>Bit 状态</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit states</translation>
     </message>
     <message>
         <source>全部检查(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Check All</translation>
     </message>
     <message>
         <source>取消全部检查(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uncheck All</translation>
     </message>
     <message>
         <source>全部切换(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toggle All</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>重读(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reread</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormCharTable</name>
     <message>
         <source>清除表格(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear &amp;Table</translation>
     </message>
     <message>
         <source>保存表格(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save Table</translation>
     </message>
     <message>
         <source>加载表格(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Load Table</translation>
     </message>
     <message>
         <source>转换(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convert</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>范围从</source>
-        <translation type="unfinished"></translation>
+        <translation>Start from</translation>
     </message>
     <message>
         <source>光标</source>
-        <translation type="unfinished"></translation>
+        <translation>Cursor</translation>
     </message>
     <message>
         <source>开始</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginning</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormCompare</name>
     <message>
         <source>第一处差异</source>
-        <translation type="unfinished"></translation>
+        <translation>First Difference</translation>
     </message>
     <message>
         <source>上一处差异</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous Difference</translation>
     </message>
     <message>
         <source>下一处差异</source>
-        <translation type="unfinished"></translation>
+        <translation>Next Difference</translation>
     </message>
     <message>
         <source>最后一处差异</source>
-        <translation type="unfinished"></translation>
+        <translation>Last Difference</translation>
     </message>
     <message>
         <source>转到(&amp;G)...</source>
-        <translation type="unfinished">&amp;Go to Offset...</translation>
+        <translation>&amp;Go To...</translation>
     </message>
     <message>
         <source>在编辑器中转到(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show in &amp;Editor</translation>
     </message>
     <message>
         <source>保存列表(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save List...</translation>
     </message>
     <message>
         <source>同步插入和删除(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resync after insertions/deletions</translation>
     </message>
     <message>
         <source>差异之后, 在两边再次有一段字节相同处继续比较, 插入或删除的字节只算一处差异</source>
-        <translation type="unfinished"></translation>
+        <translation>After a difference, continue comparing where both sides have a run of identical bytes again, so that inserted or deleted bytes count as one difference</translation>
     </message>
     <message>
         <source> 字节</source>
-        <translation type="unfinished"></translation>
+        <translation> bytes</translation>
     </message>
     <message>
         <source>两边连续这么多字节相同, 才算重新同步</source>
-        <translation type="unfinished"></translation>
+        <translation>Resync only when this many consecutive bytes are identical on both sides</translation>
     </message>
     <message>
         <source>同步长度(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <translation>Resync le&amp;ngth:</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>转到</source>
-        <translation type="unfinished"></translation>
+        <translation>Go To</translation>
     </message>
     <message>
         <source>文件 A 中的偏移 (十六进制):</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset in file A (hex):</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormEncode</name>
     <message>
         <source>数字编码</source>
-        <translation type="unfinished">Encode Number</translation>
+        <translation>Encode Number</translation>
     </message>
     <message>
         <source>数字为</source>
-        <translation type="unfinished"></translation>
+        <translation>Encode as</translation>
     </message>
     <message>
         <source>短整型( 1 字节 )(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Signed 8-bit (1 byte)</translation>
     </message>
     <message>
         <source>字节型( 1 字节 )(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unsigned 8-bit (1 byte)</translation>
     </message>
     <message>
         <source>字类型( 2 字节 )(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;nsigned 16-bit (2 bytes)</translation>
     </message>
     <message>
         <source>整型  ( 2 字节 )(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;igned 16-bit (2 bytes)</translation>
     </message>
     <message>
         <source>长整型( 4 字节 )(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;gned 32-bit (4 bytes)</translation>
     </message>
     <message>
         <source>&amp;32 位 IEEE 单精度实型</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;32-bit IEEE single</translation>
     </message>
     <message>
         <source>&amp;64 位 IEEE 双精度实型</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;64-bit IEEE double</translation>
     </message>
     <message>
         <source>在当前地址前插入(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins&amp;ert before current offset</translation>
     </message>
     <message>
         <source>覆盖当前地址(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Overwrite at current offset</translation>
     </message>
     <message>
         <source>这里(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Here</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormFind</name>
     <message>
         <source>文本字符串(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text string</translation>
     </message>
     <message>
         <source>文本 -&gt; 十六进制</source>
-        <translation type="unfinished"></translation>
+        <translation>Text -&gt; Hex</translation>
     </message>
     <message>
         <source>十六进制字符串(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hex string</translation>
     </message>
     <message>
         <source>区分大小写(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Case &amp;sensitive</translation>
     </message>
     <message>
         <source>通配符 Hex(&amp;J):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wildcard byte:</translation>
     </message>
     <message>
         <source>方向</source>
-        <translation type="unfinished"></translation>
+        <translation>Direction</translation>
     </message>
     <message>
         <source>向下(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Down</translation>
     </message>
     <message>
         <source>向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Up</translation>
     </message>
     <message>
         <source>范围从</source>
-        <translation type="unfinished"></translation>
+        <translation>Start from</translation>
     </message>
     <message>
         <source>光标(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursor</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormHash</name>
     <message>
         <source>哈希值</source>
-        <translation type="unfinished">Hashes</translation>
+        <translation>Hashes</translation>
     </message>
     <message>
         <source>BLAKE3: Debian 没有它的 C 程序库, 所以不提供</source>
-        <translation type="unfinished"></translation>
+        <translation>BLAKE3: not offered, as Debian has no C library for it</translation>
     </message>
     <message>
         <source>计算(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compute</translation>
     </message>
     <message>
         <source>全部复制(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy &amp;All</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>复制</source>
-        <translation type="unfinished">&amp;Copy</translation>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormIns</name>
     <message>
         <source>文本字符串(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text string</translation>
     </message>
     <message>
         <source>文本(&amp;X) -&gt; Hex</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;xt -&gt; Hex</translation>
     </message>
     <message>
         <source>&amp;Hex 字符串</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hex string</translation>
     </message>
     <message>
         <source>插入 &lt;n&gt; 次数</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert &lt;n&gt; times</translation>
     </message>
     <message>
         <source>十进制(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Decimal</translation>
     </message>
     <message>
         <source>十六进制(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>H&amp;exadecimal</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormInspect</name>
     <message>
         <source>数据查看窗</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Inspector</translation>
     </message>
     <message>
         <source>配置(&amp;C)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configure...</translation>
     </message>
     <message>
         <source>编辑(&amp;E)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit...</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormListBox</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormMain</name>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormNumberEntry</name>
     <message>
         <source>转到地址</source>
-        <translation type="unfinished">Go to Offset</translation>
+        <translation>Go to Offset</translation>
     </message>
     <message>
         <source>转到</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to</translation>
     </message>
     <message>
         <source>输入同步跳宽</source>
-        <translation type="unfinished">Enter Step Width</translation>
+        <translation>Enter Step Width</translation>
     </message>
     <message>
         <source>同步跳宽</source>
-        <translation type="unfinished"></translation>
+        <translation>Step width</translation>
     </message>
     <message>
         <source>标记块所包含的字符个数</source>
-        <translation type="unfinished">Mark Block by Length</translation>
+        <translation>Mark Block by Length</translation>
     </message>
     <message>
         <source>输入要标记的字符个数&lt;n&gt;</source>
-        <translation type="unfinished">Number of bytes to mark &lt;n&gt;</translation>
+        <translation>Number of bytes to mark &lt;n&gt;</translation>
     </message>
     <message>
         <source>十进制(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Decimal</translation>
     </message>
     <message>
         <source>十六进制(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hexadecimal</translation>
     </message>
     <message>
         <source>执行模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>绝对(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absolute</translation>
     </message>
     <message>
         <source>相对向下(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative d&amp;own</translation>
     </message>
     <message>
         <source>相对向上(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative &amp;up</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormOSE</name>
     <message>
         <source>以只读模式打开(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open &amp;read-only</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormOpt</name>
     <message>
         <source>自动 (按系统的区域设置)</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic (system locale)</translation>
     </message>
     <message>
         <source>下次启动时生效</source>
-        <translation type="unfinished"></translation>
+        <translation>Takes effect on the next start</translation>
     </message>
     <message>
         <source>界面语言(&amp;L):</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface &amp;language:</translation>
     </message>
     <message>
         <source>选项</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>首字节的偏移量（地址） </source>
-        <translation type="unfinished"></translation>
+        <translation>Offset of the first byte</translation>
     </message>
     <message>
         <source>用旧数据/时间来保存文件(&amp;S)  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save with the file&apos;s old date/time</translation>
     </message>
     <message>
         <source>用 EOF 字符来创建新的文件(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new files with an &amp;EOF character</translation>
     </message>
     <message>
         <source>重新打开历史记录(&amp;O):     </source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;open history length:</translation>
     </message>
     <message>
         <source>撤销内存上限 (MB, 0 = 关闭):</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo memory limit (MB, 0 = off):</translation>
     </message>
     <message>
         <source>从此大小起不整个读入, 直接映射 (MB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory-map files from this size on (MB):</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinese</translation>
     </message>
     <message>
         <source>常规</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>隐藏工具条(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>H&amp;ide toolbar</translation>
     </message>
     <message>
         <source>隐藏行地址(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide row &amp;offsets</translation>
     </message>
     <message>
         <source>左边文本栅格(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text grid on the left</translation>
     </message>
     <message>
         <source>显示栅格排列(&amp;G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Show &amp;grid lines</translation>
     </message>
     <message>
         <source>使用空白来显示控制字符(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Use blanks to show control characters</translation>
     </message>
     <message>
         <source>默认(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Default</translation>
     </message>
     <message>
         <source>字体(&amp;F): </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Font:</translation>
     </message>
     <message>
         <source>字体大小(&amp;S):    </source>
-        <translation type="unfinished"></translation>
+        <translation>Font &amp;size:</translation>
     </message>
     <message>
         <source>行数(&amp;R):   </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rows:</translation>
     </message>
     <message>
         <source>列数(&amp;C):  </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Columns:</translation>
     </message>
     <message>
         <source>块字符颜色(&amp;B):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Block text color:</translation>
     </message>
     <message>
         <source>外观</source>
-        <translation type="unfinished"></translation>
+        <translation>Appearance</translation>
     </message>
     <message>
         <source>字节顺序，用于 数字 和 UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte order for numbers and UTF-16</translation>
     </message>
     <message>
         <source>&amp;Little-endian ( 英特尔 )</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Little-endian (Intel)</translation>
     </message>
     <message>
         <source>&amp;Big-endian ( 摩托罗拉 )</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Big-endian (Motorola)</translation>
     </message>
     <message>
         <source>数据检查器</source>
-        <translation type="unfinished"></translation>
+        <translation>Data Inspector</translation>
     </message>
     <message>
         <source>用发送到文件夹连接( 在 Windows NT 下)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shortcut in the &quot;Send to&quot; folder (under Windows NT)</translation>
     </message>
     <message>
         <source>创建</source>
-        <translation type="unfinished"></translation>
+        <translation>Create</translation>
     </message>
     <message>
         <source>移除</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>快捷连接</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Send to&quot; Shortcut</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormPreview</name>
     <message>
         <source>转到首页</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to first page</translation>
     </message>
     <message>
         <source>转到前一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to previous page</translation>
     </message>
     <message>
         <source>转到下一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to next page</translation>
     </message>
     <message>
         <source>转到最后一页</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to last page</translation>
     </message>
     <message>
         <source>快速调整页面宽度/页面高度</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit to page width/page height</translation>
     </message>
     <message>
         <source>只打印此页</source>
-        <translation type="unfinished"></translation>
+        <translation>Print this page only</translation>
     </message>
     <message>
         <source>打印全部页</source>
-        <translation type="unfinished"></translation>
+        <translation>Print all pages</translation>
     </message>
     <message>
         <source>没有打印，退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit without printing</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormPrint</name>
     <message>
         <source>PDF 文件</source>
-        <translation type="unfinished">PDF File</translation>
+        <translation>PDF File</translation>
     </message>
     <message>
         <source>打印机(&amp;P):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Printer:</translation>
     </message>
     <message>
         <source>打印的范围</source>
-        <translation type="unfinished"></translation>
+        <translation>Print range</translation>
     </message>
     <message>
         <source>当前页面(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Current page</translation>
     </message>
     <message>
         <source>当前选择(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selection</translation>
     </message>
     <message>
         <source>全部页面(&amp;A) </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;All pages</translation>
     </message>
     <message>
         <source>字体大小(&amp;F):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Font size:</translation>
     </message>
     <message>
         <source>每行字节数(&amp;Y):</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;ytes per row:</translation>
     </message>
     <message>
         <source>页边空白</source>
-        <translation type="unfinished"></translation>
+        <translation>Margins</translation>
     </message>
     <message>
         <source>左(&amp;L):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Left:</translation>
     </message>
     <message>
         <source>右(&amp;R):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Right:</translation>
     </message>
     <message>
         <source>顶部(&amp;T):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Top:</translation>
     </message>
     <message>
         <source>底部(&amp;B):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bottom:</translation>
     </message>
     <message>
         <source>毫米</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>英寸</source>
-        <translation type="unfinished"></translation>
+        <translation>inches</translation>
     </message>
     <message>
         <source>单位(&amp;U):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unit:</translation>
     </message>
     <message>
         <source>风景定位(代替肖像)(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Landscape &amp;orientation (instead of portrait)</translation>
     </message>
     <message>
         <source>用十进制打印偏移量(代替十六进制)(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print offsets in &amp;decimal (instead of hex)</translation>
     </message>
     <message>
         <source>打印文本下面十六进制(即第二行)(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Print text belo&amp;w hex</translation>
     </message>
     <message>
         <source>改变方向输出到文件(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;edirect output to file</translation>
     </message>
     <message>
         <source>预览/打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview/Print</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormReplace</name>
     <message>
         <source>查找</source>
-        <translation type="unfinished">Find</translation>
+        <translation>Find</translation>
     </message>
     <message>
         <source>&amp;Text 字符串</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text string</translation>
     </message>
     <message>
         <source>&amp;Hex 字符串</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hex string</translation>
     </message>
     <message>
         <source>替换用</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace with</translation>
     </message>
     <message>
         <source>T&amp;ext 字符串</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ext string</translation>
     </message>
     <message>
         <source>He&amp;x 字符串</source>
-        <translation type="unfinished"></translation>
+        <translation>He&amp;x string</translation>
     </message>
     <message>
         <source>选项</source>
-        <translation type="unfinished">Options</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>区分大小写(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Case &amp;sensitive</translation>
     </message>
     <message>
         <source>通配符 Hex(&amp;J):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wildcard byte:</translation>
     </message>
     <message>
         <source>范围从</source>
-        <translation type="unfinished"></translation>
+        <translation>Start from</translation>
     </message>
     <message>
         <source>光标(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursor</translation>
     </message>
     <message>
         <source>请求(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginning</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>全部替换(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace &amp;All</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
 </context>
 <context>
     <name>qhe::TFormScript</name>
     <message>
         <source>语法检查</source>
-        <translation type="unfinished"></translation>
+        <translation>Check Syntax</translation>
     </message>
     <message>
         <source>执行</source>
-        <translation type="unfinished"></translation>
+        <translation>Run</translation>
     </message>
     <message>
         <source>关闭</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>帮助(&amp;H)</source>
-        <translation type="unfinished">&amp;Help</translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>脚本(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Script</translation>
     </message>
     <message>
         <source>打开(&amp;O)...</source>
-        <translation type="unfinished">&amp;Open...</translation>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <source>保存(&amp;S)</source>
-        <translation type="unfinished">&amp;Save</translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>另存为(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>退出(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>插入命令(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insert Command</translation>
     </message>
 </context>
 </TS>
