@@ -93,7 +93,9 @@ TFormOpt::TFormOpt(const OptionsValues& current, int page, SendToShortcut& sendT
     auto* languageRow = new QHBoxLayout;
     languageRow->addWidget(language_);
     languageRow->addWidget(new QLabel(tr("下次启动时生效"), general));
-    generalLayout->addRow(tr("界面语言(&L):"), languageRow);
+    auto* languageLabel = new QLabel(tr("界面语言(&L):"), general);
+    languageLabel->setBuddy(language_);
+    generalLayout->addRow(languageLabel, languageRow);
     pages_->addTab(general, tr("常规"));
 
     // "外观"
