@@ -7,6 +7,9 @@ WORK=$(mktemp -d)
 trap 'chattr -i "$WORK"/*.bin 2>/dev/null; rm -rf "$WORK"' EXIT
 cd "$WORK" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# The design's (Chinese) texts, whatever the caller's locale; English is checked on its own below.
+unset LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8
 export QHE32_INI=$WORK/QHE32.INI
 FAILED=0
 
@@ -147,6 +150,15 @@ grep -v '^[0-9a-f]\{32\}  ' out | sha256sum -c --quiet - || fail "--hash: sha256
 expect 2 "--hash unknown" -- --hash sha-256 orig.bin
 expect 2 "--hash missing file" -- --hash sha1 none.bin orig.bin
 [ "$(wc -l <out)" = 1 ] && [ -s err ] || fail "--hash missing file: '$(cat out err)'"
+
+# The same run-time error in English: chosen by the locale, or by the setting over the locale.
+LANGUAGE=en_GB expect 1 "run-time error, English" -- b.bin -S=fail.qsc
+printf 'Error in line 2:\nFIND 99 99\n\nFIND: string not found\n(searched from offset $1)\n' >want
+cmp -s want err || fail "run-time error, English: stderr '$(cat err)'"
+printf '[Options]\r\nLanguage=zh\r\n' >"$QHE32_INI"
+LANGUAGE=en_GB expect 1 "run-time error, Chinese by the setting" -- b.bin -S=fail.qsc
+grep -q '^错误在行数 2' err || fail "Language=zh: stderr '$(cat err)'"
+rm -f "$QHE32_INI"
 
 [ "$FAILED" = 0 ] && echo "all command-line checks passed"
 exit "$FAILED"
