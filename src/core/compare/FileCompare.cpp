@@ -54,13 +54,7 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
     // Past the equal bytes.
     while (posA_ < a_.size && posB_ < b_.size) {
         if (budget <= 0) return false;
-        const PieceTable::Span sa = a_.runs(posA_), sb = b_.runs(posB_);
-        const int64_t n = std::min({sa.size, sb.size, kSlice, a_.size - posA_, b_.size - posB_});
-        const int64_t equal = FirstDifferenceWide(sa.data, sb.data, n);
-        posA_ += equal;
-        posB_ += equal;
-        budget -= std::max<int64_t>(equal, 1);
-        if (equal < n) break;
+        if (Advance(FirstDifferenceWide, budget)) break;
     }
     if (posA_ == a_.size && posB_ == b_.size) return false;
     r = DiffRange{posA_, posB_, 0, 0, false};
@@ -77,17 +71,20 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
         return true;
     }
     // The run of differing bytes, in slices (a part of it that the budget ends joins the next).
-    while (posA_ < a_.size && posB_ < b_.size) {
-        const PieceTable::Span sa = a_.runs(posA_), sb = b_.runs(posB_);
-        const int64_t n = std::min({sa.size, sb.size, kSlice, a_.size - posA_, b_.size - posB_});
-        const int64_t differing = FirstAgreement(sa.data, sb.data, n);
-        posA_ += differing;
-        posB_ += differing;
-        budget -= std::max<int64_t>(differing, 1);
-        if (differing < n || budget <= 0) break;
-    }
+    while (posA_ < a_.size && posB_ < b_.size)
+        if (Advance(FirstAgreement, budget) || budget <= 0) break;
     r.lengthA = r.lengthB = posA_ - r.offsetA;
     return true;
+}
+
+bool FileComparer::Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget) {
+    const PieceTable::Span sa = a_.runs(posA_), sb = b_.runs(posB_);
+    const int64_t n = std::min({sa.size, sb.size, kSlice, a_.size - posA_, b_.size - posB_});
+    const int64_t passed = scan(sa.data, sb.data, n);
+    posA_ += passed;
+    posB_ += passed;
+    budget -= std::max<int64_t>(passed, 1);
+    return passed < n;
 }
 
 void FileComparer::Resync(DiffRange& r, int64_t& budget) {

@@ -57,6 +57,9 @@ class FileComparer {
 
   private:
     bool FindRaw(DiffRange& r, int64_t& budget);
+    // Moves both sides over the bytes that scan passes in the next slice (at least one unit of
+    // budget spent); true when the scan stopped inside the slice.
+    bool Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget);
     void Resync(DiffRange& r, int64_t& budget);
     void CopyRuns(const CompareInput& in, int64_t offset, int64_t n, std::vector<uint8_t>& out) const;
 
