@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -160,6 +161,11 @@ void AuditEveryWindow(TextAudit& audit) {
     WAIT_UNTIL(window.Commands().State().doc.IsOpen);
     window.Action("Blockall1")->trigger();
     audit.Menu("menu", window.menuBar()->actions());
+    if (auto* context = window.findChild<QMenu*>("ContextMenu"))
+        audit.Menu("context menu", context->actions());
+    for (QToolBar* bar : window.findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator()) audit.Text("tool button " + action->objectName(), action->toolTip());
     QStringList seen;
     QTimer dismiss;
     QObject::connect(&dismiss, &QTimer::timeout, [&] {
