@@ -275,11 +275,12 @@ void TFormMain::BuildToolBar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(18, 18));
     for (const auto& button : ToolButtons()) {
-        QAction* action = bar->addAction(ToolButtonIcon(button.name), Q(CaptionOf(button)));
+        const QString caption = Q(CaptionOf(button));
+        QAction* action = bar->addAction(ToolButtonIcon(button.name), caption);
         action->setObjectName(Q(button.name));
-        action->setToolTip(Q(CaptionOf(button)));
-        action->setStatusTip(Q(CaptionOf(button)));
-        action->setProperty("fixedHint", Q(CaptionOf(button)));
+        action->setToolTip(caption);
+        action->setStatusTip(caption);
+        action->setProperty("fixedHint", caption);
         const std::string name = button.name;
         connect(action, &QAction::triggered, this, [this, name] { commands_.Execute(name); });
         actions_[name] = action;
