@@ -2169,6 +2169,24 @@ The file is too large to read: settings, conversion table, bookmark and script f
         <source>文件: %s (%d Bytes)</source>
         <translation>File: %s (%d bytes)</translation>
     </message>
+    <message>
+        <source>%s
+已保存, 但系统清除了它的 setuid/setgid 位 (只有文件的所有者能重新设置)</source>
+        <translation>%s
+was saved, but the system cleared its setuid/setgid bit (only the owner of the file can set it again)</translation>
+    </message>
+    <message>
+        <source>%s
+上次保存在写入时被中断, 现已按保存日志完成, 文件是保存后的内容</source>
+        <translation>%s
+The last save was interrupted while writing; it has now been completed from its save journal, and the file holds the saved contents</translation>
+    </message>
+    <message>
+        <source>%s
+上次保存在写入时被中断, 无法按保存日志完成; 日志保留, 下次打开时再试</source>
+        <translation>%s
+The last save was interrupted while writing and could not be completed from its save journal; the journal is kept and tried again at the next open</translation>
+    </message>
 </context>
 <context>
     <name>qhe::DiffListModel</name>

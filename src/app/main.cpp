@@ -26,8 +26,13 @@ bool DisplayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // First of all: a batch run answers a signal with its own status from its first instant.
+    qhe::InstallStopHandlers();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const qhe::CommandLine line = qhe::ParseCommandLine(arguments);
+    // Every other kind of run keeps the signals' default actions.
+    if (line.action != qhe::CommandLineAction::Run || !line.script.present || DisplayAvailable())
+        qhe::RestoreStopHandlers();
     const qhe::UiLanguage language = qhe::LanguageOfThisRun();
     qhe::LoadProgramTexts(language);
     switch (line.action) {

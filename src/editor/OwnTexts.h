@@ -104,4 +104,14 @@ inline constexpr OwnText kTextCompareSaveList{QHE_TR_NOOP("Texts", "保存差异
 inline constexpr OwnText kTextCompareSaveFirst{
     QHE_TR_NOOP("Texts", "%s 有未保存的修改, 而且太大, 不能复制到内存中比较。\n请先保存, 再比较")};
 
+// Saves in place and their journal: the kernel cleared the set-id bits of a file saved by a
+// user who does not own it; a save that a crash interrupted was completed from its journal when
+// the file was opened again, or could not be (the journal is kept for the next time).
+inline constexpr OwnText kTextSetIdCleared{QHE_TR_NOOP(
+    "Texts", "%s\n已保存, 但系统清除了它的 setuid/setgid 位 (只有文件的所有者能重新设置)")};
+inline constexpr OwnText kTextSaveCompleted{
+    QHE_TR_NOOP("Texts", "%s\n上次保存在写入时被中断, 现已按保存日志完成, 文件是保存后的内容")};
+inline constexpr OwnText kTextSaveNotCompleted{
+    QHE_TR_NOOP("Texts", "%s\n上次保存在写入时被中断, 无法按保存日志完成; 日志保留, 下次打开时再试")};
+
 } // namespace qhe

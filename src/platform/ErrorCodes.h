@@ -12,6 +12,9 @@ constexpr int kSideFileTooLarge = 2902;
 // A mapped file with inserts or deletes cannot be written over itself in place (several hard
 // links, or no temporary file possible beside it): its bytes would be read after being overwritten.
 constexpr int kMappedInPlace = 2903;
+// A save whose target another program changed (or created, or removed) while the new contents
+// were being written: nothing was written over it.
+constexpr int kTargetChanged = 2904;
 
 // Maps an errno value onto the operating-system error codes of the message catalogue (1-219),
 // so that ErrorText shows a fitting text. writing tells a failed write from a failed read for

@@ -24,6 +24,7 @@ FileInfo InfoOf(const struct stat& st) {
     info.mode = st.st_mode & 07777;
     info.linkCount = static_cast<unsigned>(st.st_nlink);
     info.modified = {st.st_mtim.tv_sec, st.st_mtim.tv_nsec, true};
+    info.statusChanged = {st.st_ctim.tv_sec, st.st_ctim.tv_nsec, true};
     info.identity = {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     return info;
 }

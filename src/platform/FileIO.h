@@ -10,6 +10,7 @@ struct FileTime {
     int64_t seconds = 0;
     int64_t nanoseconds = 0;
     bool valid = false;
+    bool operator==(const FileTime&) const = default;
 };
 
 // Which file a name stood for (device and inode): a file replaced by another one differs even
@@ -28,6 +29,7 @@ struct FileInfo {
     unsigned mode = 0; // permission bits
     unsigned linkCount = 0;
     FileTime modified;
+    FileTime statusChanged; // the change time (ctime): also moves when a rewrite restores mtime
     FileIdentity identity;
 };
 

@@ -65,4 +65,8 @@ std::string XdgDataHome() {
     return XdgFolder("XDG_DATA_HOME", ".local/share");
 }
 
+std::string XdgStateHome() {
+    return XdgFolder("XDG_STATE_HOME", ".local/state");
+}
+
 } // namespace qhe

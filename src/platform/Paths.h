@@ -29,5 +29,7 @@ std::string XdgConfigHome();
 
 // $XDG_DATA_HOME when it holds an absolute path, else ~/.local/share.
 std::string XdgDataHome();
+// $XDG_STATE_HOME when it holds an absolute path, else ~/.local/state.
+std::string XdgStateHome();
 
 } // namespace qhe

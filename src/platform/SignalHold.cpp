@@ -69,6 +69,12 @@ SignalHold& SignalHold::operator=(SignalHold&& other) noexcept {
     return *this;
 }
 
+bool SignalHold::Arrived() {
+    for (const std::atomic<int>& count : arrivals)
+        if (count.load(std::memory_order_relaxed) != 0) return true;
+    return false;
+}
+
 void SignalHold::Release() {
     if (!held_) return;
     held_ = false;

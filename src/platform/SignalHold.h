@@ -21,6 +21,9 @@ class SignalHold {
 
     // Ends this hold (nothing when it holds nothing).
     void Release();
+    // True when a held-back signal has arrived since the holds began: a save that has not yet
+    // reached its commit should stop.
+    static bool Arrived();
     bool Held() const { return held_; }
 
   private:

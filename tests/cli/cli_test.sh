@@ -2,27 +2,7 @@
 # Runs the real program without a display on temporary files and checks bytes, standard
 # error and exit status. Usage: cli_test.sh path/to/qhe32
 set -u
-QHE32=$1
-WORK=$(mktemp -d)
-trap 'chattr -i "$WORK"/*.bin 2>/dev/null; rm -rf "$WORK"' EXIT
-cd "$WORK" || exit 1
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-# The design's (Chinese) texts, whatever the caller's locale; English is checked on its own below.
-unset LANGUAGE LC_MESSAGES
-export LC_ALL=C.UTF-8
-export QHE32_INI=$WORK/QHE32.INI
-FAILED=0
-
-fail() { echo "FAIL: $*"; FAILED=1; }
-# expect STATUS DESCRIPTION -- runs the rest, keeps stdout/stderr in out/err
-expect() {
-    local want=$1 what=$2
-    shift 3
-    "$QHE32" "$@" >out 2>err
-    local got=$?
-    [ "$got" = "$want" ] || fail "$what: exit $got, expected $want; stderr: $(cat err)"
-}
-hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+source "$(dirname "$0")/lib.sh" "$1"
 
 printf 'MZ\x90\x00ABCDxABCD' >orig.bin
 
@@ -160,5 +140,4 @@ LANGUAGE=en_GB expect 1 "run-time error, Chinese by the setting" -- b.bin -S=fai
 grep -q '^错误在行数 2' err || fail "Language=zh: stderr '$(cat err)'"
 rm -f "$QHE32_INI"
 
-[ "$FAILED" = 0 ] && echo "all command-line checks passed"
-exit "$FAILED"
+finish

@@ -73,6 +73,11 @@ TEST(SafeReplace, FolderWithoutWritePermissionIsWrittenInPlace) {
     WriteFileBytes(target, std::vector<uint8_t>(5000, 'o'));
     ASSERT_EQ(::chmod(target.c_str(), 0666), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    // The save journal goes to the user's state folder then.
+    const std::string state = dir.File("state");
+    std::filesystem::create_directory(state);
+    ASSERT_EQ(::chmod(state.c_str(), 0777), 0);
+    ::setenv("XDG_STATE_HOME", state.c_str(), 1);
     const int result = AsOrdinaryUser([&] {
         platform::SavePlan plan;
         if (platform::BeginSave(target, plan, 3) != 0) return 1;
@@ -81,6 +86,7 @@ TEST(SafeReplace, FolderWithoutWritePermissionIsWrittenInPlace) {
         if (::write(plan.fd, bytes, 3) != 3) return 3;
         return platform::CommitSave(plan) == 0 ? 0 : 4;
     });
+    ::unsetenv("XDG_STATE_HOME");
     if (result < 0) GTEST_SKIP() << "cannot run as an unprivileged user; non-writable folder test skipped";
     EXPECT_EQ(result, 0);
     EXPECT_EQ(ReadFileBytes(target), AsBytes("new"));

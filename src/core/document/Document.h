@@ -151,6 +151,7 @@ class Document {
     // another program's change; DiskSize < 0 when nothing is known.
     int64_t DiskSize = -1;
     platform::FileTime DiskTime;
+    platform::FileTime DiskChangeTime;
     platform::FileIdentity DiskIdentity;
     int32_t UntitledCounter = 0;
     std::string CurrentDir;

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "core/document/Document.h"
-#include "platform/BackgroundWriter.h"
+#include "core/document/DocumentStream.h"
 #include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
 #include "platform/PageMemory.h"
@@ -138,6 +138,7 @@ int ReadWholeFile(const std::string& name, bool denyWrite, uint8_t* dest, int64_
     if (loaded) {
         const platform::FileInfo opened = platform::StatOpenFile(fd);
         loaded->time = opened.modified;
+        loaded->changeTime = opened.statusChanged;
         loaded->identity = opened.identity;
     }
     int code = 0;
@@ -185,83 +186,41 @@ int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
 
 namespace {
 
-// Writes count bytes, taken run by run from next(done, most) (a pointer to the bytes at offset
-// done, with their length in *most on return, at most the given most), as WriteBytesToFile does.
-// Streams count bytes of a mapped Document, from position from on, to out. Bytes that lie
-// unchanged in the mapped file are read with pread (no page faults on the mapping), the rest
-// copied; a writer thread writes each filled buffer while the next is read. Writes are direct
-// where the file system takes them: a save of many GiB then neither fills the page cache with
-// dirty pages nor waits for their write-back at the end (measured 1.8x faster than buffered
-// writes here, and on a par with cp followed by sync).
-int StreamDocument(const Document& doc, int64_t from, int64_t count, int out, bool direct,
-                   Progress& progress) {
-    constexpr int64_t kBuffer = 8 << 20;
-    direct = direct && count >= kBuffer && platform::BeginDirectWrites(out);
-    const int64_t align = direct ? platform::kDirectAlignment : 1;
-    int code = 0;
-    int64_t done = 0;
-    {
-        platform::BackgroundWriter writer(out, kBuffer, direct ? platform::kDirectAlignment : 0);
-        while (code == 0 && done < count) {
-            uint8_t* buffer = reinterpret_cast<uint8_t*>(writer.Next());
-            int64_t fill = 0;
-            while (code == 0 && fill < kBuffer && done < count) {
-                const PieceTable::Span span = doc.SpanAt(from + done);
-                const int64_t n = std::min({kBuffer - fill, count - done, span.size});
-                int fd = -1;
-                int64_t offset = 0;
-                if (doc.FileRangeOf(span.data, n, fd, offset)) {
-                    const int64_t got = platform::ReadFullyAt(fd, buffer + fill, n, offset);
-                    code = got < 0 ? static_cast<int>(-got) : got < n ? kErrRead : 0;
-                } else {
-                    std::memcpy(buffer + fill, span.data, static_cast<size_t>(n));
-                }
-                fill += n;
-                done += n;
-            }
-            if (code != 0) break;
-            // The last block of a direct write is padded; EndDirectWrites cuts it off.
-            const int64_t padded = (fill + align - 1) / align * align;
-            std::memset(buffer + fill, 0, static_cast<size_t>(padded - fill));
-            code = writer.Send(static_cast<size_t>(padded));
-            progress.SetProgress(done, count, kProgressStep);
-            if (code == 0 && progress.Cancelled()) code = kErrWriteCancelled;
-        }
-        const int written = writer.Finish();
-        if (code == 0) code = written;
-    }
-    if (direct && code == 0) code = platform::EndDirectWrites(out, count);
-    return code;
-}
+// The progress of a save: cancelled too by a signal that would end the program, which the save
+// holds back (SignalHold) so that it can stop cleanly before its commit.
+class SaveProgress final : public Progress {
+  public:
+    explicit SaveProgress(std::unique_ptr<Progress> box) : box_(std::move(box)) {}
+    bool SetProgress(int64_t done, int64_t total, int step) override { return box_->SetProgress(done, total, step); }
+    void SetText(const std::string& text, int every) override { box_->SetText(text, every); }
+    void SetCaption(const std::string& text) override { box_->SetCaption(text); }
+    void EnableCancel(bool enabled) override { box_->EnableCancel(enabled); }
+    bool Cancelled() const override { return box_->Cancelled() || platform::SignalHold::Arrived(); }
+
+  private:
+    std::unique_ptr<Progress> box_;
+};
 
 // Writes count bytes to name: those at data, or with doc (a mapped Document) those from its
 // position from on, streamed with the disk space reserved first; a mapped Document is never
-// written over its own file in place.
+// written over its own file in place (refused before the file is touched).
 WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSource& makeProgress,
                        const uint8_t* data, const Document* doc = nullptr, int64_t from = 1) {
-    const bool reserve = doc != nullptr;
     WriteOutcome outcome;
     platform::SavePlan plan;
-    outcome.code = platform::BeginSave(name, plan, count);
+    outcome.code = platform::BeginSave(name, plan, count, doc ? doc->MappedIdentity() : platform::FileIdentity{});
     if (outcome.code != 0) return outcome;
-    // With reserve the space for all of it is had before the first byte is written.
+    // For a Document the space for all of it is had before the first byte is written.
     // (The padding of a last direct write falls in the last block reserved.)
-    if (reserve) outcome.code = platform::ReserveSpaceFor(plan, count);
+    if (doc) outcome.code = platform::ReserveSpaceFor(plan, count);
     if (outcome.code != 0) {
         platform::AbortSave(plan);
         return outcome;
     }
     outcome.inPlace = plan.inPlace;
-    if (doc && plan.inPlace && platform::StatOpenFile(plan.fd).identity == doc->MappedIdentity()) {
-        platform::AbortSave(plan);
-        outcome.code = kMappedInPlace;
-        return outcome;
-    }
-    const std::unique_ptr<Progress> progress = makeProgress();
-    // Stopping half-way through an in-place write would leave neither the old nor the new file.
-    if (plan.inPlace) progress->EnableCancel(false);
+    SaveProgress progress(makeProgress());
     if (doc) {
-        outcome.code = StreamDocument(*doc, from, count, plan.fd, !plan.inPlace, *progress);
+        outcome.code = StreamDocument(*doc, from, count, plan.fd, true, progress);
     } else {
         int64_t done = 0;
         do {
@@ -271,15 +230,21 @@ WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSou
                 if (outcome.code != 0) break;
                 done += chunk;
             }
-            progress->SetProgress(done, count, kProgressStep);
-            if (progress->Cancelled()) outcome.code = kErrWriteCancelled;
+            progress.SetProgress(done, count, kProgressStep);
+            if (progress.Cancelled()) outcome.code = kErrWriteCancelled;
         } while (done != count && outcome.code == 0);
     }
+    // The last chance to stop: after the commit the new contents are the file's.
+    if (outcome.code == 0 && progress.Cancelled()) outcome.code = kErrWriteCancelled;
     if (outcome.code != 0) {
         platform::AbortSave(plan);
         return outcome;
     }
-    outcome.code = platform::CommitSave(plan);
+    progress.EnableCancel(false);
+    // In place the journal's data area ends where the file position stands.
+    if (plan.inPlace && ::lseek(plan.fd, count, SEEK_SET) != count) outcome.code = platform::LastErrorCode(true);
+    if (outcome.code == 0) outcome.code = platform::CommitSave(plan);
+    outcome.setIdLost = plan.setIdLost;
     return outcome;
 }
 

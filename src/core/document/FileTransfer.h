@@ -33,7 +33,8 @@ using ProgressSource = std::function<std::unique_ptr<Progress>()>;
 struct LoadedFile {
     TQZDynArray buffer{1};
     int32_t size = 0;
-    platform::FileTime time; // when the file was opened
+    platform::FileTime time;       // when the file was opened
+    platform::FileTime changeTime; // its change time (ctime) then
     platform::FileIdentity identity;
     int64_t sizeAfter = 0; // the file's size once the read had finished
 };
@@ -53,12 +54,15 @@ int ReadFileInto(const std::string& name, uint8_t* dest, int64_t expectedSize,
 // How a finished write reached the disk.
 struct WriteOutcome {
     int code = 0;
-    bool inPlace = false; // the target was overwritten directly (no temporary file possible)
+    bool inPlace = false;   // the target was overwritten directly (no temporary file possible)
+    bool setIdLost = false; // in place: the kernel cleared its setuid/setgid bit (not its owner)
 };
 
 // Writes count bytes to name in 128 KiB chunks. The bytes go to a temporary file beside the
-// target that replaces it only when complete, so an error or Cancel leaves the previous file
-// as it was; only where no temporary file is possible is the target overwritten in place.
+// target that replaces it only when complete, so an error, Cancel or a signal leaves the
+// previous file as it was; only where no temporary file is possible is the target overwritten
+// in place, through a save journal. kTargetChanged: another program changed the target
+// meanwhile, and it was left alone.
 WriteOutcome WriteBytesToFile(const std::string& name, const uint8_t* data, int64_t count,
                               const ProgressSource& progress);
 // The same for count bytes of doc from position from, whether it is one run or in pieces.

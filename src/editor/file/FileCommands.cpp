@@ -12,6 +12,9 @@
 #include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
 #include "platform/FileMapping.h"
+#include "platform/SafeReplace.h"
+#include "platform/SaveFiles.h"
+#include "platform/SaveJournal.h"
 
 namespace qhe {
 namespace {
@@ -67,6 +70,7 @@ std::string FileErrorMessage(int operationId, int code, const std::string& name)
     const std::string shortName = FileNameOnly(name);
     if (code == kErrFileTooLarge) return Format(kTextFileTooLarge, {shortName});
     if (code == kMappedInPlace) return Format(kTextMappedInPlace, {shortName});
+    if (code == kTargetChanged) return Format(kTextChangedOnDiskNotSaved, {name});
     if (code == kNotRegularFile)
         return Format(operationId == kErrWrite ? kTextNotRegularWrite : kTextNotRegularRead, {shortName});
     if (code >= 250) return FormatMsg(code, {shortName});
@@ -129,6 +133,7 @@ int FileCommands::LoadFile(const std::string& name) {
     s_.doc.FileTime = loaded.time;
     s_.doc.DiskSize = loaded.size;
     s_.doc.DiskTime = loaded.time;
+    s_.doc.DiskChangeTime = loaded.changeTime;
     s_.doc.DiskIdentity = loaded.identity;
     // Another program changed the file while it was read: what was read is kept, and the
     // user learns that it is not the whole file.
@@ -151,6 +156,7 @@ int FileCommands::MapFile(const std::string& name) {
     s_.doc.FileTime = info.modified;
     s_.doc.DiskSize = info.size;
     s_.doc.DiskTime = info.modified;
+    s_.doc.DiskChangeTime = info.statusChanged;
     s_.doc.DiskIdentity = info.identity;
     return 0;
 }
@@ -160,20 +166,31 @@ int FileCommands::LoadFileIntoGap(const std::string& name, uint8_t* gap, int64_t
 }
 
 bool FileCommands::WriteFile(const std::string& name, bool partial, int64_t from, int64_t count) {
+    const int code = Write(name, partial, from, count);
+    if (code == kTargetChanged) ShowFileError(kErrWrite, code, name);
+    return code == 0;
+}
+
+int FileCommands::Write(const std::string& name, bool partial, int64_t from, int64_t count) {
     if (!partial) {
         from = 1;
         count = s_.doc.Size();
     }
-    if (s_.doc.IsMapped() && ReadFaultsRefuseSave(name)) return false;
+    if (s_.doc.IsMapped() && ReadFaultsRefuseSave(name)) return kErrRead;
     const WriteOutcome outcome =
         WriteDocumentToFile(name, s_.doc, from, count, ProgressFor(kMsgWriting, name));
     if (outcome.code != 0) {
-        ShowFileError(kErrWrite, outcome.code, name);
-        return false;
+        if (outcome.code != kTargetChanged) ShowFileError(kErrWrite, outcome.code, name);
+        return outcome.code;
     }
     if (outcome.inPlace) s_.SetHint(Format(kTextSavedInPlace, {FileNameOnly(name)}));
+    WarnIfSetIdLost(outcome.setIdLost, name);
     if (!partial) NoteSaved(name);
-    return true;
+    return 0;
+}
+
+void FileCommands::WarnIfSetIdLost(bool lost, const std::string& name) {
+    if (lost) s_.ui.MessageBox(Format(kTextSetIdCleared, {name}), MsgKind::Warning, mbOK, mrOk, 0, true);
 }
 
 void FileCommands::NoteSaved(const std::string& name) {
@@ -187,6 +204,7 @@ void FileCommands::NoteSaved(const std::string& name) {
     const platform::FileInfo written = platform::StatFile(name);
     s_.doc.DiskSize = written.exists ? written.size : -1;
     s_.doc.DiskTime = written.modified;
+    s_.doc.DiskChangeTime = written.statusChanged;
     s_.doc.DiskIdentity = written.identity;
     s_.Changed(kChangedStatus);
 }
@@ -207,26 +225,27 @@ bool FileCommands::ReadFaultsRefuseSave(const std::string& name) {
     return true;
 }
 
-bool FileCommands::SaveChangedPages() {
+int FileCommands::SaveChangedPages() {
     Document& doc = s_.doc;
     const std::string& name = doc.FileName;
-    if (ReadFaultsRefuseSave(name)) return false;
+    if (ReadFaultsRefuseSave(name)) return kErrRead;
     if (doc.IsDevice() && !doc.Changed().Empty() &&
         !s_.ui.AskYesNo(Format(kTextWriteDevice, {doc.Changed().Bytes(), name})))
-        return false;
+        return kErrWriteCancelled;
     PageWriteOutcome outcome;
     {
         const std::unique_ptr<Progress> progress = ProgressFor(kMsgWriting, name)();
         outcome = WriteChangedPages(name, doc.Buffer(), doc.Size(), doc.Changed(), *progress);
     }
-    if (outcome.code == kErrWriteCancelled) return false;
+    if (outcome.code == kErrWriteCancelled || outcome.code == kTargetChanged) return outcome.code;
     if (outcome.code != 0) {
         s_.ui.ShowError(Format(kTextPagesNotWritten, {FileNameOnly(name), outcome.firstUnwritten}) + "\n" +
                         ErrorText(outcome.code));
-        return false;
+        return outcome.code;
     }
+    WarnIfSetIdLost(outcome.setIdLost, name);
     NoteSaved(name);
-    return true;
+    return 0;
 }
 
 bool FileCommands::ChangedOnDisk() const {
@@ -235,22 +254,60 @@ bool FileCommands::ChangedOnDisk() const {
     // A file deleted meanwhile is simply written again.
     const platform::FileInfo now = platform::StatFile(doc.FileName);
     if (!now.exists) return false;
-    return now.size != doc.DiskSize || now.modified.seconds != doc.DiskTime.seconds ||
-           now.modified.nanoseconds != doc.DiskTime.nanoseconds || now.identity != doc.DiskIdentity;
+    // The change time too: a rewrite of the same size can put the old modification time back.
+    return now.size != doc.DiskSize || now.modified != doc.DiskTime || now.identity != doc.DiskIdentity ||
+           (doc.DiskChangeTime.valid && now.statusChanged != doc.DiskChangeTime);
 }
 
 bool FileCommands::ConfirmOverwriteIfChanged() {
     return !ChangedOnDisk() || s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(s_.doc.FileName)}));
 }
 
+int FileCommands::StoreUnderItsName() {
+    // A mapped file in one run: only the pages changed are written back (through the save
+    // journal). One in pieces is streamed to a temporary file (room reserved first) that
+    // replaces it, then mapped afresh.
+    if (s_.doc.IsMapped() && s_.doc.Contiguous()) return SaveChangedPages();
+    const int code = Write(s_.doc.FileName, false, 1, 0);
+    if (code == 0 && s_.doc.IsMapped()) MapAgain();
+    return code;
+}
+
 bool FileCommands::SaveUnderItsName() {
     if (!ConfirmOverwriteIfChanged()) return false;
-    // A mapped file in one run: only the pages changed are written back. One in pieces is
-    // streamed to a temporary file (room reserved first) that replaces it, then mapped afresh.
-    if (s_.doc.IsMapped() && s_.doc.Contiguous()) return SaveChangedPages();
-    if (!WriteFile(s_.doc.FileName, false, 1, 0)) return false;
-    if (s_.doc.IsMapped()) MapAgain();
-    return true;
+    int code = StoreUnderItsName();
+    // Another program changed the file while it was being saved: nothing was written; the user
+    // decides again, on the file as it is now.
+    while (code == kTargetChanged &&
+           s_.ui.AskYesNo(Format(kTextChangedOnDisk, {FileNameOnly(s_.doc.FileName)})))
+        code = StoreUnderItsName();
+    return code == 0;
+}
+
+bool FileCommands::SaveUnattended() {
+    if (ChangedOnDisk()) {
+        s_.ui.ShowError(Format(kTextChangedOnDiskNotSaved, {s_.doc.FileName}));
+        return false;
+    }
+    const int code = StoreUnderItsName();
+    if (code == kTargetChanged) s_.ui.ShowError(Format(kTextChangedOnDiskNotSaved, {s_.doc.FileName}));
+    return code == 0;
+}
+
+void FileCommands::CompleteInterruptedSave(const std::string& name) {
+    platform::RemoveStaleTemporaries(name);
+    int code = 0;
+    switch (platform::CompleteInterruptedSave(name, code)) {
+    case platform::JournalRecovery::Completed:
+        s_.ui.MessageBox(Format(kTextSaveCompleted, {name}), MsgKind::Information, mbOK, mrOk, 0, true);
+        break;
+    case platform::JournalRecovery::Failed:
+        s_.ui.ShowError(Format(kTextSaveNotCompleted, {name}) + "\n" + ErrorText(code));
+        break;
+    case platform::JournalRecovery::None:
+    case platform::JournalRecovery::Discarded:
+        break;
+    }
 }
 
 bool FileCommands::AskSaveChanges(bool& saved) {
@@ -294,6 +351,7 @@ void FileCommands::New1Click() {
     ++s_.doc.UntitledCounter;
     s_.doc.DiskSize = -1;
     s_.doc.DiskTime = {};
+    s_.doc.DiskChangeTime = {};
     s_.doc.DiskIdentity = {};
     s_.doc.FileName = "NoName" + std::to_string(s_.doc.UntitledCounter);
     s_.editor.StartFresh(s_.options.newEOF ? std::string(1, kEofChar) : std::string());
@@ -365,6 +423,8 @@ bool FileCommands::OpenDocument(const std::string& name, OpenSender sender, bool
     // The sharing mode follows the wanted state; the open Document keeps its own on failure.
     const bool previousReadOnly = s_.doc.ReadOnly;
     s_.doc.ReadOnly = readOnly;
+    // A save of this file that a crash interrupted is completed before its bytes are read.
+    CompleteInterruptedSave(name);
     int code = LoadFile(name);
     if (code == kSharingViolation && !s_.doc.ReadOnly &&
         s_.ui.AskYesNo(FormatMsg(kMsgSharedOpenReadOnly, {FileNameOnly(name)}))) {

@@ -57,8 +57,13 @@ class FileCommands {
     bool WriteFile(const std::string& name, bool partial, int64_t from, int64_t count);
 
     // True when the Document's file on disk is no longer the one loaded or last saved here:
-    // another size, modification time or inode (a file deleted meanwhile counts as unchanged).
+    // another size, modification or change time, or inode (a file deleted meanwhile counts as
+    // unchanged).
     bool ChangedOnDisk() const;
+    // Saves the Document to its own file where no one can be asked (a batch run): as Save
+    // does, but a file another program changed (before or during the save) is left alone with
+    // a message. Answers whether it was written.
+    bool SaveUnattended();
 
     // Shows the message of a failed transfer: the operation's message (kErrRead, kErrWrite)
     // with the file name, or the message the code itself names.
@@ -74,7 +79,17 @@ class FileCommands {
     // Maps a large file or a device as the new Document; answers 0 or the code it reported.
     int MapFile(const std::string& name);
     // Save of a mapped Document: the changed pages in place, a device only after asking.
-    bool SaveChangedPages();
+    // Answers 0 or the code; reports failures other than kTargetChanged and a cancel.
+    int SaveChangedPages();
+    // The save itself, without the question about a changed file; reports as SaveChangedPages.
+    int StoreUnderItsName();
+    // WriteFile's work; reports failures other than kTargetChanged; answers 0 or the code.
+    int Write(const std::string& name, bool partial, int64_t from, int64_t count);
+    // Tells the user that an in-place save lost the file's setuid/setgid bit.
+    void WarnIfSetIdLost(bool lost, const std::string& name);
+    // Completes a save of name that a crash interrupted (its save journal is left) and removes
+    // temporary files of killed saves beside it, saying what it did.
+    void CompleteInterruptedSave(const std::string& name);
     // After a streamed save of a mapped Document: maps the file just written as its bytes.
     void MapAgain();
     // After a complete save under name: not Modified, the save point, the file's facts.

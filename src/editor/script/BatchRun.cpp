@@ -125,12 +125,10 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
         return BatchOutcome::Failed;
     }
     if (!state.doc.Modified) return BatchOutcome::Completed;
-    // Another program changed the file during the run: its data must not be overwritten.
-    if (commands.Files().ChangedOnDisk()) {
-        ui.ShowError(Format(kTextChangedOnDiskNotSaved, {state.doc.FileName}));
-        return BatchOutcome::SaveFailed;
-    }
-    if (commands.Files().WriteFile(state.doc.FileName, false, 0, 0)) return BatchOutcome::Completed;
+    if (stopped()) return BatchOutcome::Stopped;
+    // Saved as Save does (a large file's changed pages in place); another program's change to
+    // the file, before or during the save, is never overwritten.
+    if (commands.Files().SaveUnattended()) return BatchOutcome::Completed;
     return stopped() ? BatchOutcome::Stopped : BatchOutcome::SaveFailed;
 }
 

@@ -60,7 +60,7 @@ ScriptWindowNext ScriptWindowModel::Execute() {
     }
     if (batchMode) {
         batchStatus = 0;
-        if (s_.doc.Modified && !FileCommands(s_).WriteFile(s_.doc.FileName, false, 0, 0)) batchStatus = 3;
+        if (s_.doc.Modified && !FileCommands(s_).SaveUnattended()) batchStatus = 3;
         return ScriptWindowNext::EndProgram;
     }
     if (autoRun) return ScriptWindowNext::Close;
