@@ -6,6 +6,10 @@
 #include <new>
 #include <system_error>
 
+#include <cerrno>
+#include <unistd.h>
+
+#include "platform/ErrorCodes.h"
 #include "platform/FileIO.h"
 
 namespace qhe::platform {
@@ -14,6 +18,18 @@ namespace {
 // Pieces of one write call: a reader on a pipe copies one piece out while the next goes in,
 // where one large write would hold the pipe until all of it is in.
 constexpr size_t kWritePiece = 64 << 10;
+
+// Writes all count bytes at offset; answers 0 or the error code.
+int WriteFullyAt(int fd, const uint8_t* src, size_t count, int64_t offset) {
+    for (size_t done = 0; done < count;) {
+        const ssize_t put = ::pwrite(fd, src + done, count - done, static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put < 0) return LastErrorCode(true);
+        if (put == 0) return ErrorCodeFromErrno(ENOSPC, true);
+        done += static_cast<size_t>(put);
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -47,8 +63,8 @@ char* BackgroundWriter::Next() {
     return buffers_[filling_].get();
 }
 
-int BackgroundWriter::Send(size_t used) {
-    const Filled filled{filling_, used};
+int BackgroundWriter::Send(size_t used, int64_t offset) {
+    const Filled filled{filling_, used, offset};
     if (!thread_.joinable()) {
         const int code = error_ == 0 ? WriteBuffer(filled) : error_;
         error_ = code;
@@ -98,8 +114,10 @@ int BackgroundWriter::WriteBuffer(const Filled& filled) {
     const uint8_t* data = reinterpret_cast<const uint8_t*>(buffers_[filled.index].get());
     for (size_t done = 0; done < filled.used; done += writePiece_) {
         const size_t piece = std::min(writePiece_, filled.used - done);
-        if (const int code = WriteFully(fd_, data + done, static_cast<int64_t>(piece)); code != 0)
-            return code;
+        const int code = filled.offset < 0 ? WriteFully(fd_, data + done, static_cast<int64_t>(piece))
+                                           : WriteFullyAt(fd_, data + done, piece,
+                                                          filled.offset + static_cast<int64_t>(done));
+        if (code != 0) return code;
     }
     return 0;
 }

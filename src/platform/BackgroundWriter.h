@@ -2,6 +2,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -14,7 +15,8 @@ namespace qhe::platform {
 // next buffer meanwhile (formatting and writing then take two cores instead of one). A write
 // error stops the writing; every later call answers it. Without a thread to spare, Send
 // writes at once. With an alignment the buffers start on it and each goes in one write call
-// (for direct writes; see BeginDirectWrites).
+// (for direct writes; see BeginDirectWrites). A buffer sent with an offset is written there
+// (pwrite), which leaves the file position alone and lets gaps between buffers stay holes.
 class BackgroundWriter {
   public:
     BackgroundWriter(int fd, size_t capacity, size_t alignment = 0);
@@ -24,8 +26,9 @@ class BackgroundWriter {
 
     // A buffer of capacity bytes to fill; waits while all of them are still queued.
     char* Next();
-    // Queues the first used bytes of the buffer Next gave; answers 0 or the first write error.
-    int Send(size_t used);
+    // Queues the first used bytes of the buffer Next gave, to be written at the file position
+    // or, with offset >= 0, at offset; answers 0 or the first write error.
+    int Send(size_t used, int64_t offset = -1);
     // Waits until everything queued is written; answers 0 or the first write error.
     int Finish();
 
@@ -33,6 +36,7 @@ class BackgroundWriter {
     static constexpr size_t kBuffers = 3;
     struct Filled {
         size_t index, used;
+        int64_t offset; // -1: at the file position
     };
     void Run();
     int WriteBuffer(const Filled& filled);

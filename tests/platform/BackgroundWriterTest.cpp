@@ -34,6 +34,22 @@ TEST(BackgroundWriter, WritesBuffersInOrderAndReportsAFullDisk) {
     const auto bytes = test::ReadFileBytes(name);
     EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == expected);
 
+    // Buffers sent with offsets land there, in any order, without moving the file position.
+    const int at = open(name.c_str(), O_RDWR | O_TRUNC);
+    {
+        platform::BackgroundWriter writer(at, 16);
+        std::memcpy(writer.Next(), "tail", 4);
+        writer.Send(4, 20);
+        std::memcpy(writer.Next(), "head", 4);
+        writer.Send(4, 2);
+        EXPECT_EQ(writer.Finish(), 0);
+    }
+    EXPECT_EQ(lseek(at, 0, SEEK_CUR), 0);
+    close(at);
+    EXPECT_EQ(test::ReadFileBytes(name),
+              (std::vector<uint8_t>{0, 0, 'h', 'e', 'a', 'd', 0, 0, 0,   0,   0,   0,
+                                    0, 0, 0,   0,   0,   0,   0, 0, 't', 'a', 'i', 'l'}));
+
     const int full = open("/dev/full", O_WRONLY);
     if (full < 0) GTEST_SKIP() << "no /dev/full";
     platform::BackgroundWriter writer(full, 1024);
