@@ -2187,6 +2187,32 @@ The last save was interrupted while writing; it has now been completed from its 
         <translation>%s
 The last save was interrupted while writing and could not be completed from its save journal; the journal is kept and tried again at the next open</translation>
     </message>
+    <message>
+        <source>%s
+有 %d 页数据读取失败 (文件可能被其他程序截短了), 这些页读作 0。
+算出的值不是这个文件的, 所以不显示</source>
+        <translation>%s
+%d pages could not be read (another program may have cut the file short); they read as zeros.
+The values computed are not the file&apos;s, so none is shown</translation>
+    </message>
+    <message>
+        <source>%s
+没有找到, 但有 %d 页数据读取失败 (读作 0), 在那里没能搜索</source>
+        <translation>%s
+Not found, but %d pages could not be read (they read as zeros) and could not be searched</translation>
+    </message>
+    <message>
+        <source>%s
+有 %d 页数据读取失败 (文件可能被其他程序截短了), 这些页读作 0, 结果可能不对</source>
+        <translation>%s
+%d pages could not be read (another program may have cut the file short); they read as zeros, so the result may be wrong</translation>
+    </message>
+    <message>
+        <source>%s
+有 %d 页数据读取失败 (文件可能被其他程序截短了), 它们显示为 0, 不是文件的内容</source>
+        <translation>%s
+%d pages could not be read (another program may have cut the file short); they show as zeros, which are not the file&apos;s contents</translation>
+    </message>
 </context>
 <context>
     <name>qhe::DiffListModel</name>

@@ -114,4 +114,18 @@ inline constexpr OwnText kTextSaveCompleted{
 inline constexpr OwnText kTextSaveNotCompleted{
     QHE_TR_NOOP("Texts", "%s\n上次保存在写入时被中断, 无法按保存日志完成; 日志保留, 下次打开时再试")};
 
+// Passes over a mapped file some of whose pages could not be read (another program cut it
+// short): they read as zeros. %s the file, %d the pages. Digests and checksums are not shown;
+// a search that found nothing says where it could not look; other results may be wrong; the
+// view says it once.
+inline constexpr OwnText kTextUnreadNoDigest{
+    QHE_TR_NOOP("Texts", "%s\n有 %d 页数据读取失败 (文件可能被其他程序截短了), 这些页读作 0。\n"
+                         "算出的值不是这个文件的, 所以不显示")};
+inline constexpr OwnText kTextUnreadNotFound{
+    QHE_TR_NOOP("Texts", "%s\n没有找到, 但有 %d 页数据读取失败 (读作 0), 在那里没能搜索")};
+inline constexpr OwnText kTextUnreadResult{
+    QHE_TR_NOOP("Texts", "%s\n有 %d 页数据读取失败 (文件可能被其他程序截短了), 这些页读作 0, 结果可能不对")};
+inline constexpr OwnText kTextUnreadView{QHE_TR_NOOP(
+    "Texts", "%s\n有 %d 页数据读取失败 (文件可能被其他程序截短了), 它们显示为 0, 不是文件的内容")};
+
 } // namespace qhe

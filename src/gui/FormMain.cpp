@@ -35,6 +35,8 @@
 #include "core/text/Messages.h"
 #include "editor/blocks/BlockState.h"
 #include "editor/settings/SettingsStore.h"
+#include "editor/OwnTexts.h"
+#include "editor/tools/UnreadPages.h"
 #include "gui/DataInspWindow.h"
 #include "gui/compare/FormCompare.h"
 #include "gui/FormGeometryQt.h"
@@ -445,6 +447,7 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     DumpRangeInput input = DumpRangeInputOf(values.range, facts, doc.Size());
     input.linesPerPage = DumpRowsPerPage(printer, layout, format);
     std::unique_ptr<TFormPreview> preview;
+    const UnreadPages unread(doc);
     const DumpPrintOutcome outcome = MakeDumpPreview(printer, layout, doc.FileName, ByteView(doc),
                                                      ComputeDumpRange(input, format), format, this, preview);
     if (outcome == DumpPrintOutcome::Cancelled) return false;
@@ -455,6 +458,8 @@ bool TFormMain::PrintFromDialog(const TFormPrint& dialog, const PrintDialogValue
     preview->help = [this](int context) { ShowHelp(context); };
     if (values.pdfEntry) AskPdfFileBeforePrinting(*preview, printer, ui_, doc.CurrentDir);
     preview->exec();
+    // The pages shown or printed held zeros for pages of the file that could not be read.
+    if (unread.All() > 0) ui_.ShowError(unread.Text(kTextUnreadResult, unread.All()));
     return true;
 }
 

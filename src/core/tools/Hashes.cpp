@@ -150,6 +150,25 @@ std::optional<HashKind> HashFromName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string DigestLine(std::string_view digest, std::string_view name) {
+    std::string line;
+    if (name.find_first_of("\n\r\\") != std::string_view::npos) line += '\\';
+    line += digest;
+    line += "  ";
+    for (const char c : name) {
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\r')
+            line += "\\r";
+        else if (c == '\\')
+            line += "\\\\";
+        else
+            line += c;
+    }
+    line += '\n';
+    return line;
+}
+
 // The digests in two groups of about equal cost: this thread's and the helper's. The helper
 // takes each chunk while this thread works on the same one, and both meet after it.
 struct MultiHasher::Impl {

@@ -20,6 +20,11 @@ std::string_view HashName(HashKind kind);
 std::string_view HashTitle(HashKind kind);
 std::optional<HashKind> HashFromName(std::string_view name);
 
+// One line of sha256sum's output, "<digest>  <name>\n". A name holding a newline, a carriage
+// return or a backslash is written as sha256sum writes it, so that sha256sum -c reads it back:
+// the line starts with a backslash and those characters become \n, \r and \\.
+std::string DigestLine(std::string_view digest, std::string_view name);
+
 // Computes several digests over the same bytes in one pass: each chunk is handed to every
 // digest while it is in the cache, the digests split between this thread and a helper so that
 // two cores share the work (the whole costs about as much as the slowest digest alone).

@@ -9,6 +9,7 @@
 #include "core/text/Messages.h"
 #include "editor/OwnTexts.h"
 #include "editor/clipboard/ClipboardFormat.h"
+#include "editor/tools/UnreadPages.h"
 
 namespace qhe {
 namespace {
@@ -166,6 +167,7 @@ void ClipboardCommands::CopyAsClick(CopyAsFormat format) {
     }
     const int64_t n = s_.block.Length();
     constexpr size_t kMaxChars = size_t{kMaxCopyAsMB} << 20;
+    const UnreadPages unread(s_.doc);
     std::optional<std::string> text;
     if (n <= static_cast<int64_t>(kMaxChars)) {
         std::vector<uint8_t> bytes(static_cast<size_t>(n));
@@ -176,7 +178,10 @@ void ClipboardCommands::CopyAsClick(CopyAsFormat format) {
         s_.ui.ShowError(Format(kTextCopyAsTooLarge, {n, kMaxCopyAsMB}));
         return;
     }
-    if (!s_.ui.SetClipboardText(*text)) s_.ui.ShowError(Msg(kMsgCopyFailed));
+    if (!s_.ui.SetClipboardText(*text))
+        s_.ui.ShowError(Msg(kMsgCopyFailed));
+    else if (unread.All() > 0)
+        s_.ui.ShowError(unread.Text(kTextUnreadResult, unread.All()));
 }
 
 void ClipboardCommands::ClipboardCheckAtExit() {

@@ -7,7 +7,9 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 #include "editor/SideFileTexts.h"
+#include "editor/tools/UnreadPages.h"
 #include "platform/SmallFile.h"
 
 namespace qhe {
@@ -58,6 +60,7 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
     input.toFile = true;
     const DumpRange range = ComputeDumpRange(input, format);
 
+    const UnreadPages unread(doc);
     int code = platform::CheckSideFileTarget(*chosen); // never into a pipe or a device
     if (code == 0) {
         auto progress =
@@ -80,6 +83,8 @@ bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, co
                                 : FileErrorMessage(kErrWrite, code, *chosen));
         return false;
     }
+    // The text holds zeros for pages of the file that could not be read.
+    if (unread.All() > 0) ui.ShowError(unread.Text(kTextUnreadResult, unread.All()));
     return true;
 }
 

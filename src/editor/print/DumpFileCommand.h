@@ -35,7 +35,8 @@ std::string CheckPrintRequest(const PrintRequest& request);
 
 // Output to a text file (the Preview/Print button with output to a file): refuses a bad entry, asks
 // for the file, writes the dump with a progress box and reports a failure. Answers true when the
-// print dialog may close (written, or cancelled in the progress box); false keeps it open.
+// print dialog may close (written, or cancelled in the progress box); false keeps it open. A
+// dump that read pages of a mapped file as zeros is written and says so.
 bool OutputDumpToFile(Ui& ui, const Document& doc, const DumpViewFacts& view, const PrintRequest& request);
 
 // The file the "PDF 文件" printer entry writes to, asked before each print job from the preview: a

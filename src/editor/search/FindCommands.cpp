@@ -7,7 +7,9 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
 #include "editor/search/FindDialogModel.h"
+#include "editor/tools/UnreadPages.h"
 #include "editor/view/ViewCommands.h"
 
 namespace qhe {
@@ -137,6 +139,7 @@ void FindCommands::FindAgain(bool down, bool byUser) {
     int64_t p = s_.view.CursorPosition();
     if (!byUser && !s_.options.scope) p = down ? 1 : s_.doc.Size();
     bool found = false, cancelled = false;
+    const UnreadPages unread(s_.doc);
     {
         const std::unique_ptr<Progress> progress =
             s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgSearching));
@@ -146,10 +149,16 @@ void FindCommands::FindAgain(bool down, bool byUser) {
             FindPrevious(p, found, cancelled, *progress);
     }
     if (cancelled) return;
-    if (found)
+    if (found) {
         ViewCommands(s_).ShowAddress(p, true, true);
-    else
+        // Pages lost on the way may have hidden an earlier hit (or made this one of zeros).
+        if (unread.New() > 0) s_.ui.ShowError(unread.Text(kTextUnreadResult, unread.New()));
+    } else if (unread.All() > 0) {
+        // The zeros read in place of lost pages were searched, not the file's bytes.
+        s_.ui.ShowError(unread.Text(kTextUnreadNotFound, unread.All()));
+    } else {
         s_.ui.ShowInfo(Msg(kMsgNotFound));
+    }
 }
 
 void FindCommands::Count1Click() {
@@ -159,6 +168,7 @@ void FindCommands::Count1Click() {
     if (!s_.options.scope) start = down ? 1 : s_.doc.Size();
     int64_t count = 0;
     bool completed = false;
+    const UnreadPages unread(s_.doc);
     {
         const std::unique_ptr<Progress> progress =
             s_.ui.CreateProgress(true, true, Msg(kMsgPosition), Msg(kMsgSearching));
@@ -166,7 +176,9 @@ void FindCommands::Count1Click() {
     }
     if (!completed) return;
     if (count > 0) ViewCommands(s_).ShowAddress(s_.lastFoundAddress, true, true);
-    s_.ui.ShowMemo(Msg(kMsgInformation), FormatMsg(kMsgCountResult, {count}), 0);
+    std::string text = FormatMsg(kMsgCountResult, {count});
+    if (unread.All() > 0) text += "\n\n" + unread.Text(kTextUnreadResult, unread.All());
+    s_.ui.ShowMemo(Msg(kMsgInformation), text, 0);
 }
 
 } // namespace qhe

@@ -4,6 +4,8 @@
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "core/tools/Checksum.h"
+#include "editor/OwnTexts.h"
+#include "editor/tools/UnreadPages.h"
 
 namespace qhe {
 namespace {
@@ -25,9 +27,18 @@ std::string ChecksumCommands::BlockText(uint32_t crc32, uint16_t crc16) {
 
 std::optional<ChecksumCommands::Sums> ChecksumCommands::Pass(int64_t from, int64_t size,
                                                              const std::string& caption) {
-    const std::unique_ptr<Progress> progress = s_.ui.CreateProgress(true, true, Msg(kMsgPosition), caption);
-    const ChecksumResult result = ComputeChecksums(RunsOf(s_.doc, from), size, progress.get());
+    const UnreadPages unread(s_.doc);
+    ChecksumResult result;
+    {
+        const std::unique_ptr<Progress> progress =
+            s_.ui.CreateProgress(true, true, Msg(kMsgPosition), caption);
+        result = ComputeChecksums(RunsOf(s_.doc, from), size, progress.get());
+    }
     if (!result.completed) return std::nullopt;
+    if (unread.All() > 0) { // zeros in place of lost pages: not the file's checksums
+        s_.ui.ShowError(unread.Text(kTextUnreadNoDigest, unread.All()));
+        return std::nullopt;
+    }
     return Sums{result.crc32, result.crc16};
 }
 

@@ -23,7 +23,8 @@ class ChecksumCommands {
         uint32_t crc32;
         uint16_t crc16;
     };
-    // One pass over size bytes from position from under a progress box; nothing when cancelled.
+    // One pass over size bytes from position from under a progress box; nothing when cancelled,
+    // nor (after a message) when pages of a mapped file read as zeros.
     std::optional<Sums> Pass(int64_t from, int64_t size, const std::string& caption);
 
     EditorState& s_;

@@ -5,6 +5,7 @@
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
 #include "editor/OwnTexts.h"
+#include "editor/tools/UnreadPages.h"
 
 namespace qhe {
 
@@ -33,9 +34,9 @@ bool HashDialogModel::Compute() {
     for (int i = 0; i < kHashKinds; ++i)
         if (chosen[static_cast<size_t>(i)]) kinds.push_back(static_cast<HashKind>(i));
     if (kinds.empty()) return false;
-    const std::unique_ptr<Progress> progress =
-        s_.ui.CreateProgress(true, true, Msg(kMsgPosition), kTextHashing);
+    std::unique_ptr<Progress> progress = s_.ui.CreateProgress(true, true, Msg(kMsgPosition), kTextHashing);
     MultiHasher hasher(kinds);
+    const UnreadPages unread(s_.doc);
     const RunSource runs = RunsOf(s_.doc, from_);
     constexpr int64_t kStep = int64_t{16} << 20; // progress and cancel between steps
     for (int64_t done = 0; done < count_;) {
@@ -47,6 +48,12 @@ bool HashDialogModel::Compute() {
         if (progress->Cancelled()) return false;
     }
     results_.clear();
+    if (unread.All() > 0) {
+        // Zeros in place of lost pages: the digests would be taken for the file's.
+        progress.reset();
+        s_.ui.ShowError(unread.Text(kTextUnreadNoDigest, unread.All()));
+        return false;
+    }
     const std::vector<std::string> digests = hasher.Finish();
     for (size_t i = 0; i < kinds.size(); ++i)
         results_.emplace_back(kinds[i], digests[i]);
@@ -61,7 +68,7 @@ std::string HashDialogModel::AllText() const {
                                   FormatHex(static_cast<uint64_t>(from_ + count_ - 2))});
     std::string text;
     for (const auto& [kind, digest] : results_)
-        text += digest + "  " + name + "\n";
+        text += DigestLine(digest, name);
     return text;
 }
 

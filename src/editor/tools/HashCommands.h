@@ -19,10 +19,11 @@ class HashDialogModel {
     std::vector<bool> chosen; // per HashKind
     // "整个文件 (1,024 字节)" or "块 10 - 1F (16 字节)".
     std::string RangeText() const;
-    // Computes the chosen digests under a progress box; false when cancelled or none chosen.
+    // Computes the chosen digests under a progress box; false when cancelled or none chosen, and
+    // (with a message, the results cleared) when pages of a mapped file read as zeros.
     bool Compute();
     const std::vector<std::pair<HashKind, std::string>>& Results() const { return results_; }
-    // The results as sha256sum lines ("<hex>  <name>").
+    // The results as sha256sum lines (DigestLine).
     std::string AllText() const;
     // To the clipboard: one result's digest, or all lines.
     void CopyOne(size_t index);

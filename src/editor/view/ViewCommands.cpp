@@ -9,6 +9,8 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/OwnTexts.h"
+#include "editor/tools/UnreadPages.h"
 
 namespace qhe {
 namespace {
@@ -149,6 +151,12 @@ void ViewCommands::FillCells(int col, int row) {
         if (!v.HideAddressRange) WriteAddressCell(row);
     }
     s_.Changed(kChangedView);
+    // Pages of a mapped file that could not be read show as zeros: said once per Document.
+    if (!v.unreadPagesNoticed && s_.doc.ReadFaults() > 0) {
+        v.unreadPagesNoticed = true;
+        const UnreadPages unread(s_.doc);
+        s_.ui.MessageBox(unread.Text(kTextUnreadView, unread.All()), MsgKind::Warning, mbOK, mrOk, 0, true);
+    }
 }
 
 void ViewCommands::WriteAddressCell(int row) {
@@ -304,6 +312,7 @@ void ViewCommands::SetGridSize(int cols, int rows) {
 void ViewCommands::ClearView() {
     ViewState& v = s_.view;
     v.ClearCells();
+    v.unreadPagesNoticed = false;
     v.TopAddress = 1;
     v.LastVisible = 0;
     v.CursorCol = v.CursorRow = 0;
@@ -314,6 +323,7 @@ void ViewCommands::ClearView() {
 
 void ViewCommands::ShowStart() {
     ViewState& v = s_.view;
+    v.unreadPagesNoticed = false;
     v.TopAddress = 1;
     v.LastVisible = 0;
     v.scrollBar.Enabled = true;

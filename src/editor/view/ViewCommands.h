@@ -24,7 +24,8 @@ class ViewCommands {
     // Shows the view from top (moved to its row's start) with the cursor on cursor; when the
     // cursor falls outside, the view follows it as ShowAddress does.
     void ShowPlace(int64_t top, int64_t cursor);
-    // Refills the data cells from (col, row) to the last cell of the window.
+    // Refills the data cells from (col, row) to the last cell of the window. The first refill
+    // after pages of a mapped file could not be read says so.
     void FillCells(int col, int row);
     void GotoStart();
     void GotoEnd();

@@ -43,7 +43,8 @@ struct ViewState {
     std::vector<std::string> hexCells = std::vector<std::string>(17 * 19);
     std::vector<std::string> textCells = std::vector<std::string>(17 * 19);
     std::vector<std::string> addressCells = std::vector<std::string>(19);
-    int addressRow = 0; // the highlighted row of the address column
+    int addressRow = 0;              // the highlighted row of the address column
+    bool unreadPagesNoticed = false; // the Document's pages read as zeros were pointed out
 
     TQZScrollBar scrollBar;
 

@@ -51,7 +51,9 @@ TFormHash::TFormHash(HashDialogModel& model, std::function<void(int)> help, QWid
 }
 
 void TFormHash::Compute() {
-    if (model_.Compute()) ShowResults();
+    // A pass that read lost pages clears the results: digests shown before go too.
+    model_.Compute();
+    ShowResults();
 }
 
 void TFormHash::ShowResults() {
