@@ -122,15 +122,6 @@ for bad in none.bin pipe "$PWD"; do
 done
 expect 2 "--compare bad option" -- --compare orig.bin same.bin --resync=2
 
-# --hash: the sha256sum line format (checked by sha256sum itself), 2 for trouble.
-expect 0 "--hash" -- --hash sha256,md5 orig.bin other.bin
-[ "$(wc -l <out)" = 4 ] || fail "--hash: stdout '$(cat out)'"
-grep -v '^[0-9a-f]\{32\}  ' out | sha256sum -c --quiet - || fail "--hash: sha256sum -c"
-[ "$(grep -c '^[0-9a-f]\{32\}  ' out)" = 2 ] || fail "--hash: md5 lines"
-expect 2 "--hash unknown" -- --hash sha-256 orig.bin
-expect 2 "--hash missing file" -- --hash sha1 none.bin orig.bin
-[ "$(wc -l <out)" = 1 ] && [ -s err ] || fail "--hash missing file: '$(cat out err)'"
-
 # The same run-time error in English: chosen by the locale, or by the setting over the locale.
 LANGUAGE=en_GB expect 1 "run-time error, English" -- b.bin -S=fail.qsc
 printf 'Error in line 2:\nFIND 99 99\n\nFIND: string not found\n(searched from offset $1)\n' >want
