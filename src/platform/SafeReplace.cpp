@@ -158,7 +158,7 @@ int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIde
 
 // Writes the sealed journal into the target: the commit of an in-place save.
 int CommitInPlace(SavePlan& plan) {
-    int64_t finalSize = plan.seen.size;
+    int64_t finalSize = plan.patchSize;
     if (!plan.patch) {
         // The whole new contents were written through plan.fd, which now stands at their end.
         finalSize = ::lseek(plan.fd, 0, SEEK_CUR);
@@ -198,11 +198,12 @@ int BeginSave(const std::string& name, SavePlan& plan, int64_t size, FileIdentit
     return code;
 }
 
-int BeginPatchSave(const std::string& name, SavePlan& plan) {
+int BeginPatchSave(const std::string& name, SavePlan& plan, int64_t size) {
     plan = SavePlan{};
     plan.signalHold = SignalHold::Take();
     plan.target = ResolveTarget(name);
     plan.patch = true;
+    plan.patchSize = size;
     struct stat st {};
     int code = ::stat(plan.target.c_str(), &st) == 0 ? 0 : ErrorCodeFromErrno(errno, true);
     if (code == 0) {

@@ -26,6 +26,7 @@ struct SavePlan {
     int fd = -1;               // where the new contents go: the temporary file, or the save journal
     bool inPlace = false;      // the target itself is overwritten (from the sealed journal)
     bool patch = false;        // in place: only the runs added to the journal are written
+    int64_t patchSize = 0;     // and the file's length after them
     unsigned mode = 0666;      // permission bits the finished file gets
     bool replacesFile = false; // the temporary file takes the place of an existing target
     TargetState seen;          // the target when the save began
@@ -53,9 +54,10 @@ struct SavePlan {
 // Answers 0 and fills plan, or an error code.
 int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1, FileIdentity readSource = {});
 
-// Prepares a save that writes only some runs of an existing file (or block device) in place,
-// keeping its length: the runs are added with plan.journal.Append, then CommitSave writes them.
-int BeginPatchSave(const std::string& name, SavePlan& plan);
+// Prepares a save that writes only some runs of an existing file (or block device) in place and
+// leaves the file size bytes long (a device keeps its size): the runs are added with
+// plan.journal.Append, then CommitSave writes them.
+int BeginPatchSave(const std::string& name, SavePlan& plan, int64_t size);
 
 // Reserves the disk space for size bytes in the plan's file before anything is written, so that
 // a save of a very large file is refused at once when the disk has no room for it, rather than

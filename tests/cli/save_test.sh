@@ -45,9 +45,9 @@ rm -f "$QHE32_INI"
 printf 'old contents' >small.bin
 printf 'OVERWRITE 00\n' >write.qsc
 for signal in TERM HUP QUIT USR1; do
-    how=$(perl -MPOSIX -e 'my $pid = fork;
-                   if (!$pid) { sigprocmask(SIG_BLOCK, POSIX::SigSet->new(SIG'$signal')); exec @ARGV; exit 127 }
-                   kill "'$signal'", $pid; waitpid($pid, 0);
+    how=$(perl -MPOSIX -e 'my $set = POSIX::SigSet->new(SIG'$signal'); sigprocmask(SIG_BLOCK, $set);
+                   my $pid = fork; if (!$pid) { exec @ARGV; exit 127 }
+                   sigprocmask(SIG_UNBLOCK, $set); kill "'$signal'", $pid; waitpid($pid, 0);
                    print(($? & 127) ? "signal " . ($? & 127) : "exit " . ($? >> 8))' \
         "$QHE32" small.bin /s=write.qsc 2>/dev/null)
     want=$((128 + $(kill -l "$signal")))

@@ -19,7 +19,7 @@ PageWriteOutcome WriteChangedPages(const std::string& name, const uint8_t* data,
         return out;
     }
     platform::SavePlan plan;
-    out.code = platform::BeginPatchSave(name, plan);
+    out.code = platform::BeginPatchSave(name, plan, size);
     if (out.code != 0) return out;
     // The changed runs go to the save journal first; the file itself is written only once the
     // journal is whole on the disk, so a crash never leaves it part old, part new.
