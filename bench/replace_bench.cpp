@@ -3,6 +3,7 @@
 // densities: a hit every 16 bytes (the dense case) and one every 4 KiB (the typical one).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -11,6 +12,7 @@
 
 #include "editor/EditorState.h"
 #include "editor/HeadlessUi.h"
+#include "editor/file/FileCommands.h"
 #include "editor/search/ReplaceCommands.h"
 
 namespace {
@@ -106,5 +108,60 @@ const std::string kEqual = "qhe32replace";
 QHE_REPLACE_BENCH(longer, kLonger);
 QHE_REPLACE_BENCH(shorter, kShorter);
 QHE_REPLACE_BENCH(equal, kEqual);
+
+} // namespace
+
+// REPLACEALL 00 BY 01 02 over QHE32_BENCH_MB of zeros (a hit at every byte), as a menu command
+// runs it (one undo step), on the file loaded into a buffer and on the same file mapped
+// (MapFromMB=1), which replace all turns into pieces. The two times are to stay close.
+namespace {
+
+const std::string& ZerosFile() {
+    static const std::string name = [] {
+        std::string path = "/var/tmp/qhe32_replace_bench_zeros.bin";
+        FILE* f = std::fopen(path.c_str(), "wb");
+        const std::string block(1 << 20, '\0');
+        for (int64_t i = 0; i < (ReplaceBenchBytes() >> 20); ++i)
+            std::fwrite(block.data(), 1, block.size(), f);
+        std::fclose(f);
+        return path;
+    }();
+    return name;
+}
+
+void BM_DenseReplaceAllOpened(benchmark::State& state, bool mapped) {
+    const std::string& name = ZerosFile();
+    std::ostringstream quiet;
+    qhe::HeadlessUi ui(quiet);
+    qhe::EditorState editor(ui);
+    qhe::FileCommands files(editor);
+    files.AllocateDocument();
+    editor.options.mapFromMB = mapped ? 1 : 2048;
+    qhe::ReplaceCommands replace(editor);
+    replace.freeMemory = [] { return uint64_t{1} << 40; };
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!files.OpenDocument(name, qhe::OpenSender::CommandLine, false) ||
+            editor.doc.IsMapped() != mapped) {
+            state.SkipWithError("cannot open");
+            break;
+        }
+        editor.doc.SetBusyFeedback(nullptr);
+        editor.search.findString = std::string(1, '\0');
+        editor.search.replaceString = "\x01\x02";
+        state.ResumeTiming();
+        editor.editor.BeginStep("replace all");
+        replace.ReplaceAllCommand();
+        editor.editor.EndStep();
+        benchmark::DoNotOptimize(editor.doc.Size());
+        state.PauseTiming();
+        editor.doc.Modified = false; // the next open asks nothing
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * ReplaceBenchBytes());
+}
+
+BENCHMARK_CAPTURE(BM_DenseReplaceAllOpened, loaded, false)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_DenseReplaceAllOpened, mapped, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

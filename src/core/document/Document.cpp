@@ -207,6 +207,17 @@ bool Document::RemoveBytes(int64_t pos, int64_t n) {
     return true;
 }
 
+bool Document::StartRebuild(int64_t pos, std::optional<PieceRebuild>& rebuild) {
+    if (pos < 1 || pos > size_ + 1 || !MakePiecewise()) return false;
+    rebuild.emplace(pieces_, pos - 1);
+    return true;
+}
+
+void Document::CommitRebuild(PieceRebuild& rebuild) {
+    rebuild.Commit();
+    size_ = pieces_.Size();
+}
+
 void Document::Adopt(TQZDynArray&& buffer, int64_t size) {
     mapping_.Close();
     changed_.Clear();

@@ -1,10 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/document/ChangedRanges.h"
 #include "core/document/DynArray.h"
+#include "core/document/PieceRebuild.h"
 #include "core/document/PieceTable.h"
 #include "core/util/Busy.h"
 #include "platform/FileIO.h"
@@ -127,6 +129,11 @@ class Document {
     // Removes n bytes from pos by one move of the tail, keeping the capacity (the keyboard's
     // single-byte deletes never shrink the buffer). False when the range passes the end.
     bool RemoveBytes(int64_t pos, int64_t n);
+    // Rebuilds the bytes from pos on in one pass (see PieceRebuild), a mapped Document turning
+    // into pieces; false (nothing changed) for a Document in a buffer or a device. Nothing
+    // changes until CommitRebuild.
+    bool StartRebuild(int64_t pos, std::optional<PieceRebuild>& rebuild);
+    void CommitRebuild(PieceRebuild& rebuild);
     // Size := n without moving bytes (n <= Capacity). Bytes between Size and Capacity hold no
     // data: in AddressSanitizer builds they are poisoned, so raise Size before writing there.
     void SetSize(int64_t n);

@@ -132,20 +132,63 @@ void PieceTable::GrowRightmost(int32_t t, int64_t n) {
     }
 }
 
+bool PieceTable::NewChunk(int64_t size) {
+    std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[static_cast<size_t>(size)]);
+    if (!chunk) return false;
+    chunkNext_ = chunk.get();
+    chunkLeft_ = size;
+    chunks_.push_back(std::move(chunk));
+    return true;
+}
+
 uint8_t* PieceTable::Allocate(int64_t n) {
-    if (n > chunkLeft_) {
-        const int64_t size = std::max(kChunk, n);
-        std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[static_cast<size_t>(size)]);
-        if (!chunk) return nullptr;
-        chunkNext_ = chunk.get();
-        chunkLeft_ = size;
-        chunks_.push_back(std::move(chunk));
-    }
+    if (n > chunkLeft_ && !NewChunk(std::max(kChunk, n))) return nullptr;
     uint8_t* at = chunkNext_;
     chunkNext_ += n;
     chunkLeft_ -= n;
     stored_ += n;
     return at;
+}
+
+uint8_t* PieceTable::AllocateRun(int64_t want, int64_t& got) {
+    if (want > chunkLeft_ && !NewChunk(std::max(kChunk, want))) return nullptr;
+    got = chunkLeft_;
+    return Allocate(got);
+}
+
+void PieceTable::GiveBack(int64_t n) {
+    chunkNext_ -= n;
+    chunkLeft_ += n;
+    stored_ -= n;
+}
+
+int32_t PieceTable::BuildTree(const std::vector<Span>& pieces) {
+    // The right spine of the tree so far; a node of higher priority takes the nodes below it on
+    // the spine as its left subtree. A node leaves the spine complete, so its sum is final then.
+    std::vector<int32_t> spine;
+    for (const Span& piece : pieces) {
+        const int32_t x = NewNode(const_cast<uint8_t*>(piece.data), piece.size);
+        int32_t last = -1;
+        while (!spine.empty() && N(spine.back()).priority < N(x).priority) {
+            last = spine.back();
+            spine.pop_back();
+            Update(last);
+        }
+        N(x).left = last;
+        if (!spine.empty()) N(spine.back()).right = x;
+        spine.push_back(x);
+    }
+    for (size_t i = spine.size(); i-- > 0;)
+        Update(spine[i]);
+    return spine.empty() ? -1 : spine.front();
+}
+
+void PieceTable::ReplaceRange(int64_t offset, int64_t n, const std::vector<Span>& pieces) {
+    int32_t left, middle, right;
+    Split(root_, offset, left, right);
+    Split(right, n, middle, right);
+    FreeTree(middle); // the bytes stay where they are; only the nodes go
+    root_ = Merge(Merge(left, BuildTree(pieces)), right);
 }
 
 uint8_t* PieceTable::InsertGap(int64_t offset, int64_t n) {

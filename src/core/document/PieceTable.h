@@ -52,6 +52,7 @@ class PieceTable {
     int64_t StoredBytes() const { return stored_; }
 
   private:
+    friend class PieceRebuild;
     struct Node {
         uint8_t* data;
         int64_t length;
@@ -73,6 +74,17 @@ class PieceTable {
     void GrowRightmost(int32_t t, int64_t n);
     // n bytes of fresh, contiguous store.
     uint8_t* Allocate(int64_t n);
+    bool NewChunk(int64_t size);
+    // All the rest of the last chunk when it holds want bytes, else a new chunk of at least
+    // want bytes; its length in got. nullptr when memory is short.
+    uint8_t* AllocateRun(int64_t want, int64_t& got);
+    // Hands the last n bytes of the latest allocation back to the store.
+    void GiveBack(int64_t n);
+    // Replaces [offset, offset + n) by the pieces given, in order: runs of the bytes the range
+    // held (each byte at most once) or of fresh store.
+    void ReplaceRange(int64_t offset, int64_t n, const std::vector<Span>& pieces);
+    // A tree of the pieces in order, built in one pass.
+    int32_t BuildTree(const std::vector<Span>& pieces);
 
     std::vector<Node> nodes_;
     std::vector<int32_t> free_;

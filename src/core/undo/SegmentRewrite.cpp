@@ -1,6 +1,7 @@
 #include "core/undo/SegmentRewrite.h"
 
 #include <cstring>
+#include <optional>
 
 namespace qhe {
 namespace {
@@ -20,17 +21,25 @@ bool RewriteSegments(Document& doc, const std::vector<int64_t>& at, int64_t shif
     const int64_t growth = k * (toLength - fromLength);
     auto offset = [&](int64_t i) { return at[static_cast<size_t>(i)] + i * shift; };
     auto content = [&](int64_t i) { return contents + i * contentStride; };
-    if (doc.IsMapped()) {
-        // A mapped file (in pieces, or becoming so with the first change of length): each segment is replaced
-        // where it stands, from the last one back, so that the places of those before do not move.
-        for (int64_t i = k - 1; i >= 0; --i) {
-            const int64_t pos = offset(i) + 1;
-            if (toLength != fromLength) {
-                doc.RemoveBytes(pos, fromLength);
-                if (!doc.InsertGap(pos, toLength)) return false;
-            }
-            if (toLength > 0 && !doc.WriteBytes(pos, content(i), toLength)) return false;
+    if (doc.IsMapped() && growth != 0) {
+        // A mapped file (in pieces, or becoming so now): the range from the first segment to
+        // the last is rebuilt in one pass and replaces the old pieces at once.
+        std::optional<PieceRebuild> rebuild;
+        if (!doc.StartRebuild(offset(0) + 1, rebuild)) return false;
+        int64_t next = offset(0);
+        for (int64_t i = 0; i < k; ++i) {
+            if (!rebuild->Keep(offset(i) - next)) return false;
+            rebuild->Skip(fromLength);
+            if (!rebuild->Append(content(i), toLength)) return false;
+            next = offset(i) + fromLength;
         }
+        doc.CommitRebuild(*rebuild);
+        return true;
+    }
+    if (doc.IsMapped()) {
+        // Equal lengths are written where they stand: no piece for each segment.
+        for (int64_t i = 0; i < k; ++i)
+            if (toLength > 0 && !doc.WriteBytes(offset(i) + 1, content(i), toLength)) return false;
         return true;
     }
     if (growth == 0) {

@@ -58,7 +58,7 @@ void ClipboardCommands::Cut1Click(bool cut) {
 }
 
 void ClipboardCommands::Paste1Click() {
-    if (!s_.doc.IsOpen) return;
+    if (!s_.doc.IsOpen || s_.editor.EditRefused()) return;
     const int64_t a = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(std::string());
     std::optional<std::string> bytes;
@@ -139,7 +139,7 @@ void ClipboardCommands::Pastefrombase641Click() {
 
 void ClipboardCommands::PasteDecoded(std::optional<std::string> (*decode)(std::string_view),
                                      const std::string& notText) {
-    if (!s_.doc.IsOpen) return;
+    if (!s_.doc.IsOpen || s_.editor.EditRefused()) return;
     const int64_t a = std::max<int64_t>(s_.view.CursorPosition(), 1);
     view_.BeginBusy(std::string());
     const std::string text = UpToZero(s_.ui.ClipboardText().value_or(std::string()));

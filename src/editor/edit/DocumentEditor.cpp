@@ -5,6 +5,8 @@
 #include <limits>
 
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
+#include "core/text/Messages.h"
 #include "editor/EditorState.h"
 #include "editor/OwnTexts.h"
 #include "editor/blocks/BlockMarking.h"
@@ -38,7 +40,20 @@ EditPlace DocumentEditor::Place() const {
     return {s_.view.CursorPosition(), s_.view.TopAddress};
 }
 
+bool DocumentEditor::EditRefused() {
+    if (!s_.doc.ReadOnly) return false;
+    if (!refusalShown_) s_.ui.ShowError(Msg(kMsgFileIsReadOnly));
+    // Inside a command's step once; each command outside a step says it again.
+    refusalShown_ = s_.journal.IsOpen();
+    return true;
+}
+
+bool DocumentEditor::ReadOnly() {
+    return s_.doc.ReadOnly && EditRefused();
+}
+
 void DocumentEditor::BeginStep(const std::string& name, int typingKey) {
+    if (!s_.journal.IsOpen()) refusalShown_ = false;
     s_.journal.Begin(name, Place(), typingKey);
 }
 
@@ -48,6 +63,7 @@ void DocumentEditor::EndStep() {
         s_.SetHint(kTextStepTooBig);
     else if (s_.status[3] == kTextStepTooBig.str())
         s_.SetHint("");
+    if (!s_.journal.IsOpen()) refusalShown_ = false;
     UpdateUndoItems();
 }
 
@@ -93,6 +109,7 @@ void DocumentEditor::Edited(int64_t from, int64_t to, ReplaceUndoRule rule) {
 
 bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bool(uint8_t* gap)>& fill,
                                   ReplaceUndoRule rule) {
+    if (ReadOnly()) return false;
     StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
     if (!fill(s_.doc.WritableAt(pos, n))) {
@@ -105,6 +122,7 @@ bool DocumentEditor::InsertFilled(int64_t pos, int64_t n, const std::function<bo
 }
 
 bool DocumentEditor::Insert(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
+    if (ReadOnly()) return false;
     StepScope step(s_);
     if (!s_.doc.InsertGap(pos, n)) return false;
     if (n > 0) std::memcpy(s_.doc.WritableAt(pos, n), bytes, static_cast<size_t>(n));
@@ -116,6 +134,7 @@ bool DocumentEditor::Insert(int64_t pos, const uint8_t* bytes, int64_t n, Replac
 bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64_t count,
                                     ReplaceUndoRule rule) {
     const auto length = static_cast<int64_t>(bytes.size());
+    if (ReadOnly()) return false;
     if (length == 0 || count <= 0) return true;
     // Checked by division so that no product can overflow.
     if (count > s_.doc.MaxGrowth() / length || !s_.doc.InsertGap(pos, length * count)) return false;
@@ -129,7 +148,7 @@ bool DocumentEditor::InsertRepeated(int64_t pos, const std::string& bytes, int64
 }
 
 bool DocumentEditor::Overwrite(int64_t pos, const uint8_t* bytes, int64_t n, ReplaceUndoRule rule) {
-    if (pos < 1 || n < 0 || pos + n - 1 > s_.doc.Size()) return false;
+    if (ReadOnly() || pos < 1 || n < 0 || pos + n - 1 > s_.doc.Size()) return false;
     StepScope step(s_);
     s_.journal.RecordOverwrite(s_.doc, pos, n);
     s_.doc.WriteBytes(pos, bytes, n);
@@ -139,6 +158,7 @@ bool DocumentEditor::Overwrite(int64_t pos, const uint8_t* bytes, int64_t n, Rep
 
 bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool insert,
                                 ReplaceUndoRule rule) {
+    if (ReadOnly()) return false;
     StepScope step(s_);
     if (insert && !s_.doc.InsertGap(target, n)) return false;
     if (insert)
@@ -162,7 +182,7 @@ bool DocumentEditor::CopyWithin(int64_t target, int64_t source, int64_t n, bool 
 }
 
 void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule rule) {
-    if (s_.doc.SizeFixed()) return; // the commands have said why
+    if (ReadOnly() || s_.doc.SizeFixed()) return; // the commands have said why
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, pos, n);
     // DeleteRange is false only when the buffer could not shrink; the bytes are gone anyway.
@@ -175,7 +195,7 @@ void DocumentEditor::Delete(int64_t pos, int64_t n, bool shrink, ReplaceUndoRule
 }
 
 void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
-    if (s_.doc.SizeFixed()) return;
+    if (ReadOnly() || s_.doc.SizeFixed()) return;
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, newSize + 1, s_.doc.Size() - newSize);
     s_.doc.SetSize(newSize); // the buffer keeps its capacity
@@ -184,7 +204,7 @@ void DocumentEditor::Truncate(int64_t newSize, ReplaceUndoRule rule) {
 }
 
 void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
-    if (s_.doc.SizeFixed()) return;
+    if (ReadOnly() || s_.doc.SizeFixed()) return;
     StepScope step(s_);
     s_.journal.RecordDelete(s_.doc, 1, s_.doc.Size());
     MakeEmpty();
@@ -193,7 +213,7 @@ void DocumentEditor::DeleteAll(ReplaceUndoRule rule) {
 
 bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& bytes, ReplaceUndoRule rule) {
     const auto newLength = static_cast<int64_t>(bytes.size());
-    if (newLength != oldLength && s_.doc.SizeFixed()) return false;
+    if (ReadOnly() || (newLength != oldLength && s_.doc.SizeFixed())) return false;
     StepScope step(s_);
     if (newLength > oldLength) {
         if (!s_.doc.EnsureRoom(newLength - oldLength)) return false;
@@ -218,6 +238,7 @@ bool DocumentEditor::Replace(int64_t pos, int64_t oldLength, const std::string& 
 int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
                                 const std::function<int64_t(uint8_t* buffer)>& rewrite, ReplaceUndoRule rule,
                                 bool marksItself) {
+    if (ReadOnly()) return 0;
     StepScope step(s_);
     const size_t changesBefore = s_.journal.OpenChangeCount();
     s_.journal.RecordOverwrite(s_.doc, pos, n);
@@ -236,8 +257,9 @@ int64_t DocumentEditor::Rewrite(int64_t pos, int64_t n,
     return changed;
 }
 
-void DocumentEditor::BeginBulkRewrite() {
+bool DocumentEditor::BeginBulkRewrite() {
     bulkSizeBefore_ = s_.doc.Size();
+    return !ReadOnly();
 }
 
 void DocumentEditor::BeginReplaceHits(const std::string& replacement) {
@@ -245,7 +267,8 @@ void DocumentEditor::BeginReplaceHits(const std::string& replacement) {
     hitsRecorded_ = false;
 }
 
-void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength) {
+void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength,
+                                       const uint8_t* bytes, int64_t bytesAt) {
     if (hits.empty()) return;
     // Every caller runs inside a step; hits outside one could not be taken back, and the
     // steps before them would no longer fit the bytes.
@@ -257,7 +280,10 @@ void DocumentEditor::RecordReplaceHits(const std::vector<int64_t>& hits, int64_t
     uint8_t* to = old.data();
     for (const int64_t hit : hits) {
         at.push_back(hit - shift);
-        s_.doc.CopyOut(hit + 1, findLength, to);
+        if (bytes)
+            std::memcpy(to, bytes + (hit - bytesAt), static_cast<size_t>(findLength));
+        else
+            s_.doc.CopyOut(hit + 1, findLength, to);
         to += findLength;
     }
     s_.journal.RecordSegments(std::move(at), findLength, std::move(old), replacement_, hitsRecorded_);
@@ -272,6 +298,41 @@ void DocumentEditor::EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRul
     if (s_.doc.Size() == bulkSizeBefore_) return;
     if (dropBlock) DropBlockFrom(first);
     if (s_.doc.Size() == 0) MakeEmpty();
+}
+
+bool DocumentEditor::BeginRebuildingHits(int64_t pos, const std::string& replacement, int64_t findLength) {
+    if (ReadOnly() || !s_.doc.StartRebuild(pos, rebuild_)) return false;
+    BeginReplaceHits(replacement);
+    rebuildNext_ = pos - 1;
+    findLength_ = findLength;
+    rebuildChanges_ = s_.journal.OpenChangeCount();
+    return true;
+}
+
+bool DocumentEditor::RebuildHits(const std::vector<int64_t>& hits, const uint8_t* bytes, int64_t bytesAt) {
+    if (!rebuild_) return false;
+    // Recorded with their places before the replace all: the new run replaces nothing yet.
+    RecordReplaceHits(hits, 0, findLength_, bytes, bytesAt);
+    const auto r = static_cast<int64_t>(replacement_.size());
+    for (const int64_t hit : hits) {
+        if (!rebuild_->Keep(hit - rebuildNext_)) return false;
+        rebuild_->Skip(findLength_);
+        if (!rebuild_->Append(replacement_.data(), r)) return false;
+        rebuildNext_ = hit + findLength_;
+    }
+    return true;
+}
+
+void DocumentEditor::EndRebuildingHits() {
+    if (!rebuild_) return;
+    s_.doc.CommitRebuild(*rebuild_);
+    rebuild_.reset();
+}
+
+void DocumentEditor::DropRebuildingHits() {
+    if (!rebuild_) return;
+    rebuild_.reset();
+    s_.journal.DropOpenChangesFrom(rebuildChanges_);
 }
 
 void DocumentEditor::DropBlockFrom(int64_t p) {

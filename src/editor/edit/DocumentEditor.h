@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,20 @@ enum class ReplaceUndoRule {
 // applies its ReplaceUndoRule and, when the Document became empty, the empty-Document rule
 // (MakeEmpty). An edit never shows a message and never moves the view: the calling command
 // keeps its own messages (2004, 2028, 2044 ...), its cursor and its busy texts. A refused edit
-// changes nothing. Opening, creating and closing a Document also pass through here, so what
+// changes nothing. A read-only Document refuses every edit: the edit answers false (or 0) and
+// the read-only message (2098) is shown once per command's step, so a command that checks
+// EditRefused first shows it once and a command that does not still tells the user why.
+// Opening, creating and closing a Document also pass through here, so what
 // follows every edit (Modified, and later a journal of the edits) is kept in one place.
 class DocumentEditor {
   public:
     explicit DocumentEditor(EditorState& state) : s_(state) {}
     DocumentEditor(const DocumentEditor&) = delete;
     DocumentEditor& operator=(const DocumentEditor&) = delete;
+
+    // True, after the read-only message, when the Document refuses edits: commands ask before
+    // they start. Within one open step the message is shown once.
+    bool EditRefused();
 
     // Opens an n-byte gap at pos (1 <= pos <= Size + 1) and lets fill write it. False when
     // memory or the 2 GiB limit refuses the gap, or when fill answers false: the gap is then
@@ -71,13 +79,27 @@ class DocumentEditor {
     // place a journal of the edit records. count is the number of hits rewritten; with any,
     // the Document is Modified, the rule applied and, when the size changed, a block reaching
     // first is dropped (dropBlock) and an emptied Document made empty.
-    void BeginBulkRewrite();
+    // False (after the read-only message) when the Document refuses edits.
+    bool BeginBulkRewrite();
     // Replace all hands its hits to the journal chunk by chunk, each before it is rewritten:
     // 0-based positions in the buffer now, shift bytes above where they were before the
     // replace all began, each findLength bytes long.
     void BeginReplaceHits(const std::string& replacement);
-    void RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength);
+    // bytes, when given, holds the hits' bytes, bytes[0] being the byte at the 0-based bytesAt.
+    void RecordReplaceHits(const std::vector<int64_t>& hits, int64_t shift, int64_t findLength,
+                           const uint8_t* bytes = nullptr, int64_t bytesAt = 0);
     void EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRule rule, bool dropBlock);
+
+    // Replace all in a Document in pieces (a mapped file), inside a bulk rewrite: the hits from
+    // pos on, handed over chunk by chunk in ascending order (0-based, each findLength bytes,
+    // with the bytes they were found in as for RecordReplaceHits), are written into one new run
+    // as they come, and when the replace all ends the range up to the last hit replaces the old
+    // pieces in one step. False when the Document cannot be rebuilt or memory is short: then
+    // the replace all changes nothing (its recorded hits go too).
+    bool BeginRebuildingHits(int64_t pos, const std::string& replacement, int64_t findLength);
+    bool RebuildHits(const std::vector<int64_t>& hits, const uint8_t* bytes, int64_t bytesAt);
+    void EndRebuildingHits();
+    void DropRebuildingHits();
 
     // A complete block ending at or after p no longer marks the bytes it was made for: it is
     // dropped with message 2021. Commands call it where the message belongs in their flow.
@@ -108,6 +130,8 @@ class DocumentEditor {
     void ForgetHistory();
     // Modified, the window's notice and the replace-undo rule for an edit of from..to.
     void Edited(int64_t from, int64_t to, ReplaceUndoRule rule);
+    // EditRefused for the edits themselves.
+    bool ReadOnly();
 
     // The status-bar hint of an undo or redo item, formatted again only when the step's name
     // changes: typing updates the items on every key.
@@ -121,6 +145,12 @@ class DocumentEditor {
     int64_t bulkSizeBefore_ = 0;
     std::vector<uint8_t> replacement_; // of the replace all whose hits are recorded
     bool hitsRecorded_ = false;
+    bool refusalShown_ = false; // in the open step
+    // Replace all in pieces: the rebuild, the next byte of the Document it has not walked, the
+    // journal's changes before it began.
+    std::optional<PieceRebuild> rebuild_;
+    int64_t rebuildNext_ = 0, findLength_ = 0;
+    size_t rebuildChanges_ = 0;
 };
 
 } // namespace qhe

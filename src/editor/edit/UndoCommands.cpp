@@ -10,6 +10,7 @@ namespace qhe {
 void UndoCommands::Step(bool undo) {
     EditJournal& journal = s_.journal;
     if (!s_.doc.IsOpen || (undo ? !journal.CanUndo() : !journal.CanRedo())) return;
+    if (s_.editor.EditRefused()) return;
     const int64_t sizeBefore = s_.doc.Size();
     EditPlace place;
     const bool applied = undo ? journal.Undo(s_.doc, place) : journal.Redo(s_.doc, place);

@@ -35,6 +35,28 @@ constexpr const char* kCaptionExecute = "Script Execution";
     throw ScriptError(Msg(kMsgCancelled), ScriptErrorForm::NoHeader);
 }
 
+bool ChangesBytes(ScriptOp op) {
+    switch (op) {
+    case ScriptOp::Del:
+    case ScriptOp::Overwrite:
+    case ScriptOp::Insert:
+    case ScriptOp::Replace:
+    case ScriptOp::ReplaceAsc:
+    case ScriptOp::ReplaceAll:
+    case ScriptOp::ReplaceAllAsc:
+    case ScriptOp::BitAnd:
+    case ScriptOp::BitOr:
+    case ScriptOp::BitXor:
+    case ScriptOp::BitNot:
+    case ScriptOp::BitShl:
+    case ScriptOp::BitShr:
+    case ScriptOp::CharCon:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ReplaceAllOf(std::string& text, std::string_view what, std::string_view by) {
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + by.size()))
         text.replace(at, what.size(), by);
@@ -209,6 +231,8 @@ bool ScriptInterpreter::InterpretLine(const std::string& text) {
 }
 
 bool ScriptInterpreter::Execute(const ScriptCommand& c) {
+    // A read-only Document is read (FIND, VERIFY ...) but never changed.
+    if (s_.doc.ReadOnly && ChangesBytes(c.op)) Fail(kMsgFileIsReadOnly);
     switch (c.op) {
     case ScriptOp::Adr:
         MoveTo(c.number + 1);

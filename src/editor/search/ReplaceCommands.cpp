@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/document/ByteRuns.h"
 #include "editor/edit/SizeChange.h"
 #include "core/search/DocumentSearch.h"
 #include "core/search/HitScan.h"
@@ -190,13 +191,13 @@ void ReplaceCommands::ReplaceOnce(Invoker invoker, int64_t start, bool moveCurso
 }
 
 void ReplaceCommands::Replaceagaindown1Click(bool byUser) {
-    if (!s_.doc.IsOpen) return;
+    if (!s_.doc.IsOpen || s_.editor.EditRefused()) return;
     const int64_t start = (byUser || s_.options.scope) ? s_.view.CursorPosition() : 1;
     ReplaceOnce(byUser ? Invoker::User : Invoker::Dialog, start, true);
 }
 
 void ReplaceCommands::Replace1Click() {
-    if (!s_.doc.IsOpen) return;
+    if (!s_.doc.IsOpen || s_.editor.EditRefused()) return;
     ReplaceDialogRequest request;
     request.options = ReplaceOptionsOf(s_.options);
     request.byteOrder = s_.options.byteOrder;
@@ -222,7 +223,7 @@ void ReplaceCommands::Replace1Click() {
 }
 
 void ReplaceCommands::ReplaceAllCommand() {
-    if (!s_.doc.IsOpen || s_.search.findString.empty()) return;
+    if (!s_.doc.IsOpen || s_.search.findString.empty() || !s_.editor.BeginBulkRewrite()) return;
     const int64_t r = static_cast<int64_t>(s_.search.replaceString.size());
     int64_t start = 1;
     if (s_.options.scope) {
@@ -237,7 +238,6 @@ void ReplaceCommands::ReplaceAllCommand() {
         const std::unique_ptr<Progress> progress =
             s_.ui.CreateProgress(true, true, Msg(kMsgSearching), Msg(kMsgReplacingCaption));
         BusyScope busy(&s_.ui, Msg(kMsgSearching));
-        s_.editor.BeginBulkRewrite();
         ReplaceAll(start, first, count, cancelled, *progress);
     }
     // A length change drops the block like a single replacement does.
@@ -275,7 +275,7 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
     cancelled = false;
     const size_t n = s_.search.findString.size();
     const size_t r = s_.search.replaceString.size();
-    if (n == 0 || start < 1) return;
+    if (n == 0 || start < 1 || s_.doc.ReadOnly) return; // a read-only Document: the caller has said so
     if (r != n && SizeChangeRefused(s_)) return;
     // A mapped file takes every change of length as pieces (the in-place loops below move the
     // bytes of one buffer), and once in pieces every replacement.
@@ -467,36 +467,48 @@ void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& fi
     }
 }
 
-// A Document in pieces: each hit is found by the search over the pieces and replaced where it
-// stands through the editing service, which keeps the step's undo.
+// A mapped Document: the hits are collected chunk by chunk as in the loops above, over the
+// chunk's bytes straight from its piece (or a copy where it crosses pieces), and the editing
+// service writes the new bytes into one run as they come; the range from start to the last
+// hit replaces the old pieces in one step at the end, also after a cancel.
 void ReplaceCommands::ReplaceInPieces(int64_t start, int64_t& first, int64_t& count, bool& cancelled,
                                       Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
-    const OptionsSettings& o = s_.options;
-    const std::string& find = s_.search.findString;
     const std::string& replacement = s_.search.replaceString;
-    const auto n = static_cast<int64_t>(find.size()), r = static_cast<int64_t>(replacement.size());
-    const SearchProgress callback = [&](int64_t e, bool& cancel) {
-        progress.SetProgress(e, s_.doc.Size(), kProgressStep);
-        cancel = progress.Cancelled();
-    };
-    const SearchRequest request{{reinterpret_cast<const uint8_t*>(find.data()), find.size()},
-                                o.caseSensitive,
-                                o.jokerFind,
-                                o.jokerByte,
-                                &callback};
-    std::vector<uint8_t> old(static_cast<size_t>(n));
-    for (int64_t p = start; p + n - 1 <= s_.doc.Size();) {
-        const int64_t hit = SearchForwardIn(s_.search.engine, s_.doc, request, p, s_.doc.Size(), cancelled);
-        if (cancelled || hit < 1) break;
-        s_.doc.CopyOut(hit, n, old.data());
-        if (!s_.editor.Replace(hit, n, replacement, ReplaceUndoRule::Keep)) {
-            s_.ui.ShowError(Msg(kMsgNoMemory));
+    const auto n = static_cast<int64_t>(s_.search.findString.size());
+    const auto r = static_cast<int64_t>(replacement.size());
+    const int64_t size = s_.doc.Size();
+    if (!s_.editor.BeginRebuildingHits(start, replacement, n)) return;
+    HitScan scan = ScanOfFindString();
+    const ByteView view(s_.doc);
+    const int64_t chunk = ChunkFor(size);
+    std::vector<int64_t> hits;
+    for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
+        const int64_t last = std::min(p + chunk - 1, lastStart);
+        const uint8_t* bytes = view.At(p + 1, last - p + n); // bytes[0] is the byte at p
+        hits.clear();
+        const int64_t next = p + scan.Collect(bytes, 0, last - p, hits);
+        if (!hits.empty()) {
+            for (int64_t& hit : hits)
+                hit += p;
+            const auto m = static_cast<int64_t>(hits.size());
+            const int64_t shifted = count * (r - n);
+            NoteReplacements(hits.front() + shifted + 1, hits.back() + shifted + (m - 1) * (r - n) + 1,
+                             bytes + (hits.back() - p), m, first, count);
+            if (!s_.editor.RebuildHits(hits, bytes, p)) {
+                s_.editor.DropRebuildingHits();
+                first = count = 0;
+                s_.ui.ShowError(Msg(kMsgNoMemory));
+                return;
+            }
+        }
+        p = next;
+        if (ChunkDone(progress, p, n, size)) {
+            cancelled = true;
             break;
         }
-        NoteReplacements(hit, hit, old.data(), 1, first, count);
-        p = hit + r;
     }
+    s_.editor.EndRebuildingHits();
 }
 
 bool ReplaceCommands::ReplacementStandsAtItsPlace() const {
@@ -523,7 +535,7 @@ bool ReplaceCommands::UndoReplace() {
 }
 
 void ReplaceCommands::Replaceundo1Click() {
-    if (!s_.doc.IsOpen || s_.lastReplaceAddress < 1) return;
+    if (!s_.doc.IsOpen || s_.lastReplaceAddress < 1 || s_.editor.EditRefused()) return;
     const int64_t at = s_.lastReplaceAddress;
     const int64_t sizeBefore = s_.doc.Size();
     s_.actions.SetEnabled("Replaceundo1", false);
@@ -544,7 +556,7 @@ void ReplaceCommands::Replaceundo1Click() {
 }
 
 void ReplaceCommands::Patch1Click() {
-    if (!s_.doc.IsOpen) return;
+    if (!s_.doc.IsOpen || s_.editor.EditRefused()) return;
     s_.search.findString = BytesOfCompactHex(kPatchSearchHex);
     s_.search.replaceString = BytesOfCompactHex(kPatchReplaceHex);
     // The code is matched byte for byte: with the user's case-insensitive or joker options a

@@ -226,11 +226,12 @@ void KeyboardEditing::KeyPress(char32_t ch) {
     if (!s_.doc.IsOpen) return;
     ViewState& v = s_.view;
     if (v.TextMode) {
-        if (ch >= 32) TypeByte(UnicodeToAnsi(ch));
+        if (ch >= 32 && !s_.editor.EditRefused()) TypeByte(UnicodeToAnsi(ch));
         return;
     }
     const int digit = HexDigitValue(ch);
-    if (digit < 0) return;
+    // Not even the first digit shows in a read-only Document.
+    if (digit < 0 || s_.editor.EditRefused()) return;
     if (v.HexDigitPending()) {
         const int high = HexDigitValue(static_cast<unsigned char>(v.HexCell(v.CursorCol, v.CursorRow)[0]));
         TypeByte(static_cast<uint8_t>(high * 16 + digit));

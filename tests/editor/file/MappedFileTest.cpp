@@ -10,6 +10,8 @@
 #include "SmallTmpfs.h"
 #include "TempDir.h"
 #include "core/text/Format.h"
+#include "core/text/MessageIds.h"
+#include "core/text/Messages.h"
 #include "editor/EditorState.h"
 #include "editor/OwnTexts.h"
 #include "editor/edit/UndoCommands.h"
@@ -280,9 +282,11 @@ TEST_F(MappedFileTest, BlockDeviceOpensReadOnlyAndIsWrittenInPlaceAfterAsking) {
     KeyboardEditing keys(state);
     state.view.Overwrite = false;
     state.view.TextMode = true;
-    keys.KeyPress(U'F'); // a device keeps its size
+    keys.KeyPress(U'F'); // opened read-only: no byte changes
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, Format(kTextSizeFixed, {FileNameOnly(device)}));
+    EXPECT_EQ(ui.messages[0].text, Msg(kMsgFileIsReadOnly));
+    EXPECT_FALSE(state.doc.Modified);
+    EXPECT_EQ(state.doc.GetByte(1), 0x00);
     ui.messages.clear();
 
     ui.openFiles.push_back(OpenChoice{device, false});
