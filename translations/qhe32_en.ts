@@ -2213,6 +2213,34 @@ Not found, but %d pages could not be read (they read as zeros) and could not be 
         <translation>%s
 %d pages could not be read (another program may have cut the file short); they show as zeros, which are not the file&apos;s contents</translation>
     </message>
+    <message>
+        <source>读取出错 (文件可能在比较期间被截短了), 比较在此中止</source>
+        <translation>read error (the file may have been cut short during the compare); the compare stopped here</translation>
+    </message>
+    <message>
+        <source>在比较期间被其他程序改变了, 比较结果不可靠</source>
+        <translation>changed by another program during the compare; the result is not reliable</translation>
+    </message>
+    <message>
+        <source>不是普通文件 (管道、设备或文件夹)</source>
+        <translation>not a regular file (a pipe, device or folder)</translation>
+    </message>
+    <message>
+        <source>不能映射, 而且大于 %d MB, 不能读入内存比较</source>
+        <translation>cannot be mapped and is larger than %d MB, too large to read into memory</translation>
+    </message>
+    <message>
+        <source>列出 %.0n 处差异后停止 (--max-diffs), 后面还有差异</source>
+        <translation>stopped after %.0n differences (--max-diffs); more differences follow</translation>
+    </message>
+    <message>
+        <source>“%s” 不是文件 A 中的偏移: 请输入 0 到 %s 之间的十六进制数</source>
+        <translation>“%s” is not an offset in file A: enter a hexadecimal number from 0 to %s</translation>
+    </message>
+    <message>
+        <source>编辑器中的 A 在比较之后又改变了, 这里显示的是比较时的内容</source>
+        <translation>A has changed in the editor since the compare; this shows the contents as they were compared</translation>
+    </message>
 </context>
 <context>
     <name>qhe::DiffListModel</name>
@@ -3118,6 +3146,43 @@ Not found, but %d pages could not be read (they read as zeros) and could not be 
     <message>
         <source>插入命令(&amp;I)</source>
         <translation>&amp;Insert Command</translation>
+    </message>
+</context>
+<context>
+    <name>TextsBothOne</name>
+    <message>
+        <source>A: %.0n 字节, B: %.0n 字节</source>
+        <translation>A: %.0n byte, B: %.0n byte</translation>
+    </message>
+    <message>
+        <source>; 不同: %.0n 处差异, 共 %.0n 字节</source>
+        <translation>; different: %.0n difference, %.0n byte in total</translation>
+    </message>
+</context>
+<context>
+    <name>TextsFirstOne</name>
+    <message>
+        <source>A: %.0n 字节, B: %.0n 字节</source>
+        <translation>A: %.0n byte, B: %.0n bytes</translation>
+    </message>
+    <message>
+        <source>; 不同: %.0n 处差异, 共 %.0n 字节</source>
+        <translation>; different: %.0n difference, %.0n bytes in total</translation>
+    </message>
+    <message>
+        <source>列出 %.0n 处差异后停止 (--max-diffs), 后面还有差异</source>
+        <translation>stopped after %.0n difference (--max-diffs); more differences follow</translation>
+    </message>
+</context>
+<context>
+    <name>TextsSecondOne</name>
+    <message>
+        <source>A: %.0n 字节, B: %.0n 字节</source>
+        <translation>A: %.0n bytes, B: %.0n byte</translation>
+    </message>
+    <message>
+        <source>; 正在比较... %d%%, 已找到 %.0n 处差异</source>
+        <translation>; comparing... %d%%, %.0n difference found so far</translation>
     </message>
 </context>
 </TS>

@@ -128,4 +128,23 @@ inline constexpr OwnText kTextUnreadResult{
 inline constexpr OwnText kTextUnreadView{QHE_TR_NOOP(
     "Texts", "%s\n有 %d 页数据读取失败 (文件可能被其他程序截短了), 它们显示为 0, 不是文件的内容")};
 
+// qhe32 --compare, each after "A: " or "B: " and the path as given: a read failed (the compare
+// stops there); the file changed while compared; no plain file; not mapped and too large to
+// read whole (%d MB). Then the note that --max-diffs cut the list (%.0n the ranges listed).
+// The compare window: Go To with no hex offset of A (%s as typed, %s the last offset); the
+// editor's bytes changed after the compare.
+inline constexpr OwnText kTextCompareReadFailed{
+    QHE_TR_NOOP("Texts", "读取出错 (文件可能在比较期间被截短了), 比较在此中止")};
+inline constexpr OwnText kTextCompareChangedDuring{
+    QHE_TR_NOOP("Texts", "在比较期间被其他程序改变了, 比较结果不可靠")};
+inline constexpr OwnText kTextCompareNotPlain{QHE_TR_NOOP("Texts", "不是普通文件 (管道、设备或文件夹)")};
+inline constexpr OwnText kTextCompareTooLarge{
+    QHE_TR_NOOP("Texts", "不能映射, 而且大于 %d MB, 不能读入内存比较")};
+inline constexpr OwnText kTextCompareMore{
+    QHE_TR_NOOP("Texts", "列出 %.0n 处差异后停止 (--max-diffs), 后面还有差异")};
+inline constexpr OwnText kTextCompareBadOffset{
+    QHE_TR_NOOP("Texts", "“%s” 不是文件 A 中的偏移: 请输入 0 到 %s 之间的十六进制数")};
+inline constexpr OwnText kTextCompareStale{
+    QHE_TR_NOOP("Texts", "编辑器中的 A 在比较之后又改变了, 这里显示的是比较时的内容")};
+
 } // namespace qhe

@@ -12,6 +12,9 @@ namespace {
 // Step's budget, large enough that the second core is worth starting.
 constexpr int64_t kSlice = int64_t{256} << 20;
 constexpr int64_t kFirstWindow = 256;
+// Zeros that stand for a hole compared with data.
+constexpr int64_t kZeros = int64_t{1} << 20;
+alignas(64) uint8_t zeros[kZeros]; // never written
 
 bool Joins(const DiffRange& first, const DiffRange& next, bool resync) {
     return first.offsetA + first.lengthA == next.offsetA && first.offsetB + first.lengthB == next.offsetB &&
@@ -54,7 +57,7 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
     // Past the equal bytes.
     while (posA_ < a_.size && posB_ < b_.size) {
         if (budget <= 0) return false;
-        if (Advance(FirstDifferenceWide, budget)) break;
+        if (Advance(FirstDifferenceWide, budget, true)) break;
     }
     if (posA_ == a_.size && posB_ == b_.size) return false;
     r = DiffRange{posA_, posB_, 0, 0, false};
@@ -72,13 +75,45 @@ bool FileComparer::FindRaw(DiffRange& r, int64_t& budget) {
     }
     // The run of differing bytes, in slices (a part of it that the budget ends joins the next).
     while (posA_ < a_.size && posB_ < b_.size)
-        if (Advance(FirstAgreement, budget) || budget <= 0) break;
+        if (Advance(FirstAgreement, budget, false) || budget <= 0) break;
     r.lengthA = r.lengthB = posA_ - r.offsetA;
     return true;
 }
 
-bool FileComparer::Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget) {
-    const PieceTable::Span sa = a_.runs(posA_), sb = b_.runs(posB_);
+void FileComparer::SetHoles(HoleSource a, HoleSource b) {
+    holesA_ = std::move(a);
+    holesB_ = std::move(b);
+}
+
+PieceTable::Span FileComparer::SpanAt(const CompareInput& in, const HoleSource& holes, Extent& extent,
+                                      int64_t offset, bool& hole) {
+    hole = false;
+    if (!holes) return in.runs(offset);
+    if (offset < extent.begin || offset >= extent.end) {
+        int64_t end = in.size;
+        extent.hole = holes(offset, end);
+        extent.begin = offset;
+        extent.end = std::clamp(end, offset + 1, in.size);
+    }
+    hole = extent.hole;
+    if (hole) return {zeros, std::min(kZeros, extent.end - offset)};
+    PieceTable::Span span = in.runs(offset);
+    span.size = std::min(span.size, extent.end - offset);
+    return span;
+}
+
+bool FileComparer::Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget,
+                           bool skipHoles) {
+    bool holeA = false, holeB = false;
+    const PieceTable::Span sa = SpanAt(a_, holesA_, extentA_, posA_, holeA),
+                           sb = SpanAt(b_, holesB_, extentB_, posB_, holeB);
+    if (skipHoles && holeA && holeB) {
+        const int64_t n = std::min(extentA_.end - posA_, extentB_.end - posB_);
+        posA_ += n;
+        posB_ += n;
+        budget -= 1;
+        return false;
+    }
     const int64_t n = std::min({sa.size, sb.size, kSlice, a_.size - posA_, b_.size - posB_});
     const int64_t passed = scan(sa.data, sb.data, n);
     posA_ += passed;

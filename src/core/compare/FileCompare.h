@@ -1,11 +1,16 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/compare/Resync.h"
 #include "core/document/ByteRuns.h"
 
 namespace qhe {
+
+// Whether offset lies in a hole of a file (a range never written, which reads as zeros); end
+// gets the end of that hole or of the data run there.
+using HoleSource = std::function<bool(int64_t offset, int64_t& end)>;
 
 // One side of a compare: its bytes run by run from offset 0 on, and how many there are.
 struct CompareInput {
@@ -49,6 +54,9 @@ class FileComparer {
     enum class Status { Range, Working, Done };
 
     FileComparer(CompareInput a, CompareInput b, CompareOptions options);
+    // Where known, the holes of the sides: those standing level on both sides are equal zeros
+    // and pass without being read; a hole against data is compared with zeros.
+    void SetHoles(HoleSource a, HoleSource b);
     // The next range, or Working when budget bytes were looked at without finishing one, or
     // Done after the last.
     Status Step(DiffRange& out, int64_t budget);
@@ -56,14 +64,26 @@ class FileComparer {
     int64_t PositionA() const { return posA_; }
 
   private:
+    // A hole or a data run of one side, as its HoleSource last told.
+    struct Extent {
+        int64_t begin = 0, end = 0;
+        bool hole = false;
+    };
+
     bool FindRaw(DiffRange& r, int64_t& budget);
     // Moves both sides over the bytes that scan passes in the next slice (at least one unit of
-    // budget spent); true when the scan stopped inside the slice.
-    bool Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget);
+    // budget spent); true when the scan stopped inside the slice. Where both sides stand in
+    // holes, equal runs pass without being read.
+    bool Advance(int64_t (*scan)(const uint8_t*, const uint8_t*, int64_t), int64_t& budget, bool skipHoles);
+    // The bytes of a side from offset on: its run, or zeros over a hole (then hole is set).
+    PieceTable::Span SpanAt(const CompareInput& in, const HoleSource& holes, Extent& extent, int64_t offset,
+                            bool& hole);
     void Resync(DiffRange& r, int64_t& budget);
     void CopyRuns(const CompareInput& in, int64_t offset, int64_t n, std::vector<uint8_t>& out) const;
 
     CompareInput a_, b_;
+    HoleSource holesA_, holesB_;
+    Extent extentA_, extentB_;
     CompareOptions options_;
     int64_t posA_ = 0, posB_ = 0;
     bool gaveUp_ = false;  // the last resync gave up

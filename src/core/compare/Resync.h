@@ -8,22 +8,32 @@ namespace qhe {
 // with a[da .. da + run) == b[db .. db + run) and the least da + db (the fewest bytes deleted
 // from a plus inserted from b), both below limit.
 //
-// The b side is indexed once, by a hash of each position's first bytes, in chains that list the
-// positions in ascending order; then a is scanned from its start, and the first verified
-// candidate of each chain is the best for that position of a. The scan ends once da alone
-// reaches the best cost found. Time O(limit) for building plus O(limit * kMaxChain) for the
-// scan at worst (a chain walk stops after kMaxChain candidates, so crafted data with many
-// colliding prefixes can hide an agreement but cannot make the search quadratic).
+// Every position of b is fingerprinted by its whole run of bytes (a rolling hash) and the
+// table keeps, per fingerprint, the lowest position that has it. Then a is scanned from its
+// start: a position's fingerprint names the lowest position of b with the same run, which is
+// the best partner for it, whatever the data (runs of two byte values alike). The scan ends
+// once da alone reaches the best cost found. Time O(limit): one table probe per position of
+// each side, probes capped at kMaxProbe, and the byte checks of the candidates capped at a few
+// times limit, so crafted fingerprint collisions can hide an agreement but never make the
+// search slower than linear.
 class ResyncIndex {
   public:
-    static constexpr int kMaxChain = 64;
+    static constexpr int kMaxProbe = 32;
 
     bool Find(const uint8_t* a, int64_t na, const uint8_t* b, int64_t nb, int64_t limit, int run, int64_t& da,
               int64_t& db);
 
   private:
-    std::vector<int32_t> heads_; // per hash: the lowest position of b with it, or -1
-    std::vector<int32_t> next_;  // per position of b: the next higher one with the same hash
+    struct Slot {
+        uint32_t tag;
+        int32_t at; // the lowest position of b with this fingerprint, or -1
+    };
+    // The slot holding hash h, or the free slot where it would go; null past kMaxProbe.
+    Slot* Probe(uint64_t h);
+
+    std::vector<Slot> slots_;
+    int bits_ = 0;
+    std::vector<uint64_t> hashes_; // of the positions of b, then of a piece of a
 };
 
 } // namespace qhe

@@ -8,6 +8,8 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "editor/OwnTexts.h"
+#include "editor/compare/CompareFiles.h"
+#include "editor/compare/CompareTexts.h"
 #include "editor/file/FileCommands.h"
 
 namespace qhe {
@@ -28,21 +30,20 @@ std::string HexOffset(int64_t offset, int digits) {
 
 } // namespace
 
-int CompareSession::OpenSide(Side& side, const std::string& name, std::string& error) {
+int CompareSession::OpenSide(Side& side, int index, const std::string& name, std::string& error) {
     side.name = name;
-    if (const int code = side.mapping.Open(name, false); code != 0) {
-        error = FileErrorMessage(kErrOpen, code, name);
+    if (const int code = side.file.Open(name); code != 0) {
+        error = CompareProblem(index, name, CompareOpenReason(code));
         return code;
     }
-    side.data = side.mapping.Data();
-    side.size = side.mapping.Size();
+    side.size = side.file.Size();
     return 0;
 }
 
 std::unique_ptr<CompareSession> CompareSession::OfFiles(const std::string& a, const std::string& b,
                                                         CompareOptions options, std::string& error) {
     auto session = std::make_unique<CompareSession>();
-    if (OpenSide(session->sides_[0], a, error) != 0 || OpenSide(session->sides_[1], b, error) != 0)
+    if (OpenSide(session->sides_[0], 0, a, error) != 0 || OpenSide(session->sides_[1], 1, b, error) != 0)
         return nullptr;
     session->Start(options);
     return session;
@@ -54,35 +55,40 @@ std::unique_ptr<CompareSession> CompareSession::OfDocument(const Document& doc, 
     auto session = std::make_unique<CompareSession>();
     Side& a = session->sides_[0];
     if (!modified && !doc.Untitled && DiskMatches(doc)) {
-        if (OpenSide(a, doc.FileName, error) != 0) return nullptr;
+        if (OpenSide(a, 0, doc.FileName, error) != 0) return nullptr;
     } else {
         if (doc.Size() > kMaxSnapshot) {
             error = Format(kTextCompareSaveFirst, {FileNameOnly(name)});
             return nullptr;
         }
+        std::vector<uint8_t> copy;
         try {
-            a.copy.resize(static_cast<size_t>(doc.Size()));
+            copy.resize(static_cast<size_t>(doc.Size()));
         } catch (const std::bad_alloc&) {
             error = FormatMsg(kMsgNoMemory, {});
             return nullptr;
         }
-        doc.CopyOut(1, doc.Size(), a.copy.data());
-        a.data = a.copy.data();
+        const int64_t faults = doc.ReadFaults();
+        doc.CopyOut(1, doc.Size(), copy.data());
+        a.copyFaulted = doc.ReadFaults() > faults;
+        a.file.Adopt(std::move(copy));
         a.size = doc.Size();
         session->unsaved_ = true;
     }
     a.name = name;
-    if (OpenSide(session->sides_[1], b, error) != 0) return nullptr;
+    if (OpenSide(session->sides_[1], 1, b, error) != 0) return nullptr;
     session->Start(options);
     return session;
 }
 
 void CompareSession::Start(CompareOptions options) {
     options_ = options;
-    CompareInput inputs[2];
-    for (int i = 0; i < 2; ++i)
-        inputs[i] = {RunsOf(sides_[i].data, sides_[i].size), sides_[i].size};
-    comparer_ = std::make_unique<FileComparer>(inputs[0], inputs[1], options);
+    comparer_ = std::make_unique<FileComparer>(sides_[0].file.Input(), sides_[1].file.Input(), options);
+    comparer_->SetHoles(sides_[0].file.Holes(), sides_[1].file.Holes());
+}
+
+bool CompareSession::Unreadable(int side) const {
+    return sides_[side].copyFaulted || sides_[side].file.ReadFaults() > 0;
 }
 
 bool CompareSession::Advance(int64_t budget) {
@@ -179,19 +185,20 @@ std::string CompareSession::Caption() const {
 }
 
 std::string CompareSession::Summary() const {
-    std::string text = Format(kTextCompareSizes, {Size(0), Size(1)});
+    // A file cut short while mapped reads as zeros past its new end: the result is not to be
+    // trusted, and equal is not said.
+    const bool unreadable = Unreadable(0) || Unreadable(1);
+    std::string text = Format(Counted(kTextCompareSizes, Size(0), Size(1)), {Size(0), Size(1)});
     if (!finished_)
-        text += Format(kTextCompareRunning, {Percent(), rangeCount_});
-    else if (rangeCount_ == 0)
+        text += Format(Counted(kTextCompareRunning, 0, rangeCount_), {Percent(), rangeCount_});
+    else if (rangeCount_ > 0)
+        text += Format(Counted(kTextCompareDiffer, rangeCount_, differing_), {rangeCount_, differing_});
+    else if (!unreadable)
         text += kTextCompareSame;
-    else
-        text += Format(kTextCompareDiffer, {rangeCount_, differing_});
     if (rangeCount_ > static_cast<int64_t>(ranges_.size()))
         text += Format(kTextCompareListCut, {static_cast<int64_t>(ranges_.size())});
-    // A file cut short while mapped reads as zeros past its new end: the result is not to be trusted.
-    for (const Side& side : sides_)
-        if (side.mapping.IsOpen() && side.mapping.ReadFaults() > 0)
-            text += Format(kTextCompareFaults, {FileNameOnly(side.name)});
+    for (int side = 0; side < 2; ++side)
+        if (Unreadable(side)) text += Format(kTextCompareFaults, {FileNameOnly(sides_[side].name)});
     return text;
 }
 
@@ -220,8 +227,7 @@ std::string CompareSession::ListText() const {
     std::string text;
     char line[kMaxDiffLine];
     for (const DiffRange& r : ranges_)
-        text.append(line,
-                    FormatDiffLine(line, r, sides_[0].data + r.offsetA, sides_[1].data + r.offsetB, digits));
+        text.append(line, FormatDiffLine(line, r, Data(0) + r.offsetA, Data(1) + r.offsetB, digits));
     return text;
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/compare/FileCompare.h"
-#include "platform/FileMapping.h"
+#include "editor/compare/CompareSide.h"
 
 namespace qhe {
 
@@ -41,8 +41,12 @@ class CompareSession {
     int64_t Size(int side) const { return sides_[side].size; }
     const std::string& Name(int side) const { return sides_[side].name; }
     // The byte at a 0-based offset of a side (offset < Size(side)).
-    uint8_t Byte(int side, int64_t offset) const { return sides_[side].data[offset]; }
+    uint8_t Byte(int side, int64_t offset) const { return sides_[side].file.Data()[offset]; }
+    const uint8_t* Data(int side) const { return sides_[side].file.Data(); }
     bool AIsUnsaved() const { return unsaved_; }
+    // Whether pages of a side could not be read (they read as zeros): the result is not to be
+    // trusted, and the summary says so.
+    bool Unreadable(int side) const;
     const CompareOptions& Options() const { return options_; }
 
     const std::vector<DiffRange>& Ranges() const { return ranges_; }
@@ -79,12 +83,11 @@ class CompareSession {
   private:
     struct Side {
         std::string name;
-        platform::FileMapping mapping;
-        std::vector<uint8_t> copy;
-        const uint8_t* data = nullptr;
+        CompareSide file;
         int64_t size = 0;
+        bool copyFaulted = false; // the Document lost pages while its bytes were copied
     };
-    static int OpenSide(Side& side, const std::string& name, std::string& error);
+    static int OpenSide(Side& side, int index, const std::string& name, std::string& error);
     void Start(CompareOptions options);
 
     Side sides_[2];

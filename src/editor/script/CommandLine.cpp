@@ -70,7 +70,7 @@ int64_t ParseCount(const std::string& text, int64_t low, int64_t high) {
     return n < low || n > high ? -1 : n;
 }
 
-// "--compare A B [--resync[=N]] [--max-diffs K]", the options in any order.
+// "--compare A B [--resync[=N]] [--max-diffs[=]K]", the options in any order.
 CommandLine ParseCompare(const std::vector<std::string>& arguments) {
     CommandLine line;
     line.arguments = arguments;
@@ -92,10 +92,15 @@ CommandLine ParseCompare(const std::vector<std::string>& arguments) {
                                 std::to_string(kMaxResyncRun));
                 line.compare.run = static_cast<int>(n);
             }
-        } else if (argument == "--max-diffs") {
-            line.maxDiffs = i + 1 < arguments.size() ? ParseCount(arguments[i + 1], 1, INT64_MAX / 2) : -1;
+        } else if (argument == "--max-diffs" || argument.rfind("--max-diffs=", 0) == 0) {
+            // "--max-diffs=K" or "--max-diffs K".
+            const bool joined = argument.size() > 11;
+            const std::string value = joined                     ? argument.substr(12)
+                                      : i + 1 < arguments.size() ? arguments[i + 1]
+                                                                 : std::string();
+            line.maxDiffs = ParseCount(value, 1, INT64_MAX / 2);
             if (line.maxDiffs < 0) return fail("--max-diffs needs a number of at least 1");
-            ++i;
+            if (!joined) ++i;
         } else if (IsOption(argument)) {
             return fail("unknown option " + argument);
         } else {
@@ -165,7 +170,7 @@ std::string UsageText() {
     return "Usage: qhe32 [FILE]\n"
            "       qhe32 FILE /s=SCRIPT [ARG1 ... ARG9]\n"
            "       qhe32 --dump FILE [--bytes-per-row N] [--decimal] [--text-below]\n"
-           "       qhe32 --compare A B [--resync[=N]] [--max-diffs K]\n"
+           "       qhe32 --compare A B [--resync[=N]] [--max-diffs[=]K]\n"
            "       qhe32 --hash ALG[,ALG...] FILE...\n"
            "       qhe32 --help | --version\n"
            "\n"
@@ -191,7 +196,8 @@ std::string UsageText() {
            "(hex), the lengths in A and B, and up to 16 bytes of each side in hex (\"-\" for\n"
            "none, \"...\" after more). Byte by byte, or with --resync after insertions and\n"
            "deletions: a difference ends where N bytes (default 16) agree again. --max-diffs\n"
-           "stops after K ranges. Status 0 equal, 1 different, 2 trouble.\n"
+           "stops after K ranges (standard error says when more follow). Status 0 equal,\n"
+           "1 different, 2 trouble (a file that cannot be read whole stops the list).\n"
            "--hash writes one line per file and algorithm as sha256sum does (digest, two\n"
            "blanks, name); ALG is one of " +
            HashNames() +

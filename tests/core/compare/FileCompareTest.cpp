@@ -132,6 +132,57 @@ TEST(FileCompare, ResyncFindsEachPlantedInsertionDeletionAndChange) {
     }
 }
 
+// Two byte values at random: 8-byte prefixes repeat every few hundred positions, yet an
+// insertion of tens of thousands of bytes is still one range of exactly those bytes.
+TEST(FileCompare, ResyncFindsLongInsertionsInTwoValuedData) {
+    std::mt19937 rng(6);
+    Bytes a(2 << 20);
+    for (auto& x : a)
+        x = static_cast<uint8_t>(rng() & 1);
+    CompareOptions resync;
+    resync.resync = true;
+    resync.run = 32;
+    for (const int64_t n : {20000, 50000}) {
+        Bytes b = a;
+        Bytes extra(static_cast<size_t>(n));
+        for (auto& x : extra)
+            x = static_cast<uint8_t>(rng() & 1);
+        extra[0] = a[0x100000] ^ 1;
+        b.insert(b.begin() + 0x100000, extra.begin(), extra.end());
+        EXPECT_EQ(Compare(a, b, resync, INT64_MAX, 1 << 30),
+                  (std::vector<DiffRange>{{0x100000, 0x100000, 0, n, false}}));
+    }
+}
+
+// Holes told by the HoleSource are not read: their bytes here are 0xEE, which reading would
+// show. Level holes are equal; a hole against data compares as zeros.
+TEST(FileCompare, HolesAreZerosThatLevelHolesSkipUnread) {
+    Bytes a(1 << 20, 0xEE), b(1 << 20, 0xEE);
+    // A: data 0..4096 and 600000..700000; B: data 0..4096 and 650000..660000.
+    const auto holesOf = [](std::vector<std::pair<int64_t, int64_t>> data) {
+        return [data](int64_t offset, int64_t& end) {
+            end = 1 << 20;
+            for (const auto& [from, to] : data) {
+                if (offset < from) return end = from, true;
+                if (offset < to) return end = to, false;
+            }
+            return true;
+        };
+    };
+    std::fill(a.begin(), a.begin() + 4096, 1);
+    std::fill(b.begin(), b.begin() + 4096, 1);
+    std::fill(a.begin() + 600000, a.begin() + 700000, 0);
+    std::fill(b.begin() + 650000, b.begin() + 660000, 0);
+    a[650001] = b[650002] = 9;
+    FileComparer comparer(InputOf(a, 1 << 30), InputOf(b, 1 << 30), {});
+    comparer.SetHoles(holesOf({{0, 4096}, {600000, 700000}}), holesOf({{0, 4096}, {650000, 660000}}));
+    std::vector<DiffRange> ranges;
+    DiffRange r;
+    for (FileComparer::Status s; (s = comparer.Step(r, 1000)) != FileComparer::Status::Done;)
+        if (s == FileComparer::Status::Range) ranges.push_back(r);
+    EXPECT_EQ(ranges, (std::vector<DiffRange>{{650001, 650001, 2, 2, false}}));
+}
+
 TEST(FileCompare, ResyncGivesUpOnUnrelatedDataWindowByWindowAsOneRange) {
     std::mt19937 rng(1);
     Bytes a = Random(300000, rng), b = Random(200000, rng);

@@ -69,5 +69,26 @@ TEST(CommandLine, DumpOptionsAndTheirRefusals) {
     }
 }
 
+TEST(CommandLine, CompareOptionsInBothFormsAndTheirRefusals) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"--compare", "a", "b", "--max-diffs=3", "--resync=8"},
+                                               {"--compare", "--max-diffs", "3", "a", "--resync=8", "b"}}) {
+        const CommandLine line = ParseCommandLine(arguments);
+        ASSERT_EQ(line.action, CommandLineAction::Compare) << line.error;
+        EXPECT_EQ(line.fileName, "a");
+        EXPECT_EQ(line.otherFile, "b");
+        EXPECT_EQ(line.maxDiffs, 3);
+        EXPECT_TRUE(line.compare.resync);
+        EXPECT_EQ(line.compare.run, 8);
+    }
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"--compare", "a", "b", "--max-diffs="},
+                                               {"--compare", "a", "b", "--max-diffs=0"},
+                                               {"--compare", "a", "b", "--max-diffs=x"},
+                                               {"--compare", "a", "b", "--max-diffs"},
+                                               {"--compare", "a", "b", "--resync=3"}})
+        EXPECT_EQ(ParseCommandLine(arguments).action, CommandLineAction::UsageError) << arguments[3];
+}
+
 } // namespace
 } // namespace qhe
