@@ -13,7 +13,7 @@ char Upper(char c) {
 
 } // namespace
 
-std::optional<int32_t> ParseScriptNumber(std::string_view text) {
+std::optional<int64_t> ParseScriptNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -28,20 +28,18 @@ std::optional<int32_t> ParseScriptNumber(std::string_view text) {
         i += 2;
     }
     if (i == text.size()) return std::nullopt;
-    // The magnitude may reach 2^31 only for a negative number.
-    const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
-    uint64_t value = 0;
+    int64_t value = 0;
     for (; i < text.size(); ++i) {
         const int digit = HexDigitValue(text[i]);
         if (digit < 0 || digit >= base) return std::nullopt;
-        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
-        if (value > limit) return std::nullopt;
+        // The limit is far below INT64_MAX / 16, so the product cannot overflow first.
+        value = value * base + digit;
+        if (value > kMaxScriptNumber) return std::nullopt;
     }
-    const int64_t signedValue = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
-    return static_cast<int32_t>(signedValue);
+    return negative ? -value : value;
 }
 
-std::optional<int32_t> ParseScriptCount(std::string_view text) {
+std::optional<int64_t> ParseScriptCount(std::string_view text) {
     if (text.empty()) return 1;
     return ParseScriptNumber(text);
 }

@@ -9,13 +9,17 @@ namespace qhe {
 
 // The argument forms of the script language.
 
-// A signed 32-bit integer: optional leading blanks, optional sign, decimal digits or hex
-// digits after "$", "0x" or "x" (either case). Anything else, and a value outside the 32-bit
-// range, is not a number.
-std::optional<int32_t> ParseScriptNumber(std::string_view text);
+// The largest magnitude of a script number: the largest Document (a mapped file) there can
+// be, so that addresses and counts of any Document can be written and sums of two stay exact.
+inline constexpr int64_t kMaxScriptNumber = INT64_MAX / 4;
+
+// A signed integer: optional leading blanks, optional sign, decimal digits or hex digits after
+// "$", "0x" or "x" (either case). Anything else, and a magnitude above kMaxScriptNumber, is not
+// a number. Whether it fits the Document is the executing pass's business.
+std::optional<int64_t> ParseScriptNumber(std::string_view text);
 
 // A number, 1 when the text is empty.
-std::optional<int32_t> ParseScriptCount(std::string_view text);
+std::optional<int64_t> ParseScriptCount(std::string_view text);
 
 // Two hex digits per byte, pairs separated by exactly one blank; empty gives no bytes and a
 // single digit left over at the end is ignored. std::nullopt on any other deviation.

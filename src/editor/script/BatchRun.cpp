@@ -57,9 +57,9 @@ HeadlessHooks HooksFor(BatchEnvironment& env, StatusLine& status) {
 }
 
 // ReadScriptFile, also when the stream throws (a folder named as the script does).
-bool ReadScript(const std::string& name, std::vector<std::string>& lines) {
+bool ReadScript(const std::string& name, std::vector<std::string>& lines, std::string& error) {
     try {
-        return ReadScriptFile(name, lines);
+        return ReadScriptFile(name, lines, &error);
     } catch (const std::exception&) {
         return false;
     }
@@ -100,8 +100,9 @@ BatchOutcome RunBatchScript(const CommandLine& line, BatchEnvironment& env) {
         return BatchOutcome::Unreadable;
     }
     std::vector<std::string> lines;
-    if (!ReadScript(line.script.scriptFile, lines)) {
-        env.err << FormatMsg(kMsgScriptReadError, {FileNameOnly(line.script.scriptFile)}) << '\n';
+    std::string error;
+    if (!ReadScript(line.script.scriptFile, lines, error)) {
+        env.err << error << '\n';
         return BatchOutcome::Unreadable;
     }
 

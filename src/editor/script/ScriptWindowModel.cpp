@@ -5,7 +5,9 @@
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
 #include "core/text/Messages.h"
+#include "editor/SideFileTexts.h"
 #include "editor/file/FileCommands.h"
+#include "platform/ErrorCodes.h"
 #include "platform/Paths.h"
 #include "platform/SafeFileWrite.h"
 #include "platform/SmallFile.h"
@@ -24,10 +26,16 @@ FileDialogRequest ScriptDialog(int titleId, const std::string& folder) {
 
 } // namespace
 
-bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines) {
+bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines, std::string* error) {
+    const std::string failed = FormatMsg(kMsgScriptReadError, {FileNameOnly(name)});
+    if (error) *error = failed; // also when reading throws
     // Through the side-file reader: a folder, pipe or huge file is refused, never read.
     std::string data;
-    if (platform::ReadSmallFile(name, platform::kSideFileMaxBytes, data) != 0) return false;
+    if (const int code = platform::ReadSmallFile(name, platform::kSideFileMaxBytes, data); code != 0) {
+        // Too large a file says what the limit is; the rest stay "cannot read".
+        if (error && code == kSideFileTooLarge) *error = Format(kTextSideFileTooLarge, {FileNameOnly(name)});
+        return false;
+    }
     // CR LF, LF and a lone CR (old Mac files) each end a line, as in the settings files.
     lines.clear();
     for (std::string_view line : SplitLines(data))
@@ -80,9 +88,10 @@ void ScriptWindowModel::Check() {
 
 bool ScriptWindowModel::LoadScript(const std::string& name) {
     std::vector<std::string> lines;
-    if (!ReadScriptFile(name, lines)) {
+    std::string error;
+    if (!ReadScriptFile(name, lines, &error)) {
         scriptFileName.clear();
-        s_.ui.ShowError(FormatMsg(kMsgScriptReadError, {FileNameOnly(name)}));
+        s_.ui.ShowError(error);
         return false;
     }
     editor_.SetLines(lines);

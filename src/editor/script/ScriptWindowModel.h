@@ -67,7 +67,8 @@ class ScriptWindowModel {
     ScriptEditorView& editor_;
 };
 
-// Reads a .qsc file as UTF-8 lines; false when it cannot be read.
-bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines);
+// Reads a .qsc file as UTF-8 lines; false when it cannot be read. error (when given) gets the
+// message for the user: message 2129, or for a file too large the text naming the limit.
+bool ReadScriptFile(const std::string& name, std::vector<std::string>& lines, std::string* error = nullptr);
 
 } // namespace qhe

@@ -39,8 +39,10 @@ TEST(ScriptLanguageTest, LinesSplitIntoWordArgumentsAndRawArguments) {
     EXPECT_EQ(LookupScriptOp("FINDX"), std::nullopt);
 }
 
-TEST(ScriptLanguageTest, NumbersAreSigned32BitDecimalOrHex) {
-    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+// Addresses and counts reach beyond 32 bits (files of many GiB are mapped); the numbers of
+// 32 bits keep their values.
+TEST(ScriptLanguageTest, NumbersAreSigned64BitDecimalOrHex) {
+    const std::pair<const char*, std::optional<int64_t>> cases[] = {
         {"16", 16},
         {"$10", 16},
         {"0x10", 16},
@@ -50,10 +52,15 @@ TEST(ScriptLanguageTest, NumbersAreSigned32BitDecimalOrHex) {
         {"2147483647", INT32_MAX},
         {"-2147483648", INT32_MIN},
         {"-$80000000", INT32_MIN},
-        {"2147483648", {}},
-        {"$80000000", {}},
-        {"$FFFFFFFF", {}},
-        {"99999999999", {}},
+        {"2147483648", int64_t{1} << 31},
+        {"$80000000", int64_t{1} << 31},
+        {"$FFFFFFFF", 0xFFFFFFFF},
+        {"$100000000", int64_t{1} << 32},
+        {"99999999999", 99999999999},
+        {"$1FFFFFFFFFFFFFFF", kMaxScriptNumber},
+        {"-$1FFFFFFFFFFFFFFF", -kMaxScriptNumber},
+        {"$2000000000000000", {}},
+        {"99999999999999999999999", {}},
         {"", {}},
         {"$", {}},
         {"12 ", {}},
@@ -131,7 +138,7 @@ TEST(ScriptLanguageTest, CheckingFindsEveryArgumentError) {
     const Case cases[] = {
         {"ADR $10", ""},
         {"ADR ten", FormatMsg(2107, {"ten"})},
-        {"ADR 4294967296", FormatMsg(2107, {"4294967296"})},
+        {"ADR $2000000000000000", FormatMsg(2107, {"$2000000000000000"})},
         {"ADR+ 3", ""},
         {"adr+ x", FormatMsg(2108, {"x"})},
         {"ADR- ", FormatMsg(2108, {""})},

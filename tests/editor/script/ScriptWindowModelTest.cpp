@@ -12,6 +12,7 @@
 #include "core/text/Format.h"
 #include "core/text/Messages.h"
 #include "editor/MainCommands.h"
+#include "editor/SideFileTexts.h"
 #include "editor/script/ScriptInsertMenu.h"
 
 namespace qhe::test {
@@ -126,6 +127,10 @@ TEST_F(ScriptWindowModelTest, ScriptFilesAreAnsiTextWithCrLf) {
     // A folder is refused like a missing file (the stream reader used to abort on it).
     EXPECT_FALSE(model.LoadScript(dir.Path()));
     EXPECT_EQ(ui.messages.back().text, FormatMsg(2129, {FileNameOnly(dir.Path())}));
+    // A script above the side files' limit says so, with the limit.
+    std::ofstream(dir.File("huge.qsc")) << std::string((16 << 20) + 1, ';');
+    EXPECT_FALSE(model.LoadScript(dir.File("huge.qsc")));
+    EXPECT_EQ(ui.messages.back().text, Format(kTextSideFileTooLarge, {"huge.qsc"}));
 }
 
 TEST_F(ScriptWindowModelTest, ButtonsReportSuccessOrSelectTheFailingLine) {
