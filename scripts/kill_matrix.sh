@@ -17,7 +17,8 @@ printf 'BITXOR FF $%X\n' $((MIB << 20)) >flip.qsc # every byte changes: new = ol
 printf 'ADR 0\nINSERT 00\nADR 0\nDEL 1\nADR 0\nBITXOR FF $%X\n' $((MIB << 20)) >pieces.qsc
 printf 'ADR 0\n' >read.qsc
 head -c $((MIB << 20)) /dev/urandom >master.orig
-tr '\000-\377' '\377-\000' <master.orig >master.new # the expected result: every byte xor FF
+cp master.orig master.new
+"$QHE32" master.new /s=flip.qsc # the expected result: every byte xor FF
 
 # path: settings, script, how the file is prepared
 setup() {
@@ -39,8 +40,19 @@ state_of() {
 }
 left_of() { ls -A d | grep -v -x -e f.bin -e g.bin | wc -l; }
 
-printf '%-13s %-7s %-6s %-5s %-5s %s\n' path signal status file left "after next open"
+printf '%-13s %-7s %-9s %-6s %-5s %-5s %s\n' path signal "at ms" status file left "after next open"
+now_ms() { date +%s%3N; }
 for path in rename hardlink mapped-pages streamed; do
+    # A run without a signal: how long the save takes from its first file beside the target, so
+    # that the signals below fall anywhere in it, commit and in-place writing included.
+    setup "$path"
+    "$QHE32" d/f.bin /s="$(script_of "$path")" 2>/dev/null &
+    pid=$!
+    until [ "$(ls -A d | grep -c -v -x -e f.bin -e g.bin)" != 0 ] || ! kill -0 $pid 2>/dev/null; do :; done
+    began=$(now_ms)
+    wait $pid
+    span=$(($(now_ms) - began + 1))
+    [ "$(state_of)" = new ] || echo "$path: a run without a signal did not save"
     for signal in TERM INT HUP QUIT USR1 USR2 KILL; do
         for ((trial = 0; trial < TRIALS; ++trial)); do
             setup "$path"
@@ -48,9 +60,10 @@ for path in rename hardlink mapped-pages streamed; do
             pid=$!
             # The save has begun once a file appears beside the target.
             until [ "$(ls -A d | grep -c -v -x -e f.bin -e g.bin)" != 0 ] || ! kill -0 $pid 2>/dev/null; do :; done
-            sleep "0.0$((RANDOM % 10))"
+            delay=$(((RANDOM * 32768 + RANDOM) % span))
+            sleep "$(printf '%d.%03d' $((delay / 1000)) $((delay % 1000)))"
             kill -s "$signal" $pid 2>/dev/null
-            wait $pid
+            wait $pid 2>/dev/null
             status=$?
             file=$(state_of)
             left=$(left_of)
@@ -59,7 +72,7 @@ for path in rename hardlink mapped-pages streamed; do
                 "$QHE32" d/f.bin /s=read.qsc >/dev/null 2>&1
                 after="$(state_of), $(left_of) left"
             fi
-            printf '%-13s %-7s %-6s %-5s %-5s %s\n' "$path" "$signal" "$status" "$file" "$left" "$after"
+            printf '%-13s %-7s %-9s %-6s %-5s %-5s %s\n' "$path" "$signal" "$delay/$span" "$status" "$file" "$left" "$after"
         done
     done
 done
