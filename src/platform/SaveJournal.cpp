@@ -127,8 +127,9 @@ bool ReadJournalIndex(int fd, JournalIndex& index) {
     Get64(trailer, at, start);
     Get64(trailer, at, sum);
     if (std::memcmp(trailer.data() + 16, kSealMagic, 8) != 0) return false;
+    if (start > static_cast<uint64_t>(st.st_size - kTrailer)) return false;
     const int64_t length = st.st_size - kTrailer - static_cast<int64_t>(start);
-    if (static_cast<int64_t>(start) < 0 || length < 8 || length > kMaxIndex) return false;
+    if (length < 8 || length > kMaxIndex) return false;
     std::string bytes(static_cast<size_t>(length), '\0');
     if (ReadFullyAt(fd, reinterpret_cast<uint8_t*>(bytes.data()), length, static_cast<int64_t>(start)) != length)
         return false;
