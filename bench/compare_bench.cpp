@@ -1,8 +1,14 @@
 // The compare engine against memcmp over the same buffers (QHE32_BENCH_COMPARE_MB MiB, default
-// 1024), and its resync mode on planted insertions and on unrelated data.
+// 1024), its resync mode on planted insertions, on unrelated data and on data of two byte
+// values, and qhe32 --compare against cmp on a sparse pair of 8 GiB.
 #include "core/compare/FileCompare.h"
 
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +17,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "editor/compare/CompareFiles.h"
+
+extern char** environ;
 
 namespace {
 
@@ -127,6 +137,106 @@ void BM_ResyncUnrelated(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(a.size()));
 }
 BENCHMARK(BM_ResyncUnrelated)->Arg(16)->Arg(64)->Arg(256)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Two byte values at random (64 MiB) with 50,000 bytes inserted in the middle: one range,
+// found by the fingerprints of whole runs where 8-byte prefixes repeat all the time.
+void BM_ResyncTwoValued(benchmark::State& state) {
+    static const Bytes a = [] {
+        Bytes bytes = Random(64 << 20, 6);
+        for (auto& x : bytes)
+            x &= 1;
+        return bytes;
+    }();
+    static const Bytes b = [] {
+        Bytes bytes = a, extra = Random(50000, 7);
+        for (auto& x : extra)
+            x &= 1;
+        extra[0] = a[a.size() / 2] ^ 1;
+        bytes.insert(bytes.begin() + static_cast<long>(a.size() / 2), extra.begin(), extra.end());
+        return bytes;
+    }();
+    qhe::CompareOptions options;
+    options.resync = true;
+    options.run = 32;
+    int64_t ranges = 0;
+    for (auto _ : state) {
+        qhe::FileComparer comparer(InputOf(a), InputOf(b), options);
+        qhe::DiffRange r;
+        ranges = 0;
+        for (qhe::FileComparer::Status s;
+             (s = comparer.Step(r, INT64_MAX)) != qhe::FileComparer::Status::Done;)
+            ranges += s == qhe::FileComparer::Status::Range;
+    }
+    state.counters["ranges"] = static_cast<double>(ranges);
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(a.size()));
+}
+BENCHMARK(BM_ResyncTwoValued)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A sparse pair of 8 GiB (truncate, then a 4 KiB block written every GiB; the last differs in
+// one byte), made once and removed at exit.
+struct SparsePair {
+    static constexpr int64_t kSize = int64_t{8} << 30;
+    SparsePair() {
+        const char* folder = std::getenv("TMPDIR");
+        const std::string base = std::string(folder ? folder : "/var/tmp") + "/qhe32-bench-sparse-";
+        a = base + "a.bin";
+        b = base + "b.bin";
+        Make(a, 0);
+        Make(b, 1);
+    }
+    ~SparsePair() {
+        unlink(a.c_str());
+        unlink(b.c_str());
+    }
+    static void Make(const std::string& path, uint8_t last) {
+        const int fd = open(path.c_str(), O_CREAT | O_RDWR | O_TRUNC, 0644);
+        if (fd < 0 || ftruncate(fd, kSize) != 0) std::abort();
+        Bytes block(4096, 0x5A);
+        for (int64_t at = 0; at < kSize; at += int64_t{1} << 30) {
+            block[100] = at + (int64_t{1} << 30) >= kSize ? last : 0;
+            if (pwrite(fd, block.data(), block.size(), at) != static_cast<ssize_t>(block.size()))
+                std::abort();
+        }
+        close(fd);
+    }
+    std::string a, b;
+};
+
+const SparsePair& Sparse() {
+    static const SparsePair pair;
+    return pair;
+}
+
+void BM_CompareSparse8GiB(benchmark::State& state) {
+    const SparsePair& pair = Sparse();
+    qhe::CommandLine line;
+    line.fileName = pair.a;
+    line.otherFile = pair.b;
+    const int out = open("/dev/null", O_WRONLY);
+    for (auto _ : state) {
+        std::string message;
+        if (qhe::CompareFilesToDescriptor(line, out, message) != 1) state.SkipWithError("not different");
+    }
+    close(out);
+    state.SetBytesProcessed(state.iterations() * SparsePair::kSize);
+}
+BENCHMARK(BM_CompareSparse8GiB)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The baseline: cmp -s on the same pair.
+void BM_CmpSparse8GiBBaseline(benchmark::State& state) {
+    const SparsePair& pair = Sparse();
+    std::string cmp = "cmp", quiet = "-s", a = pair.a, b = pair.b;
+    char* argv[] = {cmp.data(), quiet.data(), a.data(), b.data(), nullptr};
+    for (auto _ : state) {
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawnp(&pid, "cmp", nullptr, nullptr, argv, environ) != 0 ||
+            waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 1)
+            state.SkipWithError("cmp failed");
+    }
+    state.SetBytesProcessed(state.iterations() * SparsePair::kSize);
+}
+BENCHMARK(BM_CmpSparse8GiBBaseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 } // namespace
 
