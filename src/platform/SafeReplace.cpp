@@ -26,35 +26,6 @@ std::string ResolveTarget(const std::string& name) {
     return name;
 }
 
-// Makes sure the file holds disk space for size bytes without changing any byte it has:
-// fallocate where the file system knows it, else zeros written past the old end. On failure
-// the file gets back its old length and modification time.
-int ReserveSpace(int fd, int64_t size) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) return ErrorCodeFromErrno(errno, true);
-    if (size <= 0) return 0;
-    int err = ::fallocate(fd, 0, 0, size) == 0 ? 0 : errno;
-    if (err == EOPNOTSUPP || err == ENOSYS || err == EINVAL) {
-        err = 0;
-        static constexpr uint8_t kZeros[64 * 1024] = {};
-        for (off_t at = st.st_size; at < size && err == 0;) {
-            const ssize_t put =
-                ::pwrite(fd, kZeros, static_cast<size_t>(std::min<int64_t>(size - at, sizeof kZeros)), at);
-            if (put > 0)
-                at += put;
-            else if (put == 0)
-                err = ENOSPC;
-            else if (errno != EINTR)
-                err = errno;
-        }
-    }
-    if (err == 0) return 0;
-    (void)!::ftruncate(fd, st.st_size);
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::futimens(fd, times);
-    return ErrorCodeFromErrno(err, true);
-}
-
 TargetState StateOf(const struct stat& st) {
     TargetState state;
     state.exists = true;
@@ -79,16 +50,18 @@ TargetState StateOfPath(const std::string& path) {
 // reserved beyond its end without changing its length, so a refused save leaves it exactly as
 // it was. An existing file is opened without O_CREAT, which a sticky folder may refuse for
 // another user's file.
-int OpenInPlace(SavePlan& plan, int64_t size, bool exists, FileIdentity readSource) {
+int OpenInPlace(SavePlan& plan, int64_t size, bool exists, FileIdentity readSource, bool reserveAll) {
     if (exists && readSource.inode != 0 && readSource == FileIdentity{plan.seen.device, plan.seen.inode})
         return kMappedInPlace;
     plan.targetFd = ::open(plan.target.c_str(), O_WRONLY | O_CLOEXEC | (exists ? 0 : O_CREAT), 0666);
     if (plan.targetFd < 0) return ErrorCodeFromErrno(errno, true);
     int code = 0;
-    if (size > plan.seen.size && ::fallocate(plan.targetFd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 &&
+    // Only the growth: the holes a sparse file has stay holes.
+    if (size > plan.seen.size &&
+        ::fallocate(plan.targetFd, FALLOC_FL_KEEP_SIZE, plan.seen.size, size - plan.seen.size) != 0 &&
         errno != EOPNOTSUPP && errno != ENOSYS && errno != EINVAL)
         code = ErrorCodeFromErrno(errno, true);
-    if (code == 0) code = plan.journal.Create(plan.target, size);
+    if (code == 0) code = plan.journal.Create(plan.target, reserveAll ? size : -1);
     if (code != 0) {
         ::close(plan.targetFd);
         plan.targetFd = -1;
@@ -117,7 +90,8 @@ bool TakeOverOwnerAndAttributes(const SavePlan& plan, const struct stat& target)
     return CopyExtendedAttributes(plan.target, plan.fd) == 0;
 }
 
-int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIdentity readSource) {
+int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIdentity readSource,
+                  bool reserveAll) {
     plan.target = ResolveTarget(name);
     RemoveStaleTemporaries(plan.target);
     struct stat st {};
@@ -129,7 +103,7 @@ int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIde
         // A renamed temporary file would replace even a file its owner made read-only.
         if (IsReadOnlyFile(plan.target)) return ErrorCodeFromErrno(EACCES, true);
         // A new file would part the hard links: they all keep sharing the written data.
-        if (st.st_nlink > 1) return OpenInPlace(plan, size, exists, readSource);
+        if (st.st_nlink > 1) return OpenInPlace(plan, size, exists, readSource, reserveAll);
         plan.mode = st.st_mode & 07777;
         plan.replacesFile = true;
     } else {
@@ -141,7 +115,8 @@ int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIde
     plan.fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (plan.fd < 0) {
         // No room for a second file beside the target: write it in place instead.
-        if (errno == EACCES || errno == EPERM || errno == EROFS) return OpenInPlace(plan, size, exists, readSource);
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return OpenInPlace(plan, size, exists, readSource, reserveAll);
         return ErrorCodeFromErrno(errno, true);
     }
     plan.tempName = pattern;
@@ -151,7 +126,7 @@ int BeginSaveHeld(const std::string& name, SavePlan& plan, int64_t size, FileIde
         ::unlink(plan.tempName.c_str());
         plan.fd = -1;
         plan.replacesFile = false;
-        return OpenInPlace(plan, size, exists, readSource);
+        return OpenInPlace(plan, size, exists, readSource, reserveAll);
     }
     return 0;
 }
@@ -188,12 +163,12 @@ int CommitInPlace(SavePlan& plan) {
 
 } // namespace
 
-int BeginSave(const std::string& name, SavePlan& plan, int64_t size, FileIdentity readSource) {
+int BeginSave(const std::string& name, SavePlan& plan, int64_t size, FileIdentity readSource, bool reserveAll) {
     plan = SavePlan{};
     // Held from the start: a signal during the save ends it cleanly instead of killing the
     // process with its temporary file left behind.
     plan.signalHold = SignalHold::Take();
-    const int code = BeginSaveHeld(name, plan, size, readSource);
+    const int code = BeginSaveHeld(name, plan, size, readSource, reserveAll);
     if (code != 0) AbortSave(plan);
     return code;
 }
@@ -208,14 +183,10 @@ int BeginPatchSave(const std::string& name, SavePlan& plan, int64_t size) {
     int code = ::stat(plan.target.c_str(), &st) == 0 ? 0 : ErrorCodeFromErrno(errno, true);
     if (code == 0) {
         plan.seen = StateOf(st);
-        code = OpenInPlace(plan, -1, true, {});
+        code = OpenInPlace(plan, -1, true, {}, true);
     }
     if (code != 0) AbortSave(plan);
     return code;
-}
-
-int ReserveSpaceFor(SavePlan& plan, int64_t size) {
-    return plan.inPlace ? 0 : ReserveSpace(plan.fd, size); // in place it was reserved already
 }
 
 int CommitSave(SavePlan& plan) {

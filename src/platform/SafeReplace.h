@@ -52,18 +52,15 @@ struct SavePlan {
 // (SignalHold::Arrived), one after it waits until the file is whole. Stale temporary files of
 // killed saves beside the target are removed. size < 0 means unknown (nothing is reserved).
 // Answers 0 and fills plan, or an error code.
-int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1, FileIdentity readSource = {});
+// With reserveAll false the caller reserves the space of plan.fd itself (a stream that leaves
+// holes needs less than size bytes).
+int BeginSave(const std::string& name, SavePlan& plan, int64_t size = -1, FileIdentity readSource = {},
+              bool reserveAll = true);
 
 // Prepares a save that writes only some runs of an existing file (or block device) in place and
 // leaves the file size bytes long (a device keeps its size): the runs are added with
 // plan.journal.Append, then CommitSave writes them.
 int BeginPatchSave(const std::string& name, SavePlan& plan, int64_t size);
-
-// Reserves the disk space for size bytes in the plan's file before anything is written, so that
-// a save of a very large file is refused at once when the disk has no room for it, rather than
-// after writing most of it. Answers 0 or the error code (112 for a full disk); the plan is then
-// to be abandoned.
-int ReserveSpaceFor(SavePlan& plan, int64_t size);
 
 // Completes a save. The target is checked first: when it is no longer as BeginSave saw it (size,
 // modification and change time, device, inode), nothing is written and kTargetChanged is the

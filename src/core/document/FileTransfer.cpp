@@ -208,11 +208,12 @@ WriteOutcome WriteRuns(const std::string& name, int64_t count, const ProgressSou
                        const uint8_t* data, const Document* doc = nullptr, int64_t from = 1) {
     WriteOutcome outcome;
     platform::SavePlan plan;
-    outcome.code = platform::BeginSave(name, plan, count, doc ? doc->MappedIdentity() : platform::FileIdentity{});
+    outcome.code = platform::BeginSave(name, plan, count, doc ? doc->MappedIdentity() : platform::FileIdentity{},
+                                       doc == nullptr);
     if (outcome.code != 0) return outcome;
-    // For a Document the space for all of it is had before the first byte is written.
-    // (The padding of a last direct write falls in the last block reserved.)
-    if (doc) outcome.code = platform::ReserveSpaceFor(plan, count);
+    // For a Document the space for its data is had before the first byte is written; holes of
+    // the mapped file stay holes and need none.
+    if (doc) outcome.code = ReserveStreamSpace(*doc, from, count, plan.fd);
     if (outcome.code != 0) {
         platform::AbortSave(plan);
         return outcome;
