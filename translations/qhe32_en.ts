@@ -2465,6 +2465,10 @@ Not found, but %d pages could not be read (they read as zeros) and could not be 
         <source>文件 A 中的偏移 (十六进制):</source>
         <translation>Offset in file A (hex):</translation>
     </message>
+    <message>
+        <source>重新比较(&amp;A)</source>
+        <translation>Compare &amp;Again</translation>
+    </message>
 </context>
 <context>
     <name>qhe::TFormEncode</name>

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/compare/ByteCompare.h"
 #include "core/document/FileTransfer.h"
+#include "core/text/Format.h"
 #include "editor/OwnTexts.h"
 #include "editor/file/FileCommands.h"
 #include "editor/view/ViewCommands.h"
@@ -19,6 +21,23 @@ FileDialogRequest CompareDialog(const std::string& title, const std::string& fol
     request.initialDir = folder;
     return request;
 }
+
+// Whether doc holds other bytes than data (size bytes).
+bool BytesDiffer(const Document& doc, const uint8_t* data, int64_t size) {
+    if (doc.Size() != size) return true;
+    const RunSource runs = RunsOf(doc, 1);
+    for (int64_t at = 0; at < size;) {
+        const PieceTable::Span span = runs(at);
+        const int64_t n = std::min(span.size, size - at);
+        if (n <= 0 || FirstDifference(span.data, data + at, n) < n) return true;
+        at += n;
+    }
+    return false;
+}
+
+// A Document this much larger is taken as changed once modified, rather than compared again
+// byte by byte on every look.
+constexpr int64_t kMaxRecheck = int64_t{256} << 20;
 
 } // namespace
 
@@ -73,6 +92,26 @@ bool CompareCommands::GotoInEditor(const CompareSession& session, int64_t offset
     if (!s_.doc.IsOpen || s_.doc.FileName != session.Name(0) || offsetA >= s_.doc.Size()) return false;
     ViewCommands(s_).ShowAddress(offsetA + 1, true, true);
     return true;
+}
+
+std::optional<int64_t> CompareCommands::ReadOffset(const CompareSession& session, const std::string& text) {
+    if (auto offset = CompareSession::ParseOffset(text, session.Size(0))) return offset;
+    s_.ui.ShowError(
+        Format(kTextCompareBadOffset,
+               {text, FormatHex(static_cast<uint64_t>(std::max<int64_t>(0, session.Size(0) - 1)))}));
+    return std::nullopt;
+}
+
+std::string CompareCommands::StaleNote(const CompareSession& session) const {
+    const Document& doc = s_.doc;
+    const bool aIsDocument = doc.IsOpen && doc.FileName == session.Name(0);
+    bool changed = false;
+    if (aIsDocument && (session.AIsUnsaved() || doc.Modified))
+        changed = doc.Size() != session.Size(0) || (doc.Size() > kMaxRecheck && doc.Modified) ||
+                  BytesDiffer(doc, session.Data(0), session.Size(0));
+    for (int side = session.AIsUnsaved() ? 1 : 0; side < 2 && !changed; ++side)
+        changed = session.ChangedOnDisk(side);
+    return changed ? kTextCompareStale.str() : std::string();
 }
 
 void CompareCommands::SaveList(const CompareSession& session) {

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "editor/EditorState.h"
 #include "editor/compare/CompareSession.h"
@@ -28,6 +30,11 @@ class CompareCommands {
     bool GotoInEditor(const CompareSession& session, int64_t offsetA);
     // Saves the session's list of ranges to a text file the user picks.
     void SaveList(const CompareSession& session);
+    // Go To: the offset of A typed as text, or nothing after telling the user what is wrong.
+    std::optional<int64_t> ReadOffset(const CompareSession& session, const std::string& text);
+    // Why what the session shows is out of date, or "" while it is not: A is the open Document
+    // and its bytes changed since (edits), or a file compared changed on disk.
+    std::string StaleNote(const CompareSession& session) const;
 
     // Shows a compare window over a session; set by the window.
     std::function<void(std::shared_ptr<CompareSession>)> show;

@@ -87,6 +87,14 @@ void CompareSession::Start(CompareOptions options) {
     comparer_->SetHoles(sides_[0].file.Holes(), sides_[1].file.Holes());
 }
 
+bool CompareSession::ChangedOnDisk(int side) const {
+    const platform::FileInfo& then = sides_[side].file.Info();
+    const platform::FileInfo now = platform::StatFile(sides_[side].name);
+    return then.exists && (now.identity != then.identity || now.size != then.size ||
+                           now.modified.seconds != then.modified.seconds ||
+                           now.modified.nanoseconds != then.modified.nanoseconds);
+}
+
 bool CompareSession::Unreadable(int side) const {
     return sides_[side].copyFaulted || sides_[side].file.ReadFaults() > 0;
 }

@@ -47,6 +47,8 @@ class CompareSession {
     // Whether pages of a side could not be read (they read as zeros): the result is not to be
     // trusted, and the summary says so.
     bool Unreadable(int side) const;
+    // Whether the file of a side is no longer what was opened (another file, size or time).
+    bool ChangedOnDisk(int side) const;
     const CompareOptions& Options() const { return options_; }
 
     const std::vector<DiffRange>& Ranges() const { return ranges_; }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 #include "core/compare/DiffLines.h"
 #include "editor/compare/CompareSession.h"
 
@@ -13,6 +15,8 @@ namespace {
 // Shading: changed bytes, bytes only on this side, and the same in the current range.
 const QColor kChanged(255, 214, 214), kOnlyHere(206, 240, 206);
 const QColor kChangedCurrent(246, 150, 150), kOnlyHereCurrent(132, 214, 132);
+// Rows standing next to other offsets than their own partners (before an insertion in resync mode).
+const QColor kShifted(240, 160, 40);
 
 } // namespace
 
@@ -64,9 +68,10 @@ int ComparePane::RowsVisible() const {
     return std::max(1, height() / LineHeight());
 }
 
-void ComparePane::ShowFrom(int64_t top, int64_t cursor) {
+void ComparePane::ShowFrom(int64_t top, int64_t cursor, std::vector<bool> shifted) {
     top_ = top;
     cursor_ = cursor;
+    shifted_ = std::move(shifted);
     update();
 }
 
@@ -105,6 +110,8 @@ void ComparePane::paintEvent(QPaintEvent*) {
         const int64_t first = top_ + int64_t{row} * kBytesPerRow;
         if (first + kBytesPerRow <= 0 || first >= size) continue;
         const int y = row * lh, baseline = y + ascent;
+        if (static_cast<size_t>(row) < shifted_.size() && shifted_[static_cast<size_t>(row)])
+            painter.fillRect(digits * cw + cw / 2, y, cw, lh, kShifted);
         for (int i = 0, shift = 4 * (digits - 1); i < digits; ++i, shift -= 4)
             put(addressGlyphs, addressPlaces, kHex[(std::max<int64_t>(first, 0) >> shift) & 15], i * cw,
                 baseline);

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 #include <cstdint>
 
@@ -14,7 +15,7 @@ class CompareSession;
 // One side of a compare window: rows of address, hex bytes and characters from a top offset
 // on (which may lie before the side's start or past its end: those cells stay empty). Bytes in
 // a difference range are shaded (the current range darker); the cursor's byte is framed in
-// both columns.
+// both columns; rows out of step with the other side have a bar after their address.
 class ComparePane : public QWidget {
     Q_OBJECT
   public:
@@ -22,8 +23,10 @@ class ComparePane : public QWidget {
 
     ComparePane(int side, QWidget* parent);
     void SetSession(const CompareSession* session) { session_ = session; }
-    // What to show: the first byte's offset and the cursor's.
-    void ShowFrom(int64_t top, int64_t cursor);
+    // What to show: the first byte's offset, the cursor's, and per row whether it stands out
+    // of step with the other side (marked after its address).
+    void ShowFrom(int64_t top, int64_t cursor, std::vector<bool> shifted = {});
+    const std::vector<bool>& ShiftedRows() const { return shifted_; }
     int RowsVisible() const;
     // The offset under a point, or -1.
     int64_t OffsetAt(QPoint point) const;
@@ -54,6 +57,7 @@ class ComparePane : public QWidget {
     const int side_;
     const CompareSession* session_ = nullptr;
     int64_t top_ = 0, cursor_ = -1;
+    std::vector<bool> shifted_;
 };
 
 } // namespace qhe

@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -14,9 +16,11 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <climits>
 
+#include "core/compare/DiffLines.h"
 #include "editor/compare/CompareCommands.h"
 #include "gui/FormGeometryQt.h"
 #include "gui/Icons.h"
@@ -77,7 +81,11 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
            [this] { ShowRange(static_cast<int64_t>(session_->Ranges().size()) - 1); });
     button(tr("转到(&G)..."), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { GotoOffset(); });
     button(tr("在编辑器中转到(&E)"), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
-        if (commands_.GotoInEditor(*session_, cursorA_) && parentWidget()) parentWidget()->activateWindow();
+        if (!commands_.GotoInEditor(*session_, cursorA_) || !parentWidget()) return;
+        // The editor comes to the front, over this window.
+        QWidget* editor = parentWidget()->window();
+        editor->raise();
+        editor->activateWindow();
     });
     button(tr("保存列表(&S)..."), nullptr, {QKeySequence(Qt::CTRL | Qt::Key_S)},
            [this] { commands_.SaveList(*session_); });
@@ -110,19 +118,26 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
     button(tr("关闭"), "QZBtnExit", {QKeySequence(Qt::Key_Escape)}, [this] { close(); });
 
     auto* sides = new QWidget(this);
-    auto* sideLayout = new QHBoxLayout(sides);
+    auto* sideLayout = new QGridLayout(sides);
     sideLayout->setContentsMargins(0, 0, 0, 0);
     for (int side = 0; side < 2; ++side) {
+        names_[side] = new QLabel(sides);
+        names_[side]->setObjectName(side == 0 ? "SideNameA" : "SideNameB");
+        names_[side]->setMinimumWidth(1);
+        names_[side]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        sideLayout->addWidget(names_[side], 0, side);
         panes_[side] = new ComparePane(side, sides);
-        sideLayout->addWidget(panes_[side], 1);
+        sideLayout->addWidget(panes_[side], 1, side);
+        sideLayout->setColumnStretch(side, 1);
         connect(panes_[side], &ComparePane::clicked, this, [this, side](int64_t offset) {
             userMoved_ = true;
             MoveCursor(side == 0 ? offset : offset - delta_);
         });
     }
     panes_[0]->installEventFilter(this);
+    panes_[1]->installEventFilter(this);
     scroll_ = new QScrollBar(Qt::Vertical, sides);
-    sideLayout->addWidget(scroll_);
+    sideLayout->addWidget(scroll_, 1, 2);
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
         if (value * scrollScale_ != topA_ / kRow) ScrollTo(int64_t{value} * scrollScale_ * kRow);
     });
@@ -136,6 +151,7 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 4);
     list_->horizontalHeader()->setStretchLastSection(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the columns fit (SizeList)
     list_->setFocusPolicy(Qt::NoFocus);
     connect(list_, &QTableView::clicked, this, [this](const QModelIndex& index) { ShowRange(index.row()); });
 
@@ -144,9 +160,29 @@ TFormCompare::TFormCompare(QWidget* owner, CompareCommands& commands, std::share
     splitter->addWidget(list_);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    splitter->setCollapsible(1, false);
+
+    // Shown once the editor's bytes or a file changed after the compare.
+    auto* staleRow = new QHBoxLayout;
+    staleHint_ = new QLabel(this);
+    staleHint_->setObjectName("StaleHint");
+    staleHint_->setWordWrap(true);
+    again_ = new QPushButton(tr("重新比较(&A)"), this);
+    again_->setObjectName("CompareAgain");
+    connect(again_, &QPushButton::clicked, this, [this] {
+        if (auto again = commands_.Again(*session_)) SetSession(std::move(again));
+    });
+    staleRow->addWidget(staleHint_, 1);
+    staleRow->addWidget(again_);
+    staleHint_->hide();
+    again_->hide();
+    staleTimer_ = new QTimer(this);
+    staleTimer_->setInterval(1000);
+    connect(staleTimer_, &QTimer::timeout, this, [this] { CheckStale(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
+    layout->addLayout(staleRow);
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
     layout->addWidget(status_);
@@ -170,6 +206,11 @@ void TFormCompare::SetSession(std::shared_ptr<CompareSession> session) {
         pane->SetSession(session_.get());
     model_->SetSession(session_.get());
     setWindowTitle(Q(session_->Caption()));
+    ShowNames();
+    SizeList();
+    staleHint_->hide();
+    again_->hide();
+    staleTimer_->start();
     topA_ = cursorA_ = delta_ = 0;
     userMoved_ = false;
     timer_->start();
@@ -249,7 +290,7 @@ void TFormCompare::GotoOffset() {
         QInputDialog::getText(this, tr("转到"), tr("文件 A 中的偏移 (十六进制):"), QLineEdit::Normal,
                               QString::number(cursorA_, 16).toUpper(), &ok);
     if (!ok) return;
-    const auto offset = CompareSession::ParseOffset(text.toStdString(), session_->Size(0));
+    const auto offset = commands_.ReadOffset(*session_, text.toStdString());
     if (!offset) return;
     userMoved_ = true;
     if (session_->Options().resync) delta_ = session_->AlignedB(*offset) - *offset;
@@ -261,9 +302,25 @@ void TFormCompare::GotoOffset() {
     MoveCursor(*offset);
 }
 
+std::vector<bool> TFormCompare::Shifted() const {
+    std::vector<bool> shifted;
+    if (!session_->Options().resync) return shifted;
+    for (int row = 0; row <= panes_[0]->RowsVisible(); ++row) {
+        const int64_t offsetA = topA_ + row * kRow;
+        if (offsetA >= session_->Size(0) || offsetA + delta_ >= session_->Size(1)) break;
+        shifted.push_back(session_->AlignedB(offsetA) != offsetA + delta_);
+    }
+    return shifted;
+}
+
+const std::vector<bool>& TFormCompare::ShiftedRows() const {
+    return panes_[0]->ShiftedRows();
+}
+
 void TFormCompare::Refresh() {
-    panes_[0]->ShowFrom(topA_, cursorA_);
-    panes_[1]->ShowFrom(topA_ + delta_, CursorB());
+    std::vector<bool> shifted = Shifted();
+    panes_[0]->ShowFrom(topA_, cursorA_, shifted);
+    panes_[1]->ShowFrom(topA_ + delta_, CursorB(), std::move(shifted));
     summary_->setText(SummaryText());
     status_->setText(StatusText());
 }
@@ -322,7 +379,66 @@ void TFormCompare::wheelEvent(QWheelEvent* event) {
     if (steps != 0) ScrollTo(topA_ - int64_t{steps} * 3 * kRow);
 }
 
+void TFormCompare::ShowNames() {
+    for (int side = 0; side < 2; ++side) {
+        const QString name = (side == 0 ? "A: " : "B: ") + Q(session_->Name(side));
+        const int width = std::max(40, panes_[side]->width());
+        names_[side]->setText(names_[side]->fontMetrics().elidedText(name, Qt::ElideMiddle, width));
+        names_[side]->setToolTip(name);
+    }
+}
+
+void TFormCompare::SizeList() {
+    // Each column as wide as its widest text can be, so the list never scrolls sideways.
+    const QFontMetrics metrics = list_->fontMetrics(), header = list_->horizontalHeader()->fontMetrics();
+    const int pad = 3 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const int64_t largest = std::max(session_->Size(0), session_->Size(1));
+    const QString offset(OffsetDigits(largest), QLatin1Char('F'));
+    const QString length(QString::number(largest).size(), QLatin1Char('0'));
+    const QString samples[] = {QString::number(CompareSession::kMaxKeptRanges), offset, offset, length,
+                               length};
+    int kind = 0;
+    for (const DiffRange& r :
+         {DiffRange{0, 0, 1, 1, true}, DiffRange{0, 0, 1, 0, true}, DiffRange{0, 0, 0, 1, true}})
+        kind = std::max(kind, metrics.horizontalAdvance(Q(CompareSession::KindText(r))));
+    int total = 0;
+    for (int column = 0; column < 6; ++column) {
+        const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int text = column < 5 ? metrics.horizontalAdvance(samples[column]) : kind;
+        const int width = pad + std::max(text, header.horizontalAdvance(title));
+        list_->setColumnWidth(column, width);
+        total += width;
+    }
+    list_->setMinimumWidth(total + list_->verticalScrollBar()->sizeHint().width() + 2 * list_->frameWidth() +
+                           4);
+    // Rows enough to see a few ranges at a time.
+    list_->setMinimumHeight(list_->horizontalHeader()->sizeHint().height() +
+                            8 * list_->verticalHeader()->defaultSectionSize() + 2 * list_->frameWidth());
+}
+
+void TFormCompare::CheckStale() {
+    if (!staleHint_->isHidden()) return;
+    const std::string note = commands_.StaleNote(*session_);
+    if (note.empty()) return;
+    staleTimer_->stop();
+    staleHint_->setText(Q(note));
+    staleHint_->show();
+    again_->show();
+}
+
+void TFormCompare::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) CheckStale();
+    QWidget::changeEvent(event);
+}
+
+void TFormCompare::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A window of its own, not one kept over the editor: "Goto in editor" brings the editor up.
+    if (QWindow* window = windowHandle()) window->setTransientParent(nullptr);
+}
+
 bool TFormCompare::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panes_[1] && event->type() == QEvent::Resize) ShowNames();
     if (watched == panes_[0] && event->type() == QEvent::Resize) {
         // The first range was shown before the panes had their size: again, with rows above it.
         if (!userMoved_ && session_->Current() >= 0) ShowRange(session_->Current());

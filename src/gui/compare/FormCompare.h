@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QTableView;
 class QTimer;
@@ -37,11 +38,18 @@ class TFormCompare : public QWidget {
     void RunToEnd();
     // What a move of the cursor repaints: both sides and the status line.
     std::vector<QWidget*> RefreshedParts() const;
+    // Per visible row, whether it stands out of step with the other side (resync mode).
+    const std::vector<bool>& ShiftedRows() const;
+    // Looks whether the editor's bytes or the files changed since the compare, and if so shows
+    // the hint with its button to compare again (also done on a timer and on activation).
+    void CheckStale();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void SetSession(std::shared_ptr<CompareSession> session);
@@ -54,6 +62,9 @@ class TFormCompare : public QWidget {
     void Refresh();
     void UpdateScrollBar();
     int64_t Rows() const;
+    void SizeList();
+    void ShowNames();
+    std::vector<bool> Shifted() const;
 
     CompareCommands& commands_;
     std::shared_ptr<CompareSession> session_;
@@ -63,8 +74,12 @@ class TFormCompare : public QWidget {
     DiffListModel* model_;
     QLabel* summary_;
     QLabel* status_;
+    QLabel* names_[2];
+    QLabel* staleHint_;
+    QPushButton* again_;
     QCheckBox* resync_;
     QTimer* timer_;
+    QTimer* staleTimer_;
     // delta_: B's offset shown level with A's offset, minus it. In resync mode the rows after
     // the current range are in step (an insertion then ends just before its row in B).
     int64_t topA_ = 0, cursorA_ = 0, delta_ = 0;

@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "core/text/Format.h"
 #include "editor/OwnTexts.h"
+#include "core/text/Translation.h"
 #include "editor/compare/CompareCommands.h"
 #include "editor/file/FileCommands.h"
 
@@ -66,6 +67,31 @@ TEST_F(CompareCommandsTest, WithoutADocumentBothFilesAreChosenAndTheRangesWalked
     EXPECT_EQ(std::string(list.begin(), list.end()),
               "00000001 00000001 1 1 31 58\n00000007 00000007 2 2 3738 595a\n00000012 00000012 0 1 - 21\n");
     EXPECT_FALSE(compare.GotoInEditor(s, 1)); // A is no open Document
+    // Go To takes hex offsets of A and says why it refuses anything else.
+    EXPECT_EQ(compare.ReadOffset(s, "$11"), 17);
+    EXPECT_FALSE(compare.ReadOffset(s, "zz"));
+    EXPECT_FALSE(compare.ReadOffset(s, "12"));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, Format(kTextCompareBadOffset, {"zz", "11"}));
+    // A file rewritten since: the compare is out of date.
+    EXPECT_EQ(compare.StaleNote(s), "");
+    WriteText(b, "changed");
+    EXPECT_EQ(compare.StaleNote(s), kTextCompareStale.str());
+}
+
+// English names one difference (and one byte) in the singular: the counts pick the variant of
+// the text; without a translation the Chinese text stands for every count.
+TEST_F(CompareCommandsTest, CountsOfOnePickTheirOwnTexts) {
+    WriteText(b, "0123456789abcdeXgh");
+    ui.openFiles = {OpenChoice{a, false}, OpenChoice{b, false}};
+    compare.Comparefiles1Click();
+    CompareSession& s = Finish();
+    EXPECT_EQ(s.Summary(), Format(kTextCompareSizes, {18, 18}) + Format(kTextCompareDiffer, {1, 1}));
+    InstallTranslation(
+        [](const char* context, const char* text) { return std::string(context) + "|" + text; });
+    EXPECT_EQ(s.Summary(), Format(std::string("Texts|") + kTextCompareSizes.source, {18, 18}) +
+                               Format(std::string("TextsBothOne|") + kTextCompareDiffer.source, {1, 1}));
+    InstallTranslation(nullptr);
 }
 
 TEST_F(CompareCommandsTest, AModifiedDocumentIsComparedAsItStandsAndGotoMovesItsCursor) {
@@ -87,11 +113,14 @@ TEST_F(CompareCommandsTest, AModifiedDocumentIsComparedAsItStandsAndGotoMovesIts
     EXPECT_EQ(s.AlignedB(5), 4);
     EXPECT_TRUE(compare.GotoInEditor(s, 8));
     EXPECT_EQ(state.view.CursorPosition(), 9);
-    // Editing on does not touch the window's copy; comparing again sees the edit.
+    // Editing on does not touch the window's copy, which is then out of date; comparing again
+    // sees the edit.
+    EXPECT_EQ(compare.StaleNote(s), "");
     state.editor.BeginStep("edit");
     state.editor.Delete(2, 1, true, ReplaceUndoRule::Keep);
     state.editor.EndStep();
     EXPECT_EQ(s.Size(0), 19);
+    EXPECT_EQ(compare.StaleNote(s), kTextCompareStale.str());
     compare.SetResync(false);
     shown = compare.Again(s);
     EXPECT_EQ(Finish().Ranges().size(), 3u);
