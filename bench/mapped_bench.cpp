@@ -86,18 +86,21 @@ void BM_FindAbsent16(benchmark::State& state) {
     const int kind = static_cast<int>(state.range(0));
     const uint8_t* data = Source(static_cast<int>(state.range(1)));
     const int64_t size = MappedDocument().Size();
-    const std::string pattern = kind == 2 ? "NeedleIn.aystack" : kind == 1 ? "NeedleInHaystack"
-                                                                           : "\x8D\x11\xC3\x5E\xF0\x27\x61\x9A"
-                                                                             "\x04\xEE\x73\xB2\x1F\xC8\x55\x3A";
+    const std::string pattern = kind == 2   ? "NeedleIn.aystack"
+                                : kind == 1 ? "NeedleInHaystack"
+                                            : "\x8D\x11\xC3\x5E\xF0\x27\x61\x9A"
+                                              "\x04\xEE\x73\xB2\x1F\xC8\x55\x3A";
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(pattern.data()), pattern.size());
     qhe::TQSearch engine;
     bool cancel = false;
     for (auto _ : state) {
         if (kind == 3) {
             int64_t last = 0;
-            benchmark::DoNotOptimize(engine.CountForward(bytes, data, 1, size, true, false, '.', {}, cancel, last));
+            benchmark::DoNotOptimize(
+                engine.CountForward(bytes, data, 1, size, true, false, '.', {}, cancel, last));
         } else {
-            const int64_t hit = engine.SearchForward(bytes, data, 1, size, kind != 1, kind == 2, '.', {}, cancel);
+            const int64_t hit =
+                engine.SearchForward(bytes, data, 1, size, kind != 1, kind == 2, '.', {}, cancel);
             if (hit > 0) state.SkipWithError("pattern present");
         }
     }
@@ -134,7 +137,6 @@ void BM_OverwriteTenAndSave(benchmark::State& state) {
         outcome = qhe::WriteChangedPages(DataFile(), doc.Buffer(), doc.Size(), doc.Changed(), progress);
         doc.ForgetChanges();
     }
-    state.counters["writes"] = static_cast<double>(outcome.writes);
     state.counters["bytes_written"] = static_cast<double>(outcome.written);
 }
 BENCHMARK(BM_OverwriteTenAndSave)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -186,8 +188,23 @@ void BM_InsertAtStartAndUndo(benchmark::State& state) {
 }
 BENCHMARK(BM_InsertAtStartAndUndo)->Unit(benchmark::kMicrosecond);
 
+// Empties the page cache (as root), so that the next read of the data file comes from the
+// disk; otherwise drops the data file's own pages, which is the same for the runs here.
+void DropCaches() {
+    sync();
+    if (const int fd = open("/proc/sys/vm/drop_caches", O_WRONLY); fd >= 0) {
+        const bool dropped = write(fd, "3", 1) == 1;
+        close(fd);
+        if (dropped) return;
+    }
+    const int fd = open(DataFile().c_str(), O_RDONLY);
+    posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    close(fd);
+}
+
 // The file with one byte inserted at its start saved as a new file (through a temporary file,
-// flushed), against cp of the file followed by sync of the copy.
+// flushed), against cp of the file followed by sync of the copy; cold: 1 reads the file from
+// the disk, with the page cache emptied before each run.
 void BM_SaveGrown(benchmark::State& state) {
     const std::string target = BenchDir() + "/qhe32-bench-saved.bin";
     std::ostringstream quiet;
@@ -199,6 +216,11 @@ void BM_SaveGrown(benchmark::State& state) {
     const uint8_t byte = 0x42;
     s.editor.Insert(1, &byte, 1, qhe::ReplaceUndoRule::Keep);
     for (auto _ : state) {
+        if (state.range(0)) {
+            state.PauseTiming();
+            DropCaches();
+            state.ResumeTiming();
+        }
         const auto outcome = qhe::WriteDocumentToFile(target, s.doc, 1, s.doc.Size(), [] {
             return std::unique_ptr<qhe::Progress>(new qhe::NoProgress);
         });
@@ -207,16 +229,34 @@ void BM_SaveGrown(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * s.doc.Size());
     unlink(target.c_str());
 }
-BENCHMARK(BM_SaveGrown)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_SaveGrown)
+    ->ArgName("cold")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 void BM_CpAndSyncBaseline(benchmark::State& state) {
     const std::string target = BenchDir() + "/qhe32-bench-copied.bin";
     const std::string command = "cp " + DataFile() + " " + target + " && sync " + target;
-    for (auto _ : state)
+    for (auto _ : state) {
+        if (state.range(0)) {
+            state.PauseTiming();
+            DropCaches();
+            state.ResumeTiming();
+        }
         if (std::system(command.c_str()) != 0) state.SkipWithError("cp failed");
+    }
     state.SetBytesProcessed(state.iterations() * DataSize());
     unlink(target.c_str());
 }
-BENCHMARK(BM_CpAndSyncBaseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(BM_CpAndSyncBaseline)
+    ->ArgName("cold")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 
 } // namespace
