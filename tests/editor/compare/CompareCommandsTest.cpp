@@ -149,5 +149,28 @@ TEST_F(CompareCommandsTest, AFileCutShortDuringTheCompareIsNamedInTheSummary) {
     EXPECT_NE(session->Summary().find(Format(kTextCompareFaults, {"b.bin"})), std::string::npos);
 }
 
+// The editor's unsaved bytes copied while their mapped file had lost pages (read as zeros):
+// the summary names A and does not call the sides equal, though the zeros agree with B.
+TEST_F(CompareCommandsTest, AnUnsavedMappedDocumentThatLostPagesIsNamedInTheSummary) {
+    state.options.mapFromMB = 1;
+    const std::vector<uint8_t> zeros(2 << 20, 0);
+    test::WriteFileBytes(a, zeros);
+    test::WriteFileBytes(b, zeros);
+    ASSERT_TRUE(files.OpenDocument(a, OpenSender::CommandLine, false));
+    ASSERT_TRUE(state.doc.IsMapped());
+    const uint8_t zero = 0;
+    state.editor.BeginStep("edit");
+    ASSERT_TRUE(state.editor.Overwrite(1, &zero, 1, ReplaceUndoRule::Keep));
+    state.editor.EndStep();
+    state.doc.Modified = true;
+    ASSERT_EQ(truncate(a.c_str(), 4096), 0);
+    ui.openFiles = {OpenChoice{b, false}};
+    compare.Comparefiles1Click();
+    CompareSession& s = Finish();
+    EXPECT_TRUE(s.Ranges().empty());
+    EXPECT_EQ(s.Summary().find(kTextCompareSame.str()), std::string::npos) << s.Summary();
+    EXPECT_NE(s.Summary().find(Format(kTextCompareFaults, {"a.bin"})), std::string::npos) << s.Summary();
+}
+
 } // namespace
 } // namespace qhe
