@@ -1,6 +1,7 @@
-// A mapped Document in pieces against a plain vector: the input drives inserts, deletes and
-// overwrites, and after each one the bytes, and find and count in both directions across the
-// piece borders, must equal the vector's and the engine's answers over one flat buffer.
+// A mapped Document in pieces against a plain vector: the input drives inserts, deletes,
+// overwrites and rebuilds of a range in one pass (as replace all makes them), and after each one the bytes,
+// and find and count in both directions across the piece borders, must equal the vector's and the engine's
+// answers over one flat buffer.
 #include "FuzzCheck.h"
 #include "core/document/Document.h"
 #include "core/search/DocumentSearch.h"
@@ -10,6 +11,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<uint8_t> model(doc.Buffer(), doc.Buffer() + doc.Size());
     while (in.remaining_bytes() > 4) {
         const auto size = static_cast<int64_t>(model.size());
-        const int op = in.ConsumeIntegralInRange(0, 3);
+        const int op = in.ConsumeIntegralInRange(0, 4);
         const int64_t pos = in.ConsumeIntegralInRange<int64_t>(1, std::max<int64_t>(size, 1));
         const int64_t n = in.ConsumeIntegralInRange<int64_t>(1, 40);
         if (op <= 1 || size == 0) {
@@ -52,6 +54,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const int64_t k = std::min(n, size - pos + 1);
             FUZZ_CHECK(doc.RemoveBytes(pos, k));
             model.erase(model.begin() + pos - 1, model.begin() + pos - 1 + k);
+        } else if (op == 4) {
+            // Stretches kept (short ones copied, long ones left in place), dropped and new.
+            std::optional<qhe::PieceRebuild> rebuild;
+            FUZZ_CHECK(doc.StartRebuild(pos, rebuild));
+            std::vector<uint8_t> built(model.begin(), model.begin() + pos - 1);
+            int64_t at = pos - 1;
+            for (int steps = in.ConsumeIntegralInRange(0, 8); steps > 0 && at < size; --steps) {
+                const int64_t keep = std::min(size - at, in.ConsumeBool() ? n : n * 64);
+                FUZZ_CHECK(rebuild->Keep(keep));
+                built.insert(built.end(), model.begin() + at, model.begin() + at + keep);
+                at += keep;
+                const int64_t skip = std::min<int64_t>(size - at, in.ConsumeIntegralInRange(0, 3));
+                rebuild->Skip(skip);
+                at += skip;
+                const std::vector<uint8_t> fresh(in.ConsumeIntegralInRange<size_t>(0, 5), 'R');
+                FUZZ_CHECK(rebuild->Append(fresh.data(), static_cast<int64_t>(fresh.size())));
+                built.insert(built.end(), fresh.begin(), fresh.end());
+            }
+            doc.CommitRebuild(*rebuild);
+            built.insert(built.end(), model.begin() + at, model.end());
+            model = std::move(built);
         } else {
             const int64_t k = std::min(n, size - pos + 1);
             const std::vector<uint8_t> bytes(static_cast<size_t>(k), 'B');

@@ -300,6 +300,36 @@ void DocumentEditor::EndBulkRewrite(int64_t first, int64_t count, ReplaceUndoRul
     if (s_.doc.Size() == 0) MakeEmpty();
 }
 
+void DocumentEditor::BeginRewritingHits(int64_t start, const std::string& replacement, int64_t findLength) {
+    BeginReplaceHits(replacement);
+    rewrite_.emplace(s_.doc, start, findLength, replacement);
+    findLength_ = findLength;
+    growth_ = 0;
+}
+
+bool DocumentEditor::GrowForHits(int64_t k) {
+    if (!rewrite_ || !rewrite_->Grow(k)) return false;
+    growth_ = k * (static_cast<int64_t>(replacement_.size()) - findLength_);
+    return true;
+}
+
+void DocumentEditor::RewriteHits(const std::vector<int64_t>& hits) {
+    if (!rewrite_) return;
+    // Behind the gap of a longer replacement each hit lies the whole growth above its place.
+    RecordReplaceHits(hits, growth_, findLength_);
+    rewrite_->Take(hits);
+}
+
+int64_t DocumentEditor::RewriteOffset() const {
+    return rewrite_ ? rewrite_->Offset() : 0;
+}
+
+void DocumentEditor::EndRewritingHits() {
+    if (!rewrite_) return;
+    rewrite_->Finish();
+    rewrite_.reset();
+}
+
 bool DocumentEditor::BeginRebuildingHits(int64_t pos, const std::string& replacement, int64_t findLength) {
     if (ReadOnly() || !s_.doc.StartRebuild(pos, rebuild_)) return false;
     BeginReplaceHits(replacement);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/document/DynArray.h"
+#include "editor/edit/HitRewrite.h"
 #include "platform/FileMapping.h"
 #include "core/undo/EditJournal.h"
 
@@ -81,6 +82,18 @@ class DocumentEditor {
     // first is dropped (dropBlock) and an emptied Document made empty.
     // False (after the read-only message) when the Document refuses edits.
     bool BeginBulkRewrite();
+    // Replace all in a Document held in one buffer (a mapped one only for equal lengths), inside
+    // a bulk rewrite: the hits from start on, 0-based positions in the buffer as it stands,
+    // handed over chunk by chunk in ascending order, are recorded and rewritten in place in one
+    // pass (HitRewrite). A longer replacement first opens the room for the k hits counted
+    // (GrowForHits; false without memory). RewriteOffset: how far the next hits lie above
+    // where their replacements go. EndRewritingHits closes the Document up behind the last.
+    void BeginRewritingHits(int64_t start, const std::string& replacement, int64_t findLength);
+    bool GrowForHits(int64_t k);
+    void RewriteHits(const std::vector<int64_t>& hits);
+    int64_t RewriteOffset() const;
+    void EndRewritingHits();
+
     // Replace all hands its hits to the journal chunk by chunk, each before it is rewritten:
     // 0-based positions in the buffer now, shift bytes above where they were before the
     // replace all began, each findLength bytes long.
@@ -149,6 +162,8 @@ class DocumentEditor {
     // Replace all in pieces: the rebuild, the next byte of the Document it has not walked, the
     // journal's changes before it began.
     std::optional<PieceRebuild> rebuild_;
+    std::optional<HitRewrite> rewrite_;
+    int64_t growth_ = 0; // of the rewrite in place
     int64_t rebuildNext_ = 0, findLength_ = 0;
     size_t rebuildChanges_ = 0;
 };

@@ -1,13 +1,11 @@
 #include "editor/search/ReplaceCommands.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "core/document/ByteRuns.h"
 #include "editor/edit/SizeChange.h"
-#include "core/search/DocumentSearch.h"
 #include "core/search/HitScan.h"
 #include "core/text/Format.h"
 #include "core/text/MessageIds.h"
@@ -44,92 +42,6 @@ bool ChunkDone(Progress& progress, int64_t p, int64_t n, int64_t size) {
     progress.SetProgress(std::min(p + n - 1, size), size, kProgressStep);
     return progress.Cancelled();
 }
-
-// memmove for the short runs between dense hits without a library call: both ends of a run
-// are loaded before either is stored, so overlapping runs move correctly.
-template <typename Word> inline void MoveEnds(uint8_t* dst, const uint8_t* src, size_t len) {
-    Word head, tail;
-    std::memcpy(&head, src, sizeof(Word));
-    std::memcpy(&tail, src + len - sizeof(Word), sizeof(Word));
-    std::memcpy(dst, &head, sizeof(Word));
-    std::memcpy(dst + len - sizeof(Word), &tail, sizeof(Word));
-}
-
-struct Bytes16 {
-    uint64_t low, high;
-};
-
-inline void MoveBytes(uint8_t* dst, const uint8_t* src, int64_t length) {
-    const auto len = static_cast<size_t>(length);
-    if (len >= 16) {
-        if (len <= 32)
-            MoveEnds<Bytes16>(dst, src, len);
-        else
-            std::memmove(dst, src, len);
-    } else if (len >= 8) {
-        MoveEnds<uint64_t>(dst, src, len);
-    } else if (len >= 4) {
-        MoveEnds<uint32_t>(dst, src, len);
-    } else if (len >= 2) {
-        MoveEnds<uint16_t>(dst, src, len);
-    } else if (len == 1) {
-        *dst = *src;
-    }
-}
-
-// Copies len bytes in whole 16-byte blocks from front to back, so up to 15 bytes behind
-// dst + len are overwritten and read behind src + len. Each block is loaded before it is
-// stored, so dst may lie below an overlapping src.
-inline void CopyBlocks(uint8_t* dst, const uint8_t* src, int64_t len) {
-    for (int64_t k = 0; k < len; k += 16) {
-        Bytes16 block;
-        std::memcpy(&block, src + k, 16);
-        std::memcpy(dst + k, &block, 16);
-    }
-}
-
-// Runs up to this length move in blocks; longer ones by memmove.
-constexpr int64_t kBlockRun = 64;
-
-// The replacement padded to whole blocks for CopyBlocks.
-std::vector<uint8_t> PaddedBytes(const std::string& bytes) {
-    std::vector<uint8_t> padded(bytes.begin(), bytes.end());
-    padded.resize((bytes.size() + 15) / 16 * 16 + 16);
-    return padded;
-}
-
-// Compacts the Document behind the hits of replace all: moves the run before each hit from u
-// (the next byte to read) down to w (the next byte to write) and writes the replacement behind
-// it. Runs and the replacement go in 16-byte blocks while the gap u - w holds blockGap bytes or
-// more, so that a block running past its copy lands in the gap, never on bytes still to be
-// read; long runs go to memmove, which is faster for them.
-struct HitCompactor {
-    uint8_t* buffer;
-    int64_t size, n;
-    const std::string& replacement;
-    int64_t blockGap;
-    int64_t w, u;
-    std::vector<uint8_t> padded = PaddedBytes(replacement);
-
-    void Take(const std::vector<int64_t>& hits) {
-        const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
-        const auto r = static_cast<int64_t>(replacement.size());
-        for (const int64_t hit : hits) {
-            const bool blocksFit = u - w >= blockGap && hit + 16 <= size;
-            if (blocksFit && hit - u <= kBlockRun)
-                CopyBlocks(buffer + w, buffer + u, hit - u);
-            else if (w != u)
-                MoveBytes(buffer + w, buffer + u, hit - u);
-            w += hit - u;
-            if (blocksFit)
-                CopyBlocks(buffer + w, padded.data(), r);
-            else
-                MoveBytes(buffer + w, bytes, r);
-            w += r;
-            u = hit + n;
-        }
-    }
-};
 
 } // namespace
 
@@ -284,7 +196,6 @@ void ReplaceCommands::ReplaceAll(int64_t start, int64_t& first, int64_t& count, 
         if (count > 0) s_.doc.Modified = true;
         return;
     }
-    s_.editor.BeginReplaceHits(s_.search.replaceString);
     if (r == n)
         ReplaceEqual(start, first, count, cancelled, progress);
     else if (r < n)
@@ -301,11 +212,11 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
                                    Progress& progress) {
     progress.SetText(Msg(kMsgSearchReplace), 1);
     const std::string& replacement = s_.search.replaceString;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(replacement.data());
     const int64_t n = static_cast<int64_t>(replacement.size());
     const int64_t size = s_.doc.Size();
-    uint8_t* buffer = s_.doc.Buffer();
+    const uint8_t* buffer = s_.doc.Buffer();
     HitScan scan = ScanOfFindString();
+    s_.editor.BeginRewritingHits(start, replacement, n);
     const int64_t chunk = ChunkFor(size);
     std::vector<int64_t> hits;
     for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
@@ -314,15 +225,14 @@ void ReplaceCommands::ReplaceEqual(int64_t start, int64_t& first, int64_t& count
         if (!hits.empty()) {
             NoteReplacements(hits.front() + 1, hits.back() + 1, buffer + hits.back(),
                              static_cast<int64_t>(hits.size()), first, count);
-            s_.editor.RecordReplaceHits(hits, 0, n);
-            for (const int64_t hit : hits)
-                MoveBytes(s_.doc.WritableAt(hit + 1, n), bytes, n);
+            s_.editor.RewriteHits(hits);
         }
         if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
     }
+    s_.editor.EndRewritingHits();
 }
 
 // One pass from front to back: the bytes between hits move down once, each replacement is
@@ -336,32 +246,27 @@ void ReplaceCommands::ReplaceShorter(int64_t start, int64_t& first, int64_t& cou
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = s_.doc.Size();
-    uint8_t* buffer = s_.doc.Buffer();
+    const uint8_t* buffer = s_.doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
-    // Once 16 bytes or more are removed, blocks land on bytes already moved or replaced.
-    HitCompactor c{buffer, size, n, replacement, 16, start - 1, start - 1};
+    s_.editor.BeginRewritingHits(start, replacement, n);
     std::vector<int64_t> hits;
     for (int64_t p = start - 1, lastStart = size - n; p <= lastStart;) {
         hits.clear();
         p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
         if (!hits.empty()) {
             const auto m = static_cast<int64_t>(hits.size());
-            NoteReplacements(c.w + hits.front() - c.u + 1, c.w + hits.back() - c.u - (m - 1) * (n - r) + 1,
+            const int64_t offset = s_.editor.RewriteOffset();
+            NoteReplacements(hits.front() - offset + 1, hits.back() - offset - (m - 1) * (n - r) + 1,
                              buffer + hits.back(), m, first, count);
-            s_.editor.RecordReplaceHits(hits, 0, n);
-            c.Take(hits);
+            s_.editor.RewriteHits(hits);
         }
         if (ChunkDone(progress, p, n, size)) {
             cancelled = true;
             break;
         }
     }
-    if (count == 0) return;
-    std::memmove(buffer + c.w, buffer + c.u, static_cast<size_t>(size - c.u));
-    const int64_t removed = (n - r) * count;
-    s_.doc.EnsureRoom(-removed); // handing memory back may fail; the bytes are in place already
-    s_.doc.SetSize(size - removed);
+    s_.editor.EndRewritingHits();
 }
 
 // Counts the hits from start as replace all will find them, chunk by chunk like the loops
@@ -402,7 +307,7 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
         return;
     }
     if (k == 0) return;
-    Document& doc = s_.doc;
+    const Document& doc = s_.doc;
     const int64_t d = static_cast<int64_t>(s_.search.replaceString.size() - s_.search.findString.size());
     const uint64_t spare = static_cast<uint64_t>(doc.Capacity()) - static_cast<uint64_t>(doc.Size());
     // The Document's size limit bounds the growth like memory does.
@@ -418,7 +323,10 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
         if (!s_.ui.AskYesNo(FormatMsg(kMsgTooManyReplacements, {k, m}))) return;
         k = m;
     }
-    if (!doc.InsertGap(start, k * d)) {
+    s_.editor.BeginRewritingHits(start, s_.search.replaceString,
+                                 static_cast<int64_t>(s_.search.findString.size()));
+    if (!s_.editor.GrowForHits(k)) {
+        s_.editor.EndRewritingHits();
         s_.ui.ShowError(Msg(kMsgNoMemory));
         return;
     }
@@ -431,40 +339,33 @@ void ReplaceCommands::ReplaceLonger(int64_t start, int64_t& first, int64_t& coun
 // read position, the open part of the gap being (k - count) * d bytes; a cancel closes it.
 void ReplaceCommands::ReplaceLongerInPlace(int64_t start, int64_t k, int64_t& first, int64_t& count,
                                            bool& cancelled, Progress& progress) {
-    Document& doc = s_.doc;
+    const Document& doc = s_.doc;
     const std::string& replacement = s_.search.replaceString;
     const int64_t n = static_cast<int64_t>(s_.search.findString.size());
     const int64_t r = static_cast<int64_t>(replacement.size());
     const int64_t size = doc.Size();
-    uint8_t* buffer = doc.Buffer();
+    const uint8_t* buffer = doc.Buffer();
     HitScan scan = ScanOfFindString();
     const int64_t chunk = ChunkFor(size);
-    // The gap must keep 16 bytes beyond what the next replacement adds.
-    HitCompactor c{buffer, size, n, replacement, 16 + r - n, start - 1, start - 1 + k * (r - n)};
     std::vector<int64_t> hits;
-    for (int64_t p = c.u, lastStart = size - n; p <= lastStart && count < k;) {
+    for (int64_t p = start - 1 + k * (r - n), lastStart = size - n; p <= lastStart && count < k;) {
         hits.clear();
         p = scan.Collect(buffer, p, std::min(p + chunk - 1, lastStart), hits);
         if (static_cast<int64_t>(hits.size()) > k - count) hits.resize(static_cast<size_t>(k - count));
         if (!hits.empty()) {
             const auto m = static_cast<int64_t>(hits.size());
-            NoteReplacements(c.w + hits.front() - c.u + 1, c.w + hits.back() - c.u + (m - 1) * (r - n) + 1,
+            const int64_t offset = s_.editor.RewriteOffset();
+            NoteReplacements(hits.front() - offset + 1, hits.back() - offset + (m - 1) * (r - n) + 1,
                              buffer + hits.back(), m, first, count);
-            // Behind the gap opened at start, each hit lies k * (r - n) bytes above its place.
-            s_.editor.RecordReplaceHits(hits, k * (r - n), n);
-            c.Take(hits);
+            s_.editor.RewriteHits(hits);
         }
         if (ChunkDone(progress, p, n, size) && count < k) {
             cancelled = true;
             break;
         }
     }
-    if (c.w != c.u) std::memmove(buffer + c.w, buffer + c.u, static_cast<size_t>(size - c.u));
-    const int64_t unfilled = c.u - c.w;
-    if (unfilled > 0) {
-        doc.EnsureRoom(-unfilled);
-        doc.SetSize(size - unfilled);
-    }
+    // A cancel closes the part of the gap not filled.
+    s_.editor.EndRewritingHits();
 }
 
 // A mapped Document: the hits are collected chunk by chunk as in the loops above, over the

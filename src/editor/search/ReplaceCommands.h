@@ -11,8 +11,9 @@
 namespace qhe {
 
 // Replace, replace again (F4), replace all, replace undo and the executable patch: the hits of
-// the stored find string become the stored replacement, the Document growing or shrinking in
-// place. Replace all moves each byte a bounded number of times, never once per hit.
+// the stored find string become the stored replacement. Replace all finds the hits chunk by
+// chunk and hands them to the editing service, which rewrites a buffer in place and a mapped
+// file in one new run: each byte moves a bounded number of times, never once per hit.
 class ReplaceCommands {
   public:
     explicit ReplaceCommands(EditorState& state) : s_(state), find_(state) {}
@@ -65,8 +66,9 @@ class ReplaceCommands {
     void NoteReplacements(int64_t firstAt, int64_t lastAt, const uint8_t* lastHitBytes, int64_t hits,
                           int64_t& first, int64_t& count);
     uint64_t FreeMemory() const;
-    // True when the bytes at lastReplaceAddress are still the last replacement.
+    // Replace all in a mapped Document, which it turns into pieces.
     void ReplaceInPieces(int64_t start, int64_t& first, int64_t& count, bool& cancelled, Progress& progress);
+    // True when the bytes at lastReplaceAddress are still the last replacement.
     bool ReplacementStandsAtItsPlace() const;
 
     EditorState& s_;
