@@ -173,6 +173,7 @@ int StreamDocument(const Document& doc, int64_t from, int64_t count, int out, bo
     }
     // Writes at offsets leave the size to be set (holes at the end, padding beyond it).
     if (fresh && code == 0) code = platform::EndDirectWrites(out, count);
+    if (code == 0) progress.SetProgress(count, count, 5); // a hole at the end is never copied
     return code;
 }
 
