@@ -138,7 +138,8 @@ void ReadAheadChunk(const Document& doc, int64_t pos, int64_t n) {
 
 // Bytes that lie unchanged in the mapped file are read with pread, the rest copied; a writer
 // thread writes each filled buffer while the next is read, and the kernel reads a few buffers
-// ahead meanwhile, so that from a cold cache reading and writing overlap. Writes are direct
+// ahead meanwhile, so that from a cold cache reading and writing overlap (an 8 GiB save took
+// 1.4x the time of cp and sync without it, 0.6-0.7x with it). Writes are direct
 // where the file system takes them: a save of many GiB then neither fills the page cache with
 // dirty pages nor waits for their write-back at the end (measured 1.8x faster than buffered
 // writes here, and on a par with cp followed by sync).
