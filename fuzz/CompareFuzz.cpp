@@ -1,7 +1,8 @@
 // The compare engine on two byte strings made from the input (B an edited copy of A, or
 // unrelated): the ranges must be in order, separated by equal stretches of one length, cover
 // both ends; byte by byte they must be exactly the maximal runs of differing bytes; and no
-// budget or run size may change the result.
+// budget, run size or telling of holes (runs of zeros, as a file system reports them) may
+// change the result.
 #include "FuzzCheck.h"
 #include "core/compare/FileCompare.h"
 
@@ -18,14 +19,37 @@ using Bytes = std::vector<uint8_t>;
 qhe::CompareInput InputOf(const Bytes& bytes, int64_t piece) {
     return {[&bytes, piece](int64_t offset) {
                 const int64_t size = static_cast<int64_t>(bytes.size());
-                return qhe::PieceTable::Span{bytes.data() + offset, std::min(size - offset, piece - offset % piece)};
+                return qhe::PieceTable::Span{bytes.data() + offset,
+                                             std::min(size - offset, piece - offset % piece)};
             },
             static_cast<int64_t>(bytes.size())};
 }
 
+// The runs of at least least zero bytes of bytes, told as holes.
+qhe::HoleSource HolesOf(const Bytes& bytes, size_t least) {
+    std::vector<std::pair<int64_t, int64_t>> holes;
+    for (size_t i = 0; i < bytes.size();) {
+        size_t end = i;
+        while (end < bytes.size() && bytes[end] == 0)
+            ++end;
+        if (end - i >= least) holes.emplace_back(int64_t(i), int64_t(end));
+        i = std::max(end, i + 1);
+    }
+    const auto size = static_cast<int64_t>(bytes.size());
+    return [holes, size](int64_t offset, int64_t& end) {
+        end = size;
+        for (const auto& [from, to] : holes) {
+            if (offset < from) return end = from, false;
+            if (offset < to) return end = to, true;
+        }
+        return false;
+    };
+}
+
 std::vector<qhe::DiffRange> Compare(const Bytes& a, const Bytes& b, const qhe::CompareOptions& options,
-                                    int64_t budget, int64_t piece) {
+                                    int64_t budget, int64_t piece, size_t holes = 0) {
     qhe::FileComparer comparer(InputOf(a, piece), InputOf(b, piece + 3), options);
+    if (holes > 0) comparer.SetHoles(HolesOf(a, holes), HolesOf(b, holes));
     std::vector<qhe::DiffRange> ranges;
     qhe::DiffRange r;
     for (qhe::FileComparer::Status s; (s = comparer.Step(r, budget)) != qhe::FileComparer::Status::Done;)
@@ -47,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.window = in.ConsumeIntegralInRange<int64_t>(256, 4096);
     const int64_t piece = in.ConsumeIntegralInRange<int64_t>(1, 600);
     const int64_t budget = in.ConsumeIntegralInRange<int64_t>(1, 5000);
+    const auto holes = in.ConsumeIntegralInRange<size_t>(1, 64);
     Bytes a = in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 6000));
     Bytes b = a;
     if (in.ConsumeBool()) {
@@ -56,7 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const size_t at = in.ConsumeIntegralInRange<size_t>(0, b.size());
             const size_t n = in.ConsumeIntegralInRange<size_t>(0, std::min<size_t>(300, b.size() - at));
             switch (in.ConsumeIntegralInRange(0, 2)) {
-            case 0: b.erase(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at + n)); break;
+            case 0:
+                b.erase(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at + n));
+                break;
             case 1: {
                 const Bytes extra = in.ConsumeBytes<uint8_t>(n);
                 b.insert(b.begin() + static_cast<long>(at), extra.begin(), extra.end());
@@ -70,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const auto ranges = Compare(a, b, options, 1 << 30, 1 << 30);
     FUZZ_CHECK(Compare(a, b, options, budget, piece) == ranges);
+    FUZZ_CHECK(Compare(a, b, options, budget, piece, holes) == ranges);
     // Ordered, each with bytes, the stretches between them equal and of one length.
     int64_t i = 0, j = 0;
     for (const qhe::DiffRange& r : ranges) {

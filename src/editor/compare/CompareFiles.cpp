@@ -100,7 +100,7 @@ int CompareFilesToDescriptor(const CommandLine& line, int out, std::string& mess
             return 2;
         }
     if (code != 0) {
-        message = ErrorText(code);
+        message = "standard output: " + ErrorText(code);
         return 2;
     }
     if (more) message = Format(Counted(kTextCompareMore, ranges, 0), {ranges});
