@@ -331,15 +331,20 @@ void DocumentEditor::EndRewritingHits() {
 }
 
 bool DocumentEditor::BeginRebuildingHits(int64_t pos, const std::string& replacement, int64_t findLength) {
-    if (ReadOnly() || !s_.doc.StartRebuild(pos, rebuild_)) return false;
+    if (ReadOnly() || !s_.doc.IsMapped() || s_.doc.IsDevice()) return false;
     BeginReplaceHits(replacement);
     rebuildNext_ = pos - 1;
     findLength_ = findLength;
     rebuildChanges_ = s_.journal.OpenChangeCount();
+    rebuildPending_ = true;
     return true;
 }
 
 bool DocumentEditor::RebuildHits(const std::vector<int64_t>& hits, const uint8_t* bytes, int64_t bytesAt) {
+    // The Document turns into pieces with the first hit: a replace all that finds none leaves
+    // a mapped file as it was.
+    if (rebuildPending_ && !s_.doc.StartRebuild(rebuildNext_ + 1, rebuild_)) return false;
+    rebuildPending_ = false;
     if (!rebuild_) return false;
     // Recorded with their places before the replace all: the new run replaces nothing yet.
     RecordReplaceHits(hits, 0, findLength_, bytes, bytesAt);
@@ -354,12 +359,14 @@ bool DocumentEditor::RebuildHits(const std::vector<int64_t>& hits, const uint8_t
 }
 
 void DocumentEditor::EndRebuildingHits() {
+    rebuildPending_ = false;
     if (!rebuild_) return;
     s_.doc.CommitRebuild(*rebuild_);
     rebuild_.reset();
 }
 
 void DocumentEditor::DropRebuildingHits() {
+    rebuildPending_ = false;
     if (!rebuild_) return;
     rebuild_.reset();
     s_.journal.DropOpenChangesFrom(rebuildChanges_);

@@ -75,9 +75,9 @@ class DocumentEditor {
     int64_t Rewrite(int64_t pos, int64_t n, const std::function<int64_t(uint8_t* buffer)>& rewrite,
                     ReplaceUndoRule rule, bool marksItself = false);
 
-    // A rewrite of many places that may change the size (replace all): the caller works on
-    // the buffer itself between the two calls, each hit at its final position being the one
-    // place a journal of the edit records. count is the number of hits rewritten; with any,
+    // A rewrite of many places that may change the size (replace all): between the two calls
+    // the caller hands the hits over to one of the rewrites below, which record them for undo.
+    // count is the number of hits rewritten; with any,
     // the Document is Modified, the rule applied and, when the size changed, a block reaching
     // first is dropped (dropBlock) and an emptied Document made empty.
     // False (after the read-only message) when the Document refuses edits.
@@ -166,6 +166,7 @@ class DocumentEditor {
     int64_t growth_ = 0; // of the rewrite in place
     int64_t rebuildNext_ = 0, findLength_ = 0;
     size_t rebuildChanges_ = 0;
+    bool rebuildPending_ = false; // begun, but no hit yet
 };
 
 } // namespace qhe

@@ -381,6 +381,8 @@ void ReplaceCommands::ReplaceInPieces(int64_t start, int64_t& first, int64_t& co
     const int64_t size = s_.doc.Size();
     if (!s_.editor.BeginRebuildingHits(start, replacement, n)) return;
     HitScan scan = ScanOfFindString();
+    // The bytes do not change before the end, also when the first hit turns a mapped file into
+    // pieces: the view stays valid.
     const ByteView view(s_.doc);
     const int64_t chunk = ChunkFor(size);
     std::vector<int64_t> hits;

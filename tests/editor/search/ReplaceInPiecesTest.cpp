@@ -82,6 +82,9 @@ TEST_F(ReplaceInPiecesTest, MatchesAPlainOracleThroughUndoRedoAndSave) {
     }
     EXPECT_FALSE(state().doc.Contiguous());
     commands.Files().Save1Click();
+    EXPECT_TRUE(state().doc.Contiguous()); // mapped afresh
+    ReplaceAll("no such bytes", "");       // finds nothing: leaves the mapping as it is
+    EXPECT_TRUE(state().doc.Contiguous());
     EXPECT_EQ(test::ReadFileBytes(state().doc.FileName), now);
     EXPECT_TRUE(ui.messages.empty());
 }
