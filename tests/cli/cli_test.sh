@@ -55,12 +55,13 @@ expect 0 "read-only script" -- c.bin /s=read.qsc
 cmp -s orig.bin c.bin || fail "read-only script: bytes changed"
 
 # A failed save: status 3, the file as it was, the write error as the box shows it. An
-# immutable file refuses the save even to root (skipped where the flag cannot be set).
+# append-only file is writable to the editor but refuses the save even to root (skipped where
+# the flag cannot be set); an immutable one would be read-only and refuse the edit itself.
 cp orig.bin e.bin
 printf 'OVERWRITE 00\n' >write.qsc
-if chattr +i e.bin 2>/dev/null; then
+if chattr +a e.bin 2>/dev/null; then
     expect 3 "failed save" -- e.bin /s=write.qsc
-    chattr -i e.bin
+    chattr -a e.bin
     cmp -s orig.bin e.bin || fail "failed save: file changed"
     head -n 1 err | grep -q '^写入错误' || fail "failed save: stderr '$(cat err)'"
 fi
