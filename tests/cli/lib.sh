@@ -2,7 +2,7 @@
 # whatever the caller's locale, and the checking helpers. Sourced with the program's path in $1.
 QHE32=$1
 WORK=$(mktemp -d)
-trap 'chattr -i "$WORK"/*.bin 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'chattr -i -a "$WORK"/*.bin 2>/dev/null; rm -rf "$WORK"' EXIT
 cd "$WORK" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 unset LANGUAGE LC_MESSAGES
