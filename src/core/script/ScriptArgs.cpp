@@ -32,9 +32,9 @@ std::optional<int64_t> ParseScriptNumber(std::string_view text) {
     for (; i < text.size(); ++i) {
         const int digit = HexDigitValue(text[i]);
         if (digit < 0 || digit >= base) return std::nullopt;
-        // The limit is far below INT64_MAX / 16, so the product cannot overflow first.
+        // Checked before the product, which could pass INT64_MAX for a number far too large.
+        if (value > (kMaxScriptNumber - digit) / base) return std::nullopt;
         value = value * base + digit;
-        if (value > kMaxScriptNumber) return std::nullopt;
     }
     return negative ? -value : value;
 }
