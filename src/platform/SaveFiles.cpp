@@ -63,7 +63,9 @@ bool WriterGone(int pid) {
 }
 
 void RemoveStaleTemporaries(const std::string& target) {
-    for (const SideFile& file : FilesBeside(target, "." + BaseName(target) + ".qhe32-")) {
+    std::string prefix = ".";
+    prefix.append(BaseName(target)).append(".qhe32-");
+    for (const SideFile& file : FilesBeside(target, prefix)) {
         // Journals are completed or removed by CompleteInterruptedSave, never just deleted.
         if (file.path.find(".qhe32-journal-") != std::string::npos) continue;
         if (file.pid != ::getpid() && WriterGone(file.pid)) ::unlink(file.path.c_str());

@@ -295,7 +295,9 @@ JournalRecovery CompleteInterruptedSave(const std::string& path, int& code) {
     if (::stat(path.c_str(), &st) != 0) return JournalRecovery::None;
     const FileIdentity identity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
     const std::string base = path.substr(path.find_last_of('/') + 1);
-    std::vector<SideFile> candidates = FilesBeside(path, "." + base + ".qhe32-journal-");
+    std::string prefix = ".";
+    prefix.append(base).append(".qhe32-journal-");
+    std::vector<SideFile> candidates = FilesBeside(path, prefix);
     for (const SideFile& file : FilesBeside(StateFolder() + "/x", StatePrefix(identity)))
         candidates.push_back(file);
     JournalRecovery result = JournalRecovery::None;
