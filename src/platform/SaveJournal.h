@@ -67,7 +67,6 @@ class SaveJournal {
     // Notes that the data area from dataOffset on (written by the caller through DataFd) goes to
     // targetOffset, n bytes.
     void AddRun(int64_t targetOffset, int64_t n, int64_t dataOffset) { runs_.push_back({targetOffset, n, dataOffset}); }
-    int64_t DataSize() const { return dataEnd_; }
 
     // Flushes the data area, then writes and flushes the index with the target's final size and
     // the folder's entry: from here on the save will be completed whatever happens. Answers 0 or
